@@ -1,0 +1,137 @@
+// The state of the game: the deck and the pair rule, the 9 x 6 table, the four
+// seats and the running game's phase and counters. One record for the whole run,
+// read and written directly by the engine, the opponents and the windows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+enum class GamePhase : int32_t {
+    Idle = 0,
+    Running = 1,
+    Resolving = 2,
+    QuitRequested = 5,
+    Finished = 6,
+    Exiting = 7,
+};
+
+enum class CharacterKind : int32_t { You = 0, Swallow = 1, Wolf = 2, Tiger = 3, Empty = 4 };
+
+enum class StepResult : int32_t { Continue = 0, PairTaken = 16, GameOver = 32, NextSeat = 255 };
+
+enum PickState : int32_t { PickNone = 0, PickOneUp = 64, PickTwoUp = 128 };
+
+// States of a computer opponent's turn; the numbers are fixed.
+enum class AiState : int32_t {
+    AiIdle = 0,
+    AiMoveHand = 1,
+    AiChooseFirst = 2,
+    AiChooseSecond = 4,
+    AiPause = 8,
+    AiOpenCard = 64,
+    AiEndTurn = 255,
+};
+
+constexpr int kCardCount = 54;
+constexpr int kJokerA = 53;
+constexpr int kJokerB = 54;
+constexpr int kColumns = 9;
+constexpr int kRows = 6;
+constexpr int kSeats = 4;
+constexpr int kNoCell = 99;
+
+// Table geometry, in pixels of the main window's client area.
+constexpr int kCardWidth = 48, kCardHeight = 65;
+constexpr int kBigCardWidth = 71, kBigCardHeight = 96;
+constexpr int kTableLeft = 168;  // the cells start right of the seat panels
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+constexpr Rect NormalPlacement(int col, int row) {
+    return {168 + 52 * col, 4 + 69 * row, kCardWidth, kCardHeight};
+}
+constexpr Rect MagnifiedPlacement(int col, int row) {
+    return {157 + 52 * col, -11 + 69 * row, kBigCardWidth, kBigCardHeight};
+}
+constexpr int kPileLeft = 380, kPileTop = 177;
+
+struct BoardCard {
+    int32_t rank = 0;
+    int32_t col = 0;
+    int32_t row = 0;
+};
+
+struct OpponentMemory {
+    bool inUse = false;
+    int32_t col = 0, row = 0;
+    int32_t lifetime = 0;
+    int32_t age = 0;
+};
+
+struct PlayerSlot {
+    bool active = false;
+    CharacterKind kind = CharacterKind::You;
+    std::vector<OpponentMemory> memory = std::vector<OpponentMemory>(1);  // 0..memorySize
+    int32_t memorySize = 0;
+    int32_t cardsTaken = 0;
+    int32_t balloonAge = 0;
+    bool turnJustStarted = false;
+    int32_t waitLimit = 0, waitCount = 0;
+    int32_t stepLimit = 0, stepCount = 0;
+    int32_t recallOwnPct = 0, recallOtherPct = 0, forgetTakenPct = 0;
+    int32_t targetCol = 0, targetRow = 0;
+    bool balloonShown = false;
+    AiState aiState = AiState::AiIdle;
+    AiState aiNextState = AiState::AiIdle;
+    int32_t partnerCard = 0;
+
+    bool IsComputer() const {
+        return kind == CharacterKind::Swallow || kind == CharacterKind::Wolf ||
+               kind == CharacterKind::Tiger;
+    }
+};
+
+struct GameState {
+    // board[col][row]; columns 0..9 and rows 0..6 so that column 9 and row 6 read as empty.
+    std::array<std::array<int32_t, kRows + 1>, kColumns + 1> board{};
+    std::array<BoardCard, kCardCount + 1> cards{};  // index 0 holds no card
+    std::array<PlayerSlot, kSeats> seats{};
+
+    GamePhase phase = GamePhase::Idle;
+    int32_t currentSeat = 0;
+    int32_t firstPick = 0, secondPick = 0;
+    int32_t pickState = PickNone;
+    int32_t showSeconds = 0;
+    int32_t cardsTakenTotal = 0;
+    bool soloMode = false;
+    int32_t elapsedSeconds = 0;
+    int32_t turnCount = 0;
+    int32_t hoveredCard = 0;
+    int32_t handCol = 0, handRow = 0;
+    int32_t cardBack = 0;
+};
+
+// The one game of this run.
+extern GameState game;
+
+struct Cell {
+    int32_t col = kNoCell, row = kNoCell;
+    bool operator==(const Cell&) const = default;
+};
+
+// Two cards are a pair when their ranks are equal, or when they are the two jokers.
+bool IsPair(int rankA, int rankB);
+bool CardsArePair(int cardA, int cardB);
+
+// Makes a seat hold a character with its opponent parameters; kind Empty leaves it inactive.
+void ConfigureSeat(CharacterKind kind, int seat);
+
+// Where a card lies on the board; (99, 99) when it is not there (taken, or not dealt).
+Cell FindCardCell(int card);
+
+// Back to the all-zero state of program start (tests and the match runner).
+void ResetGameState();

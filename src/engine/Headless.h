@@ -1,0 +1,127 @@
+// A virtual clock and a table that draws nothing: whole games run on them in
+// milliseconds, deterministically (tests, the headless match runner).
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/Host.h"
+#include "engine/TableView.h"
+
+// Time moves only when the game waits. Letting events run delivers the
+// scripted events whose time has come; the table's one-second timer ticks
+// on it, and so do scripted clicks and menu commands.
+class VirtualClockHost : public Host {
+public:
+    uint32_t TickCount() override { return now_; }
+    void ProcessEvents() override;
+    void WaitForEvents(uint32_t deadline) override;
+    void PlaySoundFile(const std::string& name, int flags) override;
+
+    // Runs `action` as an event once the clock reaches `at` (ms).
+    void At(uint32_t at, std::function<void()> action);
+    // Runs `action` on every event pass (a player watching the table).
+    void OnEveryPass(std::function<void()> action) { everyPass_ = std::move(action); }
+    // A repeating event, e.g. the one-second timer; returns its id.
+    int Every(uint32_t intervalMs, std::function<void()> action);
+    void Cancel(int id);
+
+    uint32_t Now() const { return now_; }
+    void SetNow(uint32_t now) { now_ = now; }
+    // How long a synchronous sound holds the game (the deal's shuffle).
+    uint32_t syncSoundMs = 50;
+    std::vector<std::pair<std::string, int>> sounds;  // every sound asked for
+    bool recordSounds = true;
+    int eventPasses = 0;
+
+private:
+    struct Timed {
+        uint32_t at;
+        uint32_t interval;  // 0 for a one-off
+        int id;
+        std::function<void()> action;
+    };
+    bool RunDue();
+    uint32_t now_ = 1000;
+    int nextId_ = 1;
+    std::vector<Timed> timed_;
+    std::function<void()> everyPass_;
+};
+
+// Keeps the state of every widget the engine touches, and nothing else.
+class HeadlessTable : public TableView {
+public:
+    explicit HeadlessTable(VirtualClockHost* host = nullptr) : host_(host) {}
+
+    struct CardState {
+        bool visible = false, face = false, enabled = true;
+        int picture = 0;
+        Rect rect{0, 0, kCardWidth, kCardHeight};
+        int paints = 0;
+    };
+    std::array<CardState, 60> cards{};
+    std::array<bool, 4> panelShown{}, onTurn{}, balloonShown{};
+    std::array<std::string, 4> cardCount{}, balloon{};
+    std::array<CharacterKind, 4> panelKind{};
+    std::vector<std::pair<int, std::string>> said;  // every balloon line, by seat
+    bool handVisible = false;
+    int handLeft = 0, handTop = 0;
+    std::vector<std::pair<int, int>> handPath;
+    int banner = -1;
+    bool bannerVisible = false;
+    int bannerLeft = 0, bannerTop = 0;
+    bool soloLabels = false;
+    std::string timeText, countText;
+    bool startEnabled = true, quitEnabled = false, windowEnabled = true;
+    bool timerRunning = false;
+    std::vector<std::string> messages;
+    int versusResults = 0, soloResults = 0, gotCardPaints = 0;
+    std::vector<int> flipWidths;  // widths of every card move, in order
+    std::function<void()> onSoloResult, onVersusResult;
+
+    void SetCardVisible(int card, bool visible) override { cards[card].visible = visible; }
+    bool CardVisible(int card) const override { return cards[card].visible; }
+    void SetCardFace(int card, bool face) override;
+    bool CardFace(int card) const override { return cards[card].face; }
+    void SetCardEnabled(int card, bool enabled) override { cards[card].enabled = enabled; }
+    bool CardEnabled(int card) const override { return cards[card].enabled; }
+    void SetCardPicture(int card, int pictureNumber) override { cards[card].picture = pictureNumber; }
+    void MoveCard(int card, const Rect& rect) override;
+    Rect CardRect(int card) const override { return cards[card].rect; }
+    void RaiseCard(int) override {}
+    void DrawCard(int card) override { ++cards[card].paints; }
+    void DrawGotCards() override { ++gotCardPaints; }
+    void ShowSeatPanel(int seat, CharacterKind kind) override;
+    void HideSeatPanel(int seat) override;
+    void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }
+    void SetSeatCardCount(int seat, const std::string& text) override { cardCount[seat] = text; }
+    Rect SeatCharacterRect(int seat) const override;
+    void ShowBalloon(int seat, const std::string& text) override;
+    void HideBalloon(int seat) override { balloonShown[seat] = false; }
+    void MoveHand(int left, int top) override;
+    void SetHandVisible(bool visible) override { handVisible = visible; }
+    void LoadBanner(int n) override { banner = n; }
+    Size BannerSize() const override;
+    void MoveBanner(int left, int top) override { bannerLeft = left, bannerTop = top; }
+    void SetBannerVisible(bool visible) override { bannerVisible = visible; }
+    void RaiseBanner() override {}
+    int WindowOuterWidth() const override { return 640; }
+    void SetSoloLabelsVisible(bool visible) override { soloLabels = visible; }
+    void SetTimeText(const std::string& text) override { timeText = text; }
+    void SetCountText(const std::string& text) override { countText = text; }
+    void SetStartEnabled(bool e) override { startEnabled = e; }
+    void SetQuitEnabled(bool e) override { quitEnabled = e; }
+    void SetWindowEnabled(bool e) override { windowEnabled = e; }
+    void StartSecondTimer() override;
+    void StopSecondTimer() override;
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowVersusResult() override;
+    void HandOverSoloResult() override;
+
+private:
+    VirtualClockHost* host_;
+    int timerId_ = 0;
+};

@@ -1,0 +1,24 @@
+// frmData: the catalogue of every picture the game draws, compiled into the
+// program as resources and addressed by set name and index. Loaded once at start-up.
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+enum class PicSet { picCard, picFace, picPlayer, picMsgDat, imgJuni, cursor, icon, title };
+
+namespace PictureStore {
+// Loads every picture of the catalogue (idempotent).
+void Load();
+// Number of pictures in a set.
+int Count(PicSet set);
+bool Has(PicSet set, int index);
+// The picture; a null pixmap when the index is outside the set.
+const QPixmap& Picture(PicSet set, int index);
+// Cursor n (0..3) with its hot spot; 0 the white pointing hand, 3 the link hand.
+QCursor Cursor(int n);
+QIcon ProgramIcon();
+// The magenta that sprites show as see-through.
+constexpr QRgb kMaskColour = 0xFFFF00FF;
+}  // namespace PictureStore

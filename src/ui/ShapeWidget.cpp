@@ -1,0 +1,42 @@
+#include "ui/ShapeWidget.h"
+
+#include <QPainter>
+
+ShapeWidget::ShapeWidget(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+    // Shapes take no clicks: the table and the cards under them get the mouse.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::SetFill(const QColor& colour) {
+    fill_ = colour;
+    update();
+}
+
+void ShapeWidget::SetBorder(const QColor& colour) {
+    border_ = colour;
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(border_.isValid() ? QPen(border_, 1) : Qt::NoPen);
+    switch (kind_) {
+        case Kind::HorizontalLine:
+            p.drawLine(QPointF(0, 0.5), QPointF(width(), 0.5));
+            return;
+        case Kind::Rect:
+            p.setBrush(fill_.isValid() ? QBrush(fill_) : Qt::NoBrush);
+            p.drawRect(r);
+            return;
+        case Kind::RoundedRect:
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setBrush(fill_.isValid() ? QBrush(fill_) : Qt::NoBrush);
+            p.drawRoundedRect(r, 8, 8);
+            return;
+        case Kind::HatchedRoundedRect:
+            p.setBrush(QBrush(border_, Qt::DiagCrossPattern));
+            p.drawRoundedRect(r, 8, 8);
+            return;
+    }
+}

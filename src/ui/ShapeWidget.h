@@ -1,0 +1,25 @@
+// The simple shapes of the layouts: rounded rectangles (seat boxes, balloons,
+// button plates), lines and the hatched hand marker.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class ShapeWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { RoundedRect, Rect, HorizontalLine, HatchedRoundedRect };
+    ShapeWidget(Kind kind, QWidget* parent = nullptr);
+
+    void SetFill(const QColor& colour);  // an invalid colour leaves the inside transparent
+    QColor Fill() const { return fill_; }
+    void SetBorder(const QColor& colour);  // an invalid colour draws no border
+    QColor Border() const { return border_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    QColor fill_, border_;
+};

@@ -1,0 +1,10 @@
+// Runs the Qt-side tests under one QApplication (offscreen in CTest).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
