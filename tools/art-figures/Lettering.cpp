@@ -1,5 +1,6 @@
 // The banners that float over the table, and the title lettering of the about box.
 #include <QPainterPathStroker>
+#include <cmath>
 
 #include "Drawing.h"
 #include "Pictures.h"
@@ -31,6 +32,31 @@ QPainterPath Embolden(const QPainterPath& glyphs, qreal width) {
     return stroker.createStroke(glyphs).united(glyphs).simplified();
 }
 
+// One letter of the title. Thickening would melt the two small ticks of a voiced kana
+// (the dakuten of ベ) into one blob, so they are moved apart by the added weight first.
+QPainterPath TitleGlyph(const QString& letter, const QFont& font, qreal weight) {
+    const QPainterPath glyph = TextPath(letter, font);
+    const QRectF whole = glyph.boundingRect();
+    QPainterPath body;
+    std::vector<QPolygonF> ticks;
+    for (const QPolygonF& part : glyph.toSubpathPolygons()) {
+        const QRectF r = part.boundingRect();
+        if (r.width() * r.height() < 0.03 * whole.width() * whole.height())
+            ticks.push_back(part);
+        else
+            body.addPolygon(part);
+    }
+    if (ticks.size() == 2) {
+        QPointF apart = ticks[1].boundingRect().center() - ticks[0].boundingRect().center();
+        apart /= std::hypot(apart.x(), apart.y());
+        ticks[0].translate(-apart * weight * 0.6);
+        ticks[1].translate(apart * weight * 0.6);
+    }
+    for (const QPolygonF& t : ticks) body.addPolygon(t);
+    body.setFillRule(Qt::WindingFill);
+    return Embolden(ticks.size() == 2 ? body : glyph, weight);
+}
+
 // The four letters of the title, each emboldened, set a little apart and bouncing.
 std::vector<QPainterPath> TitleLetters(qreal weight, qreal bounce) {
     const QFont font = Font(QStringLiteral("MotoyaLMaru"), 80);
@@ -39,7 +65,7 @@ std::vector<QPainterPath> TitleLetters(qreal weight, qreal bounce) {
     std::vector<QPainterPath> letters;
     qreal x = 0;
     for (int i = 0; i < kTitle.size(); ++i) {
-        QPainterPath g = Embolden(TextPath(kTitle.mid(i, 1), font), weight);
+        QPainterPath g = TitleGlyph(kTitle.mid(i, 1), font, weight);
         const QRectF r = g.boundingRect();
         QTransform t;
         t.translate(x - r.left() + r.width() / 2, lift[i] * bounce);
