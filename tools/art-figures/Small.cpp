@@ -155,7 +155,6 @@ void DrawBear(QPainter& p) {
     brow.moveTo(14.5, 9.2);
     brow.quadTo(17, 7.8, 19.5, 9.0);
     Line(p, brow, dark, 1.0);
-    Ellipse(p, QPointF(20.5, 20.5), 2.6, 1.6, QColor(240, 130, 110, 110), dark, 0);
 }
 
 // The small hand with a blue cuff over links; the fingertip is pixel (12, 1).
