@@ -35,8 +35,8 @@ const std::vector<Picture>& Catalogue() {
 
         for (int rank = 0; rank < 4; ++rank) {
             const QByteArray name = "imgJuni/" + QByteArray::number(rank);
-            v.push_back(Clear(name.constData(), 32, 32,
-                              [rank](QPainter& p) { DrawRankFace(p, rank); }));
+            v.push_back(
+                Clear(name.constData(), 32, 32, [rank](QPainter& p) { DrawRankFace(p, rank); }));
         }
 
         // The hot spots are fixed by the picture store; each figure is drawn around its own.

@@ -15,7 +15,7 @@ namespace Art {
 struct Picture {
     QString name;  // "<set>/<index>", the file is <name>.png
     QSize size;
-    bool keyed;    // opaque RGB on the magenta key (characters and banners)
+    bool keyed;  // opaque RGB on the magenta key (characters and banners)
     std::function<void(QPainter&)> draw;
     QPoint hotSpot{-1, -1};  // cursors: the pixel that must be part of the figure
 };

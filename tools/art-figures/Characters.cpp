@@ -86,7 +86,8 @@ void Shades(QPainter& p, const QPainterPath& lenses, const QColor& top, const QC
 }  // namespace
 
 void DrawYou(QPainter& p) {
-    Shape(p, Bust(), Glow(QPointF(28, 30), 60, QPointF(26, 26), QColor(52, 52, 58), QColor(0, 0, 0)),
+    Shape(p, Bust(),
+          Glow(QPointF(28, 30), 60, QPointF(26, 26), QColor(52, 52, 58), QColor(0, 0, 0)),
           QColor(0, 0, 0), 1.0);
 }
 
@@ -136,8 +137,8 @@ void DrawSwallow(QPainter& p) {
     // Cream belly and the red throat of a swallow.
     p.save();
     p.setClipPath(body);
-    Ellipse(p, QPointF(35, 76), 20, 16, Vertical(60, 90, QColor(255, 252, 240), QColor(214, 218, 234)),
-            kInk, 1.0);
+    Ellipse(p, QPointF(35, 76), 20, 16,
+            Vertical(60, 90, QColor(255, 252, 240), QColor(214, 218, 234)), kInk, 1.0);
     Ellipse(p, QPointF(35, 62.5), 6.5, 3.6, QColor(232, 100, 70), kInk, 0);
     p.restore();
 
@@ -184,8 +185,7 @@ void DrawSwallow(QPainter& p) {
     Shape(p, upper, Vertical(52, 60, QColor(255, 236, 90), QColor(250, 190, 20)), kInk, 1.0);
 
     // A bubble at the beak, rising and falling with each breath.
-    Ellipse(p, QPointF(43.5, 61), 4.4, 4.2, QColor(214, 240, 255, 210), QColor(50, 100, 170),
-            0.9);
+    Ellipse(p, QPointF(43.5, 61), 4.4, 4.2, QColor(214, 240, 255, 210), QColor(50, 100, 170), 0.9);
     Ellipse(p, QPointF(42.2, 59.6), 1.3, 1.0, QColor(255, 255, 255), kInk, 0);
 
     Snooze(p, QPointF(50, 27), 14, -12);
@@ -327,13 +327,14 @@ void DrawWolf(QPainter& p) {
     crown.cubicTo(11, 17, 49, 17, 47.5, 36);
     crown.quadTo(30, 32.5, 12.5, 36);
     crown.closeSubpath();
-    Shape(p, crown, Glow(QPointF(30, 26), 20, QPointF(24, 22), QColor(255, 96, 80), QColor(180, 16, 16)),
+    Shape(p, crown,
+          Glow(QPointF(30, 26), 20, QPointF(24, 22), QColor(255, 96, 80), QColor(180, 16, 16)),
           kInk);
     Ellipse(p, QPointF(30, 19.6), 2.2, 1.4, QColor(255, 90, 80), kInk, 0.9);
     // A white letter on the front panel.
-    const QPainterPath mark = FitPath(
-        TextPath(QStringLiteral("W"), Font(QStringLiteral("DejaVu Sans"), 12, true)),
-        QRectF(24.5, 24.5, 11, 7.5));
+    const QPainterPath mark =
+        FitPath(TextPath(QStringLiteral("W"), Font(QStringLiteral("DejaVu Sans"), 12, true)),
+                QRectF(24.5, 24.5, 11, 7.5));
     Shape(p, mark, QColor(255, 255, 255), kInk, 0);
 }
 

@@ -101,8 +101,8 @@ QImage Tile(int kind) {
             tile.fill(QColor(255, 250, 240));
             p.setBrush(QColor(232, 36, 48));
             for (int k = -16; k <= 16; k += 8)
-                p.drawPolygon(QPolygonF({QPointF(k, 16), QPointF(k + 4, 16), QPointF(k + 20, 0),
-                                         QPointF(k + 16, 0)}));
+                p.drawPolygon(QPolygonF(
+                    {QPointF(k, 16), QPointF(k + 4, 16), QPointF(k + 20, 0), QPointF(k + 16, 0)}));
             break;
         case 1:  // checks
             tile.fill(QColor(80, 200, 60));

@@ -20,7 +20,8 @@ using namespace Art;
 void Say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 
 int Usage() {
-    Say(QStringLiteral("usage: art-figures OUT_DIR\n"
+    Say(
+        QStringLiteral("usage: art-figures OUT_DIR\n"
                        "       art-figures --check ASSETS_DIR\n"
                        "       art-figures --sheet FILE.png [--scale N]"));
     return 2;
