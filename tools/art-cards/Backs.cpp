@@ -85,8 +85,7 @@ void DrawCatBack(QPainter& p) {
     fur.setColorAt(1, QColor(238, 222, 232));
     const double pen = 1.1;
     // Tail, body and paws.
-    FillAndLine(p, Band(Svg("M 46 82 C 58 84 62 75 60 67 C 59 62 55 61 53 64"), 5), fur, line,
-                pen);
+    FillAndLine(p, Band(Svg("M 46 82 C 58 84 62 75 60 67 C 59 62 55 61 53 64"), 5), fur, line, pen);
     FillAndLine(p,
                 Svg("M 26 44 C 19 54 17 68 19 78 C 20 84 25 86 30 86 L 42 86 "
                     "C 48 86 52 84 53 78 C 55 68 52 54 45 44 Z"),
@@ -138,8 +137,9 @@ void DrawRabbitBack(QPainter& p) {
     p.drawEllipse(QPointF(51, 26), 1.6, 1.4);
     p.setBrush(QColor(255, 255, 255, 220));
     const QPointF stars[] = {{12, 12}, {22, 21}, {9, 34}, {30, 9}, {61, 42}, {17, 48}, {58, 8}};
-    for (const QPointF& s : stars) p.drawPath(QTransform::fromTranslate(s.x(), s.y()).map(
-                                      QTransform::fromScale(3.2, 3.2).map(StarShape())));
+    for (const QPointF& s : stars)
+        p.drawPath(QTransform::fromTranslate(s.x(), s.y())
+                       .map(QTransform::fromScale(3.2, 3.2).map(StarShape())));
     // A hill to sit on.
     p.setBrush(QColor(20, 50, 110));
     p.drawPath(Svg("M 0 84 Q 34 74 71 80 L 71 96 L 0 96 Z"));
@@ -157,12 +157,16 @@ void DrawRabbitBack(QPainter& p) {
                 Svg("M 17 82 C 13 74 15 62 24 57 C 31 53 40 55 43 62 C 46 69 45 79 41 84 "
                     "L 21 84 C 19 84 18 83.5 17 82 Z"),
                 fur, line, pen);
-    FillAndLine(p, Svg("M 21 84 C 19 80 22 76 27 77 C 31 78 32 82 30 84 Z"), fur, line, pen);
+    // The haunch and the long hind foot.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(line, 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(Svg("M 20.5 79 C 20 71.5 26.5 67.5 32.5 70.5"));
+    FillAndLine(p, Ellipse({25.5, 83.6}, 7, 2.1), Qt::white, line, pen);
     FillAndLine(p, Ellipse({41, 83}, 4.2, 2.2), Qt::white, line, pen);  // front paw
     FillAndLine(p, Ellipse({33, 38}, 3.4, 11, -24), fur, line, pen);    // far ear
-    FillAndLine(p, Ellipse({38.5, 37}, 3.6, 12, -8), fur, line, pen);    // near ear
+    FillAndLine(p, Ellipse({38.5, 37}, 3.6, 12, -8), fur, line, pen);   // near ear
     FillAndLine(p, Ellipse({38.6, 38}, 1.6, 8.5, -8), QColor(246, 178, 200), line, 0);
-    FillAndLine(p, Ellipse({42, 53}, 8.5, 7, -18), fur, line, pen);     // head
+    FillAndLine(p, Ellipse({42, 53}, 8.5, 7, -18), fur, line, pen);  // head
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 30, 60));
     p.drawEllipse(QPointF(44.5, 50.5), 1.3, 1.5);
@@ -184,8 +188,8 @@ void DrawChequerBack(QPainter& p) {
     for (int row = 0; row * cell < kField.height(); ++row) {
         for (int col = 0; col * cell < kField.width(); ++col) {
             if ((row + col) % 2 == 0)
-                p.drawRect(QRectF(kField.left() + col * cell, kField.top() + row * cell, cell,
-                                  cell));
+                p.drawRect(
+                    QRectF(kField.left() + col * cell, kField.top() + row * cell, cell, cell));
         }
     }
     // A soft sheen from the top-left corner.
@@ -228,10 +232,18 @@ void DrawGlossBack(QPainter& p) {
 void DrawBack(QPainter& p, int index) {
     p.fillRect(QRectF(0, 0, ArtKit::kCardWidth, ArtKit::kCardHeight), Qt::white);
     switch (index) {
-        case 0: DrawCatBack(p); break;
-        case 1: DrawRabbitBack(p); break;
-        case 2: DrawChequerBack(p); break;
-        default: DrawGlossBack(p); break;
+        case 0:
+            DrawCatBack(p);
+            break;
+        case 1:
+            DrawRabbitBack(p);
+            break;
+        case 2:
+            DrawChequerBack(p);
+            break;
+        default:
+            DrawGlossBack(p);
+            break;
     }
 }
 

@@ -21,10 +21,10 @@ struct LetterColours {
 
 LetterColours ColoursOf(Suit suit) {
     if (suit == Suit::Clubs)
-        return {QColor(16, 42, 120),   QColor(70, 150, 230), QColor(150, 205, 255),
+        return {QColor(16, 42, 120),   QColor(70, 150, 230),  QColor(150, 205, 255),
                 QColor(255, 255, 255), QColor(198, 222, 255), QColor(8, 22, 70),
                 QColor(246, 214, 120)};
-    return {QColor(128, 6, 22),    QColor(236, 60, 60),  QColor(255, 170, 150),
+    return {QColor(128, 6, 22),    QColor(236, 60, 60),   QColor(255, 170, 150),
             QColor(255, 255, 255), QColor(255, 218, 206), QColor(70, 0, 10),
             QColor(250, 214, 110)};
 }

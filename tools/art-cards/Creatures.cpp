@@ -69,11 +69,13 @@ void HeronFigure(QPainter& p) {
     // Body and the folded wing.
     p.setPen(QPen(ink, 0.8));
     p.setBrush(Shade({32, 44}, {56, 62}, QColor(210, 218, 228), QColor(150, 164, 180)));
-    p.drawPath(Svg("M 31 48 C 35 42 45 42 52 47 C 56 50 58.5 55 59 60 C 54 61.5 49 61.5 44 61 "
-                   "C 37 60 32 56 31 48 Z"));
+    p.drawPath(
+        Svg("M 31 48 C 35 42 45 42 52 47 C 56 50 58.5 55 59 60 C 54 61.5 49 61.5 44 61 "
+            "C 37 60 32 56 31 48 Z"));
     p.setBrush(Shade({36, 45}, {58, 60}, QColor(140, 154, 170), QColor(92, 104, 120)));
-    p.drawPath(Svg("M 35 46.5 C 42 44 49 45.5 54 50 C 57 53 58.5 56.5 58.5 59.5 "
-                   "C 52 57.5 45 54.5 39 51.5 C 36.5 50 35 48.5 35 46.5 Z"));
+    p.drawPath(
+        Svg("M 35 46.5 C 42 44 49 45.5 54 50 C 57 53 58.5 56.5 58.5 59.5 "
+            "C 52 57.5 45 54.5 39 51.5 C 36.5 50 35 48.5 35 46.5 Z"));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(36, 42, 52));
     p.drawPath(Svg("M 49 52 C 53 53.5 56.5 56 58.5 59.5 C 54.5 58.5 51 56.5 48 54 Z"));
@@ -83,8 +85,9 @@ void HeronFigure(QPainter& p) {
     // The long neck in an S, then the head.
     p.setPen(QPen(ink, 0.8));
     p.setBrush(Shade({26, 20}, {38, 46}, QColor(252, 253, 255), QColor(214, 222, 232)));
-    p.drawPath(Svg("M 31 50 C 25 42 29 35 27.5 28.5 C 27 25 25.5 23 25.5 20.5 L 30.5 19.5 "
-                   "C 32 23 33.5 28 34 33 C 34.5 39 36.5 43 39 45 Z"));
+    p.drawPath(
+        Svg("M 31 50 C 25 42 29 35 27.5 28.5 C 27 25 25.5 23 25.5 20.5 L 30.5 19.5 "
+            "C 32 23 33.5 28 34 33 C 34.5 39 36.5 43 39 45 Z"));
     Stroke(p, Svg("M 28.5 26 l 0.6 1.8 M 29 31 l 0.6 1.8 M 29.5 36 l 0.7 1.8 M 30.5 41 l 0.8 1.6"),
            QColor(50, 56, 66), 0.9);
     // The black crest trailing back from the crown.
@@ -111,9 +114,9 @@ void DuckFigure(QPainter& p, bool drake) {
     Stroke(p, Svg("M -19 1.5 Q -17 0.6 -15 1.5 M 14 1.2 Q 16.5 0.2 19 1.4 M -8 3.2 Q 0 4 8 3.2"),
            QColor(255, 255, 255, 200), 0.7);
 
-    const QPainterPath body = Svg(
-        "M -13 -5 C -13 -10 -7 -12 0 -11 C 5 -10.5 9 -11 13.5 -13.5 C 14 -9 12.5 -3 8.5 0 "
-        "L -9 0 C -12 -1 -13 -3 -13 -5 Z");
+    const QPainterPath body =
+        Svg("M -13 -5 C -13 -10 -7 -12 0 -11 C 5 -10.5 9 -11 13.5 -13.5 C 14 -9 12.5 -3 8.5 0 "
+            "L -9 0 C -12 -1 -13 -3 -13 -5 Z");
     p.setPen(QPen(ink, 0.6));
     if (drake) {
         p.setBrush(Shade({0, -12}, {0, 0}, QColor(236, 236, 232), QColor(186, 186, 182)));
@@ -165,8 +168,9 @@ void DuckFigure(QPainter& p, bool drake) {
     // Flat bill.
     p.setPen(QPen(ink, 0.45));
     p.setBrush(drake ? QColor(236, 200, 56) : QColor(220, 140, 50));
-    p.drawPath(Svg("M -14 -18.3 Q -18 -18.4 -20.6 -15.9 Q -19.8 -14.5 -17 -14.8 "
-                   "Q -15.4 -14.9 -13.8 -15.2 Z"));
+    p.drawPath(
+        Svg("M -14 -18.3 Q -18 -18.4 -20.6 -15.9 Q -19.8 -14.5 -17 -14.8 "
+            "Q -15.4 -14.9 -13.8 -15.2 Z"));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 20, 14));
     p.drawEllipse(QPointF(-19.6, -15.6), 0.6, 0.5);
@@ -187,10 +191,10 @@ void PenguinFigure(QPainter& p) {
     p.drawPath(Ellipse({33, 86.5}, 4, 1.6));
     p.drawPath(Ellipse({43.5, 86.5}, 4, 1.6));
     // The back and head, silver-grey going to black.
-    const QPainterPath body = Svg(
-        "M 38 13 C 45 13 49 19 48.5 27 C 53 38 57 54 55 69 C 53.5 80 47 86.5 38.5 86.5 "
-        "C 29 86.5 23 80.5 22 70 C 21 58 24.5 44 30 34 C 28.5 29 28.5 22 30.5 18 "
-        "C 32 15 35 13 38 13 Z");
+    const QPainterPath body =
+        Svg("M 38 13 C 45 13 49 19 48.5 27 C 53 38 57 54 55 69 C 53.5 80 47 86.5 38.5 86.5 "
+            "C 29 86.5 23 80.5 22 70 C 21 58 24.5 44 30 34 C 28.5 29 28.5 22 30.5 18 "
+            "C 32 15 35 13 38 13 Z");
     p.setPen(QPen(ink, 0.7));
     p.setBrush(Shade({28, 40}, {58, 56}, QColor(30, 36, 46), QColor(118, 134, 156)));
     p.drawPath(body);
@@ -202,12 +206,14 @@ void PenguinFigure(QPainter& p) {
     front.setColorAt(1.0, QColor(236, 240, 246));
     p.setPen(Qt::NoPen);
     p.setBrush(front);
-    p.drawPath(Svg("M 31 33 C 26 45 24 60 26 72 C 27.5 80.5 33 84.5 39 84.5 "
-                   "C 44.5 84.5 48 79 48 70 C 48 56 44 43 39.5 31.5 C 36.5 30 33.5 30.8 31 33 Z"));
+    p.drawPath(
+        Svg("M 31 33 C 26 45 24 60 26 72 C 27.5 80.5 33 84.5 39 84.5 "
+            "C 44.5 84.5 48 79 48 70 C 48 56 44 43 39.5 31.5 C 36.5 30 33.5 30.8 31 33 Z"));
     // The orange ear patch behind the eye.
     p.setBrush(Shade({36, 21}, {38, 32}, QColor(255, 200, 60), QColor(240, 130, 20)));
-    p.drawPath(Svg("M 37 21.5 C 40.5 21.5 41.5 26 39.5 30 C 38.5 32 36.5 33 35 32.5 "
-                   "C 37.5 29 37.5 25.5 37 21.5 Z"));
+    p.drawPath(
+        Svg("M 37 21.5 C 40.5 21.5 41.5 26 39.5 30 C 38.5 32 36.5 33 35 32.5 "
+            "C 37.5 29 37.5 25.5 37 21.5 Z"));
     // The flipper against the side.
     p.setPen(QPen(ink, 0.6));
     p.setBrush(Shade({44, 40}, {52, 70}, QColor(70, 84, 104), QColor(20, 24, 32)));
@@ -255,8 +261,9 @@ void HorseFigure(QPainter& p) {
     // A white blaze down the face.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 246, 232));
-    p.drawPath(Svg("M 34 24 C 35.5 24 36 25.5 35 27.5 C 31 34 26.5 42 22.5 50 "
-                   "C 21.5 51.5 20.5 51 21 49.5 C 24 41 28.5 32 32 25.5 C 32.5 24.5 33.2 24 34 24 Z"));
+    p.drawPath(
+        Svg("M 34 24 C 35.5 24 36 25.5 35 27.5 C 31 34 26.5 42 22.5 50 "
+            "C 21.5 51.5 20.5 51 21 49.5 C 24 41 28.5 32 32 25.5 C 32.5 24.5 33.2 24 34 24 Z"));
     // The ears.
     p.setPen(QPen(ink, 0.7));
     p.setBrush(QColor(100, 40, 14));
@@ -265,9 +272,10 @@ void HorseFigure(QPainter& p) {
     // The flowing dark mane along the crest, and the forelock.
     p.setPen(Qt::NoPen);
     p.setBrush(Shade({50, 18}, {60, 80}, QColor(70, 30, 14), QColor(34, 12, 4)));
-    p.drawPath(Svg("M 46 16.5 C 53 18 58.5 26 60.5 36 C 62.5 46 62 58 60 68 "
-                   "C 59 74 59.5 80 61 86 C 57 82 55.5 76 56 70 C 54 74 53 80 53.5 86 "
-                   "C 51 79 51.5 71 53.5 64 C 55.5 54 55.5 42 52.5 32 C 51 26 48.5 21 45 18 Z"));
+    p.drawPath(
+        Svg("M 46 16.5 C 53 18 58.5 26 60.5 36 C 62.5 46 62 58 60 68 "
+            "C 59 74 59.5 80 61 86 C 57 82 55.5 76 56 70 C 54 74 53 80 53.5 86 "
+            "C 51 79 51.5 71 53.5 64 C 55.5 54 55.5 42 52.5 32 C 51 26 48.5 21 45 18 Z"));
     p.drawPath(Svg("M 41.5 18.5 C 39 20 36.5 22.5 35 26.5 C 38 24.5 40 23.5 43 23.5 Z"));
     Stroke(p, Svg("M 56.5 30 C 58.5 40 58.5 52 56.5 62 M 53.5 26 C 56 34 57 44 55.5 54"),
            QColor(110, 52, 26), 0.5);
@@ -279,12 +287,14 @@ void HorseFigure(QPainter& p) {
     p.drawPath(Ellipse({21.4, 49}, 1.4, 0.9, -50));
     Stroke(p, Svg("M 19.5 54.2 Q 22 55 24.5 54.6"), QColor(70, 26, 8), 0.6);
     // A red bridle with a small heart on the cheek strap.
-    Stroke(p, Svg("M 40.5 20.5 C 41.5 28 42 36 41 44 C 40.5 48 38 51 34 53.5 "
-                  "M 23.5 45 C 30 46.5 35 45.5 41 42.5 M 33 27 C 36 27.5 39 26.5 41.2 24.5"),
+    Stroke(p,
+           Svg("M 40.5 20.5 C 41.5 28 42 36 41 44 C 40.5 48 38 51 34 53.5 "
+               "M 23.5 45 C 30 46.5 35 45.5 41 42.5 M 33 27 C 36 27.5 39 26.5 41.2 24.5"),
            QColor(196, 20, 40), 1.2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 210, 80));
-    p.drawPath(ArtKit::FitInto(ArtKit::SuitShape(ArtKit::Suit::Hearts), QRectF(39, 40.5, 4.5, 4.5)));
+    p.drawPath(
+        ArtKit::FitInto(ArtKit::SuitShape(ArtKit::Suit::Hearts), QRectF(39, 40.5, 4.5, 4.5)));
 }
 
 void AntelopeFigure(QPainter& p) {
@@ -297,17 +307,17 @@ void AntelopeFigure(QPainter& p) {
     p.drawPath(Svg("M 41.5 25 C 43 15.5 50.5 8.5 64 6.5 C 53 11 47 17.5 45.5 26 Z"));
     for (int i = 0; i < 5; ++i) {
         const double t = i * 2.2;
-        Stroke(p, Svg("M 0 0 l 4 0.6").translated(37.8 + t * 0.35, 22 - t),
-               QColor(150, 120, 90), 0.55);
-        Stroke(p, Svg("M 0 0 l 4 0.6").translated(41.9 + t * 0.45, 23 - t),
-               QColor(150, 120, 90), 0.55);
+        Stroke(p, Svg("M 0 0 l 4 0.6").translated(37.8 + t * 0.35, 22 - t), QColor(150, 120, 90),
+               0.55);
+        Stroke(p, Svg("M 0 0 l 4 0.6").translated(41.9 + t * 0.45, 23 - t), QColor(150, 120, 90),
+               0.55);
     }
     // Slender neck and long face.
-    const QPainterPath body = Svg(
-        "M 44 23 C 49 25 52.5 31 53.5 40 C 54.5 50 53 62 51.5 74 C 50.5 82 50.5 90 51 96 "
-        "L 37 96 C 38 87 40 78 41 70 C 42 63 42 58 40.5 55 C 37.5 55 34 56 30.5 57.5 "
-        "C 27 59 23.5 59.5 21.5 58 C 19.5 56.5 19.5 53.5 21 50.5 C 24 44 28.5 36 32.5 29.5 "
-        "C 35.5 25 39 22 44 23 Z");
+    const QPainterPath body =
+        Svg("M 44 23 C 49 25 52.5 31 53.5 40 C 54.5 50 53 62 51.5 74 C 50.5 82 50.5 90 51 96 "
+            "L 37 96 C 38 87 40 78 41 70 C 42 63 42 58 40.5 55 C 37.5 55 34 56 30.5 57.5 "
+            "C 27 59 23.5 59.5 21.5 58 C 19.5 56.5 19.5 53.5 21 50.5 C 24 44 28.5 36 32.5 29.5 "
+            "C 35.5 25 39 22 44 23 Z");
     p.setPen(QPen(ink, 0.8));
     p.setBrush(Shade({24, 24}, {54, 70}, QColor(232, 170, 92), QColor(168, 96, 40)));
     p.drawPath(body);
@@ -319,11 +329,13 @@ void AntelopeFigure(QPainter& p) {
     p.drawPath(Svg("M 48 27.5 C 51.5 25.3 54.5 24.4 57.5 24.2 C 55 26.5 51.5 28.3 48.5 29 Z"));
     // Face markings: a dark band through the eye, white cheek and muzzle, pale throat.
     p.setBrush(QColor(60, 34, 20));
-    p.drawPath(Svg("M 40.5 27 C 37 31 33 38 29 47 C 27.5 50 25.5 52.5 23 53.5 "
-                   "C 27 47 31 38 35.5 30 C 37 27.5 38.7 26.5 40.5 27 Z"));
+    p.drawPath(
+        Svg("M 40.5 27 C 37 31 33 38 29 47 C 27.5 50 25.5 52.5 23 53.5 "
+            "C 27 47 31 38 35.5 30 C 37 27.5 38.7 26.5 40.5 27 Z"));
     p.setBrush(QColor(255, 250, 240));
-    p.drawPath(Svg("M 41.5 30 C 39.5 36 36 44 32 51 C 30.5 53.5 28.5 55 26 55.5 "
-                   "C 30.5 50 34.5 42 38 34 C 39 31.5 40 30 41.5 30 Z"));
+    p.drawPath(
+        Svg("M 41.5 30 C 39.5 36 36 44 32 51 C 30.5 53.5 28.5 55 26 55.5 "
+            "C 30.5 50 34.5 42 38 34 C 39 31.5 40 30 41.5 30 Z"));
     p.drawPath(Svg("M 20.6 54 C 21.5 57.5 24.5 58.5 28 57 C 25.5 56.5 22.5 55.5 20.6 54 Z"));
     p.setBrush(QColor(255, 244, 226, 200));
     p.drawPath(Svg("M 41 56 C 42.5 62 42.5 70 41 78 L 44 78 C 45 70 44.5 62 43 56 Z"));
@@ -345,9 +357,9 @@ void Antler(QPainter& p, const char* shape, const QColor& colour, double width,
 // rises forward, so the two open like a V above the head.
 const char* const kNearAntler =
     "M 43 28 C 45 21 49 15 54 11 C 57 8.5 60 7 63.5 6.5 "  // main beam
-    "M 44.5 24 C 47.5 22 50.5 21.5 53.5 22.5 "            // brow tine
-    "M 48.5 15.5 C 48 12 48.5 8.5 50 5.5 "                // bez tine
-    "M 56.5 9.5 C 57 7 58 5 59.5 3.5 "                    // the crown
+    "M 44.5 24 C 47.5 22 50.5 21.5 53.5 22.5 "             // brow tine
+    "M 48.5 15.5 C 48 12 48.5 8.5 50 5.5 "                 // bez tine
+    "M 56.5 9.5 C 57 7 58 5 59.5 3.5 "                     // the crown
     "M 63.5 6.5 C 65 6.5 66.5 7.5 67 9";
 const char* const kFarAntler =
     "M 39 27.5 C 37.5 21 35 15.5 30.5 11 C 28.5 9 26.5 7.5 24 6.5 "
@@ -360,11 +372,11 @@ void DeerFigure(QPainter& p) {
     // The far antler first, darker, a little behind.
     Antler(p, kFarAntler, QColor(88, 56, 30), 2.4);
     // The neck with its shaggy ruff and the head.
-    const QPainterPath body = Svg(
-        "M 45 27 C 51 29 55 36 56 46 C 57 56 55 68 53.5 78 C 52.5 84 52.5 90 53 96 "
-        "L 36 96 C 37 88 38.5 80 39 74 C 36.5 72 37.5 68 36 66 C 35 63.5 37 61 36.5 58.5 "
-        "C 33.5 58.5 30 59.5 27 60.5 C 23.5 61.5 20.5 61 19.5 58.5 C 18.5 56 19.5 53 21.5 50 "
-        "C 25 44 29 38 33 33 C 36.5 28.5 40.5 26 45 27 Z");
+    const QPainterPath body =
+        Svg("M 45 27 C 51 29 55 36 56 46 C 57 56 55 68 53.5 78 C 52.5 84 52.5 90 53 96 "
+            "L 36 96 C 37 88 38.5 80 39 74 C 36.5 72 37.5 68 36 66 C 35 63.5 37 61 36.5 58.5 "
+            "C 33.5 58.5 30 59.5 27 60.5 C 23.5 61.5 20.5 61 19.5 58.5 C 18.5 56 19.5 53 21.5 50 "
+            "C 25 44 29 38 33 33 C 36.5 28.5 40.5 26 45 27 Z");
     p.setPen(QPen(ink, 0.8));
     p.setBrush(Shade({22, 28}, {56, 72}, QColor(196, 110, 56), QColor(118, 54, 22)));
     p.drawPath(body);
@@ -397,7 +409,8 @@ void DeerFigure(QPainter& p) {
 void DrawHeron(QPainter& p) {
     Water(p, 80);
     // Reeds at the water's edge.
-    Stroke(p, Svg("M 9 90 C 8 78 7 68 8 56 M 12 90 C 12 80 13.5 72 16 62 M 6 90 C 5 82 3.5 76 2 70"),
+    Stroke(p,
+           Svg("M 9 90 C 8 78 7 68 8 56 M 12 90 C 12 80 13.5 72 16 62 M 6 90 C 5 82 3.5 76 2 70"),
            QColor(62, 118, 64), 1.2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 80, 40));

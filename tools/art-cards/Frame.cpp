@@ -62,7 +62,9 @@ QStringList Faults(const QImage& image) {
     if (cornerWrong)
         faults << QStringLiteral("%1 corner pixels are not RGB(51,153,102)").arg(cornerWrong);
     if (outlineWrong)
-        faults << QStringLiteral("%1 of %2 outline pixels are not black").arg(outlineWrong).arg(outline);
+        faults << QStringLiteral("%1 of %2 outline pixels are not black")
+                      .arg(outlineWrong)
+                      .arg(outline);
     return faults;
 }
 

@@ -53,8 +53,9 @@ void DrawCat(QPainter& p) {
     Line(p, Svg("M 42 62 C 43 70 43 78 42.5 84"));
     Shape(p, Svg("M 25.5 87 C 25.5 83.5 28 82.5 31 82.5 C 34 82.5 36 83.5 36 87 Z"));
     Shape(p, Svg("M 38 87 C 38 83.5 40 82.5 43 82.5 C 46 82.5 48.5 83.5 48.5 87 Z"));
-    Line(p, Svg("M 29.5 87 L 29.5 85.2 M 32.5 87 L 32.5 85.2 M 41.5 87 L 41.5 85.2 "
-                "M 44.5 87 L 44.5 85.2"),
+    Line(p,
+         Svg("M 29.5 87 L 29.5 85.2 M 32.5 87 L 32.5 85.2 M 41.5 87 L 41.5 85.2 "
+             "M 44.5 87 L 44.5 85.2"),
          0.8);
     // Ears, then the head over their roots.
     Shape(p, Svg("M 24.5 31 L 23 13.5 L 33.5 22.5 Z"));
@@ -69,10 +70,11 @@ void DrawCat(QPainter& p) {
     Dot(p, {36.5, 49.8}, 0.9, 0.7);
     // Eyes with slit pupils, nose, mouth and whiskers.
     for (double x : {30.5, 42.5}) {
-        Shape(p, Svg(qPrintable(QStringLiteral("M %1 31.5 Q %2 28 %3 31.5 Q %2 35 %1 31.5 Z")
-                                    .arg(x - 4)
-                                    .arg(x)
-                                    .arg(x + 4))),
+        Shape(p,
+              Svg(qPrintable(QStringLiteral("M %1 31.5 Q %2 28 %3 31.5 Q %2 35 %1 31.5 Z")
+                                 .arg(x - 4)
+                                 .arg(x)
+                                 .arg(x + 4))),
               1.0);
         Dot(p, {x, 31.5}, 0.8, 2.3);
     }
@@ -80,14 +82,16 @@ void DrawCat(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.drawPath(Svg("M 35 36.2 L 38 36.2 L 36.5 38 Z"));
     Line(p, Svg("M 36.5 38 L 36.5 39.2 Q 34.8 41.2 33 39.8 M 36.5 39.2 Q 38.2 41.2 40 39.8"), 0.9);
-    Line(p, Svg("M 28 37.5 L 18.5 35.5 M 28 39 L 18 39.5 M 28.5 40.5 L 19.5 43.5 "
-                "M 45 37.5 L 54.5 35.5 M 45 39 L 55 39.5 M 44.5 40.5 L 53.5 43.5"),
+    Line(p,
+         Svg("M 28 37.5 L 18.5 35.5 M 28 39 L 18 39.5 M 28.5 40.5 L 19.5 43.5 "
+             "M 45 37.5 L 54.5 35.5 M 45 39 L 55 39.5 M 44.5 40.5 L 53.5 43.5"),
          0.6);
 }
 
 void DrawOwl(QPainter& p) {
     // The branch it perches on.
-    Shape(p, Svg("M 5 80 C 20 78 38 78.5 53 77.5 L 51.5 79.5 L 54 81.5 C 40 82.5 22 83.5 5 84.5 Z"));
+    Shape(p,
+          Svg("M 5 80 C 20 78 38 78.5 53 77.5 L 51.5 79.5 L 54 81.5 C 40 82.5 22 83.5 5 84.5 Z"));
     Line(p, Svg("M 14 80 C 11 76 10 72 12 68"), 1.0);
     Shape(p, Svg("M 12 68 C 8 66 7 62 9 58 C 13 60 14 64 12 68 Z"), 0.9);
     Line(p, Svg("M 12 68 L 10 61"), 0.6);
@@ -99,9 +103,10 @@ void DrawOwl(QPainter& p) {
     Line(p, Svg("M 20 44 C 19 56 21 67 27 74 M 53 44 C 54 56 52 67 46 74"));
     Line(p, Svg("M 21.5 58 Q 23 63 25 66 M 51.5 58 Q 50 63 48 66"), 0.7);
     // Chest feathers.
-    Line(p, Svg("M 31 52 l 2 2 l 2 -2 M 38 52 l 2 2 l 2 -2 "
-                "M 27.5 59 l 2 2 l 2 -2 M 34.5 59 l 2 2 l 2 -2 M 41.5 59 l 2 2 l 2 -2 "
-                "M 31 66 l 2 2 l 2 -2 M 38 66 l 2 2 l 2 -2"),
+    Line(p,
+         Svg("M 31 52 l 2 2 l 2 -2 M 38 52 l 2 2 l 2 -2 "
+             "M 27.5 59 l 2 2 l 2 -2 M 34.5 59 l 2 2 l 2 -2 M 41.5 59 l 2 2 l 2 -2 "
+             "M 31 66 l 2 2 l 2 -2 M 38 66 l 2 2 l 2 -2"),
          0.75);
     // Face: two round discs, big eyes, the hooked beak, the brow.
     for (double x : {29.5, 43.5}) {
@@ -118,8 +123,9 @@ void DrawOwl(QPainter& p) {
     Line(p, Svg("M 23 27 Q 29.5 25 35 29 M 50 27 Q 43.5 25 38 29"), 1.0);
     Shape(p, Svg("M 34.5 41.5 Q 36.5 40 38.5 41.5 L 36.5 47 Z"), 1.0);
     // Toes over the branch.
-    Line(p, Svg("M 29 77 l -1.5 3 M 31 77.3 l 0 3 M 33 77 l 1.5 3 "
-                "M 40 77 l -1.5 3 M 42 77.3 l 0 3 M 44 77 l 1.5 3"),
+    Line(p,
+         Svg("M 29 77 l -1.5 3 M 31 77.3 l 0 3 M 33 77 l 1.5 3 "
+             "M 40 77 l -1.5 3 M 42 77.3 l 0 3 M 44 77 l 1.5 3"),
          1.0);
 }
 

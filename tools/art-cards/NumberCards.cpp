@@ -2,8 +2,8 @@
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
-#include <cmath>
 #include <QRadialGradient>
+#include <cmath>
 #include <vector>
 
 #include "ArtKit.h"
@@ -33,9 +33,9 @@ QPainterPath RankShape(const QString& rank) {
         const double oneWidth = 5.2;
         QPainterPath ten = ArtKit::FitHeight(
             one, QRectF(kTenBox.left(), kTenBox.top(), oneWidth, kTenBox.height()));
-        ten.addPath(ArtKit::FitHeight(
-            zero, QRectF(kTenBox.left() + oneWidth + gap, kTenBox.top(),
-                         kTenBox.width() - oneWidth - gap, kTenBox.height())));
+        ten.addPath(
+            ArtKit::FitHeight(zero, QRectF(kTenBox.left() + oneWidth + gap, kTenBox.top(),
+                                           kTenBox.width() - oneWidth - gap, kTenBox.height())));
         return ten;
     }
     static const QFont bold = ArtKit::InstalledFont(QStringLiteral("DejaVu Sans"), QFont::Bold);
@@ -44,7 +44,7 @@ QPainterPath RankShape(const QString& rank) {
 
 void DrawShadedGround(QPainter& p, Suit suit) {
     const QRectF card(0, 0, ArtKit::kCardWidth, ArtKit::kCardHeight);
-    const QColor tint = ArtKit::IsRed(suit) ? QColor(250, 232, 226) : QColor(226, 234, 244);
+    const QColor tint = ArtKit::IsRed(suit) ? QColor(250, 224, 216) : QColor(216, 228, 242);
     QLinearGradient g(card.topLeft(), card.bottomRight());
     g.setColorAt(0.0, QColor(255, 255, 255));
     g.setColorAt(0.55, ArtKit::Mix(Qt::white, tint, 0.45));
@@ -84,12 +84,18 @@ std::vector<Pip> PipLayout(int rank) {
     constexpr double T = 16.5, B = 79.5, M = 48;
     constexpr double U = 37.5, D = 58.5;  // the two inner rows of the four-row cards
     switch (rank) {
-        case 2: return {{C, T}, {C, B}};
-        case 3: return {{C, T}, {C, M}, {C, B}};
-        case 4: return {{L, T}, {R, T}, {L, B}, {R, B}};
-        case 5: return {{L, T}, {R, T}, {C, M}, {L, B}, {R, B}};
-        case 6: return {{L, T}, {R, T}, {L, M}, {R, M}, {L, B}, {R, B}};
-        case 7: return {{L, T}, {R, T}, {C, 32.25}, {L, M}, {R, M}, {L, B}, {R, B}};
+        case 2:
+            return {{C, T}, {C, B}};
+        case 3:
+            return {{C, T}, {C, M}, {C, B}};
+        case 4:
+            return {{L, T}, {R, T}, {L, B}, {R, B}};
+        case 5:
+            return {{L, T}, {R, T}, {C, M}, {L, B}, {R, B}};
+        case 6:
+            return {{L, T}, {R, T}, {L, M}, {R, M}, {L, B}, {R, B}};
+        case 7:
+            return {{L, T}, {R, T}, {C, 32.25}, {L, M}, {R, M}, {L, B}, {R, B}};
         case 8:
             return {{L, T}, {R, T}, {C, 32.25}, {L, M}, {R, M}, {C, 63.75}, {L, B}, {R, B}};
         case 9:
@@ -125,10 +131,14 @@ void DrawAce(QPainter& p, Suit suit) {
 
 QString RankText(int rank) {
     switch (rank) {
-        case 1: return QStringLiteral("A");
-        case 11: return QStringLiteral("J");
-        case 12: return QStringLiteral("Q");
-        case 13: return QStringLiteral("K");
+        case 1:
+            return QStringLiteral("A");
+        case 11:
+            return QStringLiteral("J");
+        case 12:
+            return QStringLiteral("Q");
+        case 13:
+            return QStringLiteral("K");
     }
     return QString::number(rank);
 }

@@ -1,8 +1,9 @@
 // art-cards: draws the card faces and card backs of the picture store.
 //
-//   art-cards OUT_DIR                      writes OUT_DIR/picCard/00..53.png, OUT_DIR/picFace/0..3.png
-//   art-cards --check ASSETS_DIR           compares those files pixel by pixel with a fresh drawing
-//   art-cards --sheet FILE.png [--scale N] a contact sheet of all 58, at full size and at table size
+//   art-cards OUT_DIR                      writes OUT_DIR/picCard/00..53.png,
+//   OUT_DIR/picFace/0..3.png art-cards --check ASSETS_DIR           compares those files pixel by
+//   pixel with a fresh drawing art-cards --sheet FILE.png [--scale N] a contact sheet of all 58, at
+//   full size and at table size
 
 #include <QDir>
 #include <QGuiApplication>
@@ -62,8 +63,8 @@ int Write(const QString& outDir) {
             return 1;
         }
     }
-    std::printf("art-cards: wrote %d card faces and %d card backs under %s\n",
-                CardArt::kFaceCount, CardArt::kBackCount, qPrintable(outDir));
+    std::printf("art-cards: wrote %d card faces and %d card backs under %s\n", CardArt::kFaceCount,
+                CardArt::kBackCount, qPrintable(outDir));
     return 0;
 }
 
@@ -106,8 +107,8 @@ int Check(const QString& assetsDir) {
         }
     }
     if (bad) {
-        std::fprintf(stderr, "art-cards: %d of %d pictures are not what the generator draws\n",
-                     bad, static_cast<int>(Catalogue().size()));
+        std::fprintf(stderr, "art-cards: %d of %d pictures are not what the generator draws\n", bad,
+                     static_cast<int>(Catalogue().size()));
         return 1;
     }
     std::printf("art-cards: all %d pictures match\n", static_cast<int>(Catalogue().size()));
@@ -117,7 +118,8 @@ int Check(const QString& assetsDir) {
 // Rows of the sheet: the four suits, then the jokers and the backs.
 std::vector<std::vector<QImage>> SheetRows() {
     std::vector<std::vector<QImage>> rows(5);
-    for (int i = 0; i < CardArt::kFaceCount; ++i) rows[std::min(i / 13, 4)].push_back(CardArt::Face(i));
+    for (int i = 0; i < CardArt::kFaceCount; ++i)
+        rows[std::min(i / 13, 4)].push_back(CardArt::Face(i));
     rows[4].push_back(QImage());  // a gap between the jokers and the backs
     for (int i = 0; i < CardArt::kBackCount; ++i) rows[4].push_back(CardArt::Back(i));
     return rows;
@@ -127,8 +129,7 @@ int Sheet(const QString& file, int scale) {
     constexpr int margin = 8, gap = 4, tableW = 48, tableH = 65;
     const auto rows = SheetRows();
     const int fullW = 13 * ArtKit::kCardWidth + 12 * gap;
-    const int height = 2 * margin + 5 * (ArtKit::kCardHeight + gap) + 3 * gap +
-                       5 * (tableH + gap);
+    const int height = 2 * margin + 5 * (ArtKit::kCardHeight + gap) + 3 * gap + 5 * (tableH + gap);
     QImage sheet(2 * margin + fullW, height, QImage::Format_RGB32);
     sheet.fill(QColor(0, 128, 0));  // the table
     {
@@ -148,8 +149,9 @@ int Sheet(const QString& file, int scale) {
             int x = margin;
             for (const QImage& card : row) {
                 if (!card.isNull())
-                    p.drawImage(x, y, card.scaled(tableW, tableH, Qt::IgnoreAspectRatio,
-                                                  Qt::SmoothTransformation));
+                    p.drawImage(x, y,
+                                card.scaled(tableW, tableH, Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation));
                 x += tableW + gap;
             }
             y += tableH + gap;
