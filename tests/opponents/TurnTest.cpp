@@ -208,3 +208,17 @@ TEST_F(TurnTest, GuessedSecondCardIsNeverTheFirstCardsCell) {
         EXPECT_EQ(game.firstPick, 31);
     }
 }
+
+TEST_F(TurnTest, WithNothingLeftToAimAtTheOpponentPassesInsteadOfHanging) {
+    // Cannot happen in a game that is played out, but a table without a card
+    // must not freeze the window in an endless draw.
+    Seat(CharacterKind::Tiger);
+    LayOut({});
+    game.currentSeat = kSeat;
+    game.seats[kSeat].aiState = AiState::AiChooseFirst;
+    game.seats[kSeat].waitCount = 101, game.seats[kSeat].waitLimit = 100;
+    const Run run = PlayUntil(kSeat, [] { return false; }, 10);
+    EXPECT_EQ(run.last, StepResult::NextSeat);
+    EXPECT_TRUE(table.handPath.empty());
+    EXPECT_EQ(game.firstPick, 0);
+}
