@@ -31,7 +31,8 @@ Cell DrawCellWithCard(Cell except) {
     // with none the opponent gives up instead of hanging the game.
     bool any = false;
     for (int c = 0; c < kColumns && !any; ++c)
-        for (int r = 0; r < kRows && !any; ++r) any = game.board[c][r] != 0 && !(Cell{c, r} == except);
+        for (int r = 0; r < kRows && !any; ++r)
+            any = game.board[c][r] != 0 && !(Cell{c, r} == except);
     if (!any) return {};
     for (;;) {
         const int c = static_cast<int>(std::floor(Rnd() * kColumns));

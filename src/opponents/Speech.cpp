@@ -14,18 +14,18 @@ namespace {
 // The first four rows are the greetings; the rest follow the order of SpeechEvent.
 using LineRow = std::array<std::string, 3>;
 const std::array<LineRow, 12> kLines = {{
-    {{"まってました。", "俺様の番か？？", "もうワシの番か・・・"}},  // greeting 1
-    {{"わーい！！", "世界が俺を呼んでるぜぇ。", "・・・"}},  // greeting 2
+    {{"まってました。", "俺様の番か？？", "もうワシの番か・・・"}},      // greeting 1
+    {{"わーい！！", "世界が俺を呼んでるぜぇ。", "・・・"}},              // greeting 2
     {{"俺様の技を見よ", "まちにまったぜぇ。", "おまえら早すぎるぞ！"}},  // greeting 3
-    {{"！", "！！！", "もう少し休ませてくれ"}},  // greeting 4
-    {{"ゲッ", "俺様って", "これと"}},  // KnownPairFirst
-    {{"チュー", "天才！！", "これじゃな"}},  // KnownPairSecond
-    {{"ゲッチュー！！", "ラッキー", "見えた！"}},  // PartnerRemembered
-    {{"どれにしようかな", "これでいいや。", ""}},  // Guessing
-    {{"これとね、", "これとね、", "これとね、"}},  // FirstOpened
-    {{"これかな？、", "オープン！！", "開けるぞ"}},  // SecondOpened
-    {{"やったね。", "へへっ", "まぁこんなもんか"}},  // GotPair
-    {{"ちっ！", "まっこんなもんかな。", "やっと休めるわい"}},  // TurnOver
+    {{"！", "！！！", "もう少し休ませてくれ"}},                          // greeting 4
+    {{"ゲッ", "俺様って", "これと"}},                                    // KnownPairFirst
+    {{"チュー", "天才！！", "これじゃな"}},                              // KnownPairSecond
+    {{"ゲッチュー！！", "ラッキー", "見えた！"}},                        // PartnerRemembered
+    {{"どれにしようかな", "これでいいや。", ""}},                        // Guessing
+    {{"これとね、", "これとね、", "これとね、"}},                        // FirstOpened
+    {{"これかな？、", "オープン！！", "開けるぞ"}},                      // SecondOpened
+    {{"やったね。", "へへっ", "まぁこんなもんか"}},                      // GotPair
+    {{"ちっ！", "まっこんなもんかな。", "やっと休めるわい"}},            // TurnOver
 }};
 
 constexpr int kBalloonPasses = 100;

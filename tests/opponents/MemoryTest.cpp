@@ -29,8 +29,8 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
     struct Case {
         int seatOnTurn;
         int pct[4];  // the chance each seat decides with; 0 for a human
-    } cases[] = {{1, {30, 0, 60, 80}}, {0, {90, 0, 60, 80}}, {2, {30, 0, 90, 80}},
-                 {3, {30, 0, 60, 100}}};
+    } cases[] = {
+        {1, {30, 0, 60, 80}}, {0, {90, 0, 60, 80}}, {2, {30, 0, 90, 80}}, {3, {30, 0, 60, 100}}};
     for (const Case& c : cases) {
         for (uint64_t seed = 1; seed <= 40; ++seed) {
             ClearMemories();
@@ -58,7 +58,8 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
 }
 
 TEST_F(MemoryTest, AFullSwallowStoresNothingNew) {
-    SeatAll(CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
+    SeatAll(CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty,
+            CharacterKind::Empty);
     for (int c = 1; c <= 20; ++c) RememberCard(0, c);
     EXPECT_EQ(FindFreeMemorySlot(0), -1);
     RememberCard(0, 40);
@@ -85,7 +86,8 @@ TEST_F(MemoryTest, AMemoryExpiresOnTheTickAfterItsLifetime) {
     struct Case {
         CharacterKind kind;
         int lastTick;  // the memory is freed by the next tick
-    } cases[] = {{CharacterKind::Swallow, 10}, {CharacterKind::Wolf, 20}, {CharacterKind::Tiger, 20}};
+    } cases[] = {
+        {CharacterKind::Swallow, 10}, {CharacterKind::Wolf, 20}, {CharacterKind::Tiger, 20}};
     for (const Case& c : cases) {
         SeatAll(c.kind, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
         RememberCard(0, 9);
@@ -114,7 +116,8 @@ TEST_F(MemoryTest, ATakenPairIsForgottenWithTheSeatsOwnChance) {
 }
 
 TEST_F(MemoryTest, ClearingEmptiesEverySeatForTheNextGame) {
-    SeatAll(CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Tiger, CharacterKind::Tiger);
+    SeatAll(CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Tiger,
+            CharacterKind::Tiger);
     for (int s = 0; s < kSeats; ++s) Remember(s, {1, 14, 2});
     ClearMemories();
     for (int s = 0; s < kSeats; ++s) {
@@ -132,13 +135,13 @@ TEST_F(MemoryTest, KnownPairNeedsEqualRanksInTwoCellsStillOnTheTable) {
         bool found;
         int a, b;
     } cases[] = {
-        {{53, 54}, {}, false, 0, 0},          // the jokers never look like a pair
-        {{5, 7, 33}, {}, true, 7, 33},        // two sevens of different suits
-        {{33, 5, 7}, {}, true, 33, 7},        // the lower entry comes first
-        {{7, 7, 8}, {}, false, 0, 0},         // one cell twice is no pair
-        {{7, 20, 33}, {7}, true, 20, 33},     // a taken card's cell reads empty
+        {{53, 54}, {}, false, 0, 0},       // the jokers never look like a pair
+        {{5, 7, 33}, {}, true, 7, 33},     // two sevens of different suits
+        {{33, 5, 7}, {}, true, 33, 7},     // the lower entry comes first
+        {{7, 7, 8}, {}, false, 0, 0},      // one cell twice is no pair
+        {{7, 20, 33}, {7}, true, 20, 33},  // a taken card's cell reads empty
         {{7, 20, 7, 20}, {7, 20}, false, 0, 0},
-        {{1, 2, 15, 14}, {}, true, 1, 14},    // first entry first, then its lowest partner
+        {{1, 2, 15, 14}, {}, true, 1, 14},  // first entry first, then its lowest partner
     };
     for (const Case& c : cases) {
         LayOutAll();
@@ -160,13 +163,11 @@ TEST_F(MemoryTest, PartnerIsNeverTheCardItselfNorTheOtherJoker) {
         std::vector<int> taken;
         int card, partner;
     } cases[] = {
-        {{53}, {}, 54, 0},          // a joker does not find the other joker
-        {{7}, {}, 7, 0},            // nor a card itself
-        {{7, 7, 46}, {}, 7, 46},
-        {{46, 20}, {}, 7, 46},      // the lowest entry wins
-        {{20, 46}, {20}, 7, 46},    // a taken card's cell leads nowhere
-        {{20, 20}, {20}, 7, 0},
-        {{8, 9}, {}, 7, 0},
+        {{53}, {}, 54, 0},                               // a joker does not find the other joker
+        {{7}, {}, 7, 0},                                 // nor a card itself
+        {{7, 7, 46}, {}, 7, 46}, {{46, 20}, {}, 7, 46},  // the lowest entry wins
+        {{20, 46}, {20}, 7, 46},                         // a taken card's cell leads nowhere
+        {{20, 20}, {20}, 7, 0},  {{8, 9}, {}, 7, 0},
     };
     for (const Case& c : cases) {
         LayOutAll();

@@ -13,7 +13,9 @@
 
 class OpponentFixture : public EngineFixture {
 protected:
-    static constexpr Cell CellOf(int card) { return {(card - 1) % kColumns, (card - 1) / kColumns}; }
+    static constexpr Cell CellOf(int card) {
+        return {(card - 1) % kColumns, (card - 1) / kColumns};
+    }
 
     // Every card of `cards` face down at its cell; the others count as taken.
     void LayOut(std::initializer_list<int> cards) { LayOut(std::vector<int>(cards)); }

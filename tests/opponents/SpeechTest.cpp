@@ -108,7 +108,8 @@ TEST_F(SpeechTest, GreetingIsSilenceOrOneOfFourLinesByOneDraw) {
                 EXPECT_TRUE(table.said.empty());
             } else {
                 ASSERT_EQ(table.said.size(), 1u);
-                EXPECT_EQ(table.said[0], (std::pair<int, std::string>{kSeat, v.greetings[line[d]]}));
+                EXPECT_EQ(table.said[0],
+                          (std::pair<int, std::string>{kSeat, v.greetings[line[d]]}));
             }
             EXPECT_EQ(Rnd(), next);  // one draw, no more
         }

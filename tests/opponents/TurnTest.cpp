@@ -64,12 +64,12 @@ TEST_F(TurnTest, HandStepsAtTheCharactersPace) {
         game.currentSeat = kSeat;
         game.handCol = 0, game.handRow = 5;
         game.seats[kSeat].aiState = AiState::AiChooseFirst;
-        const Run run = PlayUntil(kSeat, [] {
-            return game.seats[kSeat].aiState == AiState::AiOpenCard;
-        });
+        const Run run =
+            PlayUntil(kSeat, [] { return game.seats[kSeat].aiState == AiState::AiOpenCard; });
         const std::vector<int> moves = run.PassesOf("hand");  // the choice, then every step
         ASSERT_GE(moves.size(), 2u);
-        for (size_t i = 1; i < moves.size(); ++i) EXPECT_EQ(moves[i] - moves[i - 1], c.passesPerStep);
+        for (size_t i = 1; i < moves.size(); ++i)
+            EXPECT_EQ(moves[i] - moves[i - 1], c.passesPerStep);
         EXPECT_EQ(HandSteps(), static_cast<int>(moves.size()) - 1);
         if (c.remembered) {
             EXPECT_EQ(moves.size(), 1u + 8u);
@@ -82,8 +82,10 @@ TEST_F(TurnTest, HandWalksOneCellPerStepDiagonallyFirst) {
         Cell from, to;
         std::vector<std::pair<int, int>> path;
     } cases[] = {
-        {{0, 5}, {8, 0}, {HandAt(1, 4), HandAt(2, 3), HandAt(3, 2), HandAt(4, 1), HandAt(5, 0),
-                          HandAt(6, 0), HandAt(7, 0), HandAt(8, 0)}},
+        {{0, 5},
+         {8, 0},
+         {HandAt(1, 4), HandAt(2, 3), HandAt(3, 2), HandAt(4, 1), HandAt(5, 0), HandAt(6, 0),
+          HandAt(7, 0), HandAt(8, 0)}},
         {{3, 3}, {3, 3}, {HandAt(3, 3)}},  // already there: one step without movement
         {{8, 0}, {6, 4}, {HandAt(7, 1), HandAt(6, 2), HandAt(6, 3), HandAt(6, 4)}},
     };
@@ -217,7 +219,8 @@ TEST_F(TurnTest, WithNothingLeftToAimAtTheOpponentPassesInsteadOfHanging) {
     game.currentSeat = kSeat;
     game.seats[kSeat].aiState = AiState::AiChooseFirst;
     game.seats[kSeat].waitCount = 101, game.seats[kSeat].waitLimit = 100;
-    const Run run = PlayUntil(kSeat, [] { return false; }, 10);
+    const Run run = PlayUntil(
+        kSeat, [] { return false; }, 10);
     EXPECT_EQ(run.last, StepResult::NextSeat);
     EXPECT_TRUE(table.handPath.empty());
     EXPECT_EQ(game.firstPick, 0);

@@ -57,10 +57,14 @@ bool ParseKind(std::string_view text, CharacterKind& kind) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    if (lower == "swallow") kind = CharacterKind::Swallow;
-    else if (lower == "wolf") kind = CharacterKind::Wolf;
-    else if (lower == "tiger") kind = CharacterKind::Tiger;
-    else return false;
+    if (lower == "swallow")
+        kind = CharacterKind::Swallow;
+    else if (lower == "wolf")
+        kind = CharacterKind::Wolf;
+    else if (lower == "tiger")
+        kind = CharacterKind::Tiger;
+    else
+        return false;
     return true;
 }
 
@@ -138,7 +142,8 @@ int main(int argc, char** argv) {
     const double n = static_cast<double>(std::max(finished, 1L));
     for (int s = 0; s < static_cast<int>(kinds.size()); ++s)
         std::printf("%-4d  %-9s  %5.2f  %5.1f%%  %8.2f\n", s, kNames[static_cast<int>(kinds[s])],
-                    cards[s] / n, 100.0 * wins[s] / n, table.attempts[s] / static_cast<double>(games));
+                    cards[s] / n, 100.0 * wins[s] / n,
+                    table.attempts[s] / static_cast<double>(games));
     std::printf("games per second: %.1f\n", seconds > 0 ? games / seconds : 0.0);
     if (abandoned) {
         std::fprintf(stderr, "matchrun: %ld games did not finish\n", abandoned);
