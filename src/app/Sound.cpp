@@ -26,8 +26,7 @@ SoundActivity activity;
 Uint32 ChunkMs(const Mix_Chunk& chunk) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
-    if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0)
-        return 0;
+    if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
     const Uint64 bytesPerSecond =
         static_cast<Uint64>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
     return static_cast<Uint32>(static_cast<Uint64>(chunk.alen) * 1000 / bytesPerSecond);

@@ -77,7 +77,8 @@ TEST_F(IniFileTest, CutKeepsWholeCharacters) {
 
 TEST_F(IniFileTest, BadFilesReadAsEmptyAndNeverCrash) {
     QByteArray big;
-    for (int i = 0; big.size() < (1 << 20); ++i) big += "junk line " + QByteArray::number(i) + "\r\n";
+    for (int i = 0; big.size() < (1 << 20); ++i)
+        big += "junk line " + QByteArray::number(i) + "\r\n";
     QByteArray binary(4096, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 131 + 7) % 256);
     const QByteArray huge(1 << 20, '[');
@@ -90,7 +91,8 @@ TEST_F(IniFileTest, BadFilesReadAsEmptyAndNeverCrash) {
     const Case cases[] = {
         {"empty file", QByteArray(), std::nullopt},
         {"binary junk", binary, std::nullopt},
-        {"a megabyte of lines, key at the end", big + "[S]\r\nk=found\r\n", QStringLiteral("found")},
+        {"a megabyte of lines, key at the end", big + "[S]\r\nk=found\r\n",
+         QStringLiteral("found")},
         {"a megabyte on one line", huge, std::nullopt},
         {"not CP932", "[S]\r\nk=ab\x82\xFF\xFF\r\n", QStringLiteral("ab")},
         {"LF line ends, no last line end", "[S]\nk=v", QStringLiteral("v")},

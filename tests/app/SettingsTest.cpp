@@ -164,7 +164,8 @@ TEST_F(SettingsTest, ReadIniTrimsCutsAndLeavesTheValueAloneWhenThereIsNothing) {
     const Case cases[] = {
         {"padded", true, "2"},
         {"long", true, std::string(79, '9')},
-        {"wide", true, "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラ"},
+        {"wide", true,
+         "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラ"},
         {"nul", true, "2"},
         {"empty", false, "untouched"},
         {"blank", false, "untouched"},
@@ -268,13 +269,17 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
 TEST_F(SettingsTest, NumbersAreOptionsOfTheSettingsDialog) {
     struct Case {
         const char* value;
-        int32_t option;     // CARD and CUR
+        int32_t option;       // CARD and CUR
         int32_t showSeconds;  // SHOWSEC
     };
     const Case cases[] = {
-        {"0", 0, 1},   {"1", 1, 2},    {"  2  ", 2, 4}, {"3", 3, 1},     {"2.5", 2, 4},
-        {"3.5", 0, 1}, {"1abc", 1, 2}, {"x", 0, 1},     {"-1", 0, 1},    {"7", 0, 1},
-        {"", 0, 1},    {"1e0", 1, 2},  {"nan", 0, 1},   {"99999999999999999999", 0, 1},
+        {"0", 0, 1},     {"1", 1, 2},
+        {"  2  ", 2, 4}, {"3", 3, 1},
+        {"2.5", 2, 4},   {"3.5", 0, 1},
+        {"1abc", 1, 2},  {"x", 0, 1},
+        {"-1", 0, 1},    {"7", 0, 1},
+        {"", 0, 1},      {"1e0", 1, 2},
+        {"nan", 0, 1},   {"99999999999999999999", 0, 1},
     };
     for (const Case& c : cases) {
         const QByteArray v(c.value);

@@ -1,8 +1,7 @@
 // Sound effects and music on SDL's dummy and disk audio drivers.
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>

@@ -206,13 +206,13 @@ std::string WaveBytes(const Signal& s) {
     std::string out = "RIFF";
     PutLE(out, 36 + dataBytes, 4);
     out += "WAVEfmt ";
-    PutLE(out, 16, 4);          // size of the format chunk
-    PutLE(out, 1, 2);           // PCM
-    PutLE(out, 1, 2);           // mono
-    PutLE(out, kRate, 4);       // samples per second
-    PutLE(out, kRate * 2, 4);   // bytes per second
-    PutLE(out, 2, 2);           // bytes per sample frame
-    PutLE(out, 16, 2);          // bits per sample
+    PutLE(out, 16, 4);         // size of the format chunk
+    PutLE(out, 1, 2);          // PCM
+    PutLE(out, 1, 2);          // mono
+    PutLE(out, kRate, 4);      // samples per second
+    PutLE(out, kRate * 2, 4);  // bytes per second
+    PutLE(out, 2, 2);          // bytes per sample frame
+    PutLE(out, 16, 2);         // bits per sample
     out += "data";
     PutLE(out, dataBytes, 4);
     for (double v : s) {
@@ -228,7 +228,7 @@ struct Effect {
 };
 
 const Effect kEffects[] = {
-    {"shuffle.wav", Shuffle}, {"open.wav", Open},  {"bonus.wav", Bonus},
+    {"shuffle.wav", Shuffle}, {"open.wav", Open}, {"bonus.wav", Bonus},
     {"movesw.wav", MoveStep}, {"beep.wav", Beep},
 };
 
