@@ -122,6 +122,9 @@ TEST_F(SoundTest, NamesEndingInMidAreMusicWhateverTheirCaseAndAreNeverWaitedFor)
     PlaySoundFile("long.mid", 0);
     PlaySoundFile("open.wav", 1);
     EXPECT_LT(MsSince(start), 2000);
+    ASSERT_TRUE(SoundDeviceOpen());
+    EXPECT_TRUE(Mix_PlayingMusic()) << Mix_GetError();
+    EXPECT_TRUE(Mix_Playing(0));
     Mix_HaltMusic();
 }
 
