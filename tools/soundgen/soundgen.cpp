@@ -191,7 +191,7 @@ Signal Beep() {
         const double sec = static_cast<double>(i) / kRate;
         s[i] = std::sin(2 * kPi * f * sec) + 0.18 * std::sin(2 * kPi * 2 * f * sec) +
                0.06 * std::sin(2 * kPi * 3 * f * sec);
-        s[i] *= Strike(i * 1000.0 / kRate, 4, 160);
+        s[i] *= Strike(i * 1000.0 / kRate, 4, 80);
     }
     Finish(s, 0, 35);
     return s;
