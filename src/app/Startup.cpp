@@ -78,11 +78,12 @@ int RunProgram(int argc, char** argv) {
     AttachHost(&host);
     AttachView(&window);
     PlugInWindows();
-    InitSound();
 
     LoadSettings(window);
     window.show();
     splash.reset();
+    // The sound device opens once the table is up; a player sees the window sooner.
+    InitSound();
 
     const int code = app.exec();
     AttachView(nullptr);
