@@ -30,8 +30,8 @@ void ShowScoreTable(QWidget* parent) {
 void ShowVersusResultWindow(MainWindow& window) {
     window.SetHandVisible(false);
     window.SuspendTopMost([&] {
-        VersusResultWindow result(
-            [](int n) { return PictureStore::Picture(PicSet::imgJuni, n); }, &window);
+        VersusResultWindow result([](int n) { return PictureStore::Picture(PicSet::imgJuni, n); },
+                                  &window);
         result.Load();
         result.exec();
     });

@@ -47,8 +47,8 @@ inline ShapeWidget* RoundedPlate(QWidget* parent, const QRect& where, const QCol
     return shape;
 }
 
-inline QLabel* Caption(QWidget* parent, const QString& text, const QRect& where,
-                       const QFont& font, const QColor& colour, Qt::Alignment alignment) {
+inline QLabel* Caption(QWidget* parent, const QString& text, const QRect& where, const QFont& font,
+                       const QColor& colour, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(where);
     label->setFont(font);

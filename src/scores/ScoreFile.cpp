@@ -29,7 +29,8 @@ std::string Digits(int32_t value, int digits) {
 
 void PutInt32(std::string& out, int32_t value) {
     const auto v = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 
 class Reader {
@@ -38,7 +39,8 @@ public:
     bool Int32(int32_t& value) {
         if (bytes_.size() - pos_ < 4) return false;
         uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v |= uint32_t(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            v |= uint32_t(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
         value = static_cast<int32_t>(v);
         pos_ += 4;
         return true;
@@ -68,7 +70,9 @@ bool Plausible(const SoloScoreRecord& r) {
            r.playMinutes >= 0 && InRange(r.playSeconds, 0, 59) && r.turns >= 0;
 }
 
-std::string SystemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string SystemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 bool Exists(const std::string& path) {
     std::error_code ec;
@@ -104,8 +108,7 @@ template <typename Key>
 std::array<int, kScoreCount> StableOrder(Key key) {
     std::array<int, kScoreCount> order{};
     for (int i = 0; i < kScoreCount; ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return key(a) < key(b); });
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
     return order;
 }
 
@@ -363,8 +366,8 @@ ScorePlacement PlaceNewScore(const ScoreTable& table, const SoloScoreRecord& rec
     placement.dropped = drop;
     placement.placed = true;
     if (earned.byTime != 0)
-        placement.rank.byTime = RowOf(TimeOrder(placement.table, placement.newIndex),
-                                      placement.newIndex) + 1;
+        placement.rank.byTime =
+            RowOf(TimeOrder(placement.table, placement.newIndex), placement.newIndex) + 1;
     if (earned.byTurn != 0)
         placement.rank.byTurn = RowOf(TurnOrder(placement.table), placement.newIndex) + 1;
     return placement;

@@ -69,7 +69,7 @@ enum class ScoreFileState {
 struct ScoreLoad {
     ScoreTable table = DefaultScoreTable();  // the defaults unless the file was read
     ScoreFileState state = ScoreFileState::Read;
-    std::string asidePath;  // where the damaged file now lies (SetAside)
+    std::string asidePath;    // where the damaged file now lies (SetAside)
     ScoreFileResult created;  // writing the fresh default file (Missing, SetAside)
 };
 // Reads the table for play. Never throws and never destroys a file: a damaged

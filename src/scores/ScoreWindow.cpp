@@ -20,10 +20,12 @@ namespace {
 constexpr const char* kCodePage = "Shift_JIS";  // Qt's table for it is the Windows CP932 one
 // Long enough for any real name; the name cell shows about a dozen full-width characters.
 constexpr int kLongestName = 20;
+const QString kSaveAgain =
+    QStringLiteral("\n\nもう一度「O.K」で保存し直せます。閉じるボタンで閉じると保存しません。");
 
 // A grid cell: single border, window colours, the table's font.
 QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool bold,
-             Qt::Alignment alignment) {
+                 Qt::Alignment alignment) {
     auto* cell = new QLabel(text, parent);
     cell->setGeometry(where);
     cell->setFont(LayoutFont(9, bold));
@@ -94,13 +96,15 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
 
     GridCell(this, QStringLiteral("№"), QRect(4, 4, 21, 17), true, Qt::AlignHCenter);
     GridCell(this, QStringLiteral("名前"), QRect(24, 4, 157, 17), true, Qt::AlignHCenter);
-    lblSort_[0] = GridCell(this, QStringLiteral("時間"), QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
+    lblSort_[0] =
+        GridCell(this, QStringLiteral("時間"), QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
     lblSort_[1] =
         GridCell(this, QStringLiteral("ターン"), QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
     GridCell(this, QStringLiteral("日付"), QRect(300, 4, 189, 17), true, Qt::AlignHCenter);
     for (QLabel* header : lblSort_) header->installEventFilter(this);
     for (int k = 0; k < kScoreCount; ++k) {
-        lblRow_[k] = GridCell(this, QString::number(k + 1), RowCell(4, 21, k), false, Qt::AlignHCenter);
+        lblRow_[k] =
+            GridCell(this, QString::number(k + 1), RowCell(4, 21, k), false, Qt::AlignHCenter);
         lblName_[k] = GridCell(this, QString(), RowCell(24, 157, k), false, Qt::AlignLeft);
         lblTime_[k] = GridCell(this, QString(), RowCell(180, 61, k), false, Qt::AlignRight);
         lblTurn_[k] = GridCell(this, QString(), RowCell(240, 61, k), false, Qt::AlignRight);
@@ -187,17 +191,17 @@ void ScoreWindow::OkClick() {
         QString refused;
         const auto bytes = NameToCp932(name, &refused);
         if (!bytes) {
-            MessageBoxes::Inform(this, "「" + refused +
-                                           "」は名前に使えない文字です。\nほかの文字で入力してください。");
+            MessageBoxes::Inform(
+                this,
+                "「" + refused + "」は名前に使えない文字です。\nほかの文字で入力してください。");
             return;
         }
         table_[glScoreNew_].name = *bytes;
         if (saveAllowed_) {
             const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
             if (!saved.ok) {
-                MessageBoxes::Inform(
-                    this, "スコアを保存できませんでした。\n" + QString::fromLocal8Bit(saved.error) +
-                              "\n\nもう一度「O.K」で保存し直せます。閉じるボタンで閉じると保存しません。");
+                MessageBoxes::Inform(this, "スコアを保存できませんでした。\n" +
+                                               QString::fromLocal8Bit(saved.error) + kSaveAgain);
                 return;
             }
         }

@@ -69,6 +69,7 @@ TEST(ScoreFile, DefaultFileIsByteForByteTheTenNoNameRecords) {
     ASSERT_TRUE(CreateScoreFile(path).ok);
     const std::string bytes = ReadAll(path);
     ASSERT_EQ(bytes.size(), 511u);
+    // clang-format off
     // no name 1: mark -1, 2001/01/01 00:00:00, 9 bytes of name, 3:05, 305 turns.
     EXPECT_EQ(Hex(bytes.substr(0, 51)),
               "ffffffff" "d1070000" "01000000" "01000000" "00000000" "00000000" "00000000"
@@ -77,6 +78,7 @@ TEST(ScoreFile, DefaultFileIsByteForByteTheTenNoNameRecords) {
     EXPECT_EQ(Hex(bytes.substr(459)),
               "ffffffff" "d1070000" "01000000" "01000000" "00000000" "00000000" "09000000"
               "0a00" "6e6f206e616d65203130" "03000000" "32000000" "5e010000");
+    // clang-format on
     // Every record in between follows the same pattern.
     for (int i = 1; i <= 10; ++i) {
         const std::string name = "no name " + std::to_string(i);
@@ -228,8 +230,8 @@ TEST(ScoreFile, NewResultsRankOnlyWhenStrictlyBetter) {
         {defaults, 400, 350, {0, 0}},    // 350 turns
         {defaults, 212, 322, {7, 5}},    // 3:32, 322
         {allSlow, 400, 998, {1, 1}},
-        {allSlow, 400, 999, {1, 0}},     // worse entries in the table do not help 999
-        {allSlow, 6000, 5, {0, 1}},      // 100 minutes would read 00:00: never ranked by time
+        {allSlow, 400, 999, {1, 0}},  // worse entries in the table do not help 999
+        {allSlow, 6000, 5, {0, 1}},   // 100 minutes would read 00:00: never ranked by time
     };
     for (const auto& c : cases)
         EXPECT_EQ(GetNewScoreRank(c.table, c.seconds, c.turns), c.rank)
@@ -265,8 +267,8 @@ ScoreRank RowsOfNewResult(const ScorePlacement& p) {
     const auto time = TimeOrder(p.table, p.newIndex);
     const auto turn = TurnOrder(p.table);
     auto row = [&](const std::array<int, 10>& order) {
-        return static_cast<int32_t>(std::find(order.begin(), order.end(), p.newIndex) -
-                                    order.begin()) + 1;
+        const auto at = std::find(order.begin(), order.end(), p.newIndex);
+        return static_cast<int32_t>(at - order.begin() + 1);
     };
     return {p.rank.byTime ? row(time) : 0, p.rank.byTurn ? row(turn) : 0};
 }
@@ -280,8 +282,10 @@ bool Beats(const SoloScoreRecord& mine, const SoloScoreRecord& theirs, ScoreRank
 ScoreTable Table(std::initializer_list<std::array<int, 3>> rows) {
     ScoreTable table;
     int i = 0;
-    for (const auto& row : rows)
-        table[i] = Result(row[0], row[1], row[2], Numbered("p", i)), ++i;
+    for (const auto& row : rows) {
+        table[i] = Result(row[0], row[1], row[2], Numbered("p", i));
+        ++i;
+    }
     return table;
 }
 
@@ -295,6 +299,7 @@ TEST(ScoreFile, PlacementDropsTheLowestRecordBeatenInEveryRankedOrder) {
         int dropped;
         ScoreRank rank;
     } cases[] = {
+        // clang-format off
         {"the default table: the tenth goes", DefaultScoreTable(), Result(3, 4, 304, ""), 9,
          {1, 1}},
         // The slowest (7) holds the best turns and stands ahead of the result there;
@@ -323,6 +328,7 @@ TEST(ScoreFile, PlacementDropsTheLowestRecordBeatenInEveryRankedOrder) {
         {"ties", Table({{3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305},
                         {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 6, 306}}),
          Result(3, 5, 305, ""), 9, {10, 10}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const ScoreRank earned = GetNewScoreRank(
@@ -340,9 +346,16 @@ TEST(ScoreFile, PlacementDropsTheLowestRecordBeatenInEveryRankedOrder) {
 TEST(ScoreFile, PlacementFallsBackToARecordBeatenInOneOrderAndTellsTheTruePlace) {
     // The result beats 0..8 by turns only and 9 by time only: no record is beaten
     // both ways, so whichever goes, the result moves up one place in the other order.
-    const ScoreTable table = Table({{1, 0, 300}, {1, 1, 301}, {1, 2, 302}, {1, 3, 303},
-                                    {1, 4, 304}, {1, 5, 305}, {1, 6, 306}, {1, 7, 307},
-                                    {1, 8, 308}, {9, 0, 100}});
+    const ScoreTable table = Table({{1, 0, 300},
+                                    {1, 1, 301},
+                                    {1, 2, 302},
+                                    {1, 3, 303},
+                                    {1, 4, 304},
+                                    {1, 5, 305},
+                                    {1, 6, 306},
+                                    {1, 7, 307},
+                                    {1, 8, 308},
+                                    {9, 0, 100}});
     const SoloScoreRecord result = Result(2, 0, 200, "");
     EXPECT_EQ(GetNewScoreRank(table, 120, 200), (ScoreRank{10, 2}));
     const ScorePlacement p = PlaceNewScore(table, result);
@@ -366,11 +379,11 @@ TEST(ScoreFile, PlacementKeepsItsPromisesOnRandomTables) {
     for (int round = 0; round < 2000; ++round) {
         ScoreTable table;
         for (int i = 0; i < kScoreCount; ++i)  // few distinct values: many ties
-            table[i] = Result(pick(4), 10 * pick(3), 100 + 10 * pick(8),
-                              pick(8) ? Numbered("p", i) : "");
+            table[i] =
+                Result(pick(4), 10 * pick(3), 100 + 10 * pick(8), pick(8) ? Numbered("p", i) : "");
         const SoloScoreRecord result = Result(pick(4), 10 * pick(3), 100 + 10 * pick(8), "");
-        const ScoreRank earned = GetNewScoreRank(
-            table, result.playMinutes * 60 + result.playSeconds, result.turns);
+        const ScoreRank earned =
+            GetNewScoreRank(table, result.playMinutes * 60 + result.playSeconds, result.turns);
         const ScorePlacement p = PlaceNewScore(table, result);
         ASSERT_EQ(p.placed, earned.byTime || earned.byTurn);
         if (!p.placed) continue;

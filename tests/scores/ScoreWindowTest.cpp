@@ -213,8 +213,9 @@ TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideTellsOnceAndSavesTheResult)
 
     EXPECT_TRUE(sawNameBox);
     ASSERT_EQ(messages_.size(), 2u);
-    EXPECT_EQ(messages_[0], "スコアファイル solsc.dat が壊れていたので solsc.dat.damaged "
-                            "という名前で残し、新しいスコア表で始めます。");
+    EXPECT_EQ(messages_[0],
+              "スコアファイル solsc.dat が壊れていたので solsc.dat.damaged "
+              "という名前で残し、新しいスコア表で始めます。");
     EXPECT_EQ(messages_[1], "ゲーム時間が　１位\nターン回数が　１位です。");
     EXPECT_EQ(ReadAll(path_ + ".damaged"), "not a score table");
     const ScoreTable table = LoadScoreFile(path_).table;

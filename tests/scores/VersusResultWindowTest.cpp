@@ -58,15 +58,15 @@ TEST(VersusResultWindow, EachSeatedPlayerGetsTheFaceOfThreeMinusTheSeatsBelowIt)
             EXPECT_EQ(window.CountLabel(s)->text(),
                       c.cards[s] == kNobody ? QString() : QString::number(c.cards[s]));
         }
-        EXPECT_EQ(asked.size(), static_cast<size_t>(std::count_if(
-                                    c.faces.begin(), c.faces.end(), [](int f) { return f >= 0; })));
+        EXPECT_EQ(asked.size(), static_cast<size_t>(std::count_if(c.faces.begin(), c.faces.end(),
+                                                                  [](int f) { return f >= 0; })));
     }
 }
 
 TEST(VersusResultWindow, NamesFollowTheKindOfEachSeat) {
-    SeatPlayers({CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty,
-                 CharacterKind::Wolf},
-                {3, 1, 0, 2});
+    SeatPlayers(
+        {CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty, CharacterKind::Wolf},
+        {3, 1, 0, 2});
     VersusResultWindow window(nullptr);
     window.Load();
     EXPECT_EQ(window.PlayerLabel(0)->text(), "Fat Tiger");
@@ -74,9 +74,9 @@ TEST(VersusResultWindow, NamesFollowTheKindOfEachSeat) {
     EXPECT_EQ(window.PlayerLabel(2)->text(), "");
     EXPECT_EQ(window.CountLabel(2)->text(), "");
     EXPECT_EQ(window.PlayerLabel(3)->text(), "Funny Wolf");
-    SeatPlayers({CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty,
-                 CharacterKind::Empty},
-                {5, 0, 0, 0});
+    SeatPlayers(
+        {CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty},
+        {5, 0, 0, 0});
     window.Load();
     EXPECT_EQ(window.PlayerLabel(0)->text(), "Baby Swallow");
 }
