@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <cmath>
+#include <numbers>
 
 #include "engine/GameState.h"
 #include "scores/ResultParts.h"
@@ -121,8 +122,12 @@ void VersusResultWindow::Tick() {
         faceTop_[k] += step;
         PlaceFace(k);
     }
+    // Once the angle has grown large it is taken back by whole turns, so the swing
+    // carries on unbroken. (Jumping back to 0 would cut a swing short at a different
+    // point every time and walk the faces a little further down at each jump, about
+    // 14 pixels every 36 seconds, until they left the window.)
     bobAngle += 0.5;
-    if (bobAngle > 360) bobAngle = 0;
+    if (bobAngle > 360) bobAngle = std::fmod(bobAngle, 2 * std::numbers::pi);
 }
 
 void VersusResultWindow::done(int result) {

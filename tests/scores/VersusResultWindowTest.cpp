@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 #include <cmath>
+#include <numbers>
 
 #include "engine/GameState.h"
 #include "scores/ResultParts.h"
@@ -91,12 +92,13 @@ TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
     EXPECT_EQ(window.FaceLabel(0)->geometry(), QRect(288, 35, 32, 32));
 
     // The same walk, worked out here: 70 twips times the sine, the angle 0.5 on and
-    // back to 0 once past 360; the pictures sit at the rounded pixel each time.
+    // taken back by whole turns once past 360; the pictures sit at the rounded pixel.
     double angle = 0, top[4] = {start[0], start[1], start[2], start[3]};
-    for (int tick = 0; tick < 3000; ++tick) {
+    double lowest = 0, highest = 0;
+    for (int tick = 0; tick < 20000; ++tick) {  // over 16 minutes of bobbing
         for (double& t : top) t += 70 * std::sin(angle);
         angle += 0.5;
-        if (angle > 360) angle = 0;
+        if (angle > 360) angle = std::fmod(angle, 2 * std::numbers::pi);
         window.Tick();
         for (int s : {0, 1, 3}) {
             ASSERT_DOUBLE_EQ(window.FaceTopTwips(s), top[s]) << tick;
@@ -104,7 +106,12 @@ TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
             ASSERT_NEAR(top[s] - start[s], top[0] - start[0], 1e-6);  // all move together
         }
         ASSERT_FALSE(window.FaceLabel(2)->isVisibleTo(&window));
+        lowest = std::min(lowest, top[0] - start[0]);
+        highest = std::max(highest, top[0] - start[0]);
     }
+    // They swing within about 20 pixels of where they started, however long it lasts.
+    EXPECT_GT(lowest, -30.0);
+    EXPECT_LT(highest, 300.0);
     EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), angle);
 
     // The next showing goes on from the same angle.
