@@ -179,6 +179,18 @@ TEST(ScoreFile, AnEarlierDamagedFileIsNeverOverwritten) {
     EXPECT_EQ(ReadAll(path + ".damaged.2"), "second");
 }
 
+TEST(ScoreFile, ADamagedFileThatCannotBeMovedIsLeftAsItIs) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    WriteAll(path, "damaged");
+    WriteAll(path + ".damaged", "old");
+    for (int n = 2; n < 1000; ++n) WriteAll(path + ".damaged." + std::to_string(n), "old");
+    const ScoreLoad load = LoadScoreFile(path);
+    EXPECT_EQ(load.state, ScoreFileState::Damaged);
+    EXPECT_EQ(load.table, DefaultScoreTable());
+    EXPECT_EQ(ReadAll(path), "damaged");
+}
+
 TEST(ScoreFile, FormatScoreWritesLeadingZerosAndKeepsTheLastDigits) {
     SoloScoreRecord r = Result(3, 5, 7, "名");
     SetScoreDate(r, 2001, 1, 1, 0, 0, 9);

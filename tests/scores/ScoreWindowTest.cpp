@@ -224,6 +224,27 @@ TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideTellsOnceAndSavesTheResult)
     EXPECT_EQ(NameFromCp932(SortScoreByTime(table)[0].name), "はな");
 }
 
+TEST_F(ScoreWindowTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << "damaged";
+    for (int n = 1; n < 1000; ++n) {  // every name it could be moved to is taken
+        std::string aside = path_ + ".damaged";
+        if (n > 1) aside += '.' + std::to_string(n);
+        std::ofstream(aside) << "old";
+    }
+    game.elapsedSeconds = 100;
+    game.turnCount = 100;
+    SoloScoreRecord record;
+    SetScoreDate(record);
+    bool sawNameBox = false;
+    AnswerScoreWindow(QStringLiteral("ami"), &sawNameBox);
+    AddNewScore(record, path_, nullptr);
+    EXPECT_TRUE(sawNameBox);
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("今回の結果は保存しません")));
+    EXPECT_EQ(ReadAll(path_), "damaged");
+    EXPECT_FALSE(glAftGameFlg);
+}
+
 TEST_F(ScoreWindowTest, AnUnrankedResultShowsTheTableAndSavesNothing) {
     game.elapsedSeconds = 230;  // 3:50, no better than the tenth
     game.turnCount = 350;
