@@ -10,6 +10,10 @@ WORK=$(mktemp -d)
 cp -r "$(dirname "$GAME_BIN")" "$WORK/bin"
 rm -f "$WORK/bin/tomavel.ini" "$WORK/bin/solsc.dat"
 GAME="$WORK/bin/tomavel"
+# The pinned test build and the program that prints its deal, when given.
+PINNED=""
+DEALPRINT=${3:-}
+if [[ -n ${2:-} ]]; then cp "$2" "$WORK/bin/tomavel_pinned"; PINNED="$WORK/bin/tomavel_pinned"; fi
 PIDS=()
 cleanup() {
   local i
@@ -19,20 +23,21 @@ cleanup() {
 trap cleanup EXIT
 export SDL_AUDIODRIVER=dummy
 
-for n in $(shuf -i 500-599 -n 30); do
-  [[ -e /tmp/.X$n-lock ]] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & PIDS+=($!)
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
-done
+# The server picks a free display itself, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 & PIDS+=($!)
+for _ in $(seq 100); do [[ -s $WORK/display ]] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$WORK/display")"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || { echo "no X server"; exit 1; }
 
 fail() { echo "FAIL: $*"; shot "failure" || true; exit 1; }
 ok() { echo "ok: $*"; }
 
-# start_game: runs the game, waits for its window; sets GPID, WIN, WX, WY.
+# start_game [SEED]: runs the game (the pinned build with a seed), waits for its
+# window; sets GPID, WIN, WX, WY.
 start_game() {
-  "$GAME" & GPID=$!; PIDS+=($GPID)
+  if [[ -n ${1:-} ]]; then "$PINNED" "$1" & GPID=$!; else "$GAME" & GPID=$!; fi
+  PIDS+=($GPID)
   WIN=""
   for _ in $(seq 100); do
     WIN=$(xdotool search --onlyvisible --name '^トマベル$' 2>/dev/null | head -n1) || true
@@ -62,3 +67,20 @@ count_windows() { xdotool search --onlyvisible --name '^トマベル$' 2>/dev/nu
 # The card at column c, row r: centre of its cell in window coordinates.
 cell_x() { echo $((168 + 52 * $1 + 24)); }
 cell_y() { echo $((MENU + 4 + 69 * $1 + 32)); }
+# load_deal SEED: RANK[c], COL[c], ROW[c] of every card of the pinned deal.
+load_deal() {
+  RANK=(); COL=(); ROW=()
+  while read -r c r k w; do RANK[c]=$r; COL[c]=$k; ROW[c]=$w; done < <("$DEALPRINT" "$1")
+}
+# click_card c: clicks card number c where the deal put it.
+click_card() { click "$(cell_x "${COL[$1]}")" "$(cell_y "${ROW[$1]}")" "${2:-0.5}"; }
+# wait_for_window TITLE [SECONDS]: prints the id of a visible window with that title.
+wait_for_window() {
+  local w=""
+  for _ in $(seq $((${2:-10} * 10))); do
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+    [[ -n $w ]] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
