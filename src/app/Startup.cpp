@@ -1,5 +1,23 @@
 #include "app/Startup.h"
 
+#include <QApplication>
+#include <QFileInfo>
+#include <memory>
+
+#include "app/QtHost.h"
+#include "app/Settings.h"
+#include "app/SingleInstance.h"
+#include "app/Sound.h"
+#include "engine/Engine.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreWindow.h"
+#include "scores/VersusResultWindow.h"
+#include "ui/AboutBox.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+#include "ui/PictureStore.h"
+#include "ui/SettingsDialog.h"
+
 std::string gsAppPath;
 int32_t glTwipsX = 15;
 int32_t glTwipsY = 15;
@@ -7,4 +25,67 @@ int32_t glTwipsY = 15;
 std::string WithTrailingSeparator(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
+}
+
+namespace {
+std::string ExecutableFolder() {
+    // Read before Qt starts, so that a second copy leaves without opening a display.
+    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
+    return exe.canonicalPath().toStdString();
+}
+
+void PlugInWindows() {
+    MainWindow::SetSettingsCommand([](MainWindow& window) {
+        SettingsDialog dialog(window);
+        dialog.exec();
+    });
+    MainWindow::SetAboutCommand([](MainWindow& window) {
+        AboutBox about(&window);
+        about.exec();
+    });
+    MainWindow::SetVersusResultCommand([](MainWindow& window) { ShowVersusResultWindow(window); });
+    MainWindow::SetSoloResultCommand([](MainWindow& window) { HandOverSoloResult(window); });
+}
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+    SingleInstance instance;
+    const std::string exeFolder = ExecutableFolder();
+    if (!instance.Acquire(SingleInstance::LockPathFor(exeFolder))) return 0;
+
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    // The splash already shows the icon and the title lettering, so the
+    // pictures are loaded first of all.
+    PictureStore::Load();
+
+    // The about box stands in as a splash while the rest starts.
+    auto splash = std::make_unique<AboutBox>(nullptr);
+    splash->show();
+    QCoreApplication::processEvents();
+
+    gsAppPath = WithTrailingSeparator(exeFolder);
+    if (!QFileInfo::exists(QString::fromStdString(gsAppPath + "tomavel.ini"))) WriteDefaultIni();
+    const std::string scorePath = gsAppPath + "solsc.dat";
+    if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
+    glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
+
+    MainWindow window;
+    window.FitClientArea();
+    window.CreateCardWidgets();
+
+    QtHost host;
+    AttachHost(&host);
+    AttachView(&window);
+    PlugInWindows();
+    InitSound();
+
+    LoadSettings(window);
+    window.show();
+    splash.reset();
+
+    const int code = app.exec();
+    AttachView(nullptr);
+    ShutdownSound();
+    return code;
 }

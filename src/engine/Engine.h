@@ -9,6 +9,9 @@
 // Deal.
 void ResetDeck();
 void Deal();
+// The list position a draw u in [0, 1) takes when m cards are left: every position
+// can come out, the first and the last with weight 1.5 against 2 for the others.
+int DealListPosition(double u, int m);
 void ShowMessageSprite(int n);
 void RedrawFaceDownCards();
 
@@ -20,6 +23,8 @@ void SetUpSeatPanels();
 void HighlightSeat(int seat);
 void AdvanceTurn();
 void ShowVersusResult();
+// Passes the game loop has made since the program started (for measurements).
+int64_t LoopPassCount();
 
 // Reveal and match.
 void FlipCard(int card);

@@ -1,0 +1,23 @@
+// The desktop host: the tick count from a monotonic clock, pending events from
+// Qt's event loop, and sound through SDL. Waiting blocks in the event loop with
+// a precise timer armed for the deadline, so a waiting game sleeps instead of
+// burning a processor core.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "engine/Host.h"
+
+class QtHost : public Host {
+public:
+    QtHost();
+    uint32_t TickCount() override;
+    void ProcessEvents() override;
+    void WaitForEvents(uint32_t deadline) override;
+    void PlaySoundFile(const std::string& name, int flags) override;
+
+private:
+    QElapsedTimer clock_;
+    QTimer wake_;
+};

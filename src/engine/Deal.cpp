@@ -1,0 +1,92 @@
+// The deal: renumber the deck, gather the cards into a loose pile while the
+// shuffle sounds, show the start banner, then lay the cards face down into the
+// 9 x 6 grid in a random order.
+#include <vector>
+
+#include "engine/Engine.h"
+#include "engine/Random.h"
+
+namespace {
+TableView* attachedView = nullptr;
+}
+
+void AttachView(TableView* view) { attachedView = view; }
+TableView& View() { return *attachedView; }
+
+int DealListPosition(double u, int m) { return RoundHalfEven(u * (2 * m - 1)) / 2; }
+
+void ResetDeck() {
+    for (int c = 1; c <= kCardCount; ++c) {
+        int rank = c;
+        if (c >= 14 && c <= 26) rank = c - 13;
+        else if (c >= 27 && c <= 39) rank = c - 26;
+        else if (c >= 40 && c <= 52) rank = c - 39;
+        game.cards[c].rank = rank;
+    }
+    TableView& view = View();
+    for (int c = 1; c <= kCardCount; ++c) {
+        view.SetCardPicture(c, c - 1);
+        view.SetCardFace(c, true);
+        view.SetCardEnabled(c, true);
+    }
+}
+
+void ShowMessageSprite(int n) { View().LoadBanner(n); }
+
+void Deal() {
+    TableView& view = View();
+    view.SetWindowEnabled(false);
+    RandomizeFromClock();
+
+    for (int c = 1; c <= kCardCount; ++c) {
+        view.SetCardVisible(c, false);
+        view.SetCardFace(c, false);
+        CurrentHost().ProcessEvents();
+    }
+
+    ShowMessageSprite(1);
+    view.RaiseBanner();
+    const int w = view.BannerSize().width;
+    const int outerWidth = view.WindowOuterWidth();
+    view.MoveBanner(RoundHalfEven(outerWidth - 168 - w) / 2 + 168, 50);
+    view.SetBannerVisible(true);
+
+    // The first half of the deck drops onto a loose pile, each card with its riffle.
+    for (int c = 1; c <= kCardCount; ++c) {
+        if (c < 27) {
+            const int dx = RoundHalfEven(Rnd() * 32 - 16);
+            const int dy = RoundHalfEven(Rnd() * 32 - 16);
+            view.MoveCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
+            view.RaiseCard(c);
+            PlaySound("shuffle.wav", 0);
+        }
+        view.SetCardVisible(c, true);
+        WaitWithEvents(5);
+    }
+    view.SetBannerVisible(false);
+
+    // Shuffle into the grid: each cell takes a card from the ordered list of
+    // those left; the first and last positions weigh 1.5 against 2 for the others.
+    std::vector<int> left;
+    for (int c = 1; c <= kCardCount; ++c) left.push_back(c);
+    for (int r = 0; r < kRows; ++r) {
+        for (int k = 0; k < kColumns; ++k) {
+            const int i = DealListPosition(Rnd(), static_cast<int>(left.size()));
+            const int card = left[i];
+            left.erase(left.begin() + i);
+            game.board[k][r] = card;
+            game.cards[card].col = k;
+            game.cards[card].row = r;
+        }
+    }
+    for (int c = 1; c <= kCardCount; ++c)
+        view.MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+    view.SetWindowEnabled(true);
+}
+
+void RedrawFaceDownCards() {
+    TableView& view = View();
+    for (int c = 1; c <= kCardCount; ++c)
+        if (!view.CardFace(c)) view.DrawCard(c);
+    view.DrawGotCards();
+}

@@ -1,0 +1,86 @@
+// Turning a card over, and resolving an attempt: show both cards for a while,
+// then take the pair into the seat's panel or turn both back.
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/Random.h"
+#include "opponents/Opponents.h"
+
+namespace {
+// Integer division truncating towards zero, as the slide steps want it.
+int TruncDiv(int a, int b) { return a / b; }
+}  // namespace
+
+void FlipCard(int card) {
+    TableView& view = View();
+    view.SetWindowEnabled(false);
+    PlaySound("open.wav", 1);
+    const Rect r = view.CardRect(card);
+    const int left = r.left, width = r.width;
+    // Shrink to a sliver, turn, grow back: 8 + 8 frames at width 48, 12 + 12 at 71.
+    for (int o = 0; o <= width / 2 - 1; o += 3) {
+        view.MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        WaitWithEvents(10);
+    }
+    view.SetCardFace(card, !view.CardFace(card));
+    for (int o = width / 2 - 1; o >= 0; o -= 3) {
+        view.MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        WaitWithEvents(10);
+    }
+    view.MoveCard(card, {left, r.top, width, r.height});
+    view.RaiseCard(card);
+    view.SetWindowEnabled(true);
+}
+
+StepResult ResolvePicks(int seat) {
+    TableView& view = View();
+    const int first = game.firstPick, second = game.secondPick;
+
+    if (!CardsArePair(first, second)) {
+        // The computer seats may memorise both cards while they still lie face up.
+        RememberFailedAttempt(first, second, game.currentSeat);
+        WaitWithEvents(game.showSeconds * 1000);
+        FlipCard(first);
+        FlipCard(second);
+        game.firstPick = 0;
+        game.secondPick = 0;
+        return StepResult::NextSeat;
+    }
+
+    WaitWithEvents(game.showSeconds * 1000);
+    view.SetCardEnabled(first, false);
+    view.SetCardEnabled(second, false);
+    // Slide both cards into the seat's panel in 10 frames.
+    const Rect target = view.SeatCharacterRect(seat);
+    const int picks[2] = {first, second};
+    int dx[2], dy[2];
+    for (int i = 0; i < 2; ++i) {
+        const Rect r = view.CardRect(picks[i]);
+        dx[i] = TruncDiv(r.left - target.left, 10);
+        dy[i] = TruncDiv(r.top - target.top, 10);
+    }
+    for (int frame = 0; frame < 10; ++frame) {
+        for (int i = 0; i < 2; ++i) {
+            const Rect r = view.CardRect(picks[i]);
+            view.MoveCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
+        }
+        WaitWithEvents(10);
+    }
+    view.SetCardVisible(first, false);
+    view.SetCardVisible(second, false);
+    PlaySound("bonus.wav", 1);
+
+    PlayerSlot& taker = game.seats[seat];
+    taker.cardsTaken += 2;
+    view.SetSeatCardCount(seat, std::to_string(taker.cardsTaken));
+    game.cardsTakenTotal += 2;
+    if (game.cardsTakenTotal == kCardCount) return StepResult::GameOver;
+
+    ForgetTakenPair(first, second);
+    const Cell a = FindCardCell(first), b = FindCardCell(second);
+    game.board[a.col][a.row] = 0;
+    game.board[b.col][b.row] = 0;
+    game.firstPick = 0;
+    game.secondPick = 0;
+    return StepResult::PairTaken;
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "engine/GameState.h"
+
+TEST(PairRule, RanksMatchOrBothJokers) {
+    struct Case {
+        int a, b;
+        bool pair;
+    } cases[] = {{53, 54, true}, {54, 53, true}, {53, 1, false}, {53, 13, false},
+                 {1, 1, true},   {7, 7, true},   {7, 8, false},  {13, 1, false}};
+    for (const Case& c : cases) EXPECT_EQ(IsPair(c.a, c.b), c.pair) << c.a << "," << c.b;
+}
+
+TEST(PairRule, SuitPlaysNoPart) {
+    ResetGameState();
+    for (int c = 1; c <= kCardCount; ++c)
+        game.cards[c].rank = c <= 52 ? (c - 1) % 13 + 1 : c;
+    EXPECT_TRUE(CardsArePair(14, 40));  // two aces
+    EXPECT_TRUE(CardsArePair(53, 54));
+    EXPECT_FALSE(CardsArePair(13, 53));
+}
+
+TEST(FindCardCell, ScansRowsThenColumnsAndMissesTakenCards) {
+    ResetGameState();
+    game.board[3][0] = 7;
+    game.board[8][5] = 54;
+    game.board[0][1] = 7;  // the same card twice: the first in row order wins
+    struct Case {
+        int card;
+        Cell cell;
+    } cases[] = {{7, {3, 0}}, {54, {8, 5}}, {12, {99, 99}}};
+    for (const Case& c : cases) EXPECT_EQ(FindCardCell(c.card), c.cell) << c.card;
+    game.board[9][6] = 5;  // the spare column and row are never searched
+    EXPECT_EQ(FindCardCell(5), (Cell{99, 99}));
+}
+
+TEST(ConfigureSeat, SetsEachCharactersMemory) {
+    struct Case {
+        CharacterKind kind;
+        bool active;
+        int memorySize, recallOther, recallOwn, forget;
+    } cases[] = {
+        {CharacterKind::Swallow, true, 20, 30, 90, 40},
+        {CharacterKind::Wolf, true, 40, 60, 90, 80},
+        {CharacterKind::Tiger, true, 60, 80, 100, 90},
+    };
+    for (const Case& c : cases) {
+        ResetGameState();
+        game.seats[2].stepCount = 7;
+        game.seats[2].waitCount = 9;
+        ConfigureSeat(c.kind, 2);
+        const PlayerSlot& s = game.seats[2];
+        EXPECT_EQ(s.active, c.active);
+        EXPECT_EQ(s.kind, c.kind);
+        EXPECT_EQ(s.memorySize, c.memorySize);
+        EXPECT_EQ(s.recallOtherPct, c.recallOther);
+        EXPECT_EQ(s.recallOwnPct, c.recallOwn);
+        EXPECT_EQ(s.forgetTakenPct, c.forget);
+        EXPECT_EQ(s.stepLimit, 40);
+        EXPECT_EQ(s.waitLimit, 50);
+        EXPECT_EQ(s.stepCount, 0);
+        EXPECT_EQ(s.waitCount, 0);
+        EXPECT_EQ(s.memory.size(), static_cast<size_t>(c.memorySize + 1));
+    }
+}
+
+TEST(ConfigureSeat, HumanAndEmptyKeepTheMemoryParameters) {
+    ResetGameState();
+    ConfigureSeat(CharacterKind::Wolf, 1);
+    game.seats[1].memory[3].inUse = true;
+    ConfigureSeat(CharacterKind::You, 1);
+    EXPECT_TRUE(game.seats[1].active);
+    EXPECT_EQ(game.seats[1].memorySize, 40);
+    EXPECT_EQ(game.seats[1].forgetTakenPct, 80);
+    EXPECT_FALSE(game.seats[1].memory[3].inUse);  // the memory is made anew, empty
+
+    ConfigureSeat(CharacterKind::Empty, 1);
+    EXPECT_FALSE(game.seats[1].active);
+    EXPECT_EQ(game.seats[1].kind, CharacterKind::Empty);
+    EXPECT_EQ(game.seats[1].recallOtherPct, 60);
+}

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "support/EngineFixture.h"
+
+class RevealTest : public EngineFixture {
+protected:
+    void SetUp() override {
+        EngineFixture::SetUp();
+        SeatSolitaire();
+        ResetDeck();
+        Deal();
+        game.phase = GamePhase::Running;
+        game.currentSeat = 0;
+        game.showSeconds = 1;
+        host.sounds.clear();
+    }
+    // Turns up two cards as an attempt of seat 0.
+    void Pick(int a, int b) {
+        table.cards[a].face = table.cards[b].face = true;
+        game.firstPick = a;
+        game.secondPick = b;
+    }
+};
+
+TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
+    struct Case {
+        Rect start;
+        std::vector<int> widths;
+    } cases[] = {
+        {NormalPlacement(2, 3), {48, 42, 36, 30, 24, 18, 12, 6, 2, 8, 14, 20, 26, 32, 38, 44, 48}},
+        {MagnifiedPlacement(2, 3), {71, 65, 59, 53, 47, 41, 35, 29, 23, 17, 11, 5,
+                                    3, 9, 15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
+    };
+    for (const Case& c : cases) {
+        table.cards[5].rect = c.start;
+        table.flipWidths.clear();
+        const uint32_t t = host.Now();
+        FlipCard(5);
+        EXPECT_EQ(table.flipWidths, c.widths);
+        EXPECT_EQ(table.cards[5].rect, c.start);
+        EXPECT_EQ(host.Now() - t, (c.widths.size() - 1) * 10);
+        EXPECT_TRUE(table.windowEnabled);
+    }
+    EXPECT_EQ(host.sounds.front(), (std::pair<std::string, int>{"open.wav", 1}));
+}
+
+TEST_F(RevealTest, FlipDisablesTheWindowWhileTheCardTurns) {
+    bool sawDisabled = false;
+    host.OnEveryPass([&] { sawDisabled |= !table.windowEnabled; });
+    FlipCard(9);
+    EXPECT_TRUE(sawDisabled);
+    EXPECT_TRUE(table.cards[9].face);
+}
+
+TEST_F(RevealTest, NoPairTurnsBothBackAfterTheDisplayTime) {
+    Pick(1, 2);  // ace and two of the first suit
+    const uint32_t t = host.Now();
+    EXPECT_EQ(ResolvePicks(0), StepResult::NextSeat);
+    EXPECT_FALSE(table.cards[1].face);
+    EXPECT_FALSE(table.cards[2].face);
+    EXPECT_EQ(game.firstPick, 0);
+    EXPECT_EQ(game.secondPick, 0);
+    EXPECT_EQ(host.Now() - t, 1000u + 2 * 160u);
+    EXPECT_NE(FindCardCell(1), (Cell{}));
+}
+
+TEST_F(RevealTest, PairSlidesIntoThePanelAndLeavesTheBoard) {
+    for (auto [a, b] : {std::pair{1, 14}, std::pair{54, 53}}) {
+        const int before = game.seats[0].cardsTaken;
+        Pick(a, b);
+        EXPECT_EQ(ResolvePicks(0), StepResult::PairTaken);
+        for (int c : {a, b}) {
+            EXPECT_FALSE(table.cards[c].visible);
+            EXPECT_FALSE(table.cards[c].enabled);
+            EXPECT_EQ(FindCardCell(c), (Cell{}));
+            EXPECT_LT(std::abs(table.cards[c].rect.left - 8), 10);  // next to seat 0's character
+            EXPECT_EQ(table.cards[c].rect.width, kCardWidth);
+        }
+        EXPECT_EQ(game.seats[0].cardsTaken, before + 2);
+        EXPECT_EQ(table.cardCount[0], std::to_string(before + 2));
+        EXPECT_EQ(host.sounds.back(), (std::pair<std::string, int>{"bonus.wav", 1}));
+    }
+    EXPECT_EQ(game.cardsTakenTotal, 4);
+}
+
+TEST_F(RevealTest, LastPairEndsTheGameAndKeepsThePicks) {
+    game.cardsTakenTotal = 52;
+    Pick(13, 26);
+    EXPECT_EQ(ResolvePicks(0), StepResult::GameOver);
+    EXPECT_EQ(game.cardsTakenTotal, 54);
+    EXPECT_EQ(game.firstPick, 13);
+    EXPECT_EQ(game.secondPick, 26);
+    EXPECT_NE(FindCardCell(13), (Cell{}));  // the board is left as it was
+}

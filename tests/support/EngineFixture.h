@@ -1,0 +1,37 @@
+// A game on the virtual clock: a headless table, a pinned random stream, and
+// the game state back at its program-start values.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/Engine.h"
+#include "engine/Headless.h"
+#include "engine/Random.h"
+
+class EngineFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState();
+        PinRandomSeed(12345);
+        AttachHost(&host);
+        AttachView(&table);
+    }
+    void TearDown() override {
+        PinRandomSeed(std::nullopt);
+        AttachHost(nullptr);
+        AttachView(nullptr);
+    }
+    // Solitaire: the human alone in seat 0.
+    void SeatSolitaire() {
+        game.soloMode = true;
+        ConfigureSeat(CharacterKind::You, 0);
+        for (int s = 1; s < kSeats; ++s) ConfigureSeat(CharacterKind::Empty, s);
+    }
+    void SeatAll(CharacterKind a, CharacterKind b, CharacterKind c, CharacterKind d) {
+        game.soloMode = false;
+        ConfigureSeat(a, 0), ConfigureSeat(b, 1), ConfigureSeat(c, 2), ConfigureSeat(d, 3);
+    }
+
+    VirtualClockHost host;
+    HeadlessTable table{&host};
+};
