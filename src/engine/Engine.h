@@ -23,6 +23,8 @@ void SetUpSeatPanels();
 void HighlightSeat(int seat);
 void AdvanceTurn();
 void ShowVersusResult();
+// Passes the game loop has made since the program started (for measurements).
+int64_t LoopPassCount();
 
 // Reveal and match.
 void FlipCard(int card);

@@ -7,7 +7,7 @@
 #include "opponents/Opponents.h"
 
 namespace {
-const char* const kSeatNames[] = {"You", "Swallow", "Wolf", "Tiger"};
+int64_t passCount = 0;
 
 // Lets events run until at least 10 ms have passed since the previous pass.
 void Pace(uint32_t& t0) {
@@ -68,6 +68,8 @@ std::string FullWidthDigits(const std::string& ascii) {
     }
     return out;
 }
+
+int64_t LoopPassCount() { return passCount; }
 
 void StartCommand() {
     game.phase = GamePhase::Running;
@@ -154,6 +156,7 @@ void RunGame() {
             }
         }
         Pace(t0);
+        ++passCount;
     }
     if (game.phase == GamePhase::Exiting) return;
 
