@@ -75,9 +75,18 @@ QPushButton* OptionPushButton(const QString& text, QWidget* parent, const QRect&
 
 QGroupBox* Frame(const QString& caption, QWidget* parent, const QRect& rect) {
     auto* frame = new QGroupBox(caption, parent);
+    frame->setProperty("captioned", !caption.isEmpty());
     frame->setGeometry(rect);
     return frame;
 }
+
+// Frames are etched lines with the caption set into the top line, so that the
+// contents keep their places measured from the frame's top left corner.
+const char* const kFrameStyle =
+    "QGroupBox { border: 2px groove palette(mid); border-radius: 0px; }"
+    "QGroupBox[captioned=\"true\"] { margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 6px; top: 0px; padding: 0px 1px; }";
 
 // The icon picture of the program at its largest, for stretching.
 QPixmap LargestIcon() {
@@ -105,6 +114,7 @@ SettingsDialog::SettingsDialog(MainWindow& window)
     QFont font = this->font();
     font.setPixelSize(12);  // 9 pt on the 96-dpi screen the layout was drawn for
     setFont(font);
+    setStyleSheet(QString::fromLatin1(kFrameStyle));
     BuildLayout();
     ShowOpeningState();
     // Centred on the main window, whatever frame the window system gives it.
