@@ -35,9 +35,17 @@ constexpr std::array<SetInfo, kSetCount> kSets = {{
 // Where each cursor points: 0 the white hand, 1 the claw, 2 the bear, 3 the link hand.
 constexpr std::array<QPoint, 4> kHotSpots = {{{10, 1}, {14, 1}, {5, 9}, {12, 1}}};
 
-bool loaded = false;
-std::array<std::vector<QPixmap>, kSetCount> pictures;
-QPixmap largeIcon;
+// Made on first use: pixmaps cannot exist before the application does.
+struct Store {
+    bool loaded = false;
+    std::array<std::vector<QPixmap>, kSetCount> sets;
+    QPixmap largeIcon;
+};
+
+Store& TheStore() {
+    static Store store;
+    return store;
+}
 
 const SetInfo& Info(PicSet set) { return kSets[static_cast<size_t>(set)]; }
 
@@ -59,16 +67,18 @@ QPixmap LoadPicture(const QString& path) {
 namespace PictureStore {
 
 void Load() {
-    if (loaded) return;
-    loaded = true;
+    Store& store = TheStore();
+    if (store.loaded) return;
+    store.loaded = true;
     InitPictureResources();
     for (int s = 0; s < kSetCount; ++s) {
         const SetInfo& info = kSets[s];
-        pictures[s].clear();
-        pictures[s].reserve(info.count);
-        for (int i = 0; i < info.count; ++i) pictures[s].push_back(LoadPicture(PicturePath(info, i)));
+        auto& list = store.sets[s];
+        list.clear();
+        list.reserve(info.count);
+        for (int i = 0; i < info.count; ++i) list.push_back(LoadPicture(PicturePath(info, i)));
     }
-    largeIcon = LoadPicture(QStringLiteral(":/pictures/icon/large.png"));
+    store.largeIcon = LoadPicture(QStringLiteral(":/pictures/icon/large.png"));
 }
 
 int Count(PicSet set) { return Info(set).count; }
@@ -78,7 +88,7 @@ bool Has(PicSet set, int index) { return !Picture(set, index).isNull(); }
 const QPixmap& Picture(PicSet set, int index) {
     static const QPixmap none;
     Load();
-    const auto& list = pictures[static_cast<size_t>(set)];
+    const auto& list = TheStore().sets[static_cast<size_t>(set)];
     if (index < 0 || index >= static_cast<int>(list.size())) return none;
     return list[static_cast<size_t>(index)];
 }
@@ -94,8 +104,15 @@ QIcon ProgramIcon() {
     QIcon icon;
     const QPixmap& small = Picture(PicSet::icon, 0);
     if (!small.isNull()) icon.addPixmap(small);
-    if (!largeIcon.isNull()) icon.addPixmap(largeIcon);
+    if (!TheStore().largeIcon.isNull()) icon.addPixmap(TheStore().largeIcon);
     return icon;
+}
+
+void Replace(PicSet set, int index, const QPixmap& picture) {
+    Load();
+    auto& list = TheStore().sets[static_cast<size_t>(set)];
+    if (index >= 0 && index < static_cast<int>(list.size()))
+        list[static_cast<size_t>(index)] = picture;
 }
 
 }  // namespace PictureStore
