@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/Settings.h"
+#include "app/Sound.h"
 #include "engine/Engine.h"
 #include "engine/Headless.h"
 #include "ui/MainWindow.h"
@@ -39,6 +40,7 @@ protected:
         AttachView(nullptr);
         ResetGameState();
         glCur = 0;
+        glNoSound = 0;
     }
 
     // The seats as the settings file or an earlier "Ｏ．Ｋ" left them.
@@ -148,6 +150,7 @@ TEST_F(SettingsDialogTest, OpensWhateverTheValuesInForce) {
 TEST_F(SettingsDialogTest, SeatButtonsCycleThroughTheFiveChoices) {
     SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
     SettingsDialog dialog(window);
+    const int beepsBefore = SoundActivitySoFar().lookups;
     const Seats expected[] = {
         {K::You, K::Wolf, K::Empty, K::Empty},    {K::You, K::Tiger, K::Empty, K::Empty},
         {K::You, K::Empty, K::Empty, K::Empty},   {K::You, K::You, K::Empty, K::Empty},
@@ -159,17 +162,27 @@ TEST_F(SettingsDialogTest, SeatButtonsCycleThroughTheFiveChoices) {
     }
     EXPECT_EQ(dialog.Character(1)->Picture().cacheKey(),
               PictureStore::Picture(PicSet::picPlayer, 1).cacheKey());
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 5);  // a beep for every click
 
     // A press on the character itself does the same, with any mouse button.
     QTest::mousePress(dialog.Character(3), Qt::RightButton);
     EXPECT_EQ(dialog.SeatChoice(3), K::You);
     QTest::mouseRelease(dialog.Character(3), Qt::RightButton);
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
+
+    // Muted, the seat still changes, silently.
+    glNoSound = -1;
+    Click(dialog.NextButton(3));
+    EXPECT_EQ(dialog.SeatChoice(3), K::Swallow);
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
+    glNoSound = 0;
 
     // In solitaire neither the character nor the button reacts.
     Click(dialog.SoloButton());
     QTest::mousePress(dialog.Character(2), Qt::LeftButton);
     Click(dialog.NextButton(2));
     EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Empty, K::Empty, K::Empty}));
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
 }
 
 TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
