@@ -156,21 +156,22 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     auto* link = qobject_cast<QLabel*>(watched);
     if (link != homePage_ && link != mail_) return QDialog::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::MouseMove:
-        SetLinkColour(link, kYellow);
-        return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        closeArmed_ = false;
-        return true;
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint()))
-            OpenLink(link);
-        return true;
-    }
-    default:
-        return QDialog::eventFilter(watched, event);
+        case QEvent::MouseMove:
+            SetLinkColour(link, kYellow);
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            closeArmed_ = false;
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                link->rect().contains(mouse->position().toPoint()))
+                OpenLink(link);
+            return true;
+        }
+        default:
+            return QDialog::eventFilter(watched, event);
     }
 }
 
@@ -184,8 +185,8 @@ void AboutBox::SetLinkColour(QLabel* link, const QColor& colour) {
 // The address is handed to whatever the desktop opens web pages and mail
 // with; the box stays open either way.
 void AboutBox::OpenLink(QLabel* link) {
-    const QUrl url = link == mail_ ? QUrl(QStringLiteral("mailto:") + link->text())
-                                   : QUrl(link->text());
+    const QUrl url =
+        link == mail_ ? QUrl(QStringLiteral("mailto:") + link->text()) : QUrl(link->text());
     if (!openLink(url))
         MessageBoxes::Inform(this, QStringLiteral("関連づけられた実行ファイルがありません"));
 }

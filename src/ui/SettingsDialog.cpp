@@ -1,5 +1,7 @@
 #include "ui/SettingsDialog.h"
 
+#include <qdrawutil.h>
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,9 +21,9 @@
 
 namespace {
 
-const QString kNoPlayerMessage =
-    QStringLiteral("プレイヤーが設定されていません。") + QStringLiteral("\r\n") +
-    QStringLiteral("１人以上のプレーヤーを選択してください。");
+const QString kNoPlayerMessage = QStringLiteral("プレイヤーが設定されていません。") +
+                                 QStringLiteral("\r\n") +
+                                 QStringLiteral("１人以上のプレーヤーを選択してください。");
 const QString kSolitaireQuestion = QStringLiteral("一人遊びでよろしいですか？");
 
 constexpr int kKindCount = 5;  // You, Swallow, Wolf, Tiger, Empty
@@ -59,6 +61,9 @@ protected:
         if (isDown() || isChecked()) target.translate(1, 1);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(target, picture_);
+        // The chosen picture sits in a sunken frame, so the choice shows even
+        // where the picture covers nearly the whole button.
+        if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
     }
 
 private:
@@ -145,7 +150,8 @@ void SettingsDialog::BuildLayout() {
         cmdNext_[seat] = new QPushButton(QStringLiteral("次のﾌﾟﾚｰﾔ"), frame);
         cmdNext_[seat]->setGeometry(8, 112, 81 - narrow, 25);
         cmdNext_[seat]->setAutoDefault(false);
-        connect(cmdNext_[seat], &QPushButton::clicked, this, [this, seat] { CycleSeatChoice(seat); });
+        connect(cmdNext_[seat], &QPushButton::clicked, this,
+                [this, seat] { CycleSeatChoice(seat); });
     }
 
     // The card backs.
@@ -169,7 +175,8 @@ void SettingsDialog::BuildLayout() {
     secondGroup_->setExclusive(true);
     const std::array<QString, 3> secondTexts = {QStringLiteral("１秒"), QStringLiteral("２秒"),
                                                 QStringLiteral("４秒")};
-    const std::array<QRect, 3> secondRects = {{{12, 16, 57, 17}, {68, 16, 57, 17}, {124, 16, 45, 17}}};
+    const std::array<QRect, 3> secondRects = {
+        {{12, 16, 57, 17}, {68, 16, 57, 17}, {124, 16, 45, 17}}};
     for (int i = 0; i < 3; ++i) {
         optSecond_[i] = new QRadioButton(secondTexts[i], fraSecond);
         optSecond_[i]->setGeometry(secondRects[i]);
@@ -288,18 +295,18 @@ void SettingsDialog::ApplySeats() {
     for (int seat = 0; seat < kSeats; ++seat) {
         PlayerSlot& slot = game.seats[seat];
         switch (seatChoice_[seat]) {
-        case CharacterKind::You:
-            // The human keeps whatever else the seat held.
-            slot.active = true;
-            slot.kind = CharacterKind::You;
-            break;
-        case CharacterKind::Empty:
-            slot.active = false;
-            ConfigureSeat(CharacterKind::Empty, seat);
-            break;
-        default:
-            ConfigureSeat(seatChoice_[seat], seat);
-            break;
+            case CharacterKind::You:
+                // The human keeps whatever else the seat held.
+                slot.active = true;
+                slot.kind = CharacterKind::You;
+                break;
+            case CharacterKind::Empty:
+                slot.active = false;
+                ConfigureSeat(CharacterKind::Empty, seat);
+                break;
+            default:
+                ConfigureSeat(seatChoice_[seat], seat);
+                break;
         }
     }
 }

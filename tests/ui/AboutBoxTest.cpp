@@ -45,8 +45,8 @@ TEST_F(AboutBoxTest, SeventeenBandsOfBlueDarkenDownTheBox) {
     ASSERT_EQ(box.size(), QSize(392, 241));
     const QImage image = box.grab().toImage();
     // Band n starts at row 15n - 1 with blue 255 - 15n * 255 / 241; the last one is at 240.
-    const std::pair<int, int> rows[] = {{0, 255}, {13, 255}, {14, 240}, {28, 240}, {29, 224},
-                                        {100, 160}, {238, 17}, {239, 2}, {240, 2}};
+    const std::pair<int, int> rows[] = {{0, 255},   {13, 255}, {14, 240}, {28, 240}, {29, 224},
+                                        {100, 160}, {238, 17}, {239, 2},  {240, 2}};
     for (const auto& [row, blue] : rows)
         for (int x : {0, 388})
             EXPECT_EQ(image.pixel(x, row), qRgb(0, 0, blue)) << "row " << row << " x " << x;

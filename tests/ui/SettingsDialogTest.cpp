@@ -56,7 +56,8 @@ protected:
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Sets a seat in the dialog by its "次のﾌﾟﾚｰﾔ" button.
     static void ChooseSeat(SettingsDialog& dialog, int seat, K kind) {
-        for (int i = 0; i < 5 && dialog.SeatChoice(seat) != kind; ++i) Click(dialog.NextButton(seat));
+        for (int i = 0; i < 5 && dialog.SeatChoice(seat) != kind; ++i)
+            Click(dialog.NextButton(seat));
         ASSERT_EQ(dialog.SeatChoice(seat), kind);
     }
 
