@@ -1,0 +1,96 @@
+#include "ui/CardWidget.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/PictureStore.h"
+
+namespace {
+
+const int* cardBackSource = nullptr;
+
+// The masks a card passes on with its mouse events.
+int ButtonMask(Qt::MouseButtons buttons) {
+    int mask = 0;
+    if (buttons & Qt::LeftButton) mask |= 1;
+    if (buttons & Qt::RightButton) mask |= 2;
+    if (buttons & Qt::MiddleButton) mask |= 4;
+    return mask;
+}
+
+int ShiftMask(Qt::KeyboardModifiers modifiers) {
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier) mask |= 1;
+    if (modifiers & Qt::ControlModifier) mask |= 2;
+    if (modifiers & Qt::AltModifier) mask |= 4;
+    return mask;
+}
+
+}  // namespace
+
+CardWidget::CardWidget(QWidget* parent) : QWidget(parent) {
+    // The player's hand hovers over the cards before clicking: moves without a button count.
+    setMouseTracking(true);
+    // Every pixel of a card is painted, so nothing behind it needs drawing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    DrawCard();
+}
+
+void CardWidget::SetPCard(int picture) { pCard_ = picture; }
+
+void CardWidget::SetFace(bool face) {
+    face_ = face;
+    DrawCard();
+    // The turned card is on the screen before the caller goes on.
+    QCoreApplication::processEvents();
+}
+
+void CardWidget::SetCardBackSource(const int* cardBack) { cardBackSource = cardBack; }
+
+void CardWidget::DrawCard() {
+    // A number the store does not hold shows card back 0 rather than nothing.
+    const int back = cardBackSource ? *cardBackSource : 0;
+    if (face_ && PictureStore::Has(PicSet::picCard, pCard_))
+        shown_ = PictureStore::Picture(PicSet::picCard, pCard_);
+    else if (!face_ && PictureStore::Has(PicSet::picFace, back))
+        shown_ = PictureStore::Picture(PicSet::picFace, back);
+    else
+        shown_ = PictureStore::Picture(PicSet::picFace, 0);
+    update();
+}
+
+void CardWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (shown_.isNull()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // The whole picture over the whole card, whatever size the card has now;
+    // smooth scaling keeps the pips readable on the shrunk table cards.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), shown_, shown_.rect());
+}
+
+void CardWidget::resizeEvent(QResizeEvent*) { DrawCard(); }
+
+void CardWidget::mousePressEvent(QMouseEvent* event) {
+    if (!isEnabled()) return;
+    emit MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
+                   static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+}
+
+void CardWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!isEnabled()) return;
+    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
+                   static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+}
+
+void CardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!isEnabled()) return;
+    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()),
+                 static_cast<float>(event->position().x()),
+                 static_cast<float>(event->position().y()));
+}

@@ -1,0 +1,441 @@
+// The main window: its menus and switches, closing, help, the table's layout
+// and the way mouse and timer reach the game.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "TestPictures.h"
+#include "app/Settings.h"
+#include "engine/Engine.h"
+#include "engine/Headless.h"
+#include "ui/CardWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ShapeWidget.h"
+#include "ui/SpriteWidget.h"
+
+namespace {
+
+// Catches what the help command hands to the desktop's viewer.
+class ViewerStandIn : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState();
+        glNoSound = 0;
+        MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
+        MessageBoxes::SetAskHook([this](const QString& text) {
+            asked.push_back(text);
+            return answerYes;
+        });
+        MainWindow::SetExitHook([this] { ++exits; });
+        window = std::make_unique<MainWindow>();
+        window->CreateCardWidgets();
+    }
+    void TearDown() override {
+        window.reset();
+        AttachView(nullptr);
+        AttachHost(nullptr);
+        MainWindow::SetExitHook(nullptr);
+        MainWindow::SetSettingsCommand(nullptr);
+        MainWindow::SetAboutCommand(nullptr);
+        MessageBoxes::SetInformHook(nullptr);
+        MessageBoxes::SetAskHook(nullptr);
+        glNoSound = 0;
+        ResetGameState();
+    }
+
+    std::unique_ptr<MainWindow> window;
+    std::vector<QString> informed, asked;
+    bool answerYes = false;
+    int exits = 0;
+};
+
+// What a menu holds: captions, "-" for a separator, and each item's state.
+struct Item {
+    QString caption;
+    bool enabled = true, checkable = false;
+    QString name;
+};
+const Item kSeparator{"-", true, false, ""};
+
+TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithTheirFirstStates) {
+    const std::vector<std::pair<QString, std::vector<Item>>> expected = {
+        {"ゲーム",
+         {{"開始", true, false, "mGAmeStart"},
+          {"このゲームやめ", false, false, "mGameQuite"},
+          kSeparator,
+          {"このアプリケーションを終了する", true, false, "mGameExit"}}},
+        {"設定",
+         {{"設定", true, false, "mSetSet"},
+          kSeparator,
+          {"常に手前に表示", true, true, "mSetFloat"},
+          {"音を出さない", true, true, "mSetSound"}}},
+        {"ヘルプ",
+         {{"ヘルプ", true, false, "mHelpHelp"},
+          kSeparator,
+          {"このアプリケーションについて", true, false, "mHelpAbout"}}},
+    };
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
+    for (size_t m = 0; m < expected.size(); ++m) {
+        SCOPED_TRACE(expected[m].first.toStdString());
+        EXPECT_EQ(menus[m]->text(), expected[m].first);
+        const QList<QAction*> items = menus[m]->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[m].second.size()));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const Item& want = expected[m].second[static_cast<size_t>(i)];
+            if (want.caption == "-") {
+                EXPECT_TRUE(items[i]->isSeparator()) << i;
+                continue;
+            }
+            EXPECT_EQ(items[i]->text(), want.caption);
+            EXPECT_EQ(items[i]->objectName(), want.name);
+            EXPECT_EQ(items[i]->isEnabled(), want.enabled) << want.name.toStdString();
+            EXPECT_EQ(items[i]->isCheckable(), want.checkable) << want.name.toStdString();
+            EXPECT_FALSE(items[i]->isChecked()) << want.name.toStdString();
+        }
+    }
+    EXPECT_EQ(window->StartAction()->objectName(), "mGAmeStart");
+    EXPECT_EQ(window->AboutAction()->objectName(), "mHelpAbout");
+}
+
+TEST_F(MainWindowTest, TheTwoSwitchesToggleTheirStateAndComeBackWhenChosenTwice) {
+    window->show();
+    auto onTop = [&] { return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+    const QPoint where = window->pos();
+
+    // Once through the public command, once through the menu item itself.
+    for (const bool fromMenu : {false, true}) {
+        SCOPED_TRACE(fromMenu ? "menu" : "command");
+        fromMenu ? window->FloatAction()->trigger() : window->SetTopMost();
+        EXPECT_TRUE(window->TopMostChecked());
+        EXPECT_TRUE(onTop());
+        fromMenu ? window->FloatAction()->trigger() : window->SetTopMost();
+        EXPECT_FALSE(window->TopMostChecked());
+        EXPECT_FALSE(onTop());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->pos(), where);
+
+        fromMenu ? window->SoundAction()->trigger() : window->SetNoSound();
+        EXPECT_TRUE(window->NoSoundChecked());
+        EXPECT_EQ(glNoSound, -1);
+        fromMenu ? window->SoundAction()->trigger() : window->SetNoSound();
+        EXPECT_FALSE(window->NoSoundChecked());
+        EXPECT_EQ(glNoSound, 0);
+    }
+
+    // Bringing a mark in line goes through the same command, once.
+    window->SetTopMostChecked(true);
+    window->SetTopMostChecked(true);
+    EXPECT_TRUE(onTop());
+    window->SetNoSoundChecked(true);
+    window->SetNoSoundChecked(true);
+    EXPECT_EQ(glNoSound, -1);
+}
+
+TEST_F(MainWindowTest, AModalWindowOpensBelowNoLevelAndTheLevelComesBack) {
+    bool onTopWhileOpen = true;
+    int opened = 0;
+    MainWindow::SetSettingsCommand([&](MainWindow& w) {
+        ++opened;
+        onTopWhileOpen = w.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    MainWindow::SetAboutCommand([&](MainWindow&) { ++opened; });
+    window->show();
+    window->SetTopMost();
+    window->SettingsAction()->trigger();
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(onTopWhileOpen);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->TopMostChecked());
+    window->AboutAction()->trigger();
+    EXPECT_EQ(opened, 2);
+
+    // Nothing registered: the items do nothing.
+    MainWindow::SetSettingsCommand(nullptr);
+    window->SettingsAction()->trigger();
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(MainWindowTest, ClosingAnsweredNoChangesNothing) {
+    window->show();
+    game.phase = GamePhase::Running;
+    window->ExitAction()->trigger();
+    EXPECT_EQ(asked, std::vector<QString>{"やめる？？"});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(game.phase, GamePhase::Running);
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(window->Banner()->isHidden());
+    for (int i = 0; i < 60; ++i) EXPECT_NE(window->Card(i), nullptr) << i;
+}
+
+TEST_F(MainWindowTest, ClosingAnsweredYesShowsTheFarewellAboveTheTableAndEnds) {
+    ScopedPictures pictures;
+    pictures.Put(PicSet::picMsgDat, 0, Solid(138, 50, Qt::white));
+    window->show();
+    game.phase = GamePhase::Running;
+    answerYes = true;
+    EXPECT_TRUE(window->close());
+
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(game.phase, GamePhase::Exiting);
+    const SpriteWidget* banner = window->Banner();
+    EXPECT_FALSE(banner->isHidden());
+    EXPECT_EQ(banner->size(), QSize(138, 50));
+    EXPECT_EQ(banner->pos(), QPoint((window->frameGeometry().width() - 138) / 2, -50));
+    EXPECT_EQ(window->Table()->children().last(), banner);
+    for (int i = 1; i <= 54; ++i) EXPECT_EQ(window->Card(i), nullptr) << i;
+    EXPECT_NE(window->Card(0), nullptr);
+    EXPECT_NE(window->Card(55), nullptr);
+}
+
+TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
+    QTemporaryDir folder;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    ViewerStandIn viewer;
+
+    // No file: the message, and no viewer.
+    QDesktopServices::setUrlHandler("file", &viewer, "Open");
+    window->HelpAction()->trigger();
+    EXPECT_EQ(informed, std::vector<QString>{"ヘルプファイルがありません。"});
+    EXPECT_TRUE(viewer.opened.isEmpty());
+
+    // The file: handed to the viewer, no message.
+    QFile readme(folder.filePath("readme.txt"));
+    ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
+    readme.close();
+    window->HelpAction()->trigger();
+    ASSERT_EQ(viewer.opened.size(), 1);
+    EXPECT_EQ(viewer.opened[0], QUrl::fromLocalFile(QDir(folder.path()).absoluteFilePath("readme.txt")));
+    EXPECT_EQ(informed.size(), 1u);
+
+    // No viewer that can start (the offscreen platform has none): the same
+    // message, and the game goes on.
+    QDesktopServices::unsetUrlHandler("file");
+    if (QGuiApplication::platformName() == "offscreen") {
+        window->HelpAction()->trigger();
+        EXPECT_EQ(informed.size(), 2u);
+        EXPECT_EQ(informed.back(), "ヘルプファイルがありません。");
+    }
+    QDir::setCurrent(before);
+}
+
+TEST_F(MainWindowTest, TheWindowIsAFixedGreenTableOf640By420UnderItsMenu) {
+    window->show();
+    EXPECT_EQ(window->windowTitle(), "トマベル");
+    QWidget* table = window->Table();
+    EXPECT_EQ(table->size(), QSize(640, 420));
+    EXPECT_EQ(table->y(), window->menuBar()->height());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    const QImage shot = table->grab().toImage();
+    EXPECT_EQ(PixelAt(shot, 320, 210), qRgb(0, 128, 0));
+    EXPECT_EQ(PixelAt(shot, 639, 419), qRgb(0, 128, 0));
+}
+
+TEST_F(MainWindowTest, EveryWidgetStartsHiddenWhereTheLayoutPutsIt) {
+    for (QWidget* w : window->Table()->findChildren<QWidget*>())
+        EXPECT_TRUE(w->isHidden()) << w->metaObject()->className();
+
+    EXPECT_EQ(window->SeatBox(0)->geometry(), QRect(4, 4, 159, 100));
+    EXPECT_EQ(window->SeatBox(2)->geometry(), QRect(4, 212, 159, 100));
+    EXPECT_EQ(window->SeatBox(3)->geometry(), QRect(4, 316, 159, 99));
+    EXPECT_EQ(window->Character(3)->geometry(), QRect(8, 320, 71, 96));
+    EXPECT_EQ(window->GotCard(1)->geometry(), QRect(84, 168, 25, 33));
+    EXPECT_EQ(window->CountLabel(2)->geometry(), QRect(128, 284, 32, 21));
+    EXPECT_EQ(window->BalloonLabel(3)->geometry(), QRect(80, 320, 76, 44));
+    EXPECT_TRUE(window->BalloonLabel(3)->wordWrap());
+    EXPECT_EQ(window->TimeLabel()->geometry(), QRect(88, 116, 32, 16));
+    EXPECT_EQ(window->TurnCountLabel()->geometry(), QRect(88, 136, 40, 16));
+    EXPECT_EQ(window->Hand()->size(), QSize(57, 77));
+    EXPECT_EQ(window->SecondTimer()->interval(), 1000);
+    EXPECT_FALSE(window->SecondTimer()->isActive());
+
+    for (int i = 1; i < 60; ++i) {
+        const CardWidget* card = window->Card(i);
+        ASSERT_NE(card, nullptr);
+        EXPECT_EQ(card->size(), QSize(48, 65));
+        EXPECT_EQ(card->pCard(), i);
+        EXPECT_FALSE(card->Face());
+    }
+    EXPECT_EQ(window->Card(60), nullptr);
+    EXPECT_EQ(window->Card(-1), nullptr);
+}
+
+TEST_F(MainWindowTest, CardsLieOverTheHandAndThePanelsAndUnderTheBanner) {
+    const QObjectList order = window->Table()->children();
+    const auto at = [&](const QObject* o) { return order.indexOf(o); };
+    for (const int card : {0, 1, 54, 59}) {
+        EXPECT_GT(at(window->Card(card)), at(window->Hand()));
+        EXPECT_GT(at(window->Card(card)), at(window->Character(3)));
+        EXPECT_LT(at(window->Card(card)), at(window->Banner()));
+    }
+    EXPECT_GT(at(window->BalloonLabel(0)), at(window->NameLabel(0)));
+    window->RaiseCard(7);
+    EXPECT_EQ(window->Table()->children().last(), window->Card(7));
+}
+
+TEST_F(MainWindowTest, ASeatPanelShowsItsNineWidgetsAndHidesThemAgain) {
+    window->show();
+    window->ShowSeatPanel(1, CharacterKind::Wolf);
+    EXPECT_EQ(window->NameLabel(1)->text(), "Wolf");
+    EXPECT_EQ(window->CountLabel(1)->text(), "0");
+    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(128, 0, 0));
+    const QList<QWidget*> shown = {window->Character(1), window->NameLabel(1),
+                                   window->CountLabel(1), window->SeatBox(1),
+                                   window->GotCard(1)};
+    for (QWidget* w : shown) EXPECT_TRUE(w->isVisible()) << w->metaObject()->className();
+    int visible = 0;
+    for (QWidget* w : window->Table()->findChildren<QWidget*>()) visible += w->isVisible();
+    EXPECT_EQ(visible, 7);  // character, name, "x", count, box, line, small card back
+    EXPECT_TRUE(window->BalloonLabel(1)->isHidden());
+
+    window->SetSeatOnTurn(1, true);
+    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(255, 0, 0));
+    window->SetSeatOnTurn(1, false);
+    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(128, 0, 0));
+
+    window->ShowBalloon(1, "世界が俺を呼んでるぜぇ。");
+    EXPECT_EQ(window->BalloonLabel(1)->text(), "世界が俺を呼んでるぜぇ。");
+    visible = 0;
+    for (QWidget* w : window->Table()->findChildren<QWidget*>()) visible += w->isVisible();
+    EXPECT_EQ(visible, 9);
+
+    window->HideSeatPanel(1);
+    for (QWidget* w : window->Table()->findChildren<QWidget*>())
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+}
+
+TEST_F(MainWindowTest, EveryNameAndCountFitsItsBoxBesideTheCharacter) {
+    for (int seat = 0; seat < 4; ++seat) {
+        const int right = window->NameLabel(seat)->geometry().right();
+        for (const auto kind : {CharacterKind::You, CharacterKind::Swallow, CharacterKind::Wolf,
+                                CharacterKind::Tiger}) {
+            window->ShowSeatPanel(seat, kind);
+            const QLabel* name = window->NameLabel(seat);
+            SCOPED_TRACE(testing::Message() << seat << " " << name->text().toStdString());
+            EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->width());
+            EXPECT_EQ(name->geometry().right(), right);
+            EXPECT_GE(name->x(), 76);
+        }
+        window->SetSeatCardCount(seat, "54");
+        const QLabel* count = window->CountLabel(seat);
+        EXPECT_LE(count->fontMetrics().horizontalAdvance("54"), count->width());
+    }
+    window->SetTimeText("９９９ 秒");
+    window->SetCountText("１２３ 手");
+    for (const QLabel* l : {window->TimeLabel(), window->TurnCountLabel()}) {
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+        EXPECT_EQ(l->x(), 88);
+        EXPECT_LE(l->geometry().right(), 163);  // still left of the table's cards
+    }
+}
+
+TEST_F(MainWindowTest, TheBannerTakesTheSizeOfItsPicture) {
+    ScopedPictures pictures;
+    pictures.Put(PicSet::picMsgDat, 1, Solid(320, 96, Qt::yellow));
+    window->LoadBanner(1);
+    EXPECT_EQ(window->BannerSize().width, 320);
+    EXPECT_EQ(window->BannerSize().height, 96);
+    window->MoveBanner(204, 50);
+    EXPECT_EQ(window->Banner()->geometry(), QRect(204, 50, 320, 96));
+}
+
+// The mouse on the cards and on the table reaches the human's play.
+class MainWindowPlayTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        AttachHost(&host);
+        AttachView(window.get());
+        ResetDeck();
+        game.phase = GamePhase::Running;
+        ConfigureSeat(CharacterKind::You, 0);
+        game.currentSeat = 0;
+        for (int c = 1; c <= 54; ++c) {
+            game.cards[c].col = (c - 1) % 9;
+            game.cards[c].row = (c - 1) / 9;
+            window->MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+            window->SetCardFace(c, false);
+            window->SetCardVisible(c, true);
+        }
+        window->show();
+    }
+    VirtualClockHost host;
+};
+
+TEST_F(MainWindowPlayTest, AClickOnACardTurnsItUpAsThePick) {
+    CardWidget* card = window->Card(12);
+    QTest::mouseClick(card, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(game.firstPick, 12);
+    EXPECT_EQ(game.pickState, PickOneUp);
+    EXPECT_TRUE(card->Face());
+    EXPECT_TRUE(window->isEnabled());
+
+    // A card that is not part of the table (the layout's template) is not played.
+    window->SetCardVisible(0, true);
+    QTest::mouseClick(window->Card(0), Qt::LeftButton);
+    EXPECT_EQ(game.secondPick, 0);
+}
+
+TEST_F(MainWindowPlayTest, HoveringMagnifiesACardAndTheTableRestoresIt) {
+    QTest::mouseMove(window->Card(10), QPoint(20, 20));
+    EXPECT_EQ(game.hoveredCard, 10);
+    EXPECT_EQ(window->CardRect(10), MagnifiedPlacement(0, 1));
+
+    QTest::mouseMove(window->Table(), QPoint(100, 300));  // where the panels would be
+    EXPECT_EQ(game.hoveredCard, 0);
+    EXPECT_EQ(window->CardRect(10), NormalPlacement(0, 1));
+}
+
+TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
+    game.soloMode = true;
+    window->SetSoloLabelsVisible(true);
+    // Two ticks of the timer, without waiting two seconds for them.
+    for (int tick = 0; tick < 2; ++tick)
+        QMetaObject::invokeMethod(window->SecondTimer(), "timeout", Qt::DirectConnection);
+    EXPECT_EQ(game.elapsedSeconds, 2);
+    EXPECT_EQ(window->TimeLabel()->text(), "２ 秒");
+    EXPECT_TRUE(window->TimeLabel()->isVisible());
+    window->StartSecondTimer();
+    EXPECT_TRUE(window->SecondTimer()->isActive());
+    window->StopSecondTimer();
+    EXPECT_FALSE(window->SecondTimer()->isActive());
+}
+
+TEST_F(MainWindowPlayTest, MenuCommandsReachTheGame) {
+    window->QuitAction()->setEnabled(true);
+    window->QuitAction()->trigger();
+    EXPECT_EQ(game.phase, GamePhase::QuitRequested);
+    window->SetStartEnabled(false);
+    window->SetQuitEnabled(true);
+    EXPECT_FALSE(window->StartAction()->isEnabled());
+    EXPECT_TRUE(window->QuitAction()->isEnabled());
+    window->SetWindowEnabled(false);
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    EXPECT_TRUE(window->CardEnabled(3));  // the card's own switch is untouched
+    window->SetWindowEnabled(true);
+}
+
+}  // namespace
+
+#include "MainWindowTest.moc"
