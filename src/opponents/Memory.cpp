@@ -1,0 +1,128 @@
+// What the opponents remember: the cells of cards they saw in failed attempts.
+// Each character's memory is imperfect in its own way (a chance to notice, a
+// limited number of entries, a lifetime, a chance to forget a taken pair), and
+// that is what makes Swallow, Wolf and Tiger differ in strength.
+#include <algorithm>
+
+#include "engine/Random.h"
+#include "opponents/Opponents.h"
+
+namespace {
+// The entries the memory loops cover. The array always holds memorySize + 1
+// entries; the count is bounded by it anyway so that a seat can never be read
+// past its array.
+int CoveredEntries(const PlayerSlot& seat) {
+    return std::clamp<int>(seat.memorySize, 0, static_cast<int>(seat.memory.size()));
+}
+
+// The card in a remembered cell; 0 for an empty cell or one off the table.
+int CardAt(int col, int row) {
+    if (col < 0 || col >= kColumns || row < 0 || row >= kRows) return 0;
+    return game.board[col][row];
+}
+
+int LifetimeOf(CharacterKind kind) { return kind == CharacterKind::Swallow ? 10 : 20; }
+}  // namespace
+
+void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
+    for (int i = 0; i < kSeats; ++i) {
+        const PlayerSlot& seat = game.seats[i];
+        if (!seat.IsComputer()) continue;
+        // One draw per seat: it keeps both cards of the attempt or neither.
+        const int pct = i == seatOnTurn ? seat.recallOwnPct : seat.recallOtherPct;
+        if (Chance(pct)) {
+            RememberCard(i, firstCard);
+            RememberCard(i, secondCard);
+        }
+    }
+}
+
+void RememberCard(int seat, int card) {
+    PlayerSlot& s = game.seats[seat];
+    if (!s.active) return;
+    const Cell cell = FindCardCell(card);
+    if (!s.IsComputer()) return;
+    const int k = FindFreeMemorySlot(seat);
+    if (k < 0) return;  // a full memory takes nothing new
+    OpponentMemory& m = s.memory[k];
+    m.inUse = true;
+    m.lifetime = LifetimeOf(s.kind);
+    m.age = 0;
+    m.col = cell.col;
+    m.row = cell.row;
+}
+
+int FindFreeMemorySlot(int seat) {
+    const PlayerSlot& s = game.seats[seat];
+    const int n = CoveredEntries(s);
+    for (int k = 0; k < n; ++k)
+        if (!s.memory[k].inUse) return k;
+    return -1;
+}
+
+void ForgetTakenPair(int firstCard, int secondCard) {
+    const Cell a = FindCardCell(firstCard), b = FindCardCell(secondCard);
+    for (int i = 0; i < kSeats; ++i) {
+        PlayerSlot& seat = game.seats[i];
+        if (!seat.IsComputer()) continue;
+        if (!Chance(seat.forgetTakenPct)) continue;  // keeps entries that now lead nowhere
+        const int n = CoveredEntries(seat);
+        for (int k = 0; k < n; ++k) {
+            OpponentMemory& m = seat.memory[k];
+            const Cell at{m.col, m.row};
+            if (at == a || at == b) m.inUse = false;
+        }
+    }
+}
+
+void AgeMemories() {
+    for (PlayerSlot& seat : game.seats) {
+        const int n = CoveredEntries(seat);
+        for (int k = 0; k < n; ++k) {
+            OpponentMemory& m = seat.memory[k];
+            if (!m.inUse) continue;
+            ++m.age;
+            if (m.lifetime < m.age) m.inUse = false;
+        }
+    }
+}
+
+void ClearMemories() {
+    for (PlayerSlot& seat : game.seats) {
+        const int n = CoveredEntries(seat);
+        for (int k = 0; k < n; ++k) seat.memory[k].inUse = false;
+    }
+}
+
+KnownPair FindKnownPair(int seat) {
+    const PlayerSlot& s = game.seats[seat];
+    const int n = CoveredEntries(s);
+    for (int i = 0; i < n; ++i) {
+        const OpponentMemory& mi = s.memory[i];
+        if (!mi.inUse) continue;
+        const int a = CardAt(mi.col, mi.row);
+        if (a == 0) continue;
+        for (int j = 0; j < n; ++j) {
+            const OpponentMemory& mj = s.memory[j];
+            if (j == i || !mj.inUse) continue;
+            const int b = CardAt(mj.col, mj.row);
+            // Equal ranks only: the two jokers never look like a pair to an opponent.
+            if (b != 0 && b != a && game.cards[b].rank == game.cards[a].rank)
+                return {true, FindCardCell(a), FindCardCell(b)};
+        }
+    }
+    return {};
+}
+
+int FindRememberedPartner(int seat, int card) {
+    const PlayerSlot& s = game.seats[seat];
+    const Cell own = FindCardCell(card);
+    const int n = CoveredEntries(s);
+    for (int k = 0; k < n; ++k) {
+        const OpponentMemory& m = s.memory[k];
+        if (!m.inUse || Cell{m.col, m.row} == own) continue;
+        const int c = CardAt(m.col, m.row);
+        if (c != 0 && game.cards[c].rank == game.cards[card].rank) return c;
+    }
+    return 0;
+}

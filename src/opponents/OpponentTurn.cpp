@@ -1,0 +1,248 @@
+// A computer opponent's turn, one small step per pass of the game loop, so the
+// window stays responsive and the player can watch it think: a pause, a
+// greeting, the choice of a card from memory or at random, the hand marker
+// walking there cell by cell, the card turned up, the same for the second
+// card, and then either another attempt after a pair or the end of the turn.
+// About 100 passes make a second.
+#include <cmath>
+
+#include "engine/Engine.h"
+#include "engine/Random.h"
+#include "opponents/Opponents.h"
+
+namespace {
+constexpr int kRandomStepLimit = 20;  // the hand's pace towards a guessed card
+constexpr int kGreetingPause = 100;   // counted on from the opening wait
+constexpr int kPairPause = 150;       // only the first pair of a turn is followed by a pause
+
+int Sign(int x) { return (x > 0) - (x < 0); }
+
+int CardAt(Cell cell) {
+    if (cell.col < 0 || cell.col >= kColumns || cell.row < 0 || cell.row >= kRows) return 0;
+    return game.board[cell.col][cell.row];
+}
+
+bool OnTable(Cell cell) { return CardAt(cell) != 0; }
+
+// A cell drawn at random: column first, then row; drawn again until it holds a
+// card that is not at `except`.
+Cell DrawCellWithCard(Cell except) {
+    // The loop can only end when such a cell exists; a turn always has one, and
+    // with none the opponent gives up instead of hanging the game.
+    bool any = false;
+    for (int c = 0; c < kColumns && !any; ++c)
+        for (int r = 0; r < kRows && !any; ++r)
+            any = game.board[c][r] != 0 && !(Cell{c, r} == except);
+    if (!any) return {};
+    for (;;) {
+        const int c = static_cast<int>(std::floor(Rnd() * kColumns));
+        const int r = static_cast<int>(std::floor(Rnd() * kRows));
+        if (Cell{c, r} == except) continue;
+        if (game.board[c][r] != 0) return {c, r};
+    }
+}
+
+void SetTarget(PlayerSlot& s, Cell cell) {
+    s.targetCol = cell.col;
+    s.targetRow = cell.row;
+}
+
+// The turn ends as after a failed attempt: a pause of the length that is left,
+// then the turn-over line.
+void EndAttempt(PlayerSlot& s) {
+    s.aiState = AiState::AiPause;
+    s.aiNextState = AiState::AiEndTurn;
+    s.partnerCard = 0;
+    s.targetCol = 0;
+    s.targetRow = 0;
+}
+
+// Nothing left to aim at (the table holds no card where one was expected):
+// the opponent turns its first card back and passes instead of wandering off.
+void GiveUpAttempt(PlayerSlot& s) {
+    if (game.firstPick != 0) {
+        const int first = game.firstPick;
+        FlipCard(first);
+        View().MoveCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
+        game.firstPick = 0;
+    }
+    EndAttempt(s);
+}
+
+void ShowHand() {
+    MoveHandMarker();
+    View().SetHandVisible(true);
+}
+
+void ChooseFirst(int seat) {
+    PlayerSlot& s = game.seats[seat];
+    s.aiState = AiState::AiMoveHand;
+    s.stepLimit = kRandomStepLimit;
+    s.stepCount = 0;
+    const KnownPair known = FindKnownPair(seat);
+    if (known.found) {
+        SetTarget(s, known.a);
+        s.partnerCard = CardAt(known.b);
+        Say(seat, SpeechEvent::KnownPairFirst);
+        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepCount = 0;
+    } else {
+        SetTarget(s, PickRandomCell());
+        s.partnerCard = 0;
+    }
+    if (!OnTable({s.targetCol, s.targetRow})) return GiveUpAttempt(s);
+    ShowHand();
+}
+
+void ChooseSecond(int seat) {
+    PlayerSlot& s = game.seats[seat];
+    s.aiState = AiState::AiMoveHand;
+    s.stepLimit = kRandomStepLimit;
+    s.stepCount = 0;
+    if (s.partnerCard != 0) {
+        // The planned partner; the hand still stands on the first card.
+        SetTarget(s, FindCardCell(s.partnerCard));
+        Say(seat, SpeechEvent::KnownPairSecond);
+        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepCount = 0;
+        if (!OnTable({s.targetCol, s.targetRow})) GiveUpAttempt(s);
+        return;
+    }
+    const int remembered = FindRememberedPartner(seat, game.firstPick);
+    if (remembered != 0) {
+        SetTarget(s, FindCardCell(remembered));
+        Say(seat, SpeechEvent::PartnerRemembered);
+        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepCount = 0;
+    } else {
+        SetTarget(s, PickRandomCellExcept(game.firstPick));
+        Say(seat, SpeechEvent::Guessing);
+    }
+    if (!OnTable({s.targetCol, s.targetRow})) return GiveUpAttempt(s);
+    ShowHand();
+}
+
+void MoveHandStep(PlayerSlot& s) {
+    if (s.stepCount <= s.stepLimit) {
+        ++s.stepCount;
+        return;
+    }
+    s.stepCount = 0;
+    // One cell per step, diagonally while both the column and the row differ.
+    game.handCol += Sign(s.targetCol - game.handCol);
+    game.handRow += Sign(s.targetRow - game.handRow);
+    PlaySound("movesw.wav", 1);
+    MoveHandMarker();
+    if (game.handCol == s.targetCol && game.handRow == s.targetRow) s.aiState = AiState::AiOpenCard;
+}
+
+// Turns up the card under the hand; the second one is resolved at once.
+// Returns GameOver when that took the last pair.
+StepResult OpenCard(int seat) {
+    PlayerSlot& s = game.seats[seat];
+    TableView& view = View();
+    const int card = CardAt({game.handCol, game.handRow});
+    if (card == 0 || card == game.firstPick) {
+        GiveUpAttempt(s);
+        return StepResult::Continue;
+    }
+    FlipCard(card);
+    const BoardCard& at = game.cards[card];
+    view.MoveCard(card, MagnifiedPlacement(at.col, at.row));
+
+    if (game.firstPick == 0) {
+        Say(seat, SpeechEvent::FirstOpened);
+        game.firstPick = card;
+        s.aiState = AiState::AiChooseSecond;
+        return StepResult::Continue;
+    }
+
+    // A pair planned from memory needs no comment when its second card shows.
+    if (s.partnerCard == 0) Say(seat, SpeechEvent::SecondOpened);
+    const int first = game.firstPick;
+    game.secondPick = card;
+    const StepResult r = ResolvePicks(seat);
+    for (int c : {first, card})
+        view.MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+
+    if (r == StepResult::PairTaken) {
+        s.aiState = AiState::AiPause;
+        s.waitLimit = kPairPause;
+        s.aiNextState = AiState::AiChooseFirst;
+        Say(seat, SpeechEvent::GotPair);
+        return StepResult::Continue;
+    }
+    if (r == StepResult::GameOver) return StepResult::GameOver;
+    EndAttempt(s);
+    return StepResult::Continue;
+}
+}  // namespace
+
+int HandStartRow(int seat) {
+    static constexpr int rows[kSeats] = {0, 2, 3, 5};
+    return rows[seat];
+}
+
+int QuickStepLimit(CharacterKind kind) {
+    // Tiger takes its time even when it knows where to go.
+    return kind == CharacterKind::Tiger ? 20 : 7;
+}
+
+Cell PickRandomCell() { return DrawCellWithCard(Cell{}); }
+
+Cell PickRandomCellExcept(int card) { return DrawCellWithCard(FindCardCell(card)); }
+
+void MoveHandMarker() { View().MoveHand(165 + 52 * game.handCol, 1 + 69 * game.handRow); }
+
+StepResult OpponentTurnStep(int seat) {
+    PlayerSlot& s = game.seats[seat];
+    StepResult result = StepResult::Continue;
+
+    // The opening wait; its balloon does not age until the greeting.
+    if (s.turnJustStarted) {
+        ++s.waitCount;
+        if (s.waitCount < s.waitLimit) return StepResult::Continue;
+        Greet(seat);
+        s.turnJustStarted = false;
+        s.aiState = AiState::AiPause;
+        s.waitLimit = kGreetingPause;
+        s.aiNextState = AiState::AiChooseFirst;
+        game.handCol = 0;
+        game.handRow = HandStartRow(seat);
+    }
+
+    switch (s.aiState) {
+        case AiState::AiMoveHand:
+            MoveHandStep(s);
+            break;
+        case AiState::AiChooseFirst:
+            ChooseFirst(seat);
+            break;
+        case AiState::AiChooseSecond:
+            ChooseSecond(seat);
+            break;
+        case AiState::AiPause:
+            ++s.waitCount;
+            if (s.waitCount > s.waitLimit) s.aiState = s.aiNextState;
+            break;
+        case AiState::AiOpenCard:
+            if (OpenCard(seat) == StepResult::GameOver) return StepResult::GameOver;
+            break;
+        case AiState::AiEndTurn:
+            Say(seat, SpeechEvent::TurnOver);
+            // The next turn's opening wait: 25..75 passes.
+            s.waitLimit = RoundHalfEven(Rnd() * 50 + 25);
+            s.aiState = AiState::AiIdle;
+            result = StepResult::NextSeat;
+            break;
+        case AiState::AiIdle:
+            break;
+    }
+    TickBalloon(seat);
+    return result;
+}
+
+StepResult OpponentIdleStep(int seat) {
+    TickBalloon(seat);
+    return StepResult::Continue;
+}

@@ -1,0 +1,26 @@
+// The frame every card face and card back shares: a black one-pixel outline with
+// rounded corners, and outside the rounding five pixels per corner in the
+// table-edge green RGB(51, 153, 102).
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QStringList>
+
+namespace Frame {
+
+constexpr QRgb kCornerGreen = 0xFF339966;  // RGB(51, 153, 102)
+constexpr QRgb kOutline = 0xFF000000;
+
+// True for the five pixels outside the rounding at each corner.
+bool OutsideRounding(int x, int y, int width, int height);
+// True for the pixels of the outline itself: the edge pixels of the card's shape.
+bool OnOutline(int x, int y, int width, int height);
+
+// Paints the frame over a finished picture, pixel by pixel, so nothing smooths it.
+void Stamp(QImage& image);
+
+// What is wrong with a picture's size, depth or frame; empty when all is right.
+QStringList Faults(const QImage& image);
+
+}  // namespace Frame

@@ -1,0 +1,74 @@
+#include "Catalogue.h"
+
+#include "Drawing.h"
+#include "Pictures.h"
+
+namespace Art {
+
+namespace {
+Picture Keyed(const char* name, int w, int h, std::function<void(QPainter&)> draw) {
+    return {QString::fromLatin1(name), QSize(w, h), true, std::move(draw)};
+}
+Picture Clear(const char* name, int w, int h, std::function<void(QPainter&)> draw,
+              QPoint hotSpot = {-1, -1}) {
+    return {QString::fromLatin1(name), QSize(w, h), false, std::move(draw), hotSpot};
+}
+}  // namespace
+
+const std::vector<Picture>& Catalogue() {
+    static const std::vector<Picture> pictures = [] {
+        std::vector<Picture> v;
+        v.push_back(Keyed("picPlayer/0", 71, 96, DrawYou));
+        v.push_back(Keyed("picPlayer/1", 71, 96, DrawSwallow));
+        v.push_back(Keyed("picPlayer/2", 71, 96, DrawWolf));
+        v.push_back(Keyed("picPlayer/3", 71, 96, DrawTiger));
+        v.push_back(Keyed("picPlayer/4", 71, 96, DrawNotEntry));
+
+        v.push_back(Keyed("picMsgDat/0", 138, 50, DrawByeBye));
+        v.push_back(Keyed("picMsgDat/1", 320, 96, DrawPlayStart));
+        v.push_back(Keyed("picMsgDat/2", 320, 96, DrawTitleBanner));
+        v.push_back(Keyed("picMsgDat/3", 234, 68, DrawPause));
+        v.push_back(Keyed("picMsgDat/4", 320, 96, [](QPainter& p) { DrawPlayerWins(p, 1); }));
+        v.push_back(Keyed("picMsgDat/5", 320, 96, [](QPainter& p) { DrawPlayerWins(p, 2); }));
+        v.push_back(Keyed("picMsgDat/6", 320, 96, [](QPainter& p) { DrawPlayerWins(p, 3); }));
+        v.push_back(Keyed("picMsgDat/7", 320, 96, [](QPainter& p) { DrawPlayerWins(p, 4); }));
+
+        for (int rank = 0; rank < 4; ++rank) {
+            const QByteArray name = "imgJuni/" + QByteArray::number(rank);
+            v.push_back(
+                Clear(name.constData(), 32, 32, [rank](QPainter& p) { DrawRankFace(p, rank); }));
+        }
+
+        // The hot spots are fixed by the picture store; each figure is drawn around its own.
+        v.push_back(Clear("cursor/0", 32, 32, DrawBigHand, {10, 1}));
+        v.push_back(Clear("cursor/1", 32, 32, DrawClaw, {14, 1}));
+        v.push_back(Clear("cursor/2", 32, 32, DrawBear, {5, 9}));
+        v.push_back(Clear("cursor/3", 32, 32, DrawLinkHand, {12, 1}));
+
+        v.push_back(Clear("icon/0", 32, 32, DrawIcon));
+        // The same icon drawn large, for the places that show it stretched.
+        v.push_back(Clear("icon/large", 128, 128, [](QPainter& p) {
+            p.scale(4, 4);
+            DrawIcon(p);
+        }));
+
+        v.push_back(Clear("title/0", 270, 102, DrawTitleLettering));
+        return v;
+    }();
+    return pictures;
+}
+
+QImage Render(const Picture& picture) {
+    QImage figure(picture.size, QImage::Format_ARGB32_Premultiplied);
+    figure.fill(Qt::transparent);
+    {
+        QPainter p(&figure);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        picture.draw(p);
+    }
+    if (picture.keyed) return KeyOnMagenta(figure);
+    return figure.convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace Art

@@ -1,0 +1,156 @@
+// art-figures: draws the game's characters, banners, rank faces, cursors, icon and title
+// lettering.
+//
+//   art-figures OUT_DIR                      write every picture as OUT_DIR/<set>/<index>.png
+//   art-figures --check ASSETS_DIR           compare with the pictures in ASSETS_DIR/pictures
+//   art-figures --sheet FILE.png [--scale N] write a contact sheet, magnified N times
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "Catalogue.h"
+#include "Drawing.h"
+#include "Sheet.h"
+
+namespace {
+
+using namespace Art;
+
+void Say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+
+int Usage() {
+    Say(
+        QStringLiteral("usage: art-figures OUT_DIR\n"
+                       "       art-figures --check ASSETS_DIR\n"
+                       "       art-figures --sheet FILE.png [--scale N]"));
+    return 2;
+}
+
+// Sprite pictures are stored without an alpha channel: the key colour is their transparency.
+QImage ForSaving(const Picture& picture, const QImage& image) {
+    return picture.keyed ? image.convertToFormat(QImage::Format_RGB888) : image;
+}
+
+int Write(const QString& outDir) {
+    for (const Picture& picture : Catalogue()) {
+        const QString file = outDir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        if (!ForSaving(picture, Render(picture)).save(file, "PNG")) {
+            Say(QStringLiteral("cannot write %1").arg(file));
+            return 1;
+        }
+    }
+    std::printf("wrote %zu pictures under %s\n", Catalogue().size(), qPrintable(outDir));
+    return 0;
+}
+
+// What is wrong with one stored picture, or an empty text when it is the generator's own.
+QString Problems(const Picture& picture, const QImage& stored) {
+    QStringList problems;
+    if (stored.size() != picture.size)
+        return QStringLiteral("is %1 x %2, should be %3 x %4")
+            .arg(stored.width())
+            .arg(stored.height())
+            .arg(picture.size.width())
+            .arg(picture.size.height());
+
+    const QImage have = stored.convertToFormat(QImage::Format_ARGB32);
+    const QImage want = Render(picture).convertToFormat(QImage::Format_ARGB32);
+    int differing = 0;
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x)
+            if (have.pixel(x, y) != want.pixel(x, y)) ++differing;
+    if (differing) problems << QStringLiteral("%1 pixels differ from the generator").arg(differing);
+
+    if (picture.keyed) {
+        if (stored.hasAlphaChannel()) problems << QStringLiteral("has an alpha channel");
+        const int w = have.width() - 1, h = have.height() - 1;
+        for (QPoint c : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+            if (have.pixel(c) != kMagenta) {
+                problems << QStringLiteral("corner (%1, %2) is not magenta").arg(c.x()).arg(c.y());
+                break;
+            }
+        int fringe = 0;
+        for (int y = 0; y <= h; ++y)
+            for (int x = 0; x <= w; ++x)
+                if (NearMagenta(have.pixel(x, y))) ++fringe;
+        if (fringe) problems << QStringLiteral("%1 near-magenta fringe pixels").arg(fringe);
+    } else if (picture.hotSpot.x() >= 0 && qAlpha(have.pixel(picture.hotSpot)) < 128) {
+        problems << QStringLiteral("hot spot (%1, %2) is not on the figure")
+                        .arg(picture.hotSpot.x())
+                        .arg(picture.hotSpot.y());
+    }
+    return problems.join(QStringLiteral("; "));
+}
+
+int Check(const QString& assetsDir) {
+    // Accept the assets folder or its pictures folder itself.
+    QString dir = assetsDir;
+    if (QFileInfo(assetsDir + QStringLiteral("/pictures")).isDir())
+        dir = assetsDir + QStringLiteral("/pictures");
+    int bad = 0;
+    for (const Picture& picture : Catalogue()) {
+        const QString file = dir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
+        QImage stored;
+        QString problem;
+        if (!QFileInfo::exists(file))
+            problem = QStringLiteral("is missing");
+        else if (!stored.load(file))
+            problem = QStringLiteral("cannot be read");
+        else
+            problem = Problems(picture, stored);
+        if (!problem.isEmpty()) {
+            Say(QStringLiteral("%1: %2").arg(picture.name, problem));
+            ++bad;
+        }
+    }
+    if (bad) {
+        Say(QStringLiteral("%1 of %2 pictures differ; run art-figures %3 to redraw them")
+                .arg(bad)
+                .arg(Catalogue().size())
+                .arg(dir));
+        return 1;
+    }
+    std::printf("all %zu pictures match the generator\n", Catalogue().size());
+    return 0;
+}
+
+int Sheet(const QString& file, int scale) {
+    QImage sheet = ContactSheet();
+    if (scale > 1)
+        sheet = sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (!sheet.save(file, "PNG")) {
+        Say(QStringLiteral("cannot write %1").arg(file));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+
+    const QStringList missing = MissingFonts();
+    if (!missing.isEmpty()) {
+        Say(QStringLiteral("missing fonts: %1").arg(missing.join(QStringLiteral(", "))));
+        return 2;
+    }
+
+    if (args.size() == 1 && !args[0].startsWith(QLatin1String("--"))) return Write(args[0]);
+    if (args.size() == 2 && args[0] == QLatin1String("--check")) return Check(args[1]);
+    if ((args.size() == 2 || args.size() == 4) && args[0] == QLatin1String("--sheet")) {
+        int scale = 1;
+        if (args.size() == 4) {
+            bool ok = false;
+            scale = args[3].toInt(&ok);
+            if (args[2] != QLatin1String("--scale") || !ok || scale < 1 || scale > 16)
+                return Usage();
+        }
+        return Sheet(args[1], scale);
+    }
+    return Usage();
+}
