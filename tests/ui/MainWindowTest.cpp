@@ -229,7 +229,8 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
     readme.close();
     window->HelpAction()->trigger();
     ASSERT_EQ(viewer.opened.size(), 1);
-    EXPECT_EQ(viewer.opened[0], QUrl::fromLocalFile(QDir(folder.path()).absoluteFilePath("readme.txt")));
+    EXPECT_EQ(viewer.opened[0],
+              QUrl::fromLocalFile(QDir(folder.path()).absoluteFilePath("readme.txt")));
     EXPECT_EQ(informed.size(), 1u);
 
     // No viewer that can start (the offscreen platform has none): the same
@@ -306,8 +307,7 @@ TEST_F(MainWindowTest, ASeatPanelShowsItsNineWidgetsAndHidesThemAgain) {
     EXPECT_EQ(window->CountLabel(1)->text(), "0");
     EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(128, 0, 0));
     const QList<QWidget*> shown = {window->Character(1), window->NameLabel(1),
-                                   window->CountLabel(1), window->SeatBox(1),
-                                   window->GotCard(1)};
+                                   window->CountLabel(1), window->SeatBox(1), window->GotCard(1)};
     for (QWidget* w : shown) EXPECT_TRUE(w->isVisible()) << w->metaObject()->className();
     int visible = 0;
     for (QWidget* w : window->Table()->findChildren<QWidget*>()) visible += w->isVisible();
