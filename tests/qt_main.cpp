@@ -1,9 +1,12 @@
-// Runs the Qt-side tests under one QApplication (offscreen in CTest).
+// Runs the Qt-side tests under one QApplication: offscreen and with SDL's
+// silent audio driver unless the caller chose otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

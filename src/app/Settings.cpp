@@ -1,4 +1,202 @@
 #include "app/Settings.h"
 
+#include <QFileInfo>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "app/IniFile.h"
+#include "app/Startup.h"
+#include "engine/GameState.h"
+#include "ui/MessageBoxes.h"
+
 int32_t glCur = 0;
 int32_t glNoSound = 0;
+int32_t glShowSec = 1;
+
+namespace {
+
+// The player hears about a missing or unwritable settings file once per start,
+// not once for every key the start-up reads.
+bool fileNoticeGiven = false;
+// When the file could not be created, the start-up reads the defaults from here.
+std::optional<IniFile> builtInDefaults;
+
+void TellOnce(const QString& text) {
+    if (fileNoticeGiven) return;
+    fileNoticeGiven = true;
+    MessageBoxes::Inform(nullptr, text);
+}
+
+// The value the profile reader hands back through its 80-byte buffer.
+constexpr int kValueBytes = 79;
+
+const QString kBarOfHundred = QStringLiteral(
+    "1111111111111112222222222333333333333333333333333333333333333333344444444444444444444555555555"
+    "555555");
+
+IniFile DefaultIni() {
+    const QString fullSpace(QChar(0x3000));
+    IniFile ini;
+    ini.AppendLine(u'#' + QString(48, u'='));
+    ini.AppendLine(QStringLiteral("# "));
+    ini.AppendLine(u'#' + QString(12, u' ') + fullSpace.repeated(2) + QString(3, u' ') +
+                   QStringLiteral("トマベル"));
+    ini.AppendLine(QStringLiteral("# "));
+    ini.AppendLine(u'#' + QString(48, u'~'));
+    ini.AppendLine(u'#' + QString(21, u' ') + QStringLiteral("Tomavel Team"));
+    ini.AppendLine(u'#' + fullSpace.repeated(10) + QStringLiteral(" Version") + QString(8, u' '));
+    ini.AppendLine(u'#' + fullSpace +
+                   QStringLiteral("このファイルを消すと、次の起動で最初の設定に戻ります。"));
+    ini.AppendLine(u'#' + QString(49, u'='));
+
+    const QString board = QStringLiteral("PLAYBOARD"), player = QStringLiteral("PLAYER");
+    ini.SetValue(board, QStringLiteral("SORITEA"), QStringLiteral("TRUE"));
+    ini.SetValue(board, QStringLiteral("PLAYER"), QStringLiteral("0444"));
+    ini.SetValue(board, QStringLiteral("CARD"), QStringLiteral("1"));
+    ini.SetValue(board, QStringLiteral("SHOWSEC"), QStringLiteral("0"));
+    ini.SetValue(board, QStringLiteral("CUR"), QStringLiteral("0"));
+    ini.SetValue(board, QStringLiteral("TOPWIN"), QStringLiteral("FALSE"));
+    ini.SetValue(board, QStringLiteral("NOSOUND"), QStringLiteral("FALSE"));
+    ini.SetValue(player, QStringLiteral("SWALLOW1"), kBarOfHundred);
+    ini.SetValue(player, QStringLiteral("SWALLOW2"), kBarOfHundred);
+    ini.SetValue(player, QStringLiteral("WOLF1"), QString());
+    ini.SetValue(player, QStringLiteral("TIGER1"), QString());
+    return ini;
+}
+
+QString FilePath() { return QString::fromStdString(SettingsFilePath()); }
+
+bool IsTrue(const std::string& value) {
+    if (value.size() != 4) return false;
+    std::string upper;
+    for (char c : value) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return upper == "TRUE";
+}
+
+// The value's leading decimal number rounded to the nearest whole number,
+// halves to even; 0 when there is none (or it is beyond any number of the game).
+int32_t AsNumber(const std::string& value) {
+    size_t at = 0;
+    while (at < value.size() && (value[at] == ' ' || value[at] == '\t')) ++at;
+    bool negative = false;
+    if (at < value.size() && (value[at] == '+' || value[at] == '-')) negative = value[at++] == '-';
+    double number = 0;
+    auto [end, error] = std::from_chars(value.data() + at, value.data() + value.size(), number,
+                                        std::chars_format::fixed | std::chars_format::scientific);
+    (void)end;
+    if (error != std::errc()) return 0;
+    double rounded = std::nearbyint(negative ? -number : number);
+    if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) return 0;
+    return static_cast<int32_t>(rounded);
+}
+
+// A number that names one of four options of the settings dialog; anything else is option 0.
+int32_t OptionOf(const std::string& value) {
+    int32_t n = AsNumber(value);
+    return n >= 0 && n <= 3 ? n : 0;
+}
+
+// One character of PLAYER: the digits 0..4 name a character; anything else leaves the seat empty.
+CharacterKind KindOfDigit(char32_t c) {
+    return c >= U'0' && c <= U'4' ? static_cast<CharacterKind>(c - U'0') : CharacterKind::Empty;
+}
+
+void SeatHumanAlone() {
+    game.soloMode = true;
+    ConfigureSeat(CharacterKind::You, 0);
+    for (int seat = 1; seat < kSeats; ++seat) ConfigureSeat(CharacterKind::Empty, seat);
+}
+
+std::string ReadPlayboard(const char* key) {
+    std::string value;
+    ReadIni("PLAYBOARD", key, value);
+    return value;
+}
+
+}  // namespace
+
+std::string SettingsFilePath() { return gsAppPath + "tomavel.ini"; }
+
+bool ReadIni(const std::string& section, const std::string& key, std::string& value) {
+    const QString path = FilePath();
+    const QString qSection = QString::fromStdString(section), qKey = QString::fromStdString(key);
+    std::optional<QString> found;
+    if (QFileInfo(path).isFile()) {
+        found = ReadProfileString(path, qSection, qKey);
+    } else if (builtInDefaults) {
+        found = builtInDefaults->Value(qSection, qKey);
+    } else {
+        TellOnce(QStringLiteral("初期化ファイルがありません。"));
+    }
+    if (!found || found->isEmpty()) return false;
+
+    QString text = Cp932::CutToBytes(*found, kValueBytes);
+    // The reader hands back a C string: a NUL ends the value.
+    qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0) text.truncate(nul);
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text.at(begin) == u' ') ++begin;
+    while (end > begin && text.at(end - 1) == u' ') --end;
+    if (begin == end) return false;
+    value = text.mid(begin, end - begin).toStdString();
+    return true;
+}
+
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value) {
+    return WriteProfileString(FilePath(), QString::fromStdString(section),
+                              QString::fromStdString(key), QString::fromStdString(value));
+}
+
+bool WriteDefaultIni() { return DefaultIni().Save(FilePath()); }
+
+bool EnsureSettingsFile() {
+    if (QFileInfo(FilePath()).isFile() || WriteDefaultIni()) return true;
+    builtInDefaults = DefaultIni();
+    TellOnce(QStringLiteral("初期化ファイルを作成できません。\n最初の設定で始めます。"));
+    return false;
+}
+
+void ForgetSettingsFileNotice() {
+    fileNoticeGiven = false;
+    builtInDefaults.reset();
+}
+
+void LoadSettings(SettingsSwitches& switches) {
+    if (IsTrue(ReadPlayboard("SORITEA"))) {
+        SeatHumanAlone();
+    } else {
+        const std::string player = ReadPlayboard("PLAYER");
+        if (player.empty()) {
+            SeatHumanAlone();
+        } else {
+            game.soloMode = false;
+            // One character per seat, from seat 0; characters past the fourth have no seat.
+            const std::u32string kinds = QString::fromStdString(player).toStdU32String();
+            for (size_t seat = 0; seat < kinds.size() && seat < kSeats; ++seat)
+                ConfigureSeat(KindOfDigit(kinds[seat]), static_cast<int>(seat));
+            // A table with nobody at it could never be played: seat the human alone instead.
+            bool anyone = false;
+            for (const PlayerSlot& slot : game.seats) anyone = anyone || slot.active;
+            if (!anyone) SeatHumanAlone();
+        }
+    }
+
+    game.cardBack = OptionOf(ReadPlayboard("CARD"));
+
+    // SHOWSEC is the display-time option of the settings dialog: 0, 1, 2 for 1, 2, 4 seconds.
+    const int32_t showOption = AsNumber(ReadPlayboard("SHOWSEC"));
+    glShowSec = showOption == 1 ? 2 : showOption == 2 ? 4 : 1;
+    game.showSeconds = glShowSec;
+
+    glCur = OptionOf(ReadPlayboard("CUR"));
+
+    // Each switch is preset to the opposite mark and then toggled, which brings
+    // the window level and the mute flag into line with the mark.
+    const bool topMost = IsTrue(ReadPlayboard("TOPWIN"));
+    switches.SetTopMostChecked(!topMost);
+    switches.SetTopMost();
+    const bool mute = IsTrue(ReadPlayboard("NOSOUND"));
+    switches.SetNoSoundChecked(!mute);
+    switches.SetNoSound();
+}

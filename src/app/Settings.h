@@ -9,11 +9,38 @@ class MainWindow;
 
 extern int32_t glCur;      // cursor option 0..3 of the settings dialog
 extern int32_t glNoSound;  // -1 sound off, 0 on
+// Seconds a turned pair stays up as the file asks for it (SHOWSEC, an option
+// number of the settings dialog: 0 = 1 s, 1 = 2 s, 2 = 4 s). Start-up puts it
+// into game.showSeconds, so the dialog preselects it until the first game
+// starts (every game starts at 1 second).
+extern int32_t glShowSec;
+
+// gsAppPath + "tomavel.ini".
+std::string SettingsFilePath();
 
 // Reads one key of the settings file; false (and `value` untouched) when it is missing or empty.
+// Values are UTF-8 here and CP932 in the file; a value comes back cut to 79 CP932 bytes.
 bool ReadIni(const std::string& section, const std::string& key, std::string& value);
-void WriteIni(const std::string& section, const std::string& key, const std::string& value);
-// Writes the default file: the comment header and the eleven keys.
-void WriteDefaultIni();
-// Applies the file at start-up: seats, solitaire mode, card back, cursor, the two menu switches.
+// Writes one key into the file; false when the file could not be written.
+bool WriteIni(const std::string& section, const std::string& key, const std::string& value);
+// Writes the default file: the comment header and the eleven keys. False when it could not be.
+bool WriteDefaultIni();
+// Start-up: writes the default file when there is none. When that fails the player
+// is told once, the game starts with the default settings, and the result is false.
+bool EnsureSettingsFile();
+// A new start: the player may be told about the settings file again.
+void ForgetSettingsFileNotice();
+
+// The two menu switches of the main window that the settings load sets.
+struct SettingsSwitches {
+    virtual ~SettingsSwitches() = default;
+    virtual void SetTopMostChecked(bool checked) = 0;
+    virtual void SetTopMost() = 0;  // toggles the check mark and the window level
+    virtual void SetNoSoundChecked(bool checked) = 0;
+    virtual void SetNoSound() = 0;  // toggles the check mark and glNoSound
+};
+
+// Applies the file at start-up: seats, solitaire mode, card back, display time,
+// cursor, the two menu switches.
+void LoadSettings(SettingsSwitches& switches);
 void LoadSettings(MainWindow& window);

@@ -9,3 +9,14 @@ void ShutdownSound();
 // Plays gsAppPath + "sound/" + name: flags 0 waits until the sound has ended,
 // 1 returns at once; a name ending in MID (any case) plays once as music.
 void PlaySoundFile(const std::string& name, int flags);
+
+// What PlaySoundFile has done so far in this run: files looked up, effects
+// and music pieces handed to the player. The tests read it.
+struct SoundActivity {
+    int lookups = 0;
+    int effects = 0;
+    int music = 0;
+};
+const SoundActivity& SoundActivitySoFar();
+// True while the audio device is open.
+bool SoundDeviceOpen();

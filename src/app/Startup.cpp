@@ -65,7 +65,7 @@ int RunProgram(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     gsAppPath = WithTrailingSeparator(exeFolder);
-    if (!QFileInfo::exists(QString::fromStdString(gsAppPath + "tomavel.ini"))) WriteDefaultIni();
+    EnsureSettingsFile();
     const std::string scorePath = gsAppPath + "solsc.dat";
     if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
@@ -78,11 +78,12 @@ int RunProgram(int argc, char** argv) {
     AttachHost(&host);
     AttachView(&window);
     PlugInWindows();
-    InitSound();
 
     LoadSettings(window);
     window.show();
     splash.reset();
+    // The sound device opens once the table is up; a player sees the window sooner.
+    InitSound();
 
     const int code = app.exec();
     AttachView(nullptr);

@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
     };
 
     const auto start = std::chrono::steady_clock::now();
+    const uint32_t virtualStart = host.Now();
     for (unsigned long long g = 0; g < games; ++g) {
         // A game that has not ended after six virtual hours is stuck: give it up.
         const int guard = host.Every(6u * 3600 * 1000, [] { QuitCommand(); });
@@ -144,6 +145,8 @@ int main(int argc, char** argv) {
         std::printf("%-4d  %-9s  %5.2f  %5.1f%%  %8.2f\n", s, kNames[static_cast<int>(kinds[s])],
                     cards[s] / n, 100.0 * wins[s] / n,
                     table.attempts[s] / static_cast<double>(games));
+    std::printf("mean game length: %.1f s of play\n",
+                (host.Now() - virtualStart) / 1000.0 / static_cast<double>(std::max(games, 1ULL)));
     std::printf("games per second: %.1f\n", seconds > 0 ? games / seconds : 0.0);
     if (abandoned) {
         std::fprintf(stderr, "matchrun: %ld games did not finish\n", abandoned);

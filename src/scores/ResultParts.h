@@ -1,0 +1,120 @@
+// What the two result windows share: the green ground, the layout's fonts and
+// the "O.K" label that works as a button on a rounded plate with its shadow.
+#pragma once
+
+#include <QColor>
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cmath>
+#include <functional>
+
+#include "ui/ShapeWidget.h"
+
+namespace ResultParts {
+
+inline const QColor kGround(0, 128, 0);
+inline const QColor kPlate(128, 64, 0);
+inline const QColor kShadow(64, 64, 0);
+inline const QColor kYellow(255, 255, 0);
+
+// The layouts were drawn at 96 dots per inch (15 twips a pixel): their point sizes
+// become pixel sizes, so the captions fit their boxes whatever the screen reports.
+inline QFont LayoutFont(double points, bool bold) {
+    QFont font(QStringLiteral("HG丸ｺﾞｼｯｸM-PRO"));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}
+
+inline void PaintGround(QWidget* window) {
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, kGround);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+inline ShapeWidget* RoundedPlate(QWidget* parent, const QRect& where, const QColor& fill,
+                                 const QColor& border) {
+    auto* shape = new ShapeWidget(ShapeWidget::Kind::RoundedRect, parent);
+    shape->SetFill(fill);
+    shape->SetBorder(border);
+    shape->setGeometry(where);
+    return shape;
+}
+
+inline QLabel* Caption(QWidget* parent, const QString& text, const QRect& where, const QFont& font,
+                       const QColor& colour, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(where);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// The "O.K" button: the label takes the mouse. Pressing sinks the plate and the
+// label one pixel (16 twips) onto the shadow; releasing lifts them back and
+// repaints the plate, and only a release over the label counts as a click, so
+// sliding off before letting go changes nothing.
+class OkButton : public QObject {
+public:
+    // `at` is the top left of the shadow and the plate; the label sits 4 px right, 8 px down.
+    OkButton(QWidget* parent, QPoint at, std::function<void()> onClick)
+        : QObject(parent), onClick_(std::move(onClick)) {
+        shadow_ = RoundedPlate(parent, QRect(at, QSize(89, 33)), kShadow, kYellow);
+        plate_ = RoundedPlate(parent, QRect(at, QSize(85, 29)), kPlate, kYellow);
+        label_ = Caption(parent, QStringLiteral("O.K"), QRect(at + QPoint(4, 8), QSize(80, 17)),
+                         LayoutFont(9.75, true), kYellow, Qt::AlignCenter);
+        label_->installEventFilter(this);
+    }
+
+    QLabel* Label() const { return label_; }
+    ShapeWidget* Plate() const { return plate_; }
+    bool Pressed() const { return pressed_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != label_) return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                if (mouse->button() != Qt::LeftButton || pressed_) return true;
+                pressed_ = true;
+                Sink(1);
+                return true;
+            case QEvent::MouseButtonRelease: {
+                if (mouse->button() != Qt::LeftButton || !pressed_) return true;
+                pressed_ = false;
+                const bool over = label_->rect().contains(mouse->position().toPoint());
+                Sink(-1);
+                plate_->update();
+                if (over && onClick_) onClick_();
+                return true;
+            }
+            default:
+                return false;
+        }
+    }
+
+private:
+    void Sink(int pixels) {
+        plate_->move(plate_->pos() + QPoint(pixels, pixels));
+        label_->move(label_->pos() + QPoint(pixels, pixels));
+    }
+
+    std::function<void()> onClick_;
+    ShapeWidget* shadow_ = nullptr;
+    ShapeWidget* plate_ = nullptr;
+    QLabel* label_ = nullptr;
+    bool pressed_ = false;
+};
+
+}  // namespace ResultParts

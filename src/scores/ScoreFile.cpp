@@ -1,0 +1,374 @@
+#include "scores/ScoreFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <tuple>
+
+namespace {
+
+// A record is 42 bytes plus its name; ten records with the longest names fit in this.
+constexpr std::size_t kLongestRecord = 42 + 0xFFFF;
+constexpr std::size_t kLongestTable = kScoreCount * kLongestRecord;
+
+// The number with leading zeros, cut to its last `digits` characters.
+std::string Digits(int32_t value, int digits) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%0*d", digits, value);
+    const std::string text = buffer;
+    return text.substr(text.size() - std::min<std::size_t>(text.size(), digits));
+}
+
+void PutInt32(std::string& out, int32_t value) {
+    const auto v = static_cast<uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((v >> shift) & 0xFF));
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
+    bool Int32(int32_t& value) {
+        if (bytes_.size() - pos_ < 4) return false;
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i)
+            v |= uint32_t(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+        value = static_cast<int32_t>(v);
+        pos_ += 4;
+        return true;
+    }
+    bool Name(std::string& name) {
+        if (bytes_.size() - pos_ < 2) return false;
+        const std::size_t length = static_cast<unsigned char>(bytes_[pos_]) |
+                                   (static_cast<unsigned char>(bytes_[pos_ + 1]) << 8);
+        pos_ += 2;
+        if (bytes_.size() - pos_ < length) return false;
+        name.assign(bytes_.substr(pos_, length));
+        pos_ += length;
+        return true;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+
+// Only values the game itself can have written; anything else means the bytes are not a table.
+bool Plausible(const SoloScoreRecord& r) {
+    return InRange(r.year, 0, 9999) && InRange(r.month, 1, 12) && InRange(r.day, 1, 31) &&
+           InRange(r.hour, 0, 23) && InRange(r.minute, 0, 59) && InRange(r.second, 0, 59) &&
+           r.playMinutes >= 0 && InRange(r.playSeconds, 0, 59) && r.turns >= 0;
+}
+
+std::string SystemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+// Renames a damaged file to the first free "<name>.damaged", "<name>.damaged.2", ...
+std::optional<std::string> SetAside(const std::string& path) {
+    for (int n = 1; n < 1000; ++n) {
+        const std::string aside = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
+        if (Exists(aside)) continue;
+        std::error_code ec;
+        std::filesystem::rename(path, aside, ec);
+        if (ec) return std::nullopt;
+        return aside;
+    }
+    return std::nullopt;
+}
+
+// Where each record stands in the two orders of the table: row[index].
+std::array<int, kScoreCount> Rows(const std::array<int, kScoreCount>& order) {
+    std::array<int, kScoreCount> rows{};
+    for (int place = 0; place < kScoreCount; ++place) rows[order[place]] = place;
+    return rows;
+}
+
+int RowOf(const std::array<int, kScoreCount>& order, int index) {
+    return static_cast<int>(std::find(order.begin(), order.end(), index) - order.begin());
+}
+
+// Table indexes sorted by key(index); equal keys keep table order.
+template <typename Key>
+std::array<int, kScoreCount> StableOrder(Key key) {
+    std::array<int, kScoreCount> order{};
+    for (int i = 0; i < kScoreCount; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    return order;
+}
+
+// The new result's rank in one order: m + 1 for the first of the sorted texts it is
+// strictly lower than.
+int32_t RankAmong(std::array<std::string, kScoreCount> texts, const std::string& text) {
+    std::sort(texts.begin(), texts.end());
+    for (int m = 0; m < kScoreCount; ++m)
+        if (text < texts[m]) return m + 1;
+    return 0;
+}
+
+}  // namespace
+
+std::string TimeText(int32_t minutes, int32_t seconds) {
+    return Digits(minutes, 2) + ":" + Digits(seconds, 2);
+}
+
+std::string TurnText(int32_t turns) { return Digits(turns, 3); }
+
+ScoreTexts FormatScore(const SoloScoreRecord& r) {
+    return {r.name, TimeText(r.playMinutes, r.playSeconds), TurnText(r.turns),
+            Digits(r.year, 4) + "/" + Digits(r.month, 2) + "/" + Digits(r.day, 2) + " " +
+                Digits(r.hour, 2) + ":" + Digits(r.minute, 2) + ":" + Digits(r.second, 2)};
+}
+
+ScoreTable DefaultScoreTable() {
+    ScoreTable table;
+    for (int i = 1; i <= kScoreCount; ++i) {
+        SoloScoreRecord& r = table[i - 1];
+        r.inUse = -1;
+        r.year = 2001, r.month = 1, r.day = 1, r.hour = 0, r.minute = 0, r.second = i - 1;
+        r.name = "no name " + std::to_string(i);
+        r.playMinutes = 3, r.playSeconds = 5 * i;
+        r.turns = 300 + 5 * i;
+    }
+    return table;
+}
+
+std::string EncodeScoreTable(const ScoreTable& table) {
+    std::string out;
+    for (const SoloScoreRecord& r : table) {
+        for (int32_t v : {r.inUse, r.year, r.month, r.day, r.hour, r.minute, r.second})
+            PutInt32(out, v);
+        // The length field holds 16 bits; the name box never lets a name come near that.
+        const std::size_t length = std::min<std::size_t>(r.name.size(), 0xFFFF);
+        out.push_back(static_cast<char>(length & 0xFF));
+        out.push_back(static_cast<char>(length >> 8));
+        out.append(r.name, 0, length);
+        for (int32_t v : {r.playMinutes, r.playSeconds, r.turns}) PutInt32(out, v);
+    }
+    return out;
+}
+
+std::optional<ScoreTable> DecodeScoreTable(std::string_view bytes) {
+    Reader in(bytes);
+    ScoreTable table;
+    for (SoloScoreRecord& r : table) {
+        for (int32_t* v : {&r.inUse, &r.year, &r.month, &r.day, &r.hour, &r.minute, &r.second})
+            if (!in.Int32(*v)) return std::nullopt;
+        if (!in.Name(r.name)) return std::nullopt;
+        for (int32_t* v : {&r.playMinutes, &r.playSeconds, &r.turns})
+            if (!in.Int32(*v)) return std::nullopt;
+        if (!Plausible(r)) return std::nullopt;
+    }
+    return table;
+}
+
+ScoreFileResult SaveScoreTable(const std::string& path, const ScoreTable& table) {
+    const std::string bytes = EncodeScoreTable(table);
+    const std::string temporary = path + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return {false, SystemError(temporary.c_str())};
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ScoreFileResult failed{false, SystemError(temporary.c_str())};
+            ::close(fd);
+            ::unlink(temporary.c_str());
+            return failed;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ScoreFileResult failed{false, SystemError(temporary.c_str())};
+        ::unlink(temporary.c_str());
+        return failed;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ScoreFileResult failed{false, SystemError(path.c_str())};
+        ::unlink(temporary.c_str());
+        return failed;
+    }
+    return {};
+}
+
+ScoreFileResult CreateScoreFile(const std::string& path) {
+    return SaveScoreTable(path, DefaultScoreTable());
+}
+
+ScoreLoad LoadScoreFile(const std::string& path) {
+    ScoreLoad load;
+    if (!Exists(path)) {
+        load.state = ScoreFileState::Missing;
+        load.created = CreateScoreFile(path);
+        return load;
+    }
+    std::string bytes;
+    std::ifstream file(path, std::ios::binary);
+    if (file) {
+        bytes.resize(kLongestTable);
+        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(file.gcount()));
+    }
+    if (file || file.eof()) {
+        if (auto table = DecodeScoreTable(bytes)) {
+            load.table = *table;
+            return load;
+        }
+    }
+    // Unreadable or not a table: keep it for the player under another name, start afresh.
+    if (auto aside = SetAside(path)) {
+        load.state = ScoreFileState::SetAside;
+        load.asidePath = *aside;
+        load.created = CreateScoreFile(path);
+    } else {
+        load.state = ScoreFileState::Damaged;
+    }
+    return load;
+}
+
+void SetScoreDate(SoloScoreRecord& record, int year, int month, int day, int hour, int minute,
+                  int second) {
+    record.inUse = -1;
+    record.year = year, record.month = month, record.day = day;
+    record.hour = hour, record.minute = minute, record.second = second;
+}
+
+void SetScoreDate(SoloScoreRecord& record) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    SetScoreDate(record, local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                 local.tm_min, std::min(local.tm_sec, 59));  // a leap second reads as :59
+}
+
+void CompleteScoreRecord(SoloScoreRecord& record, int32_t elapsedSeconds, int32_t turnCount) {
+    const int32_t seconds = std::clamp<int32_t>(elapsedSeconds, 0, 99 * 60 + 59);
+    record.playMinutes = seconds / 60;
+    record.playSeconds = seconds % 60;
+    record.turns = std::clamp<int32_t>(turnCount, 0, 999);
+}
+
+ScoreRank GetNewScoreRank(const ScoreTable& table, int32_t seconds, int32_t turns) {
+    ScoreRank rank;
+    std::array<std::string, kScoreCount> texts;
+    if (seconds >= 0 && seconds < 100 * 60) {
+        for (int i = 0; i < kScoreCount; ++i) texts[i] = FormatScore(table[i]).time;
+        rank.byTime = RankAmong(texts, TimeText(seconds / 60, seconds % 60));
+    }
+    if (turns >= 0 && turns < 999) {
+        for (int i = 0; i < kScoreCount; ++i) texts[i] = FormatScore(table[i]).turn;
+        rank.byTurn = RankAmong(texts, TurnText(turns));
+    }
+    return rank;
+}
+
+std::array<int, kScoreCount> TimeOrder(const ScoreTable& table, int pendingIndex) {
+    // Unnamed records sort after every named one, keeping table order among themselves.
+    return StableOrder([&](int i) {
+        const bool ranked = !table[i].name.empty() || i == pendingIndex;
+        return std::make_pair(!ranked, ranked ? FormatScore(table[i]).time : std::string());
+    });
+}
+
+std::array<int, kScoreCount> TurnOrder(const ScoreTable& table) {
+    return StableOrder([&](int i) { return FormatScore(table[i]).turn; });
+}
+
+namespace {
+ScoreTable Arrange(const ScoreTable& table, const std::array<int, kScoreCount>& order) {
+    ScoreTable sorted;
+    for (int place = 0; place < kScoreCount; ++place) sorted[place] = table[order[place]];
+    return sorted;
+}
+}  // namespace
+
+ScoreTable SortScoreByTime(const ScoreTable& table, int pendingIndex) {
+    return Arrange(table, TimeOrder(table, pendingIndex));
+}
+
+ScoreTable SortScoreByTurn(const ScoreTable& table) { return Arrange(table, TurnOrder(table)); }
+
+// Where a new result goes. The table is one list of ten viewed in two orders, so
+// the new result has to push out one record, and the window must find it at row
+// (rank - 1) of whichever order it shows.
+//
+// 1. Rank the result against the old table. Ranked in neither order: it stays out.
+// 2. Pick the record to drop. Only a record the new result strictly beats in an
+//    order where the new result is ranked may go. Best of all is one it beats in
+//    every order where it is ranked: then nothing that stood ahead of it leaves the
+//    table, and its places are exactly the ranks it earned. Only when no such
+//    record exists (say it beats one record by time and another by turns, each
+//    ahead of it in the other order) does it take one it beats in a single order.
+//    Among the records allowed to go, the one that stands lowest goes: the lowest
+//    place in its better order, then in its other order, then the later record.
+// 3. The rest keep their relative order, so equal results keep theirs, and the new
+//    result is appended last: equal results already in the table stay ahead of it,
+//    as the ranking says they should.
+// 4. Its ranks are read back from where it now stands in each order (row + 1). With
+//    a record beaten in every ranked order these are the ranks of step 1; in the
+//    rare case of step 2's fallback a record ahead of it has gone and it really
+//    stands one place higher there, which is what the player is told and shown.
+ScorePlacement PlaceNewScore(const ScoreTable& table, const SoloScoreRecord& record) {
+    ScorePlacement placement;
+    placement.table = table;
+    const ScoreRank earned =
+        GetNewScoreRank(table, record.playMinutes * 60 + record.playSeconds, record.turns);
+    if (earned.byTime == 0 && earned.byTurn == 0) return placement;
+
+    const ScoreTexts mine = FormatScore(record);
+    const auto timeRows = Rows(TimeOrder(table));
+    const auto turnRows = Rows(TurnOrder(table));
+    auto beatenEverywhere = [&](int i) {
+        const ScoreTexts theirs = FormatScore(table[i]);
+        return (earned.byTime == 0 || mine.time < theirs.time) &&
+               (earned.byTurn == 0 || mine.turn < theirs.turn);
+    };
+    auto beatenSomewhere = [&](int i) {
+        const ScoreTexts theirs = FormatScore(table[i]);
+        return (earned.byTime != 0 && mine.time < theirs.time) ||
+               (earned.byTurn != 0 && mine.turn < theirs.turn);
+    };
+    auto standing = [&](int i) {  // larger stands lower
+        return std::make_tuple(std::min(timeRows[i], turnRows[i]),
+                               std::max(timeRows[i], turnRows[i]), i);
+    };
+    auto lowest = [&](auto allowed) {
+        int pick = -1;
+        for (int i = 0; i < kScoreCount; ++i)
+            if (allowed(i) && (pick < 0 || standing(i) > standing(pick))) pick = i;
+        return pick;
+    };
+    int drop = lowest(beatenEverywhere);
+    if (drop < 0) drop = lowest(beatenSomewhere);
+    // A rank means some text of the table is higher than the result's, so drop >= 0 here.
+
+    int to = 0;
+    for (int i = 0; i < kScoreCount; ++i)
+        if (i != drop) placement.table[to++] = table[i];
+    placement.table[kScoreCount - 1] = record;
+    placement.newIndex = kScoreCount - 1;
+    placement.dropped = drop;
+    placement.placed = true;
+    if (earned.byTime != 0)
+        placement.rank.byTime =
+            RowOf(TimeOrder(placement.table, placement.newIndex), placement.newIndex) + 1;
+    if (earned.byTurn != 0)
+        placement.rank.byTurn = RowOf(TurnOrder(placement.table), placement.newIndex) + 1;
+    return placement;
+}

@@ -1,0 +1,121 @@
+// The solitaire top ten: the records, the file "solsc.dat" beside the program,
+// the texts a record is shown with, the two orders of the table (by time, by
+// turns), the ranking of a new result and where a new result goes in the table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One solitaire result, fields in the order of the file.
+struct SoloScoreRecord {
+    int32_t inUse = -1;  // always -1 when the game writes it; never read
+    int32_t year = 0, month = 0, day = 0;
+    int32_t hour = 0, minute = 0, second = 0;
+    std::string name;  // as entered, kept as CP932 bytes
+    int32_t playMinutes = 0, playSeconds = 0;
+    int32_t turns = 0;
+
+    bool operator==(const SoloScoreRecord&) const = default;
+};
+
+constexpr int kScoreCount = 10;
+// The table always holds ten records (glScoreCnt is always 10 here).
+using ScoreTable = std::array<SoloScoreRecord, kScoreCount>;
+
+constexpr const char* kScoreFileName = "solsc.dat";
+
+// The four texts a record is shown with.
+struct ScoreTexts {
+    std::string name;  // CP932 bytes, as stored
+    std::string time;  // "03:05"
+    std::string turn;  // "305"
+    std::string date;  // "2001/01/01 00:00:09"
+};
+ScoreTexts FormatScore(const SoloScoreRecord& record);
+// "mm:ss" and "ttt" as the table shows them (leading zeros, cut to the last digits).
+std::string TimeText(int32_t minutes, int32_t seconds);
+std::string TurnText(int32_t turns);
+
+// The ten records of a fresh table: no name 1..10, 3:05..3:50, 305..350 turns.
+ScoreTable DefaultScoreTable();
+
+// The file layout: ten records, each seven int32, a uint16 name length, the
+// name's bytes, three int32, all little-endian. Bytes after the tenth record
+// are not part of the table.
+std::string EncodeScoreTable(const ScoreTable& table);
+// Follows the length fields and takes exactly ten records; nothing when the
+// bytes run out early or a field holds a value the game never writes.
+std::optional<ScoreTable> DecodeScoreTable(std::string_view bytes);
+
+// Saving: the table is written to a temporary file beside the old one, flushed
+// to disk and renamed over it, so a failed save never leaves a half-written table.
+struct ScoreFileResult {
+    bool ok = true;
+    std::string error;  // what the system said, when not ok
+};
+ScoreFileResult SaveScoreTable(const std::string& path, const ScoreTable& table);
+// Writes the default table.
+ScoreFileResult CreateScoreFile(const std::string& path);
+
+enum class ScoreFileState {
+    Read,      // the file held a good table
+    Missing,   // there was no file; the default table was written (or tried to be)
+    SetAside,  // the file was damaged; it was renamed to `asidePath` and a fresh one written
+    Damaged,   // the file was damaged and could not be moved; it was left as it is
+};
+struct ScoreLoad {
+    ScoreTable table = DefaultScoreTable();  // the defaults unless the file was read
+    ScoreFileState state = ScoreFileState::Read;
+    std::string asidePath;    // where the damaged file now lies (SetAside)
+    ScoreFileResult created;  // writing the fresh default file (Missing, SetAside)
+};
+// Reads the table for play. Never throws and never destroys a file: a damaged
+// one is kept beside the new one as "solsc.dat.damaged" (".damaged.2", ... when taken).
+ScoreLoad LoadScoreFile(const std::string& path);
+
+// Stamps a record with the given local date and time (and the in-use mark).
+void SetScoreDate(SoloScoreRecord& record, int year, int month, int day, int hour, int minute,
+                  int second);
+// Stamps a record with the current local date and time.
+void SetScoreDate(SoloScoreRecord& record);
+
+// Fills in a finished game's time and turns. The table can only show two digits of
+// minutes and three of turns, and it orders by those texts, so a marathon game is
+// written as 99:59 and 999 turns rather than wrapping round to the top of the table.
+void CompleteScoreRecord(SoloScoreRecord& record, int32_t elapsedSeconds, int32_t turnCount);
+
+// Ranks of a result, 1..10, 0 when it does not make the top ten in that order.
+struct ScoreRank {
+    int32_t byTime = 0;
+    int32_t byTurn = 0;
+    bool operator==(const ScoreRank&) const = default;
+};
+// A result ranks m + 1 when its text is strictly lower than the m-th text of the
+// table in that order: equalling an entry ranks behind it. 999 turns or more never
+// rank by turns, and 100 minutes or more never rank by time.
+ScoreRank GetNewScoreRank(const ScoreTable& table, int32_t seconds, int32_t turns);
+
+// The table in the order of its time texts: records with an empty name are left
+// out of the ranking and follow the others, in table order, so there are always ten
+// places. `pendingIndex` is the new result whose name is still being typed: it takes
+// its place although its name is still empty. Equal times keep table order.
+ScoreTable SortScoreByTime(const ScoreTable& table, int pendingIndex = -1);
+// The table in the order of its turn texts (every record); equal turns keep table order.
+ScoreTable SortScoreByTurn(const ScoreTable& table);
+// The same orders as table indexes: order[place] = index of the record at that place.
+std::array<int, kScoreCount> TimeOrder(const ScoreTable& table, int pendingIndex = -1);
+std::array<int, kScoreCount> TurnOrder(const ScoreTable& table);
+
+// Where a new result goes (see PlaceNewScore).
+struct ScorePlacement {
+    bool placed = false;  // false: the result made neither top ten; the table is unchanged
+    ScoreTable table;     // the table with the new result in it
+    int newIndex = -1;    // glScoreNew: the record that receives the name
+    int dropped = -1;     // index, in the old table, of the record the new one replaced
+    ScoreRank rank;       // the new result's place in each order of `table` (row + 1), 0 = none
+};
+// Puts a completed result (its name still empty) into the table; see ScoreFile.cpp.
+ScorePlacement PlaceNewScore(const ScoreTable& table, const SoloScoreRecord& record);

@@ -1,0 +1,257 @@
+#include "scores/ScoreWindow.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "engine/GameState.h"
+#include "scores/ResultParts.h"
+#include "ui/MessageBoxes.h"
+
+using namespace ResultParts;
+
+bool glAftGameFlg = false;
+
+namespace {
+
+constexpr const char* kCodePage = "Shift_JIS";  // Qt's table for it is the Windows CP932 one
+// Long enough for any real name; the name cell shows about a dozen full-width characters.
+constexpr int kLongestName = 20;
+const QString kSaveAgain =
+    QStringLiteral("\n\nもう一度「O.K」で保存し直せます。閉じるボタンで閉じると保存しません。");
+
+// A grid cell: single border, window colours, the table's font.
+QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool bold,
+                 Qt::Alignment alignment) {
+    auto* cell = new QLabel(text, parent);
+    cell->setGeometry(where);
+    cell->setFont(LayoutFont(9, bold));
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+    cell->setPalette(palette);
+    cell->setAutoFillBackground(true);
+    cell->setFrameShape(QFrame::Box);
+    cell->setLineWidth(1);
+    cell->setAlignment(alignment | Qt::AlignVCenter);
+    if (!(alignment & Qt::AlignHCenter)) cell->setIndent(2);
+    return cell;
+}
+
+QRect RowCell(int left, int width, int row) { return QRect(left, 20 + 16 * row, width, 17); }
+
+// A rank as the messages write it: a space and the digits, all full-width ("　３").
+QString WideRank(int rank) {
+    QString text = QStringLiteral("\u3000");
+    for (QChar digit : QString::number(rank)) text += QChar(0xFF10 + digit.digitValue());
+    return text;
+}
+
+QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
+    QString mapped = name;
+    static const std::pair<char16_t, char16_t> kWindowsForms[] = {
+        {u'\u301C', u'\uFF5E'}, {u'\u2016', u'\u2225'}, {u'\u2212', u'\uFF0D'},
+        {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
+        {u'\u2014', u'\u2015'},
+    };
+    for (const auto& [jis, windows] : kWindowsForms) mapped.replace(QChar(jis), QChar(windows));
+
+    QStringEncoder encoder(kCodePage);
+    const QByteArray bytes = encoder(mapped);
+    if (!encoder.hasError()) return bytes.toStdString();
+    if (refused) {
+        refused->clear();
+        for (char32_t c : mapped.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            QStringEncoder single(kCodePage);
+            [[maybe_unused]] const QByteArray encoded = single(one);  // encodes on conversion
+            if (single.hasError() && !refused->contains(one)) *refused += one;
+        }
+    }
+    return std::nullopt;
+}
+
+QString NameFromCp932(const std::string& bytes) {
+    QStringDecoder decoder(kCodePage);
+    return decoder(QByteArray::fromStdString(bytes));
+}
+
+ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int newIndex,
+                         ScoreRank rank, QWidget* parent)
+    : QDialog(parent),
+      scorePath_(std::move(scorePath)),
+      table_(table),
+      glScoreNew_(newIndex),
+      rank_(newIndex >= 0 ? rank : ScoreRank{}) {
+    setWindowTitle(QStringLiteral("１人トマベル　結果"));
+    setFixedSize(496, 225);
+    PaintGround(this);
+
+    GridCell(this, QStringLiteral("№"), QRect(4, 4, 21, 17), true, Qt::AlignHCenter);
+    GridCell(this, QStringLiteral("名前"), QRect(24, 4, 157, 17), true, Qt::AlignHCenter);
+    lblSort_[0] =
+        GridCell(this, QStringLiteral("時間"), QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
+    lblSort_[1] =
+        GridCell(this, QStringLiteral("ターン"), QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
+    GridCell(this, QStringLiteral("日付"), QRect(300, 4, 189, 17), true, Qt::AlignHCenter);
+    for (QLabel* header : lblSort_) header->installEventFilter(this);
+    for (int k = 0; k < kScoreCount; ++k) {
+        lblRow_[k] =
+            GridCell(this, QString::number(k + 1), RowCell(4, 21, k), false, Qt::AlignHCenter);
+        lblName_[k] = GridCell(this, QString(), RowCell(24, 157, k), false, Qt::AlignLeft);
+        lblTime_[k] = GridCell(this, QString(), RowCell(180, 61, k), false, Qt::AlignRight);
+        lblTurn_[k] = GridCell(this, QString(), RowCell(240, 61, k), false, Qt::AlignRight);
+        lblDate_[k] = GridCell(this, QString(), RowCell(300, 189, k), false, Qt::AlignRight);
+    }
+
+    txtName_ = new QLineEdit(this);
+    txtName_->setGeometry(8, 208, 105, 18);
+    txtName_->setFont(LayoutFont(9, false));
+    txtName_->setMaxLength(kLongestName);
+    txtName_->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid palette(text); padding: 0px 1px; }"));
+    txtName_->hide();
+    connect(txtName_, &QLineEdit::returnPressed, this, &ScoreWindow::OkClick);
+
+    ok_ = new OkButton(this, QPoint(396, 184), [this] { OkClick(); });
+}
+
+ScoreWindow::~ScoreWindow() = default;
+
+QLabel* ScoreWindow::OkLabel() const { return ok_->Label(); }
+
+void ScoreWindow::Load() {
+    glSortFlg_ = 0;
+    if (glAftGameFlg) {
+        const int time = rank_.byTime, turn = rank_.byTurn;
+        if (turn && !time) {
+            MessageBoxes::Inform(this, "ターン回数が" + WideRank(turn) + "位です。");
+            glSortFlg_ = 1;
+        } else if (time && !turn) {
+            MessageBoxes::Inform(this, "ゲーム時間が" + WideRank(time) + "位です。");
+        } else if (time && turn) {
+            MessageBoxes::Inform(this, "ゲーム時間が" + WideRank(time) + "位\nターン回数が" +
+                                           WideRank(turn) + "位です。");
+            // The order where the result stands lower is shown (time when equal).
+            glSortFlg_ = turn > time ? 1 : 0;
+        }
+    }
+    SortClick(glSortFlg_);
+}
+
+void ScoreWindow::SortClick(int index) {
+    txtName_->hide();
+    std::array<int, kScoreCount> order{};
+    int rank = 0;
+    if (index == 0) {
+        lblSort_[0]->setText(QStringLiteral("Time ▼"));
+        lblSort_[1]->setText(QStringLiteral("Turn"));
+        order = TimeOrder(table_, glScoreNew_);
+        rank = rank_.byTime;
+    } else {
+        lblSort_[0]->setText(QStringLiteral("Time"));
+        lblSort_[1]->setText(QStringLiteral("Turn ▼"));
+        order = TurnOrder(table_);
+        rank = rank_.byTurn;
+    }
+    if (glAftGameFlg && rank != 0) {
+        txtName_->setGeometry(lblName_[rank - 1]->geometry());
+        // What the player has typed so far survives a change of order.
+        if (!nameBoxFilled_) {
+            txtName_->setText(NameFromCp932(table_[order[rank - 1]].name));
+            nameBoxFilled_ = true;
+        }
+        txtName_->show();
+        txtName_->raise();
+        txtName_->setFocus();
+    }
+    for (int k = 0; k < kScoreCount; ++k) {
+        const ScoreTexts texts = FormatScore(table_[order[k]]);
+        lblName_[k]->setText(NameFromCp932(texts.name));
+        lblTime_[k]->setText(TextOf(texts.time));
+        lblTurn_[k]->setText(TextOf(texts.turn));
+        lblDate_[k]->setText(TextOf(texts.date));
+    }
+}
+
+void ScoreWindow::OkClick() {
+    if (glAftGameFlg && rank_.byTime + rank_.byTurn > 0) {
+        const QString name = txtName_->text();
+        if (name.isEmpty()) {
+            MessageBoxes::Inform(this, QStringLiteral("名前の入力がありません"));
+            return;
+        }
+        QString refused;
+        const auto bytes = NameToCp932(name, &refused);
+        if (!bytes) {
+            MessageBoxes::Inform(
+                this,
+                "「" + refused + "」は名前に使えない文字です。\nほかの文字で入力してください。");
+            return;
+        }
+        table_[glScoreNew_].name = *bytes;
+        if (saveAllowed_) {
+            const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
+            if (!saved.ok) {
+                MessageBoxes::Inform(this, "スコアを保存できませんでした。\n" +
+                                               QString::fromLocal8Bit(saved.error) + kSaveAgain);
+                return;
+            }
+        }
+    }
+    glAftGameFlg = false;
+    accept();
+}
+
+void ScoreWindow::reject() {
+    glAftGameFlg = false;
+    QDialog::reject();
+}
+
+bool ScoreWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int index = 0; index < 2; ++index)
+            if (watched == lblSort_[index] && mouse->button() == Qt::LeftButton &&
+                lblSort_[index]->rect().contains(mouse->position().toPoint())) {
+                SortClick(index);
+                return true;
+            }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent,
+                                   bool* saveAllowed) {
+    const ScoreLoad load = LoadScoreFile(scorePath);
+    const QString file = QFileInfo(QString::fromStdString(scorePath)).fileName();
+    if (saveAllowed) *saveAllowed = load.state != ScoreFileState::Damaged;
+    if (load.state == ScoreFileState::SetAside) {
+        const QString aside = QFileInfo(QString::fromStdString(load.asidePath)).fileName();
+        MessageBoxes::Inform(parent, "スコアファイル " + file + " が壊れていたので " + aside +
+                                         " という名前で残し、新しいスコア表で始めます。");
+    } else if (load.state == ScoreFileState::Damaged) {
+        MessageBoxes::Inform(parent, "スコアファイル " + file +
+                                         " が壊れていて、別の名前で残すこともできませんでした。\n"
+                                         "ファイルはそのままにして、今回の結果は保存しません。");
+    }
+    return load.table;
+}
+
+void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent) {
+    bool saveAllowed = true;
+    const ScoreTable table = LoadScoreTableForPlayer(scorePath, parent, &saveAllowed);
+    CompleteScoreRecord(record, game.elapsedSeconds, game.turnCount);
+    const ScorePlacement placement = PlaceNewScore(table, record);
+    ScoreWindow window(scorePath, placement.table, placement.newIndex, placement.rank, parent);
+    window.SetSaveAllowed(saveAllowed);
+    window.Load();
+    window.exec();
+}

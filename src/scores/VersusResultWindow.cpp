@@ -1,0 +1,136 @@
+#include "scores/VersusResultWindow.h"
+
+#include <QLabel>
+#include <cmath>
+#include <numbers>
+
+#include "engine/GameState.h"
+#include "scores/ResultParts.h"
+
+using namespace ResultParts;
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kFaceLeft = 288, kFaceSize = 32;
+constexpr double kFaceLift = 140.0;  // twips the faces start above their row
+constexpr double kBobStep = 70.0;    // twips of the largest step a tick
+constexpr int kBalloonInterval = 50;
+
+// Where the balloons are in their swing; carried over to the next showing.
+double bobAngle = 0.0;
+
+QString PlayerName(CharacterKind kind) {
+    switch (kind) {
+        case CharacterKind::You:
+            return QStringLiteral("Ｙｏｕ");
+        case CharacterKind::Swallow:
+            return QStringLiteral("Baby Swallow");
+        case CharacterKind::Wolf:
+            return QStringLiteral("Funny Wolf");
+        case CharacterKind::Tiger:
+            return QStringLiteral("Fat Tiger");
+        case CharacterKind::Empty:
+            break;
+    }
+    return QString();
+}
+
+int RowTop(int seat) { return 40 + 44 * seat; }
+
+}  // namespace
+
+double VersusResultWindow::BobAngle() { return bobAngle; }
+void VersusResultWindow::SetBobAngle(double angle) { bobAngle = angle; }
+
+VersusResultWindow::VersusResultWindow(RankFaces faces, QWidget* parent)
+    : QDialog(parent), faces_(std::move(faces)) {
+    setWindowTitle(QStringLiteral("結果"));
+    setFixedSize(382, 259);
+    PaintGround(this);
+
+    // The patch lies under the title, on the same green.
+    auto* patch = new ShapeWidget(ShapeWidget::Kind::Rect, this);
+    patch->SetFill(kGround);
+    patch->setGeometry(16, 12, 93, 25);
+    Caption(this, QStringLiteral("結果発表！！"), QRect(8, 8, 150, 24), LayoutFont(18, true),
+            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+
+    const QFont rowFont = LayoutFont(14.25, true);
+    for (int k = 0; k < 4; ++k) {
+        RoundedPlate(this, QRect(8, RowTop(k) + 4, 369, 37), kShadow, QColor(192, 192, 0));
+        RoundedPlate(this, QRect(4, RowTop(k), 369, 37), kPlate, kYellow);
+    }
+    for (int k = 0; k < 4; ++k) {
+        Caption(this, QStringLiteral("Player%1:").arg(k + 1), QRect(16, RowTop(k) + 8, 83, 19),
+                rowFont, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+        lblPlayer_[k] = Caption(this, QString(), QRect(108, RowTop(k) + 8, 162, 19), rowFont,
+                                kYellow, Qt::AlignRight | Qt::AlignVCenter);
+        lblCardCnt_[k] = Caption(this, QString(), QRect(332, RowTop(k) + 8, 30, 19), rowFont,
+                                 kYellow, Qt::AlignRight | Qt::AlignVCenter);
+        imgJuni_[k] = new QLabel(this);
+        imgJuni_[k]->setGeometry(kFaceLeft, RowTop(k) + 4, kFaceSize, kFaceSize);
+        imgJuni_[k]->setScaledContents(true);
+        imgJuni_[k]->hide();
+    }
+
+    ok_ = new OkButton(this, QPoint(284, 220), [this] { accept(); });
+
+    timFusen_.setInterval(kBalloonInterval);
+    connect(&timFusen_, &QTimer::timeout, this, &VersusResultWindow::Tick);
+}
+
+VersusResultWindow::~VersusResultWindow() = default;
+
+QLabel* VersusResultWindow::OkLabel() const { return ok_->Label(); }
+
+void VersusResultWindow::Load() {
+    for (int c = 0; c < kSeats; ++c) {
+        const PlayerSlot& seat = game.seats[c];
+        lblPlayer_[c]->setText(PlayerName(seat.kind));
+        face_[c] = -1;
+        imgJuni_[c]->hide();
+        if (!seat.active) {
+            lblCardCnt_[c]->setText(QString());
+            continue;
+        }
+        lblCardCnt_[c]->setText(QString::number(seat.cardsTaken));
+        // Place: 3 minus the seats with strictly fewer cards, so tied seats share the
+        // lower face. An empty seat counts as none taken.
+        int below = 0;
+        for (int other = 0; other < kSeats; ++other) {
+            const int taken = game.seats[other].active ? game.seats[other].cardsTaken : 0;
+            if (other != c && taken < seat.cardsTaken) ++below;
+        }
+        face_[c] = 3 - below;
+        imgJuni_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
+        faceTop_[c] = (RowTop(c) + 4) * kTwipsPerPixel - kFaceLift;
+        PlaceFace(c);
+        imgJuni_[c]->show();
+    }
+    timFusen_.start();
+}
+
+void VersusResultWindow::PlaceFace(int seat) {
+    imgJuni_[seat]->move(kFaceLeft, static_cast<int>(std::lround(faceTop_[seat] / kTwipsPerPixel)));
+}
+
+void VersusResultWindow::Tick() {
+    const double step = kBobStep * std::sin(bobAngle);
+    for (int k = 0; k < kSeats; ++k) {
+        if (face_[k] < 0) continue;
+        faceTop_[k] += step;
+        PlaceFace(k);
+    }
+    // Once the angle has grown large it is taken back by whole turns, so the swing
+    // carries on unbroken. (Jumping back to 0 would cut a swing short at a different
+    // point every time and walk the faces a little further down at each jump, about
+    // 14 pixels every 36 seconds, until they left the window.)
+    bobAngle += 0.5;
+    if (bobAngle > 360) bobAngle = std::fmod(bobAngle, 2 * std::numbers::pi);
+}
+
+void VersusResultWindow::done(int result) {
+    timFusen_.stop();
+    QDialog::done(result);
+}

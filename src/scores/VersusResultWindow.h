@@ -1,0 +1,62 @@
+// frmScoreVs: the result of a game against the computer. The four seats with
+// their players and the cards they took, a face for each seated player's place,
+// the faces bobbing like balloons until "O.K".
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+class QLabel;
+class MainWindow;
+
+namespace ResultParts {
+class OkButton;
+}
+
+class VersusResultWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Rank face n: 0 for first place .. 3 for last.
+    using RankFaces = std::function<QPixmap(int n)>;
+    explicit VersusResultWindow(RankFaces faces, QWidget* parent = nullptr);
+    ~VersusResultWindow() override;
+
+    // Form load: names, counts and faces from the seats of the game; starts the balloons.
+    void Load();
+
+    // The face shown for a seat (0..3), -1 for an empty seat.
+    int Face(int seat) const { return face_[seat]; }
+    // The top of a seat's face in twips, as the balloons move it.
+    double FaceTopTwips(int seat) const { return faceTop_[seat]; }
+    QLabel* FaceLabel(int seat) const { return imgJuni_[seat]; }
+    QLabel* PlayerLabel(int seat) const { return lblPlayer_[seat]; }
+    QLabel* CountLabel(int seat) const { return lblCardCnt_[seat]; }
+    QLabel* OkLabel() const;
+    QTimer* BalloonTimer() { return &timFusen_; }
+
+    // The balloons' angle, kept from one showing of the window to the next.
+    static double BobAngle();
+    static void SetBobAngle(double angle);
+
+public slots:
+    // Every 50 ms: all faces rise or sink together along a sine.
+    void Tick();
+    void done(int result) override;
+
+private:
+    void PlaceFace(int seat);
+
+    RankFaces faces_;
+    std::array<QLabel*, 4> lblPlayer_{}, lblCardCnt_{}, imgJuni_{};
+    std::array<int, 4> face_{-1, -1, -1, -1};
+    std::array<double, 4> faceTop_{};
+    QTimer timFusen_;
+    ResultParts::OkButton* ok_ = nullptr;
+};
+
+// Called by the end of a game against the computer: hides the hand marker and shows
+// the window modally over the main window; returns when it has closed.
+void ShowVersusResultWindow(MainWindow& window);

@@ -1,0 +1,192 @@
+#include "ui/AboutBox.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "ui/Fonts.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PictureStore.h"
+
+const QString AboutBox::kHomePage = QStringLiteral("https://tomavel.example.org/");
+const QString AboutBox::kMailAddress = QStringLiteral("tomavel@example.org");
+const QString AboutBox::kCredit = QStringLiteral("Copyright (C) 2001 トマベル工房  Have fun!");
+
+namespace {
+
+constexpr int kWidth = 392, kHeight = 241;
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kFrameColour(128, 128, 255);
+const QRect kFrameRect(96, 132, 285, 81);
+
+bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+std::function<bool(const QUrl&)> openLink = OpenWithDesktop;
+
+// Sizes in the layout are points on a 96-dpi screen.
+QFont RoundFont(double points) {
+    QFont font(kRoundGothic);
+    font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    return font;
+}
+
+QLabel* TextLabel(QWidget* parent, const QRect& rect, const QString& text, double points) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setFont(RoundFont(points));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kWhite);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* PictureLabel(QWidget* parent, const QRect& rect, const QPixmap& picture) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(rect);
+    label->setScaledContents(true);
+    label->setPixmap(picture);
+    return label;
+}
+
+// The program icon at its largest, so that stretching it stays crisp.
+QPixmap LargestIcon() {
+    const QIcon icon = PictureStore::ProgramIcon();
+    QSize best;
+    for (const QSize& size : icon.availableSizes())
+        if (size.width() * size.height() > best.width() * best.height()) best = size;
+    if (best.isValid()) return icon.pixmap(best);
+    return PictureStore::Picture(PicSet::icon, 0);
+}
+
+}  // namespace
+
+void AboutBox::SetOpenLinkHook(std::function<bool(const QUrl&)> hook) {
+    openLink = hook ? std::move(hook) : OpenWithDesktop;
+}
+
+AboutBox::AboutBox(QWidget* owner)
+    // As a splash it has no owner; a tool window keeps it off the taskbar.
+    : QDialog(owner, (owner ? Qt::Dialog : Qt::Tool) | Qt::MSWindowsFixedSizeDialogHint |
+                         Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    // Closing the splash early must never end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QString());
+    setFixedSize(kWidth, kHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    setPalette(palette);
+    setMouseTracking(true);
+    DrawGradient();
+
+    icon_ = PictureLabel(this, {4, 4, 112, 120}, LargestIcon());
+    title_ = PictureLabel(this, {112, 8, 270, 102}, PictureStore::Picture(PicSet::title, 0));
+    version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
+    TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);
+    homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
+    TextLabel(this, {108, 172, 32, 16}, QStringLiteral("Mail"), 12);
+    mail_ = TextLabel(this, {108, 188, 198, 16}, kMailAddress, 12);
+    credit_ = TextLabel(this, {12, 216, 364, 16}, kCredit, 12);
+    for (QLabel* link : {homePage_, mail_}) {
+        link->setMouseTracking(true);
+        link->setCursor(PictureStore::Cursor(3));
+        link->installEventFilter(this);
+    }
+
+    if (owner) {
+        move(owner->window()->frameGeometry().center() - rect().center());
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+// Seventeen bands of blue, each a little darker than the one above; every
+// band starts one pixel above its place so that no seam shows between them.
+void AboutBox::DrawGradient() {
+    surface_ = QPixmap(kWidth, kHeight);
+    surface_.fill(QColor(0, 0, 255));
+    QPainter painter(&surface_);
+    painter.setPen(Qt::NoPen);
+    const int band = kHeight / 16;
+    for (int y = 0; y <= kHeight; y += band) {
+        painter.setBrush(QColor(0, 0, 255 - y * 255 / kHeight));
+        // From (-1, y - 1) to (W, y + S), right and bottom edges not included.
+        painter.drawRect(QRect(QPoint(-1, y - 1), QPoint(kWidth - 1, y + band - 1)));
+    }
+}
+
+void AboutBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, surface_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kFrameColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(kFrameRect).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+}
+
+// Presses on the pictures and the plain texts arrive here too, as they do not
+// take the mouse themselves: all of them close the box.
+void AboutBox::mousePressEvent(QMouseEvent* event) {
+    closeArmed_ = true;
+    event->accept();
+}
+
+void AboutBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool armed = closeArmed_;
+    closeArmed_ = false;
+    event->accept();
+    if (armed && rect().contains(event->position().toPoint())) close();
+}
+
+// Only the background itself turns the links white again; moving over the
+// other texts and pictures leaves them as they are.
+void AboutBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (childAt(event->position().toPoint()) != nullptr) return;
+    SetLinkColour(homePage_, kWhite);
+    SetLinkColour(mail_, kWhite);
+}
+
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
+    auto* link = qobject_cast<QLabel*>(watched);
+    if (link != homePage_ && link != mail_) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseMove:
+            SetLinkColour(link, kYellow);
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            closeArmed_ = false;
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                link->rect().contains(mouse->position().toPoint()))
+                OpenLink(link);
+            return true;
+        }
+        default:
+            return QDialog::eventFilter(watched, event);
+    }
+}
+
+void AboutBox::SetLinkColour(QLabel* link, const QColor& colour) {
+    QPalette palette = link->palette();
+    if (palette.color(QPalette::WindowText) == colour) return;
+    palette.setColor(QPalette::WindowText, colour);
+    link->setPalette(palette);
+}
+
+// The address is handed to whatever the desktop opens web pages and mail
+// with; the box stays open either way.
+void AboutBox::OpenLink(QLabel* link) {
+    const QUrl url =
+        link == mail_ ? QUrl(QStringLiteral("mailto:") + link->text()) : QUrl(link->text());
+    if (!openLink(url))
+        MessageBoxes::Inform(this, QStringLiteral("関連づけられた実行ファイルがありません"));
+}

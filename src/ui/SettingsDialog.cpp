@@ -1,0 +1,330 @@
+#include "ui/SettingsDialog.h"
+
+#include <qdrawutil.h>
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "app/Settings.h"
+#include "app/Sound.h"
+#include "engine/Engine.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PictureStore.h"
+#include "ui/SpriteWidget.h"
+
+namespace {
+
+const QString kNoPlayerMessage = QStringLiteral("プレイヤーが設定されていません。") +
+                                 QStringLiteral("\r\n") +
+                                 QStringLiteral("１人以上のプレーヤーを選択してください。");
+const QString kSolitaireQuestion = QStringLiteral("一人遊びでよろしいですか？");
+
+constexpr int kKindCount = 5;  // You, Swallow, Wolf, Tiger, Empty
+constexpr std::array<int, 3> kSeconds = {1, 2, 4};
+
+// An option button drawn as a push button with a picture on it: the card backs
+// and the cursors. A picture too large for the button is shrunk to fit, so
+// the whole card back stays visible.
+class PictureOptionButton : public QPushButton {
+public:
+    explicit PictureOptionButton(QWidget* parent) : QPushButton(parent) {
+        setCheckable(true);
+        setAutoDefault(false);
+    }
+    void SetPicture(const QPixmap& picture) {
+        picture_ = picture;
+        update();
+    }
+    const QPixmap& Picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+        if (picture_.isNull()) return;
+        const QRect room = rect().adjusted(2, 2, -2, -2);
+        QSize size = picture_.size();
+        if (size.width() > room.width() || size.height() > room.height())
+            size.scale(room.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), size);
+        target.moveCenter(room.center());
+        // A pressed-in button shows its picture pressed in as well.
+        if (isDown() || isChecked()) target.translate(1, 1);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(target, picture_);
+        // The chosen picture sits in a sunken frame, so the choice shows even
+        // where the picture covers nearly the whole button.
+        if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
+    }
+
+private:
+    QPixmap picture_;
+};
+
+QPushButton* OptionPushButton(const QString& text, QWidget* parent, const QRect& rect) {
+    auto* button = new QPushButton(text, parent);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    button->setGeometry(rect);
+    return button;
+}
+
+QGroupBox* Frame(const QString& caption, QWidget* parent, const QRect& rect) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setProperty("captioned", !caption.isEmpty());
+    frame->setGeometry(rect);
+    return frame;
+}
+
+// Frames are etched lines with the caption set into the top line, so that the
+// contents keep their places measured from the frame's top left corner.
+const char* const kFrameStyle =
+    "QGroupBox { border: 2px groove palette(mid); border-radius: 0px; }"
+    "QGroupBox[captioned=\"true\"] { margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+    " left: 6px; top: 0px; padding: 0px 1px; }";
+
+// The icon picture of the program at its largest, for stretching.
+QPixmap LargestIcon() {
+    const QIcon icon = PictureStore::ProgramIcon();
+    QSize best;
+    for (const QSize& size : icon.availableSizes())
+        if (size.width() * size.height() > best.width() * best.height()) best = size;
+    if (best.isValid()) return icon.pixmap(best);
+    return PictureStore::Picture(PicSet::icon, 0);
+}
+
+CharacterKind KindOf(int value) {
+    return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)
+                                            : CharacterKind::Empty;
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(MainWindow& window)
+    : QDialog(&window, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      window_(window) {
+    setWindowTitle(QStringLiteral("設定"));
+    setFixedSize(530, 335);
+    QFont font = this->font();
+    font.setPixelSize(12);  // 9 pt on the 96-dpi screen the layout was drawn for
+    setFont(font);
+    setStyleSheet(QString::fromLatin1(kFrameStyle));
+    BuildLayout();
+    ShowOpeningState();
+    // Centred on the main window, whatever frame the window system gives it.
+    const QRect owner = window.frameGeometry();
+    move(owner.center() - rect().center());
+}
+
+void SettingsDialog::BuildLayout() {
+    // The seats.
+    fraPlayer_ = Frame(QStringLiteral("プレーヤー選択"), this, {4, 4, 425, 193});
+    optPlayer_[0] = OptionPushButton(QStringLiteral("一人遊び"), fraPlayer_, {8, 16, 89, 21});
+    optPlayer_[1] = OptionPushButton(QStringLiteral("複数で遊ぶ"), fraPlayer_, {100, 16, 89, 21});
+    playerGroup_ = new QButtonGroup(this);
+    playerGroup_->setExclusive(true);
+    for (int i = 0; i < 2; ++i) playerGroup_->addButton(optPlayer_[i], i);
+    connect(optPlayer_[0], &QPushButton::clicked, this, [this] { SelectSolitaire(); });
+    connect(optPlayer_[1], &QPushButton::clicked, this, [this] { SelectSeveral(); });
+
+    for (int seat = 0; seat < kSeats; ++seat) {
+        // The fourth seat is a little narrower, as the frame has only 425 pixels.
+        const int narrow = seat == 3 ? 4 : 0;
+        auto* frame = Frame(QString(), fraPlayer_, {12 + 104 * seat, 44, 97 - narrow, 141});
+        acxChar_[seat] = new SpriteWidget(frame);
+        acxChar_[seat]->setGeometry(8, 12, 81 - narrow, 97);
+        acxChar_[seat]->SetBorderStyle(1);
+        connect(acxChar_[seat], &SpriteWidget::MouseDown, this,
+                [this, seat](int, int, float, float) { CycleSeatChoice(seat); });
+        cmdNext_[seat] = new QPushButton(QStringLiteral("次のﾌﾟﾚｰﾔ"), frame);
+        cmdNext_[seat]->setGeometry(8, 112, 81 - narrow, 25);
+        cmdNext_[seat]->setAutoDefault(false);
+        connect(cmdNext_[seat], &QPushButton::clicked, this,
+                [this, seat] { CycleSeatChoice(seat); });
+    }
+
+    // The card backs.
+    auto* fraCard = Frame(QStringLiteral("カード"), this, {4, 200, 313, 129});
+    cardGroup_ = new QButtonGroup(this);
+    cardGroup_->setExclusive(true);
+    const std::array<QRect, 4> cardRects = {
+        {{8, 16, 69, 101}, {80, 16, 73, 101}, {156, 16, 73, 101}, {232, 16, 73, 101}}};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new PictureOptionButton(fraCard);
+        button->setGeometry(cardRects[i]);
+        button->SetPicture(PictureStore::Picture(PicSet::picFace, i));
+        optCard_[i] = button;
+        cardGroup_->addButton(button, i);
+    }
+
+    // The display time and the cursor.
+    auto* other = Frame(QStringLiteral("その他"), this, {320, 200, 205, 129});
+    auto* fraSecond = Frame(QStringLiteral("カードを見せる秒数"), other, {8, 16, 189, 41});
+    secondGroup_ = new QButtonGroup(this);
+    secondGroup_->setExclusive(true);
+    const std::array<QString, 3> secondTexts = {QStringLiteral("１秒"), QStringLiteral("２秒"),
+                                                QStringLiteral("４秒")};
+    const std::array<QRect, 3> secondRects = {
+        {{12, 16, 57, 17}, {68, 16, 57, 17}, {124, 16, 45, 17}}};
+    for (int i = 0; i < 3; ++i) {
+        optSecond_[i] = new QRadioButton(secondTexts[i], fraSecond);
+        optSecond_[i]->setGeometry(secondRects[i]);
+        secondGroup_->addButton(optSecond_[i], i);
+    }
+    auto* fraCursor = Frame(QStringLiteral("カーソル"), other, {8, 60, 189, 61});
+    cursorGroup_ = new QButtonGroup(this);
+    cursorGroup_->setExclusive(true);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new PictureOptionButton(fraCursor);
+        button->setGeometry(8 + 44 * i, 16, 41, 37);
+        button->SetPicture(PictureStore::Picture(PicSet::cursor, i));
+        optCur_[i] = button;
+        cursorGroup_->addButton(button, i);
+    }
+
+    cmdExit_ = new QPushButton(QStringLiteral("Ｏ．Ｋ"), this);
+    cmdExit_->setGeometry(448, 8, 77, 25);
+    cmdExit_->setDefault(true);
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { Confirm(); });
+    cmdCancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cmdCancel_->setGeometry(448, 36, 77, 25);
+    cmdCancel_->setAutoDefault(false);
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
+
+    icon_ = new QLabel(this);
+    icon_->setGeometry(440, 84, 84, 88);
+    icon_->setScaledContents(true);
+    icon_->setPixmap(LargestIcon());
+}
+
+void SettingsDialog::ShowOpeningState() {
+    // While a game runs, its seats cannot change under it.
+    fraPlayer_->setEnabled(game.phase == GamePhase::Idle);
+
+    if (game.soloMode) {
+        SelectSolitaire();
+    } else {
+        SelectSeveral();
+        for (int seat = 0; seat < kSeats; ++seat) {
+            const PlayerSlot& slot = game.seats[seat];
+            ShowSeatChoice(seat, slot.active ? slot.kind : CharacterKind::Empty);
+        }
+    }
+
+    // A hand-edited settings file may name a cursor or a card back the game
+    // does not have; the table then shows the first of each, and so does the dialog.
+    optCur_[glCur >= 0 && glCur < 4 ? glCur : 0]->setChecked(true);
+    optCard_[game.cardBack >= 0 && game.cardBack < 4 ? game.cardBack : 0]->setChecked(true);
+
+    // Before the first game the display time may still be 0: one second then.
+    int second = 0;
+    for (int i = 0; i < 3; ++i)
+        if (game.showSeconds == kSeconds[i]) second = i;
+    optSecond_[second]->setChecked(true);
+}
+
+void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
+    kind = KindOf(static_cast<int>(kind));
+    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, static_cast<int>(kind));
+    acxChar_[seat]->SetPicture(picture);
+    acxChar_[seat]->SetMaskPicture(picture);
+    seatChoice_[seat] = kind;
+}
+
+void SettingsDialog::CycleSeatChoice(int seat) {
+    const int next = (static_cast<int>(seatChoice_[seat]) + 1) % kKindCount;
+    ShowSeatChoice(seat, static_cast<CharacterKind>(next));
+    PlaySoundFile("beep.wav", 1);
+}
+
+void SettingsDialog::SelectSolitaire() {
+    optPlayer_[0]->setChecked(true);
+    // The human sits in seat 0 and plays alone; no seat can be changed.
+    ShowSeatChoice(0, CharacterKind::You);
+    acxChar_[0]->setEnabled(false);
+    for (int seat = 1; seat < kSeats; ++seat) {
+        acxChar_[seat]->setEnabled(false);
+        ShowSeatChoice(seat, CharacterKind::Empty);
+    }
+    for (QPushButton* next : cmdNext_) next->setEnabled(false);
+}
+
+void SettingsDialog::SelectSeveral() {
+    optPlayer_[1]->setChecked(true);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        acxChar_[seat]->setEnabled(true);
+        cmdNext_[seat]->setEnabled(true);
+    }
+}
+
+bool SettingsDialog::ConfirmSeats() {
+    if (!optPlayer_[1]->isChecked()) return true;
+    int empty = 0;
+    bool humanLeft = false;
+    for (CharacterKind kind : seatChoice_) {
+        if (kind == CharacterKind::Empty)
+            ++empty;
+        else
+            humanLeft = kind == CharacterKind::You;
+    }
+    if (empty == kSeats) {
+        MessageBoxes::Inform(this, kNoPlayerMessage);
+        return false;
+    }
+    if (empty == kSeats - 1 && humanLeft) {
+        // One human alone is a solitaire game; it moves to seat 0 wherever it sat.
+        if (!MessageBoxes::AskYesNo(this, kSolitaireQuestion)) return false;
+        SelectSolitaire();
+    }
+    return true;
+}
+
+void SettingsDialog::ApplySeats() {
+    game.soloMode = optPlayer_[0]->isChecked();
+    for (int seat = 0; seat < kSeats; ++seat) {
+        PlayerSlot& slot = game.seats[seat];
+        switch (seatChoice_[seat]) {
+            case CharacterKind::You:
+                // The human keeps whatever else the seat held.
+                slot.active = true;
+                slot.kind = CharacterKind::You;
+                break;
+            case CharacterKind::Empty:
+                slot.active = false;
+                ConfigureSeat(CharacterKind::Empty, seat);
+                break;
+            default:
+                ConfigureSeat(seatChoice_[seat], seat);
+                break;
+        }
+    }
+}
+
+void SettingsDialog::Confirm() {
+    // During a game the seats and the mode stay as the game began with them.
+    if (game.phase == GamePhase::Idle) {
+        if (!ConfirmSeats()) return;
+        ApplySeats();
+    }
+
+    game.cardBack = cardGroup_->checkedId();
+    RedrawFaceDownCards();
+
+    game.showSeconds = kSeconds[static_cast<size_t>(secondGroup_->checkedId())];
+
+    glCur = cursorGroup_->checkedId();
+    window_.SetTableCursor(glCur);
+
+    accept();
+}

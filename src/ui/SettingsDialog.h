@@ -1,0 +1,73 @@
+// frmSet: the "設定" dialog. The player chooses solitaire or a game with
+// several seats, who sits in each of the four seats, the card back, how long
+// two turned cards stay up and the table's mouse cursor. Nothing changes in
+// the game until "Ｏ．Ｋ"; the seats stay locked while a game is running.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "engine/GameState.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class MainWindow;
+class SpriteWidget;
+
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit SettingsDialog(MainWindow& window);
+
+    // The seat choice as it stands in the dialog (not yet applied).
+    CharacterKind SeatChoice(int seat) const { return seatChoice_[seat]; }
+
+    // The dialog's widgets, for the window's users and its tests.
+    QGroupBox* PlayerFrame() const { return fraPlayer_; }
+    QPushButton* SoloButton() const { return optPlayer_[0]; }
+    QPushButton* SeveralButton() const { return optPlayer_[1]; }
+    SpriteWidget* Character(int seat) const { return acxChar_[seat]; }
+    QPushButton* NextButton(int seat) const { return cmdNext_[seat]; }
+    QPushButton* CardButton(int i) const { return optCard_[i]; }
+    QRadioButton* SecondButton(int i) const { return optSecond_[i]; }
+    QPushButton* CursorButton(int i) const { return optCur_[i]; }
+    QPushButton* OkButton() const { return cmdExit_; }
+    QPushButton* CancelButton() const { return cmdCancel_; }
+    QLabel* IconPicture() const { return icon_; }
+
+    // What the seat buttons do: the next of the five choices, with a beep.
+    void CycleSeatChoice(int seat);
+
+private:
+    void BuildLayout();
+    void ShowOpeningState();
+    void ShowSeatChoice(int seat, CharacterKind kind);
+    void SelectSolitaire();
+    void SelectSeveral();
+    // "Ｏ．Ｋ": the seat checks, then everything applied and the dialog closed.
+    void Confirm();
+    bool ConfirmSeats();
+    void ApplySeats();
+
+    MainWindow& window_;
+    std::array<CharacterKind, kSeats> seatChoice_{};
+
+    QGroupBox* fraPlayer_ = nullptr;
+    std::array<QPushButton*, 2> optPlayer_{};
+    QButtonGroup* playerGroup_ = nullptr;
+    std::array<SpriteWidget*, kSeats> acxChar_{};
+    std::array<QPushButton*, kSeats> cmdNext_{};
+    std::array<QPushButton*, 4> optCard_{};
+    QButtonGroup* cardGroup_ = nullptr;
+    std::array<QRadioButton*, 3> optSecond_{};
+    QButtonGroup* secondGroup_ = nullptr;
+    std::array<QPushButton*, 4> optCur_{};
+    QButtonGroup* cursorGroup_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QLabel* icon_ = nullptr;
+};

@@ -1,0 +1,340 @@
+// The settings file: its default content, single keys, and what the start-up load makes of it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "engine/GameState.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+const QByteArray kDefaultFile =
+    "#================================================\r\n"
+    "# \r\n"
+    "#            \x81@\x81@   \x83g\x83}\x83x\x83\x8B\r\n"
+    "# \r\n"
+    "#~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~\r\n"
+    "#                     Tomavel Team\r\n"
+    "#\x81@\x81@\x81@\x81@\x81@\x81@\x81@\x81@\x81@\x81@ Version        \r\n"
+    "#\x81@\x82\xB1\x82\xCC\x83t\x83@\x83"
+    "C\x83\x8B\x82\xF0\x8F\xC1\x82\xB7\x82\xC6\x81"
+    "A\x8E\x9F\x82\xCC\x8BN\x93\xAE\x82\xC5\x8D\xC5\x8F\x89\x82\xCC\x90\xDD\x92\xE8\x82\xC9\x96\xDF"
+    "\x82\xE8\x82\xDC\x82\xB7\x81"
+    "B\r\n"
+    "#=================================================\r\n"
+    "\r\n"
+    "[PLAYBOARD]\r\n"
+    "SORITEA=TRUE\r\n"
+    "PLAYER=0444\r\n"
+    "CARD=1\r\n"
+    "SHOWSEC=0\r\n"
+    "CUR=0\r\n"
+    "TOPWIN=FALSE\r\n"
+    "NOSOUND=FALSE\r\n"
+    "\r\n"
+    "[PLAYER]\r\n"
+    "SWALLOW1=1111111111111112222222222333333333333333333333333333333333333333344444444444444444444"
+    "555555555555555\r\n"
+    "SWALLOW2=1111111111111112222222222333333333333333333333333333333333333333344444444444444444444"
+    "555555555555555\r\n"
+    "WOLF1=\r\n"
+    "TIGER1=\r\n";
+
+// The main window's two switches, toggling the way its menu commands do.
+struct FakeSwitches : SettingsSwitches {
+    bool topChecked = false, topMost = false, soundChecked = false;
+    std::vector<std::string> calls;
+
+    void SetTopMostChecked(bool checked) override {
+        calls.push_back(checked ? "top mark on" : "top mark off");
+        topChecked = checked;
+    }
+    void SetTopMost() override {
+        calls.push_back("SetTopMost");
+        topMost = !topChecked;
+        topChecked = !topChecked;
+    }
+    void SetNoSoundChecked(bool checked) override {
+        calls.push_back(checked ? "sound mark on" : "sound mark off");
+        soundChecked = checked;
+    }
+    void SetNoSound() override {
+        calls.push_back("SetNoSound");
+        glNoSound = soundChecked ? 0 : -1;
+        soundChecked = !soundChecked;
+    }
+};
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        gsAppPath = dir_.path().toStdString() + "/";
+        ResetGameState();
+        ForgetSettingsFileNotice();
+        glCur = 7, glNoSound = 5, glShowSec = 0;
+        MessageBoxes::SetInformHook([this](const QString& text) { told_ << text; });
+    }
+    void TearDown() override {
+        MessageBoxes::SetInformHook(nullptr);
+        ForgetSettingsFileNotice();
+        glNoSound = 0;
+    }
+
+    QString IniPath() const { return dir_.filePath(QStringLiteral("tomavel.ini")); }
+    void PutIni(const QByteArray& bytes) const {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray IniBytes() const {
+        QFile file(IniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void LoadBoard(const QByteArray& keys) {
+        PutIni("[PLAYBOARD]\r\n" + keys);
+        LoadSettings(switches_);
+    }
+    std::vector<CharacterKind> Kinds() const {
+        std::vector<CharacterKind> kinds;
+        for (const PlayerSlot& seat : game.seats)
+            kinds.push_back(seat.active ? seat.kind : CharacterKind::Empty);
+        return kinds;
+    }
+
+    QTemporaryDir dir_;
+    QStringList told_;
+    FakeSwitches switches_;
+};
+
+using K = CharacterKind;
+
+TEST_F(SettingsTest, DefaultFileIsWrittenByteForByte) {
+    ASSERT_TRUE(WriteDefaultIni());
+    EXPECT_EQ(IniBytes(), kDefaultFile);
+    // Truncates whatever was there before.
+    PutIni(QByteArray(5000, 'x'));
+    ASSERT_TRUE(WriteDefaultIni());
+    EXPECT_EQ(IniBytes(), kDefaultFile);
+}
+
+TEST_F(SettingsTest, DefaultFileStartsSolitaireWithTheHumanAloneCardBackOneSoundOn) {
+    ASSERT_TRUE(WriteDefaultIni());
+    LoadSettings(switches_);
+    EXPECT_TRUE(game.soloMode);
+    EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
+    EXPECT_EQ(game.cardBack, 1);
+    EXPECT_EQ(glCur, 0);
+    EXPECT_EQ(game.showSeconds, 1);
+    EXPECT_FALSE(switches_.topMost);
+    EXPECT_FALSE(switches_.topChecked);
+    EXPECT_EQ(glNoSound, 0);
+    EXPECT_FALSE(switches_.soundChecked);
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+TEST_F(SettingsTest, WrittenKeysReadBack) {
+    ASSERT_TRUE(WriteDefaultIni());
+    ASSERT_TRUE(WriteIni("PLAYBOARD", "card", "3"));
+    ASSERT_TRUE(WriteIni("Extra", "名前", "トマ～ベル"));
+    std::string value;
+    EXPECT_TRUE(ReadIni("playboard", "CARD", value));
+    EXPECT_EQ(value, "3");
+    EXPECT_TRUE(ReadIni("EXTRA", "名前", value));
+    EXPECT_EQ(value, "トマ～ベル");
+    EXPECT_TRUE(ReadIni("PLAYER", "SWALLOW1", value));
+    EXPECT_EQ(value.size(), 79u);  // the 100-digit value, cut by the reader's buffer
+    EXPECT_TRUE(IniBytes().startsWith(kDefaultFile.left(kDefaultFile.indexOf("CARD="))));
+}
+
+TEST_F(SettingsTest, ReadIniTrimsCutsAndLeavesTheValueAloneWhenThereIsNothing) {
+    const QByteArray nulValue("[S]\r\nnul=2\0junk\r\n", 17);
+    struct Case {
+        const char* key;
+        bool found;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"padded", true, "2"},
+        {"long", true, std::string(79, '9')},
+        {"wide", true,
+         "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラ"},
+        {"nul", true, "2"},
+        {"empty", false, "untouched"},
+        {"blank", false, "untouched"},
+        {"missing", false, "untouched"},
+    };
+    PutIni(nulValue + "padded=  2  \r\n" + "long=" + QByteArray(100, '9') + "\r\n" +
+           "empty=\r\nblank=     \r\nwide=" +
+           // 41 katakana, 82 bytes: only 39 of them fit.
+           QByteArray("\x83\x41\x83\x43\x83\x45\x83\x47\x83\x49\x83\x4A\x83\x4C\x83\x4E\x83\x50"
+                      "\x83\x52\x83\x54\x83\x56\x83\x58\x83\x5A\x83\x5C\x83\x5E\x83\x60\x83\x63"
+                      "\x83\x65\x83\x67\x83\x69\x83\x6A\x83\x6B\x83\x6C\x83\x6D\x83\x6E\x83\x71"
+                      "\x83\x74\x83\x77\x83\x7A\x83\x7D\x83\x7E\x83\x80\x83\x81\x83\x82\x83\x84"
+                      "\x83\x86\x83\x88\x83\x89\x83\x8A\x83\x8B") +
+           "\r\n");
+    for (const Case& c : cases) {
+        std::string value = "untouched";
+        EXPECT_EQ(ReadIni("S", c.key, value), c.found) << c.key;
+        EXPECT_EQ(value, c.value) << c.key;
+    }
+}
+
+TEST_F(SettingsTest, AMissingFileIsToldOnceAndEveryKeyFallsBack) {
+    LoadSettings(switches_);
+    EXPECT_EQ(told_, QStringList{QStringLiteral("初期化ファイルがありません。")});
+    EXPECT_TRUE(game.soloMode);
+    EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
+    EXPECT_EQ(game.cardBack, 0);
+    EXPECT_EQ(glCur, 0);
+    EXPECT_EQ(glNoSound, 0);
+    EXPECT_FALSE(QFileInfo::exists(IniPath()));  // reading never creates the file
+}
+
+TEST_F(SettingsTest, StartUpCreatesAMissingFileAndLeavesAnExistingOneAlone) {
+    EXPECT_TRUE(EnsureSettingsFile());
+    EXPECT_EQ(IniBytes(), kDefaultFile);
+    PutIni("[PLAYBOARD]\r\nCARD=2\r\n");
+    EXPECT_TRUE(EnsureSettingsFile());
+    EXPECT_EQ(IniBytes(), QByteArray("[PLAYBOARD]\r\nCARD=2\r\n"));
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+TEST_F(SettingsTest, AFileThatCannotBeCreatedIsToldOnceAndTheGameStartsWithTheDefaults) {
+    for (const char* where : {"folder named like the file", "program folder gone"}) {
+        SCOPED_TRACE(where);
+        QTemporaryDir other;
+        if (std::string(where) == "program folder gone") {
+            gsAppPath = other.path().toStdString() + "/gone/";
+        } else {
+            gsAppPath = other.path().toStdString() + "/";
+            ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("tomavel.ini")));
+        }
+        ResetGameState();
+        ForgetSettingsFileNotice();
+        told_.clear();
+        EXPECT_FALSE(EnsureSettingsFile());
+        LoadSettings(switches_);
+        ASSERT_EQ(told_.size(), 1);
+        EXPECT_TRUE(told_[0].startsWith(QStringLiteral("初期化ファイルを作成できません。")));
+        EXPECT_TRUE(game.soloMode);
+        EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
+        EXPECT_EQ(game.cardBack, 1);
+        EXPECT_EQ(glNoSound, 0);
+    }
+}
+
+TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
+    struct Case {
+        QByteArray keys;
+        bool solo;
+        std::vector<K> kinds;
+    };
+    const std::vector<K> alone{K::You, K::Empty, K::Empty, K::Empty};
+    const Case cases[] = {
+        {"SORITEA=TRUE\r\nPLAYER=0123\r\n", true, alone},
+        {"SORITEA=tRuE\r\nPLAYER=0123\r\n", true, alone},
+        {"SORITEA=FALSE\r\nPLAYER=0123\r\n", false, {K::You, K::Swallow, K::Wolf, K::Tiger}},
+        {"SORITEA=FALSE\r\nPLAYER=0444\r\n", false, alone},
+        {"SORITEA=FALSE\r\n", true, alone},
+        {"SORITEA=yes\r\nPLAYER=\r\n", true, alone},
+        // Characters past the fourth have no seat.
+        {"SORITEA=FALSE\r\nPLAYER=32104321\r\n", false, {K::Tiger, K::Wolf, K::Swallow, K::You}},
+        // A character that names nobody leaves its seat empty.
+        {"SORITEA=FALSE\r\nPLAYER=0x92\r\n", false, {K::You, K::Empty, K::Empty, K::Wolf}},
+        // Seats past a short value stay as they were (empty at start).
+        {"SORITEA=FALSE\r\nPLAYER=13\r\n", false, {K::Swallow, K::Tiger, K::Empty, K::Empty}},
+        // Nobody at the table cannot be played: the human plays alone.
+        {"SORITEA=FALSE\r\nPLAYER=4444\r\n", true, alone},
+        {"SORITEA=FALSE\r\nPLAYER=\x82\x98\r\n", true, alone},  // a full-width x
+    };
+    for (const Case& c : cases) {
+        ResetGameState();
+        LoadBoard(c.keys);
+        EXPECT_EQ(game.soloMode, c.solo) << c.keys.constData();
+        EXPECT_EQ(Kinds(), c.kinds) << c.keys.constData();
+    }
+    // The computer seats get their characters' memories.
+    LoadBoard("PLAYER=0123\r\n");
+    EXPECT_EQ(game.seats[3].memorySize, 60);
+}
+
+TEST_F(SettingsTest, NumbersAreOptionsOfTheSettingsDialog) {
+    struct Case {
+        const char* value;
+        int32_t option;       // CARD and CUR
+        int32_t showSeconds;  // SHOWSEC
+    };
+    const Case cases[] = {
+        {"0", 0, 1},     {"1", 1, 2},
+        {"  2  ", 2, 4}, {"3", 3, 1},
+        {"2.5", 2, 4},   {"3.5", 0, 1},
+        {"1abc", 1, 2},  {"x", 0, 1},
+        {"-1", 0, 1},    {"7", 0, 1},
+        {"", 0, 1},      {"1e0", 1, 2},
+        {"nan", 0, 1},   {"99999999999999999999", 0, 1},
+    };
+    for (const Case& c : cases) {
+        const QByteArray v(c.value);
+        LoadBoard("CARD=" + v + "\r\nCUR=" + v + "\r\nSHOWSEC=" + v + "\r\n");
+        EXPECT_EQ(game.cardBack, c.option) << c.value;
+        EXPECT_EQ(glCur, c.option) << c.value;
+        EXPECT_EQ(game.showSeconds, c.showSeconds) << c.value;
+        EXPECT_EQ(glShowSec, c.showSeconds) << c.value;
+    }
+    // The display time never touches the card back.
+    LoadBoard("CARD=3\r\nSHOWSEC=1\r\n");
+    EXPECT_EQ(game.cardBack, 3);
+}
+
+TEST_F(SettingsTest, SwitchesArePresetOppositeAndToggledIntoLine) {
+    LoadBoard("TOPWIN=true\r\nNOSOUND=TRUE\r\n");
+    EXPECT_EQ(switches_.calls, (std::vector<std::string>{"top mark off", "SetTopMost",
+                                                         "sound mark off", "SetNoSound"}));
+    EXPECT_TRUE(switches_.topMost && switches_.topChecked);
+    EXPECT_TRUE(switches_.soundChecked);
+    EXPECT_EQ(glNoSound, -1);
+
+    switches_.calls.clear();
+    LoadBoard("TOPWIN=FALSE\r\nNOSOUND=1\r\n");
+    EXPECT_EQ(switches_.calls, (std::vector<std::string>{"top mark on", "SetTopMost",
+                                                         "sound mark on", "SetNoSound"}));
+    EXPECT_FALSE(switches_.topMost || switches_.topChecked);
+    EXPECT_FALSE(switches_.soundChecked);
+    EXPECT_EQ(glNoSound, 0);
+}
+
+TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
+    QByteArray binary(8192, '\0');
+    for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 73 + 11) % 256);
+    QByteArray big;
+    while (big.size() < (1 << 20)) big += "CARD=3\r\n";
+    const QByteArray files[] = {
+        QByteArray(),
+        binary,
+        "[PLAYBOARD]\r\n" + big,  // a megabyte; the first CARD counts
+        "[PLAYBOARD]\r\nSORITEA=\x82\xFF\xFF\r\nPLAYER=\xFF\xFE\xFD\xFC\r\nCARD=\x81\r\n",
+    };
+    const int32_t expectedBack[] = {0, 0, 3, 0};
+    for (int i = 0; i < 4; ++i) {
+        ResetGameState();
+        PutIni(files[i]);
+        LoadSettings(switches_);
+        EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
+        for (const PlayerSlot& seat : game.seats)
+            EXPECT_TRUE(seat.kind >= K::You && seat.kind <= K::Empty) << i;
+        EXPECT_TRUE(game.seats[0].active || game.seats[1].active || game.seats[2].active ||
+                    game.seats[3].active)
+            << i;
+    }
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,428 @@
+// The solitaire top ten: the file, its texts and orders, the ranking and the
+// placing of a new result.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "scores/ScoreFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "solscXXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// (Written out rather than "p" + std::to_string(i), which trips a false gcc 12 warning.)
+std::string Numbered(const char* prefix, int i) {
+    std::string name = prefix;
+    name += std::to_string(i);
+    return name;
+}
+
+std::string Hex(const std::string& bytes) {
+    std::string out;
+    char buffer[4];
+    for (unsigned char c : bytes) {
+        std::snprintf(buffer, sizeof buffer, "%02x", c);
+        out += buffer;
+    }
+    return out;
+}
+
+SoloScoreRecord Result(int minutes, int seconds, int turns, std::string name = "x") {
+    SoloScoreRecord r;
+    SetScoreDate(r, 2024, 5, 6, 7, 8, 9);
+    r.name = std::move(name);
+    r.playMinutes = minutes, r.playSeconds = seconds, r.turns = turns;
+    return r;
+}
+
+}  // namespace
+
+TEST(ScoreFile, DefaultFileIsByteForByteTheTenNoNameRecords) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    const std::string bytes = ReadAll(path);
+    ASSERT_EQ(bytes.size(), 511u);
+    // clang-format off
+    // no name 1: mark -1, 2001/01/01 00:00:00, 9 bytes of name, 3:05, 305 turns.
+    EXPECT_EQ(Hex(bytes.substr(0, 51)),
+              "ffffffff" "d1070000" "01000000" "01000000" "00000000" "00000000" "00000000"
+              "0900" "6e6f206e616d652031" "03000000" "05000000" "31010000");
+    // no name 10: second 9, 10 bytes of name, 3:50, 350 turns, and nothing after it.
+    EXPECT_EQ(Hex(bytes.substr(459)),
+              "ffffffff" "d1070000" "01000000" "01000000" "00000000" "00000000" "09000000"
+              "0a00" "6e6f206e616d65203130" "03000000" "32000000" "5e010000");
+    // clang-format on
+    // Every record in between follows the same pattern.
+    for (int i = 1; i <= 10; ++i) {
+        const std::string name = "no name " + std::to_string(i);
+        EXPECT_NE(bytes.find(name), std::string::npos) << name;
+    }
+}
+
+TEST(ScoreFile, ReadBackFollowsTheLengthFieldsOfEveryName) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ScoreTable table = DefaultScoreTable();
+    table[0].name = "\x8e\x52\x93\x63\x91\xbe\x98\x59";  // 山田太郎 in CP932
+    table[1].name = "\xb1";                              // half-width katakana ｱ, one byte
+    table[2].name = "";
+    table[3].name = std::string(300, 'w');
+    table[4].name = "a b\x81\x60";  // with a space and a full-width wave dash
+    table[9] = Result(12, 34, 567, "last");
+    ASSERT_TRUE(SaveScoreTable(path, table).ok);
+    // A file once longer than the table keeps its old tail; the reader ignores it.
+    std::ofstream(path, std::ios::binary | std::ios::app) << std::string(40, '\x7f');
+
+    const ScoreLoad load = LoadScoreFile(path);
+    EXPECT_EQ(load.state, ScoreFileState::Read);
+    EXPECT_EQ(load.table, table);
+}
+
+TEST(ScoreFile, SaveReplacesTheWholeFileAndLeavesNoTemporary) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ScoreTable table = DefaultScoreTable();
+    for (auto& r : table) r.name = std::string(200, 'n');
+    ASSERT_TRUE(SaveScoreTable(path, table).ok);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    EXPECT_EQ(fs::file_size(path), 511u);  // shorter content, no stale tail
+    EXPECT_FALSE(fs::exists(path + ".tmp"));
+}
+
+TEST(ScoreFile, SaveIntoAMissingFolderFailsAndSaysWhy) {
+    TempFolder folder;
+    const ScoreFileResult result =
+        SaveScoreTable(folder.File("gone/") + kScoreFileName, DefaultScoreTable());
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+}
+
+TEST(ScoreFile, MissingFileIsCreatedWithTheDefaults) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    const ScoreLoad load = LoadScoreFile(path);
+    EXPECT_EQ(load.state, ScoreFileState::Missing);
+    EXPECT_TRUE(load.created.ok);
+    EXPECT_EQ(load.table, DefaultScoreTable());
+    EXPECT_EQ(fs::file_size(path), 511u);
+}
+
+TEST(ScoreFile, DamagedFileIsSetAsideAndPlayGoesOnWithTheDefaults) {
+    std::string good = EncodeScoreTable(DefaultScoreTable());
+    std::string runsPastEnd = good;
+    runsPastEnd[28] = '\xff', runsPastEnd[29] = '\xff';  // first name "65535 bytes long"
+    std::string badMonth = good;
+    badMonth[8] = 13;
+    std::string garbage;
+    std::mt19937 random(7);
+    for (int i = 0; i < 700; ++i) garbage.push_back(static_cast<char>(random()));
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"short", good.substr(0, 100)},
+        {"cut inside the last record", good.substr(0, 510)},
+        {"length running past the end", runsPastEnd},
+        {"month 13", badMonth},
+        {"garbage", garbage},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.File(kScoreFileName);
+        WriteAll(path, c.bytes);
+        const ScoreLoad load = LoadScoreFile(path);
+        EXPECT_EQ(load.state, ScoreFileState::SetAside) << c.what;
+        EXPECT_EQ(load.asidePath, path + ".damaged") << c.what;
+        EXPECT_EQ(ReadAll(load.asidePath), c.bytes) << c.what;
+        EXPECT_EQ(load.table, DefaultScoreTable()) << c.what;
+        EXPECT_TRUE(load.created.ok) << c.what;
+        EXPECT_EQ(ReadAll(path), good) << c.what;
+    }
+}
+
+TEST(ScoreFile, AnEarlierDamagedFileIsNeverOverwritten) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    WriteAll(path, "first");
+    EXPECT_EQ(LoadScoreFile(path).asidePath, path + ".damaged");
+    WriteAll(path, "second");
+    EXPECT_EQ(LoadScoreFile(path).asidePath, path + ".damaged.2");
+    EXPECT_EQ(ReadAll(path + ".damaged"), "first");
+    EXPECT_EQ(ReadAll(path + ".damaged.2"), "second");
+}
+
+TEST(ScoreFile, ADamagedFileThatCannotBeMovedIsLeftAsItIs) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    WriteAll(path, "damaged");
+    WriteAll(path + ".damaged", "old");
+    for (int n = 2; n < 1000; ++n) WriteAll(path + ".damaged." + std::to_string(n), "old");
+    const ScoreLoad load = LoadScoreFile(path);
+    EXPECT_EQ(load.state, ScoreFileState::Damaged);
+    EXPECT_EQ(load.table, DefaultScoreTable());
+    EXPECT_EQ(ReadAll(path), "damaged");
+}
+
+TEST(ScoreFile, FormatScoreWritesLeadingZerosAndKeepsTheLastDigits) {
+    SoloScoreRecord r = Result(3, 5, 7, "名");
+    SetScoreDate(r, 2001, 1, 1, 0, 0, 9);
+    const ScoreTexts texts = FormatScore(r);
+    EXPECT_EQ(texts.name, "名");
+    EXPECT_EQ(texts.time, "03:05");
+    EXPECT_EQ(texts.turn, "007");
+    EXPECT_EQ(texts.date, "2001/01/01 00:00:09");
+    EXPECT_EQ(FormatScore(Result(123, 59, 1305)).time, "23:59");
+    EXPECT_EQ(FormatScore(Result(123, 59, 1305)).turn, "305");
+    SetScoreDate(r, 12345, 12, 31, 23, 59, 58);
+    EXPECT_EQ(FormatScore(r).date, "2345/12/31 23:59:58");
+}
+
+TEST(ScoreFile, ARecordIsCompletedFromTheGameAndSaturatesInsteadOfWrapping) {
+    const struct {
+        int seconds, turns;
+        const char* time;
+        const char* turn;
+    } cases[] = {
+        {185, 27, "03:05", "027"},
+        {5999, 999, "99:59", "999"},
+        {6000, 1000, "99:59", "999"},
+        {7384, 4321, "99:59", "999"},
+    };
+    for (const auto& c : cases) {
+        SoloScoreRecord r;
+        CompleteScoreRecord(r, c.seconds, c.turns);
+        EXPECT_EQ(FormatScore(r).time, c.time) << c.seconds;
+        EXPECT_EQ(FormatScore(r).turn, c.turn) << c.turns;
+    }
+}
+
+TEST(ScoreFile, NewResultsRankOnlyWhenStrictlyBetter) {
+    const ScoreTable defaults = DefaultScoreTable();
+    ScoreTable allSlow = defaults;
+    for (auto& r : allSlow) r.turns = 999, r.playMinutes = 99, r.playSeconds = 59;
+    const struct {
+        const ScoreTable& table;
+        int seconds, turns;
+        ScoreRank rank;
+    } cases[] = {
+        {defaults, 185, 400, {2, 0}},    // 3:05 ties the best time and ranks behind it
+        {defaults, 184, 400, {1, 0}},    // 3:04
+        {defaults, 400, 95, {0, 1}},     // 095 against 305 compares as text correctly
+        {defaults, 400, 999, {0, 0}},    // 999 turns never rank
+        {defaults, 230, 400, {0, 0}},    // 3:50 equals the tenth: not enough
+        {defaults, 229, 349, {10, 10}},  // 3:49 and 349 just make it
+        {defaults, 400, 350, {0, 0}},    // 350 turns
+        {defaults, 212, 322, {7, 5}},    // 3:32, 322
+        {allSlow, 400, 998, {1, 1}},
+        {allSlow, 400, 999, {1, 0}},  // worse entries in the table do not help 999
+        {allSlow, 6000, 5, {0, 1}},   // 100 minutes would read 00:00: never ranked by time
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetNewScoreRank(c.table, c.seconds, c.turns), c.rank)
+            << c.seconds << " s, " << c.turns << " turns";
+}
+
+TEST(ScoreFile, OrdersAreStableAndTheTimeOrderPutsUnnamedRecordsLast) {
+    ScoreTable table;
+    const int minutes[] = {5, 3, 4, 3, 1, 2, 3, 9, 0, 3};
+    const int turns[] = {50, 30, 40, 30, 10, 20, 30, 90, 5, 30};
+    for (int i = 0; i < kScoreCount; ++i)
+        table[i] = Result(minutes[i], 0, turns[i], Numbered("n", i));
+    table[4].name.clear();  // 1:00, but unnamed
+    table[8].name.clear();  // 0:00, but unnamed
+
+    const std::array<int, 10> byTime = {5, 1, 3, 6, 9, 2, 0, 7, 4, 8};
+    const std::array<int, 10> byTurn = {8, 4, 5, 1, 3, 6, 9, 2, 0, 7};
+    EXPECT_EQ(TimeOrder(table), byTime);
+    EXPECT_EQ(TurnOrder(table), byTurn);
+    // The result whose name is being typed takes its place in the time order.
+    const std::array<int, 10> pending = {4, 5, 1, 3, 6, 9, 2, 0, 7, 8};
+    EXPECT_EQ(TimeOrder(table, 4), pending);
+    const ScoreTable sorted = SortScoreByTime(table);
+    for (int place = 0; place < kScoreCount; ++place)
+        EXPECT_EQ(sorted[place], table[byTime[place]]);
+    EXPECT_EQ(SortScoreByTurn(table)[0], table[8]);
+}
+
+namespace {
+
+// Where the window will find the new result: its row in each order, + 1.
+ScoreRank RowsOfNewResult(const ScorePlacement& p) {
+    const auto time = TimeOrder(p.table, p.newIndex);
+    const auto turn = TurnOrder(p.table);
+    auto row = [&](const std::array<int, 10>& order) {
+        const auto at = std::find(order.begin(), order.end(), p.newIndex);
+        return static_cast<int32_t>(at - order.begin() + 1);
+    };
+    return {p.rank.byTime ? row(time) : 0, p.rank.byTurn ? row(turn) : 0};
+}
+
+bool Beats(const SoloScoreRecord& mine, const SoloScoreRecord& theirs, ScoreRank earned) {
+    const ScoreTexts a = FormatScore(mine), b = FormatScore(theirs);
+    return (earned.byTime && a.time < b.time) || (earned.byTurn && a.turn < b.turn);
+}
+
+// Builds a table from (minutes, seconds, turns) triples.
+ScoreTable Table(std::initializer_list<std::array<int, 3>> rows) {
+    ScoreTable table;
+    int i = 0;
+    for (const auto& row : rows) {
+        table[i] = Result(row[0], row[1], row[2], Numbered("p", i));
+        ++i;
+    }
+    return table;
+}
+
+}  // namespace
+
+TEST(ScoreFile, PlacementDropsTheLowestRecordBeatenInEveryRankedOrder) {
+    const struct {
+        const char* what;
+        ScoreTable table;
+        SoloScoreRecord result;
+        int dropped;
+        ScoreRank rank;
+    } cases[] = {
+        // clang-format off
+        {"the default table: the tenth goes", DefaultScoreTable(), Result(3, 4, 304, ""), 9,
+         {1, 1}},
+        // The slowest (7) holds the best turns and stands ahead of the result there;
+        // 8 and 9 are beaten both ways, 8 stands lower.
+        {"worst by time is best by turns",
+         Table({{1, 0, 100}, {1, 1, 101}, {1, 2, 102}, {1, 3, 103}, {1, 4, 104}, {1, 5, 105},
+                {1, 6, 106}, {9, 0, 50}, {3, 0, 400}, {2, 30, 900}}),
+         Result(2, 0, 300, ""), 8, {8, 9}},
+        // The mirror: the most turns (2) holds the best time.
+        {"worst by turns is best by time",
+         Table({{1, 0, 100}, {1, 1, 101}, {0, 5, 990}, {1, 3, 103}, {1, 4, 104}, {1, 5, 105},
+                {1, 6, 106}, {4, 0, 400}, {3, 0, 500}, {1, 7, 107}}),
+         Result(2, 0, 300, ""), 8, {9, 8}},
+        // The slowest (9) stands as low as 8 overall but is ahead of the result by
+        // turns; only 8 is beaten both ways.
+        {"slowest ties the record beaten both ways",
+         Table({{1, 0, 100}, {1, 1, 110}, {1, 2, 120}, {1, 3, 130}, {1, 4, 140}, {1, 5, 150},
+                {1, 6, 160}, {1, 7, 170}, {2, 30, 900}, {9, 0, 200}}),
+         Result(2, 0, 300, ""), 8, {9, 10}},
+        // Ranked by time only: anything slower may go, whatever its turns.
+        {"time only",
+         Table({{1, 0, 10}, {1, 1, 11}, {1, 2, 12}, {1, 3, 13}, {1, 4, 14}, {1, 5, 15},
+                {1, 6, 16}, {9, 0, 1}, {3, 0, 17}, {1, 7, 18}}),
+         Result(2, 0, 300, ""), 8, {9, 0}},
+        // Equal results already in the table stay ahead of the new one.
+        {"ties", Table({{3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305},
+                        {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 5, 305}, {3, 6, 306}}),
+         Result(3, 5, 305, ""), 9, {10, 10}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const ScoreRank earned = GetNewScoreRank(
+            c.table, c.result.playMinutes * 60 + c.result.playSeconds, c.result.turns);
+        const ScorePlacement p = PlaceNewScore(c.table, c.result);
+        ASSERT_TRUE(p.placed) << c.what;
+        EXPECT_EQ(p.dropped, c.dropped) << c.what;
+        EXPECT_EQ(p.rank, c.rank) << c.what;
+        EXPECT_EQ(p.rank, earned) << c.what;
+        EXPECT_EQ(RowsOfNewResult(p), p.rank) << c.what;
+        EXPECT_EQ(p.table[p.newIndex], c.result) << c.what;
+    }
+}
+
+TEST(ScoreFile, PlacementFallsBackToARecordBeatenInOneOrderAndTellsTheTruePlace) {
+    // The result beats 0..8 by turns only and 9 by time only: no record is beaten
+    // both ways, so whichever goes, the result moves up one place in the other order.
+    const ScoreTable table = Table({{1, 0, 300},
+                                    {1, 1, 301},
+                                    {1, 2, 302},
+                                    {1, 3, 303},
+                                    {1, 4, 304},
+                                    {1, 5, 305},
+                                    {1, 6, 306},
+                                    {1, 7, 307},
+                                    {1, 8, 308},
+                                    {9, 0, 100}});
+    const SoloScoreRecord result = Result(2, 0, 200, "");
+    EXPECT_EQ(GetNewScoreRank(table, 120, 200), (ScoreRank{10, 2}));
+    const ScorePlacement p = PlaceNewScore(table, result);
+    ASSERT_TRUE(p.placed);
+    EXPECT_EQ(p.dropped, 8);  // 9 stands first by turns; 8 is the lowest of the rest
+    EXPECT_EQ(p.rank, (ScoreRank{9, 2}));
+    EXPECT_EQ(RowsOfNewResult(p), p.rank);
+}
+
+TEST(ScoreFile, PlacementLeavesTheTableAloneWhenTheResultRanksNowhere) {
+    const ScorePlacement p = PlaceNewScore(DefaultScoreTable(), Result(3, 50, 350, ""));
+    EXPECT_FALSE(p.placed);
+    EXPECT_EQ(p.table, DefaultScoreTable());
+    EXPECT_EQ(p.rank, (ScoreRank{0, 0}));
+}
+
+TEST(ScoreFile, PlacementKeepsItsPromisesOnRandomTables) {
+    std::mt19937 random(2024);
+    auto pick = [&](int n) { return static_cast<int>(random() % n); };
+    int placed = 0, fallback = 0;
+    for (int round = 0; round < 2000; ++round) {
+        ScoreTable table;
+        for (int i = 0; i < kScoreCount; ++i)  // few distinct values: many ties
+            table[i] =
+                Result(pick(4), 10 * pick(3), 100 + 10 * pick(8), pick(8) ? Numbered("p", i) : "");
+        const SoloScoreRecord result = Result(pick(4), 10 * pick(3), 100 + 10 * pick(8), "");
+        const ScoreRank earned =
+            GetNewScoreRank(table, result.playMinutes * 60 + result.playSeconds, result.turns);
+        const ScorePlacement p = PlaceNewScore(table, result);
+        ASSERT_EQ(p.placed, earned.byTime || earned.byTurn);
+        if (!p.placed) continue;
+        ++placed;
+        // Ranked in the same orders, found at row (rank - 1) of each.
+        ASSERT_EQ(p.rank.byTime != 0, earned.byTime != 0);
+        ASSERT_EQ(p.rank.byTurn != 0, earned.byTurn != 0);
+        ASSERT_EQ(RowsOfNewResult(p), p.rank);
+        // Only a beaten record left; the others are all still there, in their order.
+        ASSERT_TRUE(Beats(result, table[p.dropped], earned));
+        for (int i = 0, to = 0; i < kScoreCount; ++i) {
+            if (i == p.dropped) continue;
+            ASSERT_EQ(p.table[to++], table[i]);
+        }
+        // When some record is beaten both ways, the ranks are the earned ones (or
+        // better only because unnamed records stand aside in the time order).
+        bool everywhere = false;
+        for (const auto& r : table)
+            everywhere |= (!earned.byTime || FormatScore(result).time < FormatScore(r).time) &&
+                          (!earned.byTurn || FormatScore(result).turn < FormatScore(r).turn);
+        if (everywhere) {
+            ASSERT_EQ(p.rank.byTurn, earned.byTurn);
+            ASSERT_LE(p.rank.byTime, earned.byTime);
+        } else {
+            ++fallback;
+        }
+    }
+    EXPECT_GT(placed, 500);
+    EXPECT_GT(fallback, 10);
+}

@@ -1,0 +1,261 @@
+// The solitaire score window: the place told, the name box on the new result's
+// row, the name checks and the save.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "engine/GameState.h"
+#include "scores/ResultParts.h"
+#include "scores/ScoreWindow.h"
+#include "ui/MessageBoxes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ScoreWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "scorewinXXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        path_ = (folder_ / kScoreFileName).string();
+        ASSERT_TRUE(CreateScoreFile(path_).ok);
+        MessageBoxes::SetInformHook([this](const QString& text) { messages_.push_back(text); });
+        glAftGameFlg = true;
+    }
+    void TearDown() override {
+        MessageBoxes::SetInformHook(nullptr);
+        glAftGameFlg = false;
+        fs::remove_all(folder_);
+    }
+
+    // A window over the default table with a new result that ranks `time` by time and
+    // `turn` by turns (0 = not ranked): 3:02, 3:07, ... and 302, 307, ... do.
+    std::unique_ptr<ScoreWindow> WindowFor(int time, int turn) {
+        SoloScoreRecord result;
+        SetScoreDate(result, 2024, 6, 1, 12, 0, 0);
+        CompleteScoreRecord(result, time ? 182 + 5 * (time - 1) : 300,
+                            turn ? 302 + 5 * (turn - 1) : 400);
+        const ScorePlacement p = PlaceNewScore(DefaultScoreTable(), result);
+        EXPECT_EQ(p.rank, (ScoreRank{time, turn}));
+        auto window = std::make_unique<ScoreWindow>(path_, p.table, p.newIndex, p.rank);
+        window->Load();
+        window->show();
+        return window;
+    }
+
+    fs::path folder_;
+    std::string path_;
+    std::vector<QString> messages_;
+};
+
+}  // namespace
+
+TEST_F(ScoreWindowTest, TellsThePlaceAndOpensInTheOrderWhereTheResultStandsLower) {
+    const struct {
+        int time, turn;
+        const char* message;  // nullptr: no message
+        int order;
+        const char* timeHeader;
+        const char* turnHeader;
+        int boxRow;  // -1: no name box
+    } cases[] = {
+        {3, 1, "ゲーム時間が　３位\nターン回数が　１位です。", 0, "Time ▼", "Turn", 2},
+        {1, 3, "ゲーム時間が　１位\nターン回数が　３位です。", 1, "Time", "Turn ▼", 2},
+        {2, 2, "ゲーム時間が　２位\nターン回数が　２位です。", 0, "Time ▼", "Turn", 1},
+        {10, 2, "ゲーム時間が　１０位\nターン回数が　２位です。", 0, "Time ▼", "Turn", 9},
+        {7, 0, "ゲーム時間が　７位です。", 0, "Time ▼", "Turn", 6},
+        {0, 4, "ターン回数が　４位です。", 1, "Time", "Turn ▼", 3},
+        {0, 0, nullptr, 0, "Time ▼", "Turn", -1},
+    };
+    for (const auto& c : cases) {
+        messages_.clear();
+        glAftGameFlg = true;
+        auto window = WindowFor(c.time, c.turn);
+        const std::string what = std::to_string(c.time) + "/" + std::to_string(c.turn);
+        if (c.message) {
+            ASSERT_EQ(messages_.size(), 1u) << what;
+            EXPECT_EQ(messages_[0], QString::fromUtf8(c.message)) << what;
+        } else {
+            EXPECT_TRUE(messages_.empty()) << what;
+        }
+        EXPECT_EQ(window->SortFlag(), c.order) << what;
+        EXPECT_EQ(window->SortHeader(0)->text(), QString::fromUtf8(c.timeHeader)) << what;
+        EXPECT_EQ(window->SortHeader(1)->text(), QString::fromUtf8(c.turnHeader)) << what;
+        EXPECT_EQ(window->NameBox()->isVisible(), c.boxRow >= 0) << what;
+        if (c.boxRow >= 0) {
+            EXPECT_EQ(window->NameBox()->geometry(), window->NameCell(c.boxRow)->geometry());
+            // The row under the box is the new result's: no name yet, its own texts.
+            EXPECT_TRUE(window->NameCell(c.boxRow)->text().isEmpty()) << what;
+            EXPECT_EQ(window->DateCell(c.boxRow)->text(), "2024/06/01 12:00:00") << what;
+        }
+    }
+}
+
+TEST_F(ScoreWindowTest, TheNameBoxFollowsTheNewResultWhenTheOrderChanges) {
+    auto window = WindowFor(3, 1);
+    QLineEdit* box = window->NameBox();
+    box->insert(QStringLiteral("たろう"));  // as an input method commits it
+    EXPECT_EQ(box->geometry(), window->NameCell(2)->geometry());
+    EXPECT_EQ(window->TimeCell(2)->text(), "03:12");
+
+    QTest::mouseClick(window->SortHeader(1), Qt::LeftButton);
+    EXPECT_EQ(window->SortHeader(0)->text(), "Time");
+    EXPECT_EQ(window->SortHeader(1)->text(), "Turn ▼");
+    EXPECT_EQ(box->geometry(), window->NameCell(0)->geometry());
+    EXPECT_EQ(window->TurnCell(0)->text(), "302");
+    EXPECT_EQ(window->NameCell(1)->text(), "no name 1");
+    EXPECT_EQ(box->text(), "たろう");  // typed text survives the re-sort
+
+    QTest::mouseClick(window->SortHeader(0), Qt::LeftButton);
+    QTest::mouseClick(window->SortHeader(0), Qt::LeftButton);  // same order again: same view
+    EXPECT_EQ(box->geometry(), window->NameCell(2)->geometry());
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(window->NameCell(0)->text(), "no name 1");
+    EXPECT_EQ(window->DateCell(0)->text(), "2001/01/01 00:00:00");
+}
+
+TEST_F(ScoreWindowTest, AnEmptyNameIsRefusedAndTheWindowStaysOpen) {
+    auto window = WindowFor(1, 1);
+    messages_.clear();
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], "名前の入力がありません");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(glAftGameFlg);
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+}
+
+TEST_F(ScoreWindowTest, OkSavesTheNameAndTheTableReadsBack) {
+    auto window = WindowFor(2, 0);
+    // Typed with the JIS wave dash, kept as the CP932 one; spaces are part of a name.
+    window->NameBox()->setText(QStringLiteral(" 山田 太郎\u301C"));
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_FALSE(glAftGameFlg);
+
+    const ScoreLoad load = LoadScoreFile(path_);
+    ASSERT_EQ(load.state, ScoreFileState::Read);
+    EXPECT_EQ(load.table, window->Table());
+    EXPECT_EQ(load.table[9].name, " \x8e\x52\x93\x63 \x91\xbe\x98\x59\x81\x60");
+    EXPECT_EQ(SortScoreByTime(load.table)[1].name, load.table[9].name);
+    EXPECT_EQ(load.table[8].name, "no name 9");  // the tenth by time went
+}
+
+TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
+    auto window = WindowFor(1, 0);
+    messages_.clear();
+    window->NameBox()->setText(QStringLiteral("김 ami 😀"));
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("「김😀」"))) << messages_[0].toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+}
+
+TEST_F(ScoreWindowTest, AFailedSaveIsToldAndTheWindowStaysUsable) {
+    fs::remove_all(folder_);  // nowhere to write
+    auto window = WindowFor(1, 0);
+    messages_.clear();
+    window->NameBox()->setText(QStringLiteral("ami"));
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("スコアを保存できませんでした。")));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->NameBox()->isEnabled());
+
+    fs::create_directories(folder_);  // the folder is back: "O.K" again saves
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "ami");
+}
+
+namespace {
+// Answers the modal score window once it is up: types a name (or none) and presses "O.K".
+void AnswerScoreWindow(const QString& name, bool* sawNameBox) {
+    QTimer::singleShot(0, [=] {
+        ScoreWindow* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* scores = qobject_cast<ScoreWindow*>(w); scores && scores->isVisible())
+                window = scores;
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), window);
+        *sawNameBox = window->NameBox()->isVisible();
+        window->NameBox()->setText(name);
+        QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    });
+}
+}  // namespace
+
+TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideTellsOnceAndSavesTheResult) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << "not a score table";
+    game.elapsedSeconds = 184;  // 3:04
+    game.turnCount = 304;
+    SoloScoreRecord record;
+    SetScoreDate(record, 2024, 6, 2, 9, 30, 0);
+    bool sawNameBox = false;
+    AnswerScoreWindow(QStringLiteral("はな"), &sawNameBox);
+    AddNewScore(record, path_, nullptr);
+
+    EXPECT_TRUE(sawNameBox);
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[0],
+              "スコアファイル solsc.dat が壊れていたので solsc.dat.damaged "
+              "という名前で残し、新しいスコア表で始めます。");
+    EXPECT_EQ(messages_[1], "ゲーム時間が　１位\nターン回数が　１位です。");
+    EXPECT_EQ(ReadAll(path_ + ".damaged"), "not a score table");
+    const ScoreTable table = LoadScoreFile(path_).table;
+    EXPECT_EQ(FormatScore(table[9]).date, "2024/06/02 09:30:00");
+    EXPECT_EQ(FormatScore(SortScoreByTurn(table)[0]).turn, "304");
+    EXPECT_EQ(NameFromCp932(SortScoreByTime(table)[0].name), "はな");
+}
+
+TEST_F(ScoreWindowTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << "damaged";
+    for (int n = 1; n < 1000; ++n) {  // every name it could be moved to is taken
+        std::string aside = path_ + ".damaged";
+        if (n > 1) aside += '.' + std::to_string(n);
+        std::ofstream(aside) << "old";
+    }
+    game.elapsedSeconds = 100;
+    game.turnCount = 100;
+    SoloScoreRecord record;
+    SetScoreDate(record);
+    bool sawNameBox = false;
+    AnswerScoreWindow(QStringLiteral("ami"), &sawNameBox);
+    AddNewScore(record, path_, nullptr);
+    EXPECT_TRUE(sawNameBox);
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("今回の結果は保存しません")));
+    EXPECT_EQ(ReadAll(path_), "damaged");
+    EXPECT_FALSE(glAftGameFlg);
+}
+
+TEST_F(ScoreWindowTest, AnUnrankedResultShowsTheTableAndSavesNothing) {
+    game.elapsedSeconds = 230;  // 3:50, no better than the tenth
+    game.turnCount = 350;
+    SoloScoreRecord record;
+    SetScoreDate(record);
+    const std::string before = ReadAll(path_);
+    bool sawNameBox = true;
+    AnswerScoreWindow(QString(), &sawNameBox);
+    AddNewScore(record, path_, nullptr);
+    EXPECT_FALSE(sawNameBox);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(ReadAll(path_), before);
+    EXPECT_FALSE(glAftGameFlg);
+}

@@ -1,0 +1,151 @@
+// The versus result window: names, counts, the place faces, the balloons and "O.K".
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <cmath>
+#include <numbers>
+
+#include "engine/GameState.h"
+#include "scores/ResultParts.h"
+#include "scores/VersusResultWindow.h"
+#include "ui/ShapeWidget.h"
+
+namespace {
+
+constexpr int kNobody = -1;  // an empty seat
+
+// Seats 0..3: `kinds` as configured by the settings, each with its cards taken.
+void SeatPlayers(std::array<CharacterKind, 4> kinds, std::array<int, 4> cards) {
+    ResetGameState();
+    for (int s = 0; s < 4; ++s) {
+        ConfigureSeat(kinds[s], s);
+        game.seats[s].cardsTaken = cards[s] < 0 ? 0 : cards[s];
+    }
+}
+
+std::array<CharacterKind, 4> KindsFor(std::array<int, 4> cards) {
+    const CharacterKind players[] = {CharacterKind::You, CharacterKind::Swallow,
+                                     CharacterKind::Wolf, CharacterKind::Tiger};
+    std::array<CharacterKind, 4> kinds{};
+    for (int s = 0; s < 4; ++s) kinds[s] = cards[s] == kNobody ? CharacterKind::Empty : players[s];
+    return kinds;
+}
+
+}  // namespace
+
+TEST(VersusResultWindow, EachSeatedPlayerGetsTheFaceOfThreeMinusTheSeatsBelowIt) {
+    const struct {
+        std::array<int, 4> cards;
+        std::array<int, 4> faces;
+    } cases[] = {
+        {{20, 14, 10, 10}, {0, 1, 3, 3}},
+        {{20, 20, 14, kNobody}, {1, 1, 2, -1}},
+        {{30, 24, kNobody, kNobody}, {0, 1, -1, -1}},
+        {{0, 14, 13, kNobody}, {3, 0, 1, -1}},  // no cards: last, whatever the others did
+        {{kNobody, 27, kNobody, 27}, {-1, 1, -1, 1}},
+    };
+    for (const auto& c : cases) {
+        SeatPlayers(KindsFor(c.cards), c.cards);
+        std::vector<int> asked;
+        VersusResultWindow window([&](int n) {
+            asked.push_back(n);
+            return QPixmap();  // no pictures yet: the window copes
+        });
+        window.Load();
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_EQ(window.Face(s), c.faces[s]) << "seat " << s << " of " << c.cards[0];
+            EXPECT_EQ(window.FaceLabel(s)->isVisibleTo(&window), c.faces[s] >= 0);
+            EXPECT_EQ(window.CountLabel(s)->text(),
+                      c.cards[s] == kNobody ? QString() : QString::number(c.cards[s]));
+        }
+        EXPECT_EQ(asked.size(), static_cast<size_t>(std::count_if(c.faces.begin(), c.faces.end(),
+                                                                  [](int f) { return f >= 0; })));
+    }
+}
+
+TEST(VersusResultWindow, NamesFollowTheKindOfEachSeat) {
+    SeatPlayers(
+        {CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty, CharacterKind::Wolf},
+        {3, 1, 0, 2});
+    VersusResultWindow window(nullptr);
+    window.Load();
+    EXPECT_EQ(window.PlayerLabel(0)->text(), "Fat Tiger");
+    EXPECT_EQ(window.PlayerLabel(1)->text(), "Ｙｏｕ");
+    EXPECT_EQ(window.PlayerLabel(2)->text(), "");
+    EXPECT_EQ(window.CountLabel(2)->text(), "");
+    EXPECT_EQ(window.PlayerLabel(3)->text(), "Funny Wolf");
+    SeatPlayers(
+        {CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty},
+        {5, 0, 0, 0});
+    window.Load();
+    EXPECT_EQ(window.PlayerLabel(0)->text(), "Baby Swallow");
+}
+
+TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
+    SeatPlayers(KindsFor({20, 14, kNobody, 10}), {20, 14, kNobody, 10});
+    VersusResultWindow::SetBobAngle(0);
+    VersusResultWindow window(nullptr);
+    window.Load();
+    // 44 + 44k pixels of the layout, 140 twips higher.
+    const double start[4] = {44 * 15 - 140, 88 * 15 - 140, 0, 176 * 15 - 140};
+    EXPECT_EQ(window.FaceLabel(0)->geometry(), QRect(288, 35, 32, 32));
+
+    // The same walk, worked out here: 70 twips times the sine, the angle 0.5 on and
+    // taken back by whole turns once past 360; the pictures sit at the rounded pixel.
+    double angle = 0, top[4] = {start[0], start[1], start[2], start[3]};
+    double lowest = 0, highest = 0;
+    for (int tick = 0; tick < 20000; ++tick) {  // over 16 minutes of bobbing
+        for (double& t : top) t += 70 * std::sin(angle);
+        angle += 0.5;
+        if (angle > 360) angle = std::fmod(angle, 2 * std::numbers::pi);
+        window.Tick();
+        for (int s : {0, 1, 3}) {
+            ASSERT_DOUBLE_EQ(window.FaceTopTwips(s), top[s]) << tick;
+            ASSERT_EQ(window.FaceLabel(s)->y(), std::lround(top[s] / 15)) << tick;
+            ASSERT_NEAR(top[s] - start[s], top[0] - start[0], 1e-6);  // all move together
+        }
+        ASSERT_FALSE(window.FaceLabel(2)->isVisibleTo(&window));
+        lowest = std::min(lowest, top[0] - start[0]);
+        highest = std::max(highest, top[0] - start[0]);
+    }
+    // They swing within about 20 pixels of where they started, however long it lasts.
+    EXPECT_GT(lowest, -30.0);
+    EXPECT_LT(highest, 300.0);
+    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), angle);
+
+    // The next showing goes on from the same angle.
+    VersusResultWindow again(nullptr);
+    again.Load();
+    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), angle);
+    again.Tick();
+    EXPECT_DOUBLE_EQ(again.FaceTopTwips(0), start[0] + 70 * std::sin(angle));
+}
+
+TEST(VersusResultWindow, OkSinksOnPressAndOnlyAReleaseOverItCloses) {
+    SeatPlayers(KindsFor({30, 24, kNobody, kNobody}), {30, 24, kNobody, kNobody});
+    VersusResultWindow window(nullptr);
+    window.Load();
+    window.show();
+    EXPECT_TRUE(window.BalloonTimer()->isActive());
+    QLabel* ok = window.OkLabel();
+    const auto plate = [&] {
+        for (auto* shape : window.findChildren<ShapeWidget*>())
+            if (shape->geometry().size() == QSize(85, 29)) return shape->pos();
+        return QPoint();
+    };
+    EXPECT_EQ(plate(), QPoint(284, 220));
+
+    QTest::mousePress(ok, Qt::LeftButton);
+    EXPECT_EQ(plate(), QPoint(285, 221));
+    EXPECT_EQ(ok->pos(), QPoint(289, 229));
+    QTest::mouseRelease(ok, Qt::LeftButton, {}, QPoint(-60, -30));  // slid off first
+    EXPECT_EQ(plate(), QPoint(284, 220));
+    EXPECT_EQ(ok->pos(), QPoint(288, 228));
+    EXPECT_TRUE(window.isVisible());
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.BalloonTimer()->isActive());
+}

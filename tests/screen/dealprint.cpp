@@ -1,0 +1,23 @@
+// dealprint SEED: prints the first deal the pinned game makes with SEED, one
+// line per card: card number, rank, column, row.
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/Engine.h"
+#include "engine/Headless.h"
+#include "engine/Random.h"
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    PinRandomSeed(std::strtoull(argv[1], nullptr, 10));
+    VirtualClockHost host;
+    HeadlessTable table(&host);
+    AttachHost(&host);
+    AttachView(&table);
+    ResetDeck();
+    Deal();
+    for (int c = 1; c <= kCardCount; ++c)
+        std::printf("%d %d %d %d\n", c, game.cards[c].rank == kJokerB ? kJokerA : game.cards[c].rank,
+                    game.cards[c].col, game.cards[c].row);
+    return 0;
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Start-up as a player sees it: the table, the data files, one copy only, and closing.
+source "$(dirname "$0")/lib.sh"
+
+start_game
+[[ $WW -eq 640 && $WH -eq $((420 + MENU)) ]] || fail "window is ${WW}x${WH}, want 640x$((420 + MENU))"
+ok "client area 640 x 420 below the menu bar"
+[[ $(pixel 320 240) == "0,128,0" ]] || fail "table is $(pixel 320 240), want green"
+ok "green table"
+[[ -f $WORK/bin/tomavel.ini && $(stat -c %s "$WORK/bin/solsc.dat") -eq 511 ]] ||
+  fail "data files were not created beside the game"
+ok "tomavel.ini and solsc.dat created"
+shot table
+
+# A second copy ends at once, silently, with no window.
+start=$(date +%s%N)
+timeout 10 "$GAME"; code=$?
+ms=$(( ($(date +%s%N) - start) / 1000000 ))
+[[ $code -eq 0 && $ms -lt 3000 ]] || fail "second copy: exit $code after $ms ms"
+[[ $(count_windows) -eq 1 ]] || fail "a second window appeared"
+ok "second copy refused in $ms ms"
+
+# The menu, open.
+click 20 10 0.5
+shot menu-game
+key Escape
+
+# Closing: "やめる？？" answered No keeps the game; Yes ends it.
+menu_game 2
+[[ $(count_windows) -eq 2 ]] || fail "no closing question"
+shot close-question
+key n
+kill -0 "$GPID" 2>/dev/null || fail "the game ended on No"
+ok "No keeps the game running"
+menu_game 2
+key y
+for _ in $(seq 30); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$GPID" 2>/dev/null && fail "the game did not end on Yes"
+ok "Yes ends the game"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Three computers at the table: their panels, the hand marker walking and a
+# speech balloon, then "このゲームやめ" with its message and a cleared table.
+source "$(dirname "$0")/lib.sh"
+printf '[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=1234\r\n' > "$WORK/bin/tomavel.ini"
+start_game
+
+menu_game 0 3
+shot dealt
+# Seat panels of the three computers (boxes at 4, 4 + 104 i); the fourth seat is empty.
+for seat in 0 1 2; do
+  [[ $(pixel 6 $((MENU + 4 + 104 * seat + 50))) != "0,128,0" ]] || fail "no panel for seat $seat"
+done
+[[ $(pixel 6 $((MENU + 4 + 104 * 3 + 50))) == "0,128,0" ]] || fail "the empty seat shows a panel"
+ok "panels for the three computers, none for the empty seat"
+
+# Within a few seconds the first computer has chosen and turned cards.
+sleep 6
+shot playing
+sleep 4
+shot playing-later
+
+menu_game 1 1.5
+shot quit-message
+key Return
+sleep 1
+[[ $(pixel "$(cell_x 4)" "$(cell_y 2)") == "0,128,0" ]] || fail "the table was not cleared"
+[[ $(pixel 6 $((MENU + 54))) == "0,128,0" ]] || fail "the panels were not cleared"
+ok "quitting clears the table"
+shot cleared

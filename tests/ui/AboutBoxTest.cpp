@@ -1,0 +1,122 @@
+// The about box: its blue gradient, the links that open and stay, the clicks
+// that close it, and the links lighting up under the mouse.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "ui/AboutBox.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+class AboutBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AboutBox::SetOpenLinkHook([this](const QUrl& url) {
+            opened.push_back(url);
+            return linkOpens;
+        });
+        MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
+    }
+    void TearDown() override {
+        AboutBox::SetOpenLinkHook({});
+        MessageBoxes::SetInformHook({});
+    }
+
+    static void MoveOver(QWidget* widget, QPoint pos = {2, 2}) {
+        QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    static QColor TextColour(const QLabel* label) {
+        return label->palette().color(QPalette::WindowText);
+    }
+
+    std::vector<QUrl> opened;
+    std::vector<QString> informed;
+    bool linkOpens = true;
+};
+
+TEST_F(AboutBoxTest, SeventeenBandsOfBlueDarkenDownTheBox) {
+    AboutBox box(nullptr);
+    ASSERT_EQ(box.size(), QSize(392, 241));
+    const QImage image = box.grab().toImage();
+    // Band n starts at row 15n - 1 with blue 255 - 15n * 255 / 241; the last one is at 240.
+    const std::pair<int, int> rows[] = {{0, 255},   {13, 255}, {14, 240}, {28, 240}, {29, 224},
+                                        {100, 160}, {238, 17}, {239, 2},  {240, 2}};
+    for (const auto& [row, blue] : rows)
+        for (int x : {0, 388})
+            EXPECT_EQ(image.pixel(x, row), qRgb(0, 0, blue)) << "row " << row << " x " << x;
+    // The rounded frame around the addresses, on top of the gradient.
+    EXPECT_EQ(image.pixel(238, 132), qRgb(128, 128, 255));
+    EXPECT_EQ(image.pixel(96, 172), qRgb(128, 128, 255));
+}
+
+TEST_F(AboutBoxTest, ALinkOpensAndTheBoxStays) {
+    AboutBox box(nullptr);
+    box.show();
+    QTest::mouseClick(box.HomePageLink(), Qt::LeftButton);
+    QTest::mouseClick(box.MailLink(), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], QUrl(AboutBox::kHomePage));
+    EXPECT_EQ(opened[1], QUrl(QStringLiteral("mailto:") + AboutBox::kMailAddress));
+    EXPECT_EQ(box.HomePageLink()->text(), AboutBox::kHomePage);
+    EXPECT_TRUE(informed.empty());
+    EXPECT_TRUE(box.isVisible());
+
+    // Nothing on this desktop can open it: the player is told, the box stays.
+    linkOpens = false;
+    QTest::mouseClick(box.MailLink(), Qt::LeftButton);
+    ASSERT_EQ(informed.size(), 1u);
+    EXPECT_EQ(informed[0], QStringLiteral("関連づけられた実行ファイルがありません"));
+    EXPECT_TRUE(box.isVisible());
+}
+
+TEST_F(AboutBoxTest, AClickAnywhereElseClosesTheBox) {
+    QWidget owner;
+    owner.resize(640, 440);
+    const std::function<QWidget*(AboutBox&)> targets[] = {
+        [](AboutBox& b) -> QWidget* { return &b; },  // the gradient itself
+        [](AboutBox& b) -> QWidget* { return b.VersionLabel(); },
+        [](AboutBox& b) -> QWidget* { return b.IconPicture(); },
+        [](AboutBox& b) -> QWidget* { return b.TitlePicture(); },
+        [](AboutBox& b) -> QWidget* { return b.CreditLabel(); },
+    };
+    int n = 0;
+    for (const auto& target : targets) {
+        AboutBox box(&owner);
+        box.show();
+        QTest::mouseClick(target(box), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_FALSE(box.isVisible()) << "target " << n;
+        ++n;
+    }
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(AboutBoxTest, LinksTurnYellowUnderTheMouseAndWhiteOnlyOverTheBackground) {
+    AboutBox box(nullptr);
+    box.show();
+    const QColor white(255, 255, 255), yellow(255, 255, 0);
+    EXPECT_EQ(TextColour(box.HomePageLink()), white);
+
+    MoveOver(box.HomePageLink());
+    EXPECT_EQ(TextColour(box.HomePageLink()), yellow);
+    EXPECT_EQ(TextColour(box.MailLink()), white);
+    MoveOver(box.MailLink());
+    EXPECT_EQ(TextColour(box.MailLink()), yellow);
+
+    // Over the version text and the title picture both stay lit.
+    MoveOver(box.VersionLabel());
+    MoveOver(box.TitlePicture());
+    EXPECT_EQ(TextColour(box.HomePageLink()), yellow);
+    EXPECT_EQ(TextColour(box.MailLink()), yellow);
+
+    MoveOver(&box, QPoint(388, 230));
+    EXPECT_EQ(TextColour(box.HomePageLink()), white);
+    EXPECT_EQ(TextColour(box.MailLink()), white);
+}
+
+}  // namespace

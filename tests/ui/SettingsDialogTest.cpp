@@ -1,0 +1,350 @@
+// The "設定" dialog: what it shows when it opens, the seat buttons, the checks
+// on "Ｏ．Ｋ" and what it hands to the game; "ｷｬﾝｾﾙ" hands over nothing.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/Settings.h"
+#include "app/Sound.h"
+#include "engine/Engine.h"
+#include "engine/Headless.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PictureStore.h"
+#include "ui/SettingsDialog.h"
+#include "ui/SpriteWidget.h"
+
+namespace {
+
+using K = CharacterKind;
+using Seats = std::array<CharacterKind, kSeats>;
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState();
+        glCur = 0;
+        AttachView(&table);
+        MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
+        MessageBoxes::SetAskHook([this](const QString& text) {
+            asked.push_back(text);
+            return answerYes;
+        });
+    }
+    void TearDown() override {
+        MessageBoxes::SetInformHook({});
+        MessageBoxes::SetAskHook({});
+        AttachView(nullptr);
+        ResetGameState();
+        glCur = 0;
+        glNoSound = 0;
+    }
+
+    // The seats as the settings file or an earlier "Ｏ．Ｋ" left them.
+    static void SeatAll(const Seats& kinds) {
+        game.soloMode = false;
+        for (int s = 0; s < kSeats; ++s) ConfigureSeat(kinds[s], s);
+    }
+    static Seats Choices(const SettingsDialog& dialog) {
+        Seats seats{};
+        for (int s = 0; s < kSeats; ++s) seats[s] = dialog.SeatChoice(s);
+        return seats;
+    }
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Sets a seat in the dialog by its "次のﾌﾟﾚｰﾔ" button.
+    static void ChooseSeat(SettingsDialog& dialog, int seat, K kind) {
+        for (int i = 0; i < 5 && dialog.SeatChoice(seat) != kind; ++i)
+            Click(dialog.NextButton(seat));
+        ASSERT_EQ(dialog.SeatChoice(seat), kind);
+    }
+
+    HeadlessTable table;
+    MainWindow window;
+    std::vector<QString> informed, asked;
+    bool answerYes = true;
+};
+
+bool SeatsLocked(const SettingsDialog& dialog) {
+    for (int s = 0; s < kSeats; ++s)
+        if (dialog.Character(s)->isEnabled() || dialog.NextButton(s)->isEnabled()) return false;
+    return true;
+}
+
+TEST_F(SettingsDialogTest, SolitaireOpensWithTheHumanAloneAndTheSeatsLocked) {
+    // Whatever the seats held before, solitaire shows You and three empty seats.
+    SeatAll({K::Wolf, K::You, K::Tiger, K::Empty});
+    game.soloMode = true;
+    SettingsDialog dialog(window);
+    EXPECT_TRUE(dialog.SoloButton()->isChecked());
+    EXPECT_FALSE(dialog.SeveralButton()->isChecked());
+    EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Empty, K::Empty, K::Empty}));
+    EXPECT_TRUE(SeatsLocked(dialog));
+    EXPECT_TRUE(dialog.PlayerFrame()->isEnabled());
+    // The sprite shows the character picture of the choice.
+    EXPECT_EQ(dialog.Character(3)->Picture().cacheKey(),
+              PictureStore::Picture(PicSet::picPlayer, 4).cacheKey());
+
+    // Several players: the seats open up, starting from the solitaire seats.
+    Click(dialog.SeveralButton());
+    EXPECT_TRUE(dialog.SeveralButton()->isChecked());
+    EXPECT_FALSE(dialog.SoloButton()->isChecked());
+    EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Empty, K::Empty, K::Empty}));
+    for (int s = 0; s < kSeats; ++s) {
+        EXPECT_TRUE(dialog.Character(s)->isEnabled());
+        EXPECT_TRUE(dialog.NextButton(s)->isEnabled());
+    }
+}
+
+TEST_F(SettingsDialogTest, SeveralPlayersOpenWithTheSeatsAndTheOtherChoicesInForce) {
+    SeatAll({K::Wolf, K::You, K::Tiger, K::Swallow});
+    game.seats[2].active = false;  // an inactive seat shows as empty whatever its kind
+    game.cardBack = 2;
+    game.showSeconds = 4;
+    glCur = 3;
+    SettingsDialog dialog(window);
+    EXPECT_TRUE(dialog.SeveralButton()->isChecked());
+    EXPECT_EQ(Choices(dialog), (Seats{K::Wolf, K::You, K::Empty, K::Swallow}));
+    EXPECT_TRUE(dialog.Character(0)->isEnabled());
+    EXPECT_TRUE(dialog.CardButton(2)->isChecked());
+    EXPECT_TRUE(dialog.SecondButton(2)->isChecked());
+    EXPECT_TRUE(dialog.CursorButton(3)->isChecked());
+}
+
+TEST_F(SettingsDialogTest, OpensWhateverTheValuesInForce) {
+    // A hand-edited settings file may hold numbers the game has no picture for;
+    // the dialog then selects the first button of the group, as the table draws back 0.
+    struct Case {
+        int cardBack, cursor, seconds;
+        int cardButton, cursorButton, secondButton;
+    };
+    const Case cases[] = {
+        {7, -1, 0, 0, 0, 0},  // nothing valid; display time not set before the first game
+        {-3, 4, 3, 0, 0, 0},
+        {3, 2, 2, 3, 2, 1},
+        {1, 1, 1, 1, 1, 0},
+    };
+    for (const Case& c : cases) {
+        game.cardBack = c.cardBack;
+        glCur = c.cursor;
+        game.showSeconds = c.seconds;
+        SettingsDialog dialog(window);
+        EXPECT_TRUE(dialog.CardButton(c.cardButton)->isChecked()) << c.cardBack;
+        EXPECT_TRUE(dialog.CursorButton(c.cursorButton)->isChecked()) << c.cursor;
+        EXPECT_TRUE(dialog.SecondButton(c.secondButton)->isChecked()) << c.seconds;
+    }
+    // Confirming writes what the dialog shows.
+    SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
+    game.cardBack = 9;
+    glCur = 6;
+    SettingsDialog dialog(window);
+    dialog.show();
+    Click(dialog.OkButton());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(game.cardBack, 0);
+    EXPECT_EQ(glCur, 0);
+    EXPECT_EQ(game.showSeconds, 1);
+}
+
+TEST_F(SettingsDialogTest, SeatButtonsCycleThroughTheFiveChoices) {
+    SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
+    SettingsDialog dialog(window);
+    const int beepsBefore = SoundActivitySoFar().lookups;
+    const Seats expected[] = {
+        {K::You, K::Wolf, K::Empty, K::Empty},    {K::You, K::Tiger, K::Empty, K::Empty},
+        {K::You, K::Empty, K::Empty, K::Empty},   {K::You, K::You, K::Empty, K::Empty},
+        {K::You, K::Swallow, K::Empty, K::Empty},
+    };
+    for (const Seats& seats : expected) {
+        Click(dialog.NextButton(1));
+        EXPECT_EQ(Choices(dialog), seats);
+    }
+    EXPECT_EQ(dialog.Character(1)->Picture().cacheKey(),
+              PictureStore::Picture(PicSet::picPlayer, 1).cacheKey());
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 5);  // a beep for every click
+
+    // A press on the character itself does the same, with any mouse button.
+    QTest::mousePress(dialog.Character(3), Qt::RightButton);
+    EXPECT_EQ(dialog.SeatChoice(3), K::You);
+    QTest::mouseRelease(dialog.Character(3), Qt::RightButton);
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
+
+    // Muted, the seat still changes, silently.
+    glNoSound = -1;
+    Click(dialog.NextButton(3));
+    EXPECT_EQ(dialog.SeatChoice(3), K::Swallow);
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
+    glNoSound = 0;
+
+    // In solitaire neither the character nor the button reacts.
+    Click(dialog.SoloButton());
+    QTest::mousePress(dialog.Character(2), Qt::LeftButton);
+    Click(dialog.NextButton(2));
+    EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Empty, K::Empty, K::Empty}));
+    EXPECT_EQ(SoundActivitySoFar().lookups, beepsBefore + 6);
+}
+
+TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
+    SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
+    SettingsDialog dialog(window);
+    dialog.show();
+    ChooseSeat(dialog, 0, K::Empty);
+    ChooseSeat(dialog, 1, K::Empty);
+    Click(dialog.CardButton(3));
+    Click(dialog.OkButton());
+
+    ASSERT_EQ(informed.size(), 1u);
+    EXPECT_EQ(informed[0], QStringLiteral("プレイヤーが設定されていません。\r\n"
+                                          "１人以上のプレーヤーを選択してください。"));
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Choices(dialog), (Seats{K::Empty, K::Empty, K::Empty, K::Empty}));
+    EXPECT_TRUE(game.seats[0].active);
+    EXPECT_EQ(game.seats[1].kind, K::Wolf);
+    EXPECT_EQ(game.cardBack, 0);  // nothing at all is applied
+}
+
+TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
+    SeatAll({K::Tiger, K::Wolf, K::Empty, K::Empty});
+    game.seats[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
+    SettingsDialog dialog(window);
+    dialog.show();
+    ChooseSeat(dialog, 0, K::Empty);
+    ChooseSeat(dialog, 1, K::Empty);
+    ChooseSeat(dialog, 2, K::You);
+    Click(dialog.OkButton());
+
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], QStringLiteral("一人遊びでよろしいですか？"));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(game.soloMode);
+    EXPECT_TRUE(game.seats[0].active);
+    EXPECT_EQ(game.seats[0].kind, K::You);
+    EXPECT_EQ(game.seats[0].memorySize, 60);  // left from the tiger that sat there
+    for (int s = 1; s < kSeats; ++s) EXPECT_FALSE(game.seats[s].active) << s;
+    EXPECT_EQ(game.seats[1].recallOwnPct, 77);
+}
+
+TEST_F(SettingsDialogTest, ALoneHumanRefusedKeepsTheDialogOpenAndAppliesNothing) {
+    SeatAll({K::Tiger, K::Empty, K::Empty, K::Empty});
+    answerYes = false;
+    SettingsDialog dialog(window);
+    dialog.show();
+    ChooseSeat(dialog, 0, K::Empty);
+    ChooseSeat(dialog, 3, K::You);
+    Click(dialog.SecondButton(2));
+    Click(dialog.OkButton());
+
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.SeveralButton()->isChecked());
+    EXPECT_EQ(Choices(dialog), (Seats{K::Empty, K::Empty, K::Empty, K::You}));
+    EXPECT_FALSE(game.soloMode);
+    EXPECT_EQ(game.seats[0].kind, K::Tiger);
+    EXPECT_TRUE(game.seats[0].active);
+    EXPECT_FALSE(game.seats[3].active);
+    EXPECT_EQ(game.showSeconds, 0);
+}
+
+TEST_F(SettingsDialogTest, ASingleComputerIsAcceptedWithoutQuestion) {
+    SeatAll({K::You, K::Empty, K::Empty, K::Empty});
+    game.soloMode = true;
+    SettingsDialog dialog(window);
+    dialog.show();
+    Click(dialog.SeveralButton());
+    ChooseSeat(dialog, 0, K::Empty);
+    ChooseSeat(dialog, 1, K::Tiger);
+    Click(dialog.SecondButton(1));
+    Click(dialog.CursorButton(2));
+    Click(dialog.OkButton());
+
+    EXPECT_TRUE(informed.empty());
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(game.soloMode);
+    EXPECT_FALSE(game.seats[0].active);
+    EXPECT_TRUE(game.seats[1].active);
+    EXPECT_EQ(game.seats[1].kind, K::Tiger);
+    EXPECT_EQ(game.seats[1].memorySize, 60);
+    EXPECT_EQ(game.seats[1].recallOtherPct, 80);
+    EXPECT_FALSE(game.seats[2].active);
+    EXPECT_FALSE(game.seats[3].active);
+    EXPECT_EQ(game.showSeconds, 2);
+    EXPECT_EQ(glCur, 2);
+    EXPECT_EQ(window.Table()->cursor().pixmap().toImage(),
+              PictureStore::Cursor(2).pixmap().toImage());
+    EXPECT_EQ(window.Table()->cursor().shape(), PictureStore::Cursor(2).shape());
+}
+
+TEST_F(SettingsDialogTest, CancelAndTheCloseBoxApplyNothing) {
+    SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
+    game.cardBack = 1;
+    game.showSeconds = 2;
+    glCur = 1;
+    const GameState before = game;
+    for (bool closeBox : {false, true}) {
+        SettingsDialog dialog(window);
+        dialog.show();
+        Click(dialog.SoloButton());
+        Click(dialog.CardButton(3));
+        Click(dialog.SecondButton(2));
+        Click(dialog.CursorButton(3));
+        if (closeBox)
+            dialog.close();
+        else
+            Click(dialog.CancelButton());
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_FALSE(game.soloMode);
+        EXPECT_TRUE(game.seats[1].active);
+        EXPECT_EQ(game.seats[1].kind, before.seats[1].kind);
+        EXPECT_EQ(game.cardBack, 1);
+        EXPECT_EQ(game.showSeconds, 2);
+        EXPECT_EQ(glCur, 1);
+        EXPECT_EQ(table.gotCardPaints, 0);
+    }
+}
+
+TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
+    SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
+    game.phase = GamePhase::Running;
+    // Cards 1..10 lie face up, the others face down.
+    for (int c = 1; c <= kCardCount; ++c) table.cards[c].face = c <= 10;
+    SettingsDialog dialog(window);
+    dialog.show();
+    EXPECT_FALSE(dialog.PlayerFrame()->isEnabled());
+    EXPECT_FALSE(dialog.Character(1)->isEnabled());
+    // The seat controls take no clicks now.
+    Click(dialog.SoloButton());
+    Click(dialog.NextButton(1));
+    EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Wolf, K::Empty, K::Empty}));
+    Click(dialog.CardButton(2));
+    Click(dialog.SecondButton(2));
+    Click(dialog.OkButton());
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(game.cardBack, 2);
+    EXPECT_EQ(game.showSeconds, 4);
+    EXPECT_FALSE(game.soloMode);
+    EXPECT_EQ(game.seats[1].kind, K::Wolf);
+    for (int c = 1; c <= kCardCount; ++c) EXPECT_EQ(table.cards[c].paints, c <= 10 ? 0 : 1) << c;
+    EXPECT_EQ(table.gotCardPaints, 1);
+
+    // Even an unchanged card back is redrawn, and even with seats the dialog
+    // would have refused: the seat checks belong to the time between games.
+    game.seats[1].active = false;
+    SettingsDialog again(window);
+    again.show();
+    EXPECT_TRUE(again.CardButton(2)->isChecked());
+    EXPECT_TRUE(again.SecondButton(2)->isChecked());
+    Click(again.OkButton());
+    EXPECT_TRUE(informed.empty());
+    EXPECT_TRUE(asked.empty());
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(table.cards[11].paints, 2);
+    EXPECT_EQ(table.gotCardPaints, 2);
+}
+
+}  // namespace
