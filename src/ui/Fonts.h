@@ -8,5 +8,6 @@
 inline const QString kRoundGothic = QStringLiteral("HG丸ｺﾞｼｯｸM-PRO");
 inline const QString kMincho = QStringLiteral("ＭＳ 明朝");
 
-// Maps the layout fonts to MotoyaLMaru (rounded) and IPAMincho (serif). Safe to call more than once.
+// Maps the layout fonts to MotoyaLMaru (rounded) and IPAMincho (serif). Safe to call more than
+// once.
 void InstallFontSubstitutions();

@@ -53,16 +53,16 @@ const QColor kOffTurn(128, 0, 0);
 constexpr int kNameLeftLimit = 80;
 
 // Geometry of the seat panels, seat 0..3.
-const QRect kBoxRects[4] = {{4, 4, 159, 100}, {4, 108, 159, 100}, {4, 212, 159, 100},
-                            {4, 316, 159, 99}};
+const QRect kBoxRects[4] = {
+    {4, 4, 159, 100}, {4, 108, 159, 100}, {4, 212, 159, 100}, {4, 316, 159, 99}};
 const QPoint kCharPos[4] = {{8, 4}, {8, 108}, {8, 212}, {8, 320}};
-const QRect kNameRects[4] = {{111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19},
-                             {76, 320, 83, 19}};
+const QRect kNameRects[4] = {
+    {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
 const int kLineY[4] = {36, 144, 248, 352};
 const QPoint kGotCardPos[4] = {{88, 64}, {84, 168}, {84, 272}, {84, 376}};
 const QPoint kCap2Pos[4] = {{116, 76}, {112, 180}, {112, 284}, {112, 388}};
-const QRect kBalloonRects[4] = {{72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61},
-                                {64, 312, 101, 61}};
+const QRect kBalloonRects[4] = {
+    {72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61}, {64, 312, 101, 61}};
 const QPoint kBalloonTextPos[4] = {{88, 8}, {84, 112}, {84, 216}, {80, 320}};
 QRect CountRect(int seat) { return {128, 76 + 104 * seat, 32, 21}; }
 
@@ -87,11 +87,16 @@ QFont LayoutFont(const QString& family, double points, bool bold = false) {
 
 QString NameOf(CharacterKind kind) {
     switch (kind) {
-        case CharacterKind::You: return QStringLiteral("You");
-        case CharacterKind::Swallow: return QStringLiteral("Swallow");
-        case CharacterKind::Wolf: return QStringLiteral("Wolf");
-        case CharacterKind::Tiger: return QStringLiteral("Tiger");
-        case CharacterKind::Empty: break;
+        case CharacterKind::You:
+            return QStringLiteral("You");
+        case CharacterKind::Swallow:
+            return QStringLiteral("Swallow");
+        case CharacterKind::Wolf:
+            return QStringLiteral("Wolf");
+        case CharacterKind::Tiger:
+            return QStringLiteral("Tiger");
+        case CharacterKind::Empty:
+            break;
     }
     return QString();
 }
@@ -409,7 +414,8 @@ void MainWindow::FitClientArea() {
     setFixedSize(kClientWidth, menuHeight + kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
 }
 

@@ -13,6 +13,7 @@ namespace PictureStore {
 void Load();
 // Number of pictures in a set.
 int Count(PicSet set);
+// True when the index lies inside the set and its picture is in the program.
 bool Has(PicSet set, int index);
 // The picture; a null pixmap when the index is outside the set.
 const QPixmap& Picture(PicSet set, int index);

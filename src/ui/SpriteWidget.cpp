@@ -52,14 +52,12 @@ void SpriteWidget::Compose() {
     composed_ = QPixmap();
     if (!picture_.isNull()) {
         QImage image = picture_.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage mask = mask_.isNull()
-                                ? QImage()
-                                : mask_.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage mask =
+            mask_.isNull() ? QImage() : mask_.toImage().convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const auto* maskLine = y < mask.height()
-                                       ? reinterpret_cast<const QRgb*>(mask.constScanLine(y))
-                                       : nullptr;
+            const auto* maskLine =
+                y < mask.height() ? reinterpret_cast<const QRgb*>(mask.constScanLine(y)) : nullptr;
             for (int x = 0; x < image.width(); ++x) {
                 const bool opaque = maskLine && x < mask.width() && qAlpha(maskLine[x]) != 0 &&
                                     (maskLine[x] | 0xFF000000u) != PictureStore::kMaskColour;

@@ -24,10 +24,10 @@ TEST(PictureStore, SetsHoldTheirCountsAndNothingOutside) {
         PicSet set;
         int count;
     };
-    for (const Case c : {Case{PicSet::picCard, 54}, Case{PicSet::picFace, 4},
-                         Case{PicSet::picPlayer, 5}, Case{PicSet::picMsgDat, 8},
-                         Case{PicSet::imgJuni, 4}, Case{PicSet::cursor, 4}, Case{PicSet::icon, 1},
-                         Case{PicSet::title, 1}}) {
+    for (const Case c :
+         {Case{PicSet::picCard, 54}, Case{PicSet::picFace, 4}, Case{PicSet::picPlayer, 5},
+          Case{PicSet::picMsgDat, 8}, Case{PicSet::imgJuni, 4}, Case{PicSet::cursor, 4},
+          Case{PicSet::icon, 1}, Case{PicSet::title, 1}}) {
         SCOPED_TRACE(static_cast<int>(c.set));
         EXPECT_EQ(PictureStore::Count(c.set), c.count);
         for (const int outside : {-1, c.count, c.count + 100}) {
@@ -40,10 +40,9 @@ TEST(PictureStore, SetsHoldTheirCountsAndNothingOutside) {
 TEST(PictureStore, CursorsAreUsableWhateverTheNumber) {
     for (const int n : {-1, 0, 1, 2, 3, 4}) {
         const QCursor cursor = PictureStore::Cursor(n);
-        const Qt::CursorShape expected =
-            PictureStore::Has(PicSet::cursor, n) ? Qt::BitmapCursor
-            : n == 3                             ? Qt::PointingHandCursor
-                                                 : Qt::ArrowCursor;
+        const Qt::CursorShape expected = PictureStore::Has(PicSet::cursor, n) ? Qt::BitmapCursor
+                                         : n == 3 ? Qt::PointingHandCursor
+                                                  : Qt::ArrowCursor;
         EXPECT_EQ(cursor.shape(), expected) << n;
     }
 }

@@ -49,10 +49,10 @@ protected:
 TEST_F(SpriteWidgetTest, MagentaOfTheMaskShowsWhatLiesBehind) {
     sprite->SetPicture(Figure());
     sprite->SetMaskPicture(Figure());
-    EXPECT_EQ(At(20, 20), kFigure.rgb());  // the figure
+    EXPECT_EQ(At(20, 20), kFigure.rgb());            // the figure
     EXPECT_EQ(At(12, 12), QColor(Qt::white).rgb());  // the widget underneath
-    EXPECT_EQ(At(17, 12), kGreen.rgb());   // the table, inside the picture
-    EXPECT_EQ(At(35, 35), kGreen.rgb());   // and beyond the picture
+    EXPECT_EQ(At(17, 12), kGreen.rgb());             // the table, inside the picture
+    EXPECT_EQ(At(35, 35), kGreen.rgb());             // and beyond the picture
 }
 
 TEST_F(SpriteWidgetTest, TheMaskAloneDecidesTheShape) {
