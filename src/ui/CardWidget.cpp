@@ -4,28 +4,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/MouseMasks.h"
 #include "ui/PictureStore.h"
 
 namespace {
 
 const int* cardBackSource = nullptr;
-
-// The masks a card passes on with its mouse events.
-int ButtonMask(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= 1;
-    if (buttons & Qt::RightButton) mask |= 2;
-    if (buttons & Qt::MiddleButton) mask |= 4;
-    return mask;
-}
-
-int ShiftMask(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
-}
 
 }  // namespace
 

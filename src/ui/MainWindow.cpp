@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include <QApplication>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -132,6 +134,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     timTimer_.setInterval(1000);
     connect(&timTimer_, &QTimer::timeout, this, [] { SecondTick(); });
+    qApp->installEventFilter(this);  // for the input block while a card turns
 
     FitClientArea();
 }
@@ -423,7 +426,31 @@ QWidget* MainWindow::Table() const { return table_; }
 
 void MainWindow::SetTableCursor(int n) { table_->setCursor(PictureStore::Cursor(n)); }
 
+bool MainWindow::BelongsHere(QObject* object) const {
+    // The menus' pop-ups are windows of their own, so follow the parents, not the window.
+    for (; object; object = object->parent())
+        if (object == this) return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (inputBlocked_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu:
+                // Lost, not queued: a click during a card turn does nothing.
+                if (BelongsHere(watched)) return true;
+                break;
+            default:
+                break;
+        }
+    }
     if (watched == table_ && event->type() == QEvent::MouseMove) WindowMouseMove();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -589,7 +616,7 @@ void MainWindow::SetCountText(const std::string& text) {
 
 void MainWindow::SetStartEnabled(bool enabled) { mGAmeStart_->setEnabled(enabled); }
 void MainWindow::SetQuitEnabled(bool enabled) { mGameQuite_->setEnabled(enabled); }
-void MainWindow::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
+void MainWindow::SetWindowEnabled(bool enabled) { inputBlocked_ = !enabled; }
 void MainWindow::StartSecondTimer() { timTimer_.start(1000); }
 void MainWindow::StopSecondTimer() { timTimer_.stop(); }
 

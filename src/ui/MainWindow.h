@@ -71,6 +71,8 @@ public:
     static void SetVersusResultCommand(std::function<void(MainWindow&)> command);
     static void SetSoloResultCommand(std::function<void(MainWindow&)> command);
 
+    bool InputBlocked() const { return inputBlocked_; }
+
     // TableView.
     void SetCardVisible(int card, bool visible) override;
     bool CardVisible(int card) const override;
@@ -120,6 +122,11 @@ private:
     void BuildTable();
     void HelpCommand();
     void ApplyTopMost(bool topMost);
+
+    // While a card turns the window takes no mouse or keyboard input; unlike
+    // disabling it, this leaves the menu bar and the texts looking as they were.
+    bool inputBlocked_ = false;
+    bool BelongsHere(QObject* object) const;
 
     QWidget* table_ = nullptr;
     std::array<CardWidget*, 60> cards_{};

@@ -4,27 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/MouseMasks.h"
 #include "ui/PictureStore.h"
-
-namespace {
-
-int ButtonMask(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= 1;
-    if (buttons & Qt::RightButton) mask |= 2;
-    if (buttons & Qt::MiddleButton) mask |= 4;
-    return mask;
-}
-
-int ShiftMask(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
-}
-
-}  // namespace
 
 SpriteWidget::SpriteWidget(QWidget* parent) : QWidget(parent) {
     // No background of its own: whatever lies behind shows through the key colour.

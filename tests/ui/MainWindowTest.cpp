@@ -435,10 +435,19 @@ TEST_F(MainWindowPlayTest, MenuCommandsReachTheGame) {
     window->SetQuitEnabled(true);
     EXPECT_FALSE(window->StartAction()->isEnabled());
     EXPECT_TRUE(window->QuitAction()->isEnabled());
+}
+
+TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
     window->SetWindowEnabled(false);
-    EXPECT_FALSE(window->menuBar()->isEnabled());
-    EXPECT_TRUE(window->CardEnabled(3));  // the card's own switch is untouched
+    QTest::mouseClick(window->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseMove(window->Card(10), QPoint(20, 20));
+    EXPECT_EQ(game.firstPick, 0);
+    EXPECT_EQ(game.hoveredCard, 0);
+    EXPECT_TRUE(window->menuBar()->isEnabled());  // the menus keep their look
+    EXPECT_TRUE(window->CardEnabled(3));          // the card's own switch is untouched
     window->SetWindowEnabled(true);
+    QTest::mouseClick(window->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(game.firstPick, 12);  // nothing was queued: only the new click counts
 }
 
 }  // namespace
