@@ -175,10 +175,8 @@ void LoadSettings(SettingsSwitches& switches) {
             const std::u32string kinds = QString::fromStdString(player).toStdU32String();
             for (size_t seat = 0; seat < kinds.size() && seat < kSeats; ++seat)
                 ConfigureSeat(KindOfDigit(kinds[seat]), static_cast<int>(seat));
-            // A table with nobody at it could never be played: seat the human alone instead.
-            bool anyone = false;
-            for (const PlayerSlot& slot : game.seats) anyone = anyone || slot.active;
-            if (!anyone) SeatHumanAlone();
+            // A list that seats nobody is taken as it stands: such a game deals the
+            // cards and waits until the player quits (the turn never moves).
         }
     }
 

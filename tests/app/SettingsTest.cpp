@@ -251,9 +251,9 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
         {"SORITEA=FALSE\r\nPLAYER=0x92\r\n", false, {K::You, K::Empty, K::Empty, K::Wolf}},
         // Seats past a short value stay as they were (empty at start).
         {"SORITEA=FALSE\r\nPLAYER=13\r\n", false, {K::Swallow, K::Tiger, K::Empty, K::Empty}},
-        // Nobody at the table cannot be played: the human plays alone.
-        {"SORITEA=FALSE\r\nPLAYER=4444\r\n", true, alone},
-        {"SORITEA=FALSE\r\nPLAYER=\x82\x98\r\n", true, alone},  // a full-width x
+        // A list that seats nobody is kept: a versus game with every seat empty.
+        {"SORITEA=FALSE\r\nPLAYER=4444\r\n", false, {K::Empty, K::Empty, K::Empty, K::Empty}},
+        {"SORITEA=FALSE\r\nPLAYER=\x82\x98\r\n", false, {K::Empty, K::Empty, K::Empty, K::Empty}},
     };
     for (const Case& c : cases) {
         ResetGameState();
@@ -330,9 +330,8 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
         EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
         for (const PlayerSlot& seat : game.seats)
             EXPECT_TRUE(seat.kind >= K::You && seat.kind <= K::Empty) << i;
-        EXPECT_TRUE(game.seats[0].active || game.seats[1].active || game.seats[2].active ||
-                    game.seats[3].active)
-            << i;
+        // Junk in PLAYER names nobody; every other file seats the human alone.
+        EXPECT_EQ(game.seats[0].active, i != 3) << i;
     }
     EXPECT_TRUE(told_.isEmpty());
 }

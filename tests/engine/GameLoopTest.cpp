@@ -142,3 +142,11 @@ TEST_F(GameLoopTest, HoverMagnifiesOneCardAndTheTableRestoresIt) {
     CardMouseMove(4);
     EXPECT_EQ(table.cards[4].rect, NormalPlacement(b.col, b.row));
 }
+
+TEST_F(GameLoopTest, AGameWithNobodySeatedWaitsForQuitWithoutHanging) {
+    SeatAll(CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
+    host.At(host.Now() + 5000, [] { QuitCommand(); });
+    StartCommand();
+    EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
+    EXPECT_EQ(game.phase, GamePhase::Idle);
+}
