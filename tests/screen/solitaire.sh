@@ -7,7 +7,7 @@ SEED=20011
 load_deal $SEED
 start_game $SEED
 
-menu_game 0 3.5
+menu_game 0 5
 shot deal
 back=$(pixel "$(cell_x 4)" "$(cell_y 2)")
 [[ $back != "0,128,0" ]] || fail "no card at (4, 2) after the deal"
@@ -42,7 +42,7 @@ for p in "${pairs[@]}"; do
   move 60 400 0.05
   click_card "$a" 0.35; click_card "$b" 0.3
   [[ $p == "${pairs[0]}" ]] && shot pair-up
-  sleep 1.35
+  sleep 1.6
   if [[ $p == "${pairs[0]}" ]]; then
     [[ $(pixel "$(cell_x "${COL[a]}")" "$(cell_y "${ROW[a]}")") == "0,128,0" ]] || fail "pair not taken"
     shot pair-taken

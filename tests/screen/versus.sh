@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 printf '[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=1234\r\n' > "$WORK/bin/tomavel.ini"
 start_game
 
-menu_game 0 3
+menu_game 0 5
 shot dealt
 # Seat panels of the three computers (boxes at 4, 4 + 104 i); the fourth seat is empty.
 for seat in 0 1 2; do
