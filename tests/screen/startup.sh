@@ -25,12 +25,16 @@ click 20 10 0.5
 shot menu-game
 key Escape
 
-# Closing: "やめる？？" answered No keeps the game; Yes ends it.
+# Closing in the middle of a game: "やめる？？" answered No lets the game go on;
+# Yes ends the process at once, from inside the running game.
+menu_game 0 5
 menu_game 2
 [[ $(count_windows) -eq 2 ]] || fail "no closing question"
 shot close-question
 key n
 kill -0 "$GPID" 2>/dev/null || fail "the game ended on No"
+sleep 0.5
+[[ $(pixel "$(cell_x 4)" "$(cell_y 2)") != "0,128,0" ]] || fail "the cards went away on No"
 ok "No keeps the game running"
 menu_game 2
 key y
