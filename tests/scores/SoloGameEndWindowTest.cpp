@@ -1,0 +1,63 @@
+// A whole solitaire game on the virtual clock that ends at the score table:
+// the rank message, a name typed over the new row, O.K, and the saved file
+// read back with the game's own time and turns.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "scores/ScoreFile.h"
+#include "scores/ScoreWindow.h"
+#include "support/ClickPlayer.h"
+#include "support/EngineFixture.h"
+#include "ui/MessageBoxes.h"
+
+using SoloGameEndTest = EngineFixture;
+
+TEST_F(SoloGameEndTest, AFinishedGameIsRankedNamedAndSaved) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("solsc.dat").toStdString();
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+
+    QStringList told;
+    MessageBoxes::SetInformHook([&](const QString& text) { told << text; });
+    SeatSolitaire();
+    ClickPlayer player(host, table);
+    int turns = 0, seconds = 0;
+    table.onSoloResult = [&] {
+        turns = game.turnCount;
+        seconds = game.elapsedSeconds;
+        // The player types a name into the box over the new row and presses O.K.
+        QTimer::singleShot(0, [] {
+            auto* window = qobject_cast<ScoreWindow*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            ASSERT_TRUE(window->NameBox()->isVisible());
+            window->NameBox()->setText(QStringLiteral("はなこ"));
+            window->OkClick();
+        });
+        glAftGameFlg = true;
+        SoloScoreRecord record;
+        SetScoreDate(record);
+        AddNewScore(record, path, nullptr);
+    };
+    StartCommand();
+    MessageBoxes::SetInformHook(nullptr);
+
+    // A perfect memory beats every default result (3:05 and 305 turns at best).
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("ゲーム時間が　１位"))) << told[0].toStdString();
+    const ScoreLoad saved = LoadScoreFile(path);
+    ASSERT_EQ(saved.state, ScoreFileState::Read);
+    int found = 0;
+    for (const SoloScoreRecord& r : saved.table) {
+        if (r.name != "\x82\xCD\x82\xC8\x82\xB1") continue;  // はなこ in CP932
+        ++found;
+        EXPECT_EQ(r.turns, turns);
+        EXPECT_EQ(r.playMinutes * 60 + r.playSeconds, seconds);
+    }
+    EXPECT_EQ(found, 1);
+    EXPECT_EQ(game.phase, GamePhase::Idle);  // the table is cleared once the window has closed
+}
