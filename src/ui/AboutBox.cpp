@@ -53,15 +53,6 @@ QLabel* PictureLabel(QWidget* parent, const QRect& rect, const QPixmap& picture)
     return label;
 }
 
-// The program icon at its largest, so that stretching it stays crisp.
-QPixmap LargestIcon() {
-    const QIcon icon = PictureStore::ProgramIcon();
-    QSize best;
-    for (const QSize& size : icon.availableSizes())
-        if (size.width() * size.height() > best.width() * best.height()) best = size;
-    if (best.isValid()) return icon.pixmap(best);
-    return PictureStore::Picture(PicSet::icon, 0);
-}
 
 }  // namespace
 
@@ -84,7 +75,7 @@ AboutBox::AboutBox(QWidget* owner)
     setMouseTracking(true);
     DrawGradient();
 
-    icon_ = PictureLabel(this, {4, 4, 112, 120}, LargestIcon());
+    icon_ = PictureLabel(this, {4, 4, 112, 120}, PictureStore::LargestIcon());
     title_ = PictureLabel(this, {112, 8, 270, 102}, PictureStore::Picture(PicSet::title, 0));
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
     TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);

@@ -116,3 +116,12 @@ void Replace(PicSet set, int index, const QPixmap& picture) {
 }
 
 }  // namespace PictureStore
+
+QPixmap PictureStore::LargestIcon() {
+    const QIcon icon = ProgramIcon();
+    QSize best;
+    for (const QSize& size : icon.availableSizes())
+        if (size.width() * size.height() > best.width() * best.height()) best = size;
+    if (best.isValid()) return icon.pixmap(best);
+    return Picture(PicSet::icon, 0);
+}

@@ -20,6 +20,8 @@ const QPixmap& Picture(PicSet set, int index);
 // Cursor n (0..3) with its hot spot; 0 the white pointing hand, 3 the link hand.
 QCursor Cursor(int n);
 QIcon ProgramIcon();
+// The program icon at its largest, for the places that show it stretched.
+QPixmap LargestIcon();
 // Puts a picture into the store in place of the one loaded (tests draw their own).
 void Replace(PicSet set, int index, const QPixmap& picture);
 // The magenta that sprites show as see-through.

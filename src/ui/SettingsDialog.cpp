@@ -93,15 +93,6 @@ const char* const kFrameStyle =
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 6px; top: 0px; padding: 0px 1px; }";
 
-// The icon picture of the program at its largest, for stretching.
-QPixmap LargestIcon() {
-    const QIcon icon = PictureStore::ProgramIcon();
-    QSize best;
-    for (const QSize& size : icon.availableSizes())
-        if (size.width() * size.height() > best.width() * best.height()) best = size;
-    if (best.isValid()) return icon.pixmap(best);
-    return PictureStore::Picture(PicSet::icon, 0);
-}
 
 CharacterKind KindOf(int value) {
     return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)
@@ -205,7 +196,7 @@ void SettingsDialog::BuildLayout() {
     icon_ = new QLabel(this);
     icon_->setGeometry(440, 84, 84, 88);
     icon_->setScaledContents(true);
-    icon_->setPixmap(LargestIcon());
+    icon_->setPixmap(PictureStore::LargestIcon());
 }
 
 void SettingsDialog::ShowOpeningState() {
