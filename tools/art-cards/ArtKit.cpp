@@ -241,4 +241,13 @@ void Prepare(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+QPainterPath Ellipse(QPointF centre, double rx, double ry, double degrees) {
+    QPainterPath e;
+    e.addEllipse(QPointF(0, 0), rx, ry);
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(degrees);
+    return t.map(e);
+}
+
 }  // namespace ArtKit

@@ -26,6 +26,9 @@ QPainterPath Svg(const char* data);
 // A suit symbol centred on (0, 0), about one unit wide and one unit high.
 QPainterPath SuitShape(Suit suit);
 
+// An ellipse with radii rx, ry centred on `centre`, turned by `degrees`.
+QPainterPath Ellipse(QPointF centre, double rx, double ry, double degrees = 0);
+
 // Scales and centres a path into a box, keeping its proportions.
 QPainterPath FitInto(const QPainterPath& path, const QRectF& box);
 // Scales a path so its height fills the box; it is narrowed (never widened) when

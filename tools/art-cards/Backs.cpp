@@ -36,15 +36,6 @@ void InnerRule(QPainter& p, const QColor& colour, double inset, double width) {
     p.drawRoundedRect(kField.adjusted(inset, inset, -inset, -inset), 2, 2);
 }
 
-QPainterPath Ellipse(QPointF centre, double rx, double ry, double degrees = 0) {
-    QPainterPath e;
-    e.addEllipse(QPointF(0, 0), rx, ry);
-    QTransform t;
-    t.translate(centre.x(), centre.y());
-    t.rotate(degrees);
-    return t.map(e);
-}
-
 QPainterPath PawPrint(QPointF at, double size) {
     QPainterPath paw;
     paw.addEllipse(at + QPointF(0, 0.35 * size), 0.42 * size, 0.34 * size);
@@ -90,17 +81,17 @@ void DrawCatBack(QPainter& p) {
                 Svg("M 26 44 C 19 54 17 68 19 78 C 20 84 25 86 30 86 L 42 86 "
                     "C 48 86 52 84 53 78 C 55 68 52 54 45 44 Z"),
                 fur, line, pen);
-    FillAndLine(p, Ellipse({30, 85}, 5, 2.8), Qt::white, line, pen);
-    FillAndLine(p, Ellipse({41.5, 85}, 5, 2.8), Qt::white, line, pen);
+    FillAndLine(p, ArtKit::Ellipse({30, 85}, 5, 2.8), Qt::white, line, pen);
+    FillAndLine(p, ArtKit::Ellipse({41.5, 85}, 5, 2.8), Qt::white, line, pen);
     // Ears with pink insides, then the round head.
     FillAndLine(p, Svg("M 22.5 34 L 21 15 L 32.5 24 Z"), fur, line, pen);
     FillAndLine(p, Svg("M 38.5 24 L 50 15 L 48.5 34 Z"), fur, line, pen);
     FillAndLine(p, Svg("M 24 30 L 23.2 19.5 L 29.5 24.5 Z"), QColor(250, 170, 196), line, 0);
     FillAndLine(p, Svg("M 41.5 24.5 L 47.8 19.5 L 47 30 Z"), QColor(250, 170, 196), line, 0);
-    FillAndLine(p, Ellipse({35.5, 35}, 14.5, 12), fur, line, pen);
+    FillAndLine(p, ArtKit::Ellipse({35.5, 35}, 14.5, 12), fur, line, pen);
     // A content face: closed eyes, pink cheeks, nose and mouth, whiskers.
-    FillAndLine(p, Ellipse({26.5, 39.5}, 3, 1.8), QColor(255, 160, 190, 150), line, 0);
-    FillAndLine(p, Ellipse({44.5, 39.5}, 3, 1.8), QColor(255, 160, 190, 150), line, 0);
+    FillAndLine(p, ArtKit::Ellipse({26.5, 39.5}, 3, 1.8), QColor(255, 160, 190, 150), line, 0);
+    FillAndLine(p, ArtKit::Ellipse({44.5, 39.5}, 3, 1.8), QColor(255, 160, 190, 150), line, 0);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(70, 40, 56), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(Svg("M 26.5 35 Q 29.5 31.8 32.5 35 M 38.5 35 Q 41.5 31.8 44.5 35"));
@@ -152,7 +143,7 @@ void DrawRabbitBack(QPainter& p) {
     fur.setColorAt(0, QColor(255, 255, 255));
     fur.setColorAt(1, QColor(222, 230, 244));
     const double pen = 1.0;
-    FillAndLine(p, Ellipse({15.5, 74}, 4, 3.6), Qt::white, line, pen);  // tail
+    FillAndLine(p, ArtKit::Ellipse({15.5, 74}, 4, 3.6), Qt::white, line, pen);  // tail
     FillAndLine(p,
                 Svg("M 17 82 C 13 74 15 62 24 57 C 31 53 40 55 43 62 C 46 69 45 79 41 84 "
                     "L 21 84 C 19 84 18 83.5 17 82 Z"),
@@ -161,12 +152,12 @@ void DrawRabbitBack(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(line, 0.8, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(Svg("M 20.5 79 C 20 71.5 26.5 67.5 32.5 70.5"));
-    FillAndLine(p, Ellipse({25.5, 83.6}, 7, 2.1), Qt::white, line, pen);
-    FillAndLine(p, Ellipse({41, 83}, 4.2, 2.2), Qt::white, line, pen);  // front paw
-    FillAndLine(p, Ellipse({33, 38}, 3.4, 11, -24), fur, line, pen);    // far ear
-    FillAndLine(p, Ellipse({38.5, 37}, 3.6, 12, -8), fur, line, pen);   // near ear
-    FillAndLine(p, Ellipse({38.6, 38}, 1.6, 8.5, -8), QColor(246, 178, 200), line, 0);
-    FillAndLine(p, Ellipse({42, 53}, 8.5, 7, -18), fur, line, pen);  // head
+    FillAndLine(p, ArtKit::Ellipse({25.5, 83.6}, 7, 2.1), Qt::white, line, pen);
+    FillAndLine(p, ArtKit::Ellipse({41, 83}, 4.2, 2.2), Qt::white, line, pen);  // front paw
+    FillAndLine(p, ArtKit::Ellipse({33, 38}, 3.4, 11, -24), fur, line, pen);    // far ear
+    FillAndLine(p, ArtKit::Ellipse({38.5, 37}, 3.6, 12, -8), fur, line, pen);   // near ear
+    FillAndLine(p, ArtKit::Ellipse({38.6, 38}, 1.6, 8.5, -8), QColor(246, 178, 200), line, 0);
+    FillAndLine(p, ArtKit::Ellipse({42, 53}, 8.5, 7, -18), fur, line, pen);  // head
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 30, 60));
     p.drawEllipse(QPointF(44.5, 50.5), 1.3, 1.5);

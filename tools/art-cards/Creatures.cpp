@@ -14,15 +14,6 @@ namespace Parts {
 
 namespace {
 
-QPainterPath Ellipse(QPointF centre, double rx, double ry, double degrees = 0) {
-    QPainterPath e;
-    e.addEllipse(QPointF(0, 0), rx, ry);
-    QTransform t;
-    t.translate(centre.x(), centre.y());
-    t.rotate(degrees);
-    return t.map(e);
-}
-
 QBrush Shade(QPointF from, QPointF to, const QColor& light, const QColor& dark) {
     QLinearGradient g(from, to);
     g.setColorAt(0, light);
@@ -96,7 +87,7 @@ void HeronFigure(QPainter& p) {
     p.drawPath(Svg("M 29 15.5 C 33 14 38 14.5 42 17.5 C 37 16.8 33 17.2 30 18.6 Z"));
     p.setPen(QPen(ink, 0.7));
     p.setBrush(QColor(246, 248, 252));
-    p.drawPath(Ellipse({28, 18.2}, 4.2, 3.3, -8));
+    p.drawPath(ArtKit::Ellipse({28, 18.2}, 4.2, 3.3, -8));
     // The dagger of a beak.
     p.setBrush(Shade({24, 16}, {14, 22}, QColor(250, 200, 70), QColor(214, 140, 30)));
     p.setPen(QPen(QColor(150, 96, 20), 0.5));
@@ -110,7 +101,7 @@ void DuckFigure(QPainter& p, bool drake) {
     // A dark reflection and a ring of ripples around the waterline.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 80, 130, 50));
-    p.drawPath(Ellipse({-1, 1.2}, 15, 2.2));
+    p.drawPath(ArtKit::Ellipse({-1, 1.2}, 15, 2.2));
     Stroke(p, Svg("M -19 1.5 Q -17 0.6 -15 1.5 M 14 1.2 Q 16.5 0.2 19 1.4 M -8 3.2 Q 0 4 8 3.2"),
            QColor(255, 255, 255, 200), 0.7);
 
@@ -159,7 +150,7 @@ void DuckFigure(QPainter& p, bool drake) {
     p.setPen(QPen(ink, 0.5));
     p.setBrush(drake ? QBrush(Shade({-13, -21}, {-7, -12}, QColor(60, 170, 96), QColor(14, 88, 46)))
                      : QBrush(head));
-    p.drawPath(Ellipse({-10, -16.5}, 4.6, 4.2));
+    p.drawPath(ArtKit::Ellipse({-10, -16.5}, 4.6, 4.2));
     if (drake) {
         Stroke(p, Svg("M -12.6 -10.8 Q -9.6 -9.6 -7 -10.8"), QColor(255, 255, 255), 1.0);
     } else {
@@ -183,13 +174,13 @@ void PenguinFigure(QPainter& p) {
     p.setBrush(Shade({0, 80}, {0, 96}, QColor(250, 253, 255), QColor(190, 214, 236)));
     p.drawPath(Svg("M 2 90 C 14 84 44 82 70 86 L 71 96 L 0 96 Z"));
     p.setBrush(QColor(60, 90, 130, 60));
-    p.drawPath(Ellipse({38, 87.5}, 13, 2));
+    p.drawPath(ArtKit::Ellipse({38, 87.5}, 13, 2));
 
     const QColor ink(10, 12, 18);
     // Feet.
     p.setBrush(QColor(40, 40, 46));
-    p.drawPath(Ellipse({33, 86.5}, 4, 1.6));
-    p.drawPath(Ellipse({43.5, 86.5}, 4, 1.6));
+    p.drawPath(ArtKit::Ellipse({33, 86.5}, 4, 1.6));
+    p.drawPath(ArtKit::Ellipse({43.5, 86.5}, 4, 1.6));
     // The back and head, silver-grey going to black.
     const QPainterPath body =
         Svg("M 38 13 C 45 13 49 19 48.5 27 C 53 38 57 54 55 69 C 53.5 80 47 86.5 38.5 86.5 "
@@ -284,7 +275,7 @@ void HorseFigure(QPainter& p) {
     Stroke(p, Svg("M 34.6 30.8 Q 36.8 29.4 39 30.8"), QColor(60, 20, 6), 0.6);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(46, 16, 6));
-    p.drawPath(Ellipse({21.4, 49}, 1.4, 0.9, -50));
+    p.drawPath(ArtKit::Ellipse({21.4, 49}, 1.4, 0.9, -50));
     Stroke(p, Svg("M 19.5 54.2 Q 22 55 24.5 54.6"), QColor(70, 26, 8), 0.6);
     // A red bridle with a small heart on the cheek strap.
     Stroke(p,
@@ -343,7 +334,7 @@ void AntelopeFigure(QPainter& p) {
     Eye(p, {38.2, 32.6}, 1.4, QColor(40, 24, 14));
     p.setBrush(QColor(40, 20, 10));
     p.setPen(Qt::NoPen);
-    p.drawPath(Ellipse({22.2, 52.5}, 1.2, 0.8, -55));
+    p.drawPath(ArtKit::Ellipse({22.2, 52.5}, 1.2, 0.8, -55));
 }
 
 void Antler(QPainter& p, const char* shape, const QColor& colour, double width,
@@ -414,7 +405,7 @@ void DrawHeron(QPainter& p) {
            QColor(62, 118, 64), 1.2);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 80, 40));
-    p.drawPath(Ellipse({8, 57}, 1.3, 4));
+    p.drawPath(ArtKit::Ellipse({8, 57}, 1.3, 4));
     p.save();
     p.translate(5, 0);
     HeronFigure(p);

@@ -13,20 +13,13 @@
 #include <functional>
 #include <vector>
 
+#include "art-common/ArtCommand.h"
 #include "ArtKit.h"
 #include "CardArt.h"
 #include "Frame.h"
 
 namespace {
 
-// Whether two pixels differ by more than a hair: the rasteriser's rounding may
-// move a channel by one or two on another processor, a change to the drawing
-// moves it much further.
-bool Differs(QRgb a, QRgb b) {
-    const auto far = [](int x, int y) { return x - y > 2 || y - x > 2; };
-    return far(qRed(a), qRed(b)) || far(qGreen(a), qGreen(b)) || far(qBlue(a), qBlue(b)) ||
-           far(qAlpha(a), qAlpha(b));
-}
 
 struct Picture {
     QString path;  // relative to the assets folder
@@ -102,7 +95,7 @@ int Check(const QString& assetsDir) {
                     int differing = 0;
                     for (int y = 0; y < a.height(); ++y)
                         for (int x = 0; x < a.width(); ++x)
-                            if (Differs(a.pixel(x, y), drawn.pixel(x, y))) ++differing;
+                            if (ArtCommand::Differs(a.pixel(x, y), drawn.pixel(x, y))) ++differing;
                     if (differing)
                         faults << QStringLiteral("differs from the generator in %1 pixels")
                                       .arg(differing);
@@ -185,14 +178,8 @@ int main(int argc, char** argv) {
 
     if (args.size() == 2 && args[0] == QLatin1String("--check")) return Check(args[1]);
     if ((args.size() == 2 || args.size() == 4) && args[0] == QLatin1String("--sheet")) {
-        int scale = 1;
-        if (args.size() == 4) {
-            bool ok = false;
-            scale = args[3].toInt(&ok);
-            if (args[2] != QLatin1String("--scale") || !ok || scale < 1 || scale > 16)
-                return Usage();
-        }
-        return Sheet(args[1], scale);
+        const int scale = ArtCommand::SheetScale(args);
+        return scale ? Sheet(args[1], scale) : Usage();
     }
     if (args.size() == 1 && !args[0].startsWith(QLatin1String("--"))) return Write(args[0]);
     return Usage();

@@ -9,20 +9,13 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "art-common/ArtCommand.h"
 #include "Catalogue.h"
 #include "Drawing.h"
 #include "Sheet.h"
 
 namespace {
 
-// Whether two pixels differ by more than a hair: the rasteriser's rounding may
-// move a channel by one or two on another processor, a change to the drawing
-// moves it much further.
-bool Differs(QRgb a, QRgb b) {
-    const auto far = [](int x, int y) { return x - y > 2 || y - x > 2; };
-    return far(qRed(a), qRed(b)) || far(qGreen(a), qGreen(b)) || far(qBlue(a), qBlue(b)) ||
-           far(qAlpha(a), qAlpha(b));
-}
 
 using namespace Art;
 
@@ -69,7 +62,7 @@ QString Problems(const Picture& picture, const QImage& stored) {
     int differing = 0;
     for (int y = 0; y < want.height(); ++y)
         for (int x = 0; x < want.width(); ++x)
-            if (Differs(have.pixel(x, y), want.pixel(x, y))) ++differing;
+            if (ArtCommand::Differs(have.pixel(x, y), want.pixel(x, y))) ++differing;
     if (differing) problems << QStringLiteral("%1 pixels differ from the generator").arg(differing);
 
     if (picture.keyed) {
@@ -152,14 +145,8 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && !args[0].startsWith(QLatin1String("--"))) return Write(args[0]);
     if (args.size() == 2 && args[0] == QLatin1String("--check")) return Check(args[1]);
     if ((args.size() == 2 || args.size() == 4) && args[0] == QLatin1String("--sheet")) {
-        int scale = 1;
-        if (args.size() == 4) {
-            bool ok = false;
-            scale = args[3].toInt(&ok);
-            if (args[2] != QLatin1String("--scale") || !ok || scale < 1 || scale > 16)
-                return Usage();
-        }
-        return Sheet(args[1], scale);
+        const int scale = ArtCommand::SheetScale(args);
+        return scale ? Sheet(args[1], scale) : Usage();
     }
     return Usage();
 }
