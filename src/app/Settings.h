@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-class MainWindow;
-
 extern int32_t glCur;      // cursor option 0..3 of the settings dialog
 extern int32_t glNoSound;  // -1 sound off, 0 on
 // Seconds a turned pair stays up as the file asks for it (SHOWSEC, an option
@@ -43,4 +41,3 @@ struct SettingsSwitches {
 // Applies the file at start-up: seats, solitaire mode, card back, display time,
 // cursor, the two menu switches.
 void LoadSettings(SettingsSwitches& switches);
-void LoadSettings(MainWindow& window);

@@ -4,14 +4,13 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "app/GameEnd.h"
 #include "app/QtHost.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/Sound.h"
-#include "engine/Engine.h"
+#include "engine/TableView.h"
 #include "scores/ScoreFile.h"
-#include "scores/ScoreWindow.h"
-#include "scores/VersusResultWindow.h"
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -28,6 +27,19 @@ std::string WithTrailingSeparator(std::string folder) {
 }
 
 namespace {
+// The settings load sets the main window's two menu switches.
+class MainWindowSwitches : public SettingsSwitches {
+public:
+    explicit MainWindowSwitches(MainWindow& window) : window_(window) {}
+    void SetTopMostChecked(bool checked) override { window_.SetTopMostChecked(checked); }
+    void SetTopMost() override { window_.SetTopMost(); }
+    void SetNoSoundChecked(bool checked) override { window_.SetNoSoundChecked(checked); }
+    void SetNoSound() override { window_.SetNoSound(); }
+
+private:
+    MainWindow& window_;
+};
+
 std::string ExecutableFolder() {
     // Read before Qt starts, so that a second copy leaves without opening a display.
     const QFileInfo exe(QStringLiteral("/proc/self/exe"));
@@ -79,7 +91,8 @@ int RunProgram(int argc, char** argv) {
     AttachView(&window);
     PlugInWindows();
 
-    LoadSettings(window);
+    MainWindowSwitches switches(window);
+    LoadSettings(switches);
     window.show();
     splash.reset();
     // The sound device opens once the table is up; a player sees the window sooner.

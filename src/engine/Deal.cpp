@@ -1,26 +1,25 @@
 // The deal: renumber the deck, gather the cards into a loose pile while the
 // shuffle sounds, show the start banner, then lay the cards face down into the
 // 9 x 6 grid in a random order.
+#include "engine/Deal.h"
+
 #include <vector>
 
-#include "engine/Engine.h"
+#include "engine/Host.h"
 #include "engine/Random.h"
-
-namespace {
-TableView* attachedView = nullptr;
-}
-
-void AttachView(TableView* view) { attachedView = view; }
-TableView& View() { return *attachedView; }
+#include "engine/TableView.h"
 
 int DealListPosition(double u, int m) { return RoundHalfEven(u * (2 * m - 1)) / 2; }
 
 void ResetDeck() {
     for (int c = 1; c <= kCardCount; ++c) {
         int rank = c;
-        if (c >= 14 && c <= 26) rank = c - 13;
-        else if (c >= 27 && c <= 39) rank = c - 26;
-        else if (c >= 40 && c <= 52) rank = c - 39;
+        if (c >= 14 && c <= 26)
+            rank = c - 13;
+        else if (c >= 27 && c <= 39)
+            rank = c - 26;
+        else if (c >= 40 && c <= 52)
+            rank = c - 39;
         game.cards[c].rank = rank;
     }
     TableView& view = View();

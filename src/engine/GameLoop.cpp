@@ -1,10 +1,16 @@
 // One game: set-up, the passes in which every seat takes a small step, the
 // pacing between passes, and the clean-up. The loop runs on the window
 // thread; clicks, menu commands and timers run while it lets events through.
+#include "engine/GameLoop.h"
+
 #include <string>
 
-#include "engine/Engine.h"
-#include "opponents/Opponents.h"
+#include "engine/Deal.h"
+#include "engine/Host.h"
+#include "engine/Reveal.h"
+#include "engine/TableView.h"
+#include "opponents/Memory.h"
+#include "opponents/OpponentTurn.h"
 
 namespace {
 int64_t passCount = 0;
@@ -165,8 +171,10 @@ void RunGame() {
     if (game.phase == GamePhase::QuitRequested) {
         view.ShowMessage("このゲームを終了します");
     } else if (game.phase == GamePhase::Finished) {
-        if (game.soloMode) view.HandOverSoloResult();
-        else ShowVersusResult();
+        if (game.soloMode)
+            view.HandOverSoloResult();
+        else
+            ShowVersusResult();
     }
     if (game.phase == GamePhase::Exiting) return;
     view.SetStartEnabled(true);

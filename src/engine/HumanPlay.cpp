@@ -1,10 +1,14 @@
 // The human's mouse play: clicks turn cards for whichever human seat is on
 // turn, the card under the mouse is shown magnified, and the one-second tick
 // counts the solitaire time or ages the opponents' memories.
+#include "engine/HumanPlay.h"
+
 #include <string>
 
-#include "engine/Engine.h"
-#include "opponents/Opponents.h"
+#include "engine/GameLoop.h"
+#include "engine/Reveal.h"
+#include "engine/TableView.h"
+#include "opponents/Memory.h"
 
 namespace {
 bool HumanOnTurn() {

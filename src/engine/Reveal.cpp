@@ -1,10 +1,12 @@
 // Turning a card over, and resolving an attempt: show both cards for a while,
 // then take the pair into the seat's panel or turn both back.
+#include "engine/Reveal.h"
+
 #include <string>
 
-#include "engine/Engine.h"
-#include "engine/Random.h"
-#include "opponents/Opponents.h"
+#include "engine/Host.h"
+#include "engine/TableView.h"
+#include "opponents/Memory.h"
 
 namespace {
 // Integer division truncating towards zero, as the slide steps want it.

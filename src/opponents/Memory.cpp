@@ -2,10 +2,11 @@
 // Each character's memory is imperfect in its own way (a chance to notice, a
 // limited number of entries, a lifetime, a chance to forget a taken pair), and
 // that is what makes Swallow, Wolf and Tiger differ in strength.
+#include "opponents/Memory.h"
+
 #include <algorithm>
 
 #include "engine/Random.h"
-#include "opponents/Opponents.h"
 
 namespace {
 // The entries the memory loops cover. The array always holds memorySize + 1

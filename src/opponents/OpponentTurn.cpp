@@ -4,11 +4,16 @@
 // walking there cell by cell, the card turned up, the same for the second
 // card, and then either another attempt after a pair or the end of the turn.
 // About 100 passes make a second.
+#include "opponents/OpponentTurn.h"
+
 #include <cmath>
 
-#include "engine/Engine.h"
+#include "engine/Host.h"
 #include "engine/Random.h"
-#include "opponents/Opponents.h"
+#include "engine/Reveal.h"
+#include "engine/TableView.h"
+#include "opponents/Memory.h"
+#include "opponents/Speech.h"
 
 namespace {
 constexpr int kRandomStepLimit = 20;  // the hand's pace towards a guessed card

@@ -1,13 +1,14 @@
 // What the opponents say: a balloon beside the character that stays up for
 // 100 loop passes after its last line, the greeting draw at the start of a
 // turn, and every line of the three characters.
+#include "opponents/Speech.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "engine/Engine.h"
 #include "engine/Random.h"
-#include "opponents/Opponents.h"
+#include "engine/TableView.h"
 
 namespace {
 // One row per line, one column per character: Swallow, Wolf, Tiger.

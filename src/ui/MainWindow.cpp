@@ -1,8 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
-
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,7 +18,8 @@
 #include <cstdlib>
 
 #include "app/Settings.h"
-#include "engine/Engine.h"
+#include "engine/GameLoop.h"
+#include "engine/HumanPlay.h"
 #include "ui/CardWidget.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBoxes.h"

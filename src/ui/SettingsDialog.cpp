@@ -13,7 +13,7 @@
 
 #include "app/Settings.h"
 #include "app/Sound.h"
-#include "engine/Engine.h"
+#include "engine/Deal.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -92,7 +92,6 @@ const char* const kFrameStyle =
     "QGroupBox[captioned=\"true\"] { margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 6px; top: 0px; padding: 0px 1px; }";
-
 
 CharacterKind KindOf(int value) {
     return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "opponents/Opponents.h"
+#include "opponents/Memory.h"
+#include "opponents/OpponentTurn.h"
+#include "opponents/Speech.h"
 #include "support/EngineFixture.h"
 
 class OpponentFixture : public EngineFixture {

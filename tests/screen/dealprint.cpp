@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/Deal.h"
+#include "engine/HeadlessTable.h"
 #include "engine/Random.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     ResetDeck();
     Deal();
     for (int c = 1; c <= kCardCount; ++c)
-        std::printf("%d %d %d %d\n", c, game.cards[c].rank == kJokerB ? kJokerA : game.cards[c].rank,
-                    game.cards[c].col, game.cards[c].row);
+        std::printf("%d %d %d %d\n", c,
+                    game.cards[c].rank == kJokerB ? kJokerA : game.cards[c].rank, game.cards[c].col,
+                    game.cards[c].row);
     return 0;
 }

@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/HeadlessTable.h"
+#include "engine/HumanPlay.h"
 
 class ClickPlayer {
 public:
@@ -44,8 +44,7 @@ private:
         for (int c = 1; c <= kCardCount; ++c)
             if (table_.cards[c].face && table_.cards[c].visible) seen_.insert(c);
         if (busy_ || game.phase != GamePhase::Running || !table_.windowEnabled) return;
-        if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You)
-            return;
+        if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You) return;
         if (game.pickState == PickTwoUp || host_.Now() < next_) return;
         const int card = Choose();
         if (!card) return;

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/Deal.h"
+#include "engine/GameLoop.h"
+#include "engine/HeadlessTable.h"
+#include "engine/HumanPlay.h"
 #include "engine/Random.h"
+#include "engine/Reveal.h"
 
 class EngineFixture : public ::testing::Test {
 protected:

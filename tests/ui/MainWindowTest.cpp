@@ -15,8 +15,11 @@
 
 #include "TestPictures.h"
 #include "app/Settings.h"
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/Deal.h"
+#include "engine/GameLoop.h"
+#include "engine/HeadlessTable.h"
+#include "engine/HumanPlay.h"
+#include "engine/Reveal.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"

@@ -9,8 +9,7 @@
 
 #include "app/Settings.h"
 #include "app/Sound.h"
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/HeadlessTable.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"

@@ -15,10 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/GameLoop.h"
+#include "engine/HeadlessTable.h"
 #include "engine/Random.h"
-#include "opponents/Opponents.h"
 
 namespace {
 const char* const kNames[] = {"You", "Swallow", "Wolf", "Tiger", "Empty"};

@@ -10,8 +10,9 @@
 
 #include "app/QtHost.h"
 #include "app/Settings.h"
-#include "engine/Engine.h"
-#include "engine/Headless.h"
+#include "engine/GameLoop.h"
+#include "engine/HeadlessTable.h"
+#include "engine/Reveal.h"
 
 namespace {
 double CpuSeconds() {
@@ -22,8 +23,8 @@ double CpuSeconds() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     glNoSound = -1;

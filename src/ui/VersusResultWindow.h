@@ -10,7 +10,6 @@
 #include <functional>
 
 class QLabel;
-class MainWindow;
 
 namespace ResultParts {
 class OkButton;
@@ -56,7 +55,3 @@ private:
     QTimer timFusen_;
     ResultParts::OkButton* ok_ = nullptr;
 };
-
-// Called by the end of a game against the computer: hides the hand marker and shows
-// the window modally over the main window; returns when it has closed.
-void ShowVersusResultWindow(MainWindow& window);

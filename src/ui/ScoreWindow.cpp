@@ -1,4 +1,4 @@
-#include "scores/ScoreWindow.h"
+#include "ui/ScoreWindow.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QStringEncoder>
 
 #include "engine/GameState.h"
-#include "scores/ResultParts.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ResultParts.h"
 
 using namespace ResultParts;
 

@@ -13,9 +13,9 @@
 #include <iterator>
 
 #include "engine/GameState.h"
-#include "scores/ResultParts.h"
-#include "scores/ScoreWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ResultParts.h"
+#include "ui/ScoreWindow.h"
 
 namespace fs = std::filesystem;
 

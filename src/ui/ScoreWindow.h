@@ -12,7 +12,6 @@
 
 class QLabel;
 class QLineEdit;
-class MainWindow;
 
 namespace ResultParts {
 class OkButton;
@@ -90,9 +89,3 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
 // record from game.elapsedSeconds and game.turnCount, places it and opens the window
 // modally over `parent`. Returns when the window has closed.
 void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent);
-
-// Called by the end of a solitaire game: sets glAftGameFlg, stamps the result with the
-// date and time and hands it to AddNewScore with the score file beside the program.
-void HandOverSoloResult(MainWindow& window);
-// The top ten without a new result.
-void ShowScoreTable(QWidget* parent);

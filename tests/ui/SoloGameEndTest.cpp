@@ -10,10 +10,10 @@
 #include <QTimer>
 
 #include "scores/ScoreFile.h"
-#include "scores/ScoreWindow.h"
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScoreWindow.h"
 
 using SoloGameEndTest = EngineFixture;
 

@@ -1,11 +1,10 @@
-// What the end of a game opens on the main window: the solitaire result goes to the
-// top ten, a game against the computer gets its result window. Kept apart from the
-// windows themselves, which know nothing of the main window or the program folder.
+#include "app/GameEnd.h"
+
 #include "app/Startup.h"
-#include "scores/ScoreWindow.h"
-#include "scores/VersusResultWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
+#include "ui/ScoreWindow.h"
+#include "ui/VersusResultWindow.h"
 
 namespace {
 std::string ScoreFilePath() { return gsAppPath + kScoreFileName; }
@@ -16,15 +15,6 @@ void HandOverSoloResult(MainWindow& window) {
     SoloScoreRecord record;
     SetScoreDate(record);
     window.SuspendTopMost([&] { AddNewScore(record, ScoreFilePath(), &window); });
-}
-
-void ShowScoreTable(QWidget* parent) {
-    glAftGameFlg = false;
-    bool saveAllowed = true;
-    const ScoreTable table = LoadScoreTableForPlayer(ScoreFilePath(), parent, &saveAllowed);
-    ScoreWindow scores(ScoreFilePath(), table, -1, {}, parent);
-    scores.Load();
-    scores.exec();
 }
 
 void ShowVersusResultWindow(MainWindow& window) {

@@ -7,9 +7,9 @@
 #include <numbers>
 
 #include "engine/GameState.h"
-#include "scores/ResultParts.h"
-#include "scores/VersusResultWindow.h"
+#include "ui/ResultParts.h"
 #include "ui/ShapeWidget.h"
+#include "ui/VersusResultWindow.h"
 
 namespace {
 

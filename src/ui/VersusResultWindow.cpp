@@ -1,11 +1,11 @@
-#include "scores/VersusResultWindow.h"
+#include "ui/VersusResultWindow.h"
 
 #include <QLabel>
 #include <cmath>
 #include <numbers>
 
 #include "engine/GameState.h"
-#include "scores/ResultParts.h"
+#include "ui/ResultParts.h"
 
 using namespace ResultParts;
 

@@ -1,0 +1,14 @@
+// What the end of a game opens on the main window: a solitaire result goes to
+// the top ten, a game against the computer gets its result window. Kept apart
+// from the windows themselves, which know nothing of the main window or the
+// program folder.
+#pragma once
+
+class MainWindow;
+
+// The end of a solitaire game: sets glAftGameFlg, stamps the result with the date and
+// time and hands it to AddNewScore with the score file beside the program.
+void HandOverSoloResult(MainWindow& window);
+// The end of a game against the computer: hides the hand marker and shows the result
+// window modally over the main window; returns when it has closed.
+void ShowVersusResultWindow(MainWindow& window);

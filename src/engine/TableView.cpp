@@ -1,0 +1,8 @@
+#include "engine/TableView.h"
+
+namespace {
+TableView* attachedView = nullptr;
+}
+
+void AttachView(TableView* view) { attachedView = view; }
+TableView& View() { return *attachedView; }

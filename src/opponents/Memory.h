@@ -1,0 +1,18 @@
+// What the computer opponents remember of failed attempts, how it ages, and
+// how they look in it for a pair or a partner.
+#pragma once
+
+#include "engine/GameState.h"
+
+void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn);
+void RememberCard(int seat, int card);
+int FindFreeMemorySlot(int seat);
+void ForgetTakenPair(int firstCard, int secondCard);
+void AgeMemories();
+void ClearMemories();
+struct KnownPair {
+    bool found = false;
+    Cell a, b;
+};
+KnownPair FindKnownPair(int seat);
+int FindRememberedPartner(int seat, int card);

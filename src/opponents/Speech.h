@@ -1,0 +1,24 @@
+// What the computer opponents say in their balloons.
+#pragma once
+
+#include <string>
+
+#include "engine/GameState.h"
+
+enum class SpeechEvent {
+    Greeting,
+    KnownPairFirst,
+    KnownPairSecond,
+    PartnerRemembered,
+    Guessing,
+    FirstOpened,
+    SecondOpened,
+    GotPair,
+    TurnOver,
+};
+// The line of a character for an event; for Greeting, `variant` 0..3 picks one of its four lines.
+const std::string& LineFor(CharacterKind kind, SpeechEvent event, int variant = 0);
+void SayLine(int seat, const std::string& text);
+void Say(int seat, SpeechEvent event);
+void Greet(int seat);  // one draw: silence or one of the four greetings
+void TickBalloon(int seat);
