@@ -47,7 +47,7 @@ void Deal() {
     view.RaiseBanner();
     const int w = view.BannerSize().width;
     const int outerWidth = view.WindowOuterWidth();
-    view.MoveBanner(RoundHalfEven(outerWidth - 168 - w) / 2 + 168, 50);
+    view.MoveBanner(RoundHalfEven(outerWidth - kTableLeft - w) / 2 + kTableLeft, 50);
     view.SetBannerVisible(true);
 
     // The first half of the deck drops onto a loose pile, each card with its riffle.

@@ -41,24 +41,6 @@ constexpr int kRows = 6;
 constexpr int kSeats = 4;
 constexpr int kNoCell = 99;
 
-// Table geometry, in pixels of the main window's client area.
-constexpr int kCardWidth = 48, kCardHeight = 65;
-constexpr int kBigCardWidth = 71, kBigCardHeight = 96;
-constexpr int kTableLeft = 168;  // the cells start right of the seat panels
-
-struct Rect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const Rect&) const = default;
-};
-
-constexpr Rect NormalPlacement(int col, int row) {
-    return {168 + 52 * col, 4 + 69 * row, kCardWidth, kCardHeight};
-}
-constexpr Rect MagnifiedPlacement(int col, int row) {
-    return {157 + 52 * col, -11 + 69 * row, kBigCardWidth, kBigCardHeight};
-}
-constexpr int kPileLeft = 380, kPileTop = 177;
-
 struct BoardCard {
     int32_t rank = 0;
     int32_t col = 0;

@@ -26,11 +26,6 @@ void HeadlessTable::HideSeatPanel(int seat) {
     balloonShown[seat] = false;
 }
 
-Rect HeadlessTable::SeatCharacterRect(int seat) const {
-    static constexpr int tops[4] = {4, 108, 212, 320};
-    return {8, tops[seat], 71, 96};
-}
-
 void HeadlessTable::ShowBalloon(int seat, const std::string& text) {
     balloonShown[seat] = true;
     balloon[seat] = text;

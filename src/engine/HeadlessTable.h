@@ -59,7 +59,6 @@ public:
     void HideSeatPanel(int seat) override;
     void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }
     void SetSeatCardCount(int seat, const std::string& text) override { cardCount[seat] = text; }
-    Rect SeatCharacterRect(int seat) const override;
     void ShowBalloon(int seat, const std::string& text) override;
     void HideBalloon(int seat) override { balloonShown[seat] = false; }
     void MoveHand(int left, int top) override;

@@ -25,8 +25,8 @@ void RandomizeFromClock() {
         return;
     }
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    generator.seed(static_cast<uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    generator.seed(
+        static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 int32_t RoundHalfEven(double x) { return static_cast<int32_t>(std::nearbyint(x)); }

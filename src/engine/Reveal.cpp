@@ -53,7 +53,7 @@ StepResult ResolvePicks(int seat) {
     view.SetCardEnabled(first, false);
     view.SetCardEnabled(second, false);
     // Slide both cards into the seat's panel in 10 frames.
-    const Rect target = view.SeatCharacterRect(seat);
+    const Rect target = SeatCharacterRect(seat);
     const int picks[2] = {first, second};
     int dx[2], dy[2];
     for (int i = 0; i < 2; ++i) {

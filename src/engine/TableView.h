@@ -6,10 +6,7 @@
 #include <string>
 
 #include "engine/GameState.h"
-
-struct Size {
-    int width = 0, height = 0;
-};
+#include "engine/TableGeometry.h"
 
 class TableView {
 public:
@@ -33,11 +30,12 @@ public:
     virtual void DrawGotCards() = 0;
 
     // Seat panels.
-    virtual void ShowSeatPanel(int seat, CharacterKind kind) = 0;  // character, name, "x", "0", box, line, small card
+    virtual void ShowSeatPanel(
+        int seat, CharacterKind kind) = 0;     // character, name, "x", "0", box, line, small card
     virtual void HideSeatPanel(int seat) = 0;  // those and the balloon
-    virtual void SetSeatOnTurn(int seat, bool onTurn) = 0;  // box red for the seat on turn, dark red otherwise
+    virtual void SetSeatOnTurn(
+        int seat, bool onTurn) = 0;  // box red for the seat on turn, dark red otherwise
     virtual void SetSeatCardCount(int seat, const std::string& text) = 0;
-    virtual Rect SeatCharacterRect(int seat) const = 0;
 
     // Speech balloons.
     virtual void ShowBalloon(int seat, const std::string& text) = 0;

@@ -197,7 +197,10 @@ Cell PickRandomCell() { return DrawCellWithCard(Cell{}); }
 
 Cell PickRandomCellExcept(int card) { return DrawCellWithCard(FindCardCell(card)); }
 
-void MoveHandMarker() { View().MoveHand(165 + 52 * game.handCol, 1 + 69 * game.handRow); }
+void MoveHandMarker() {
+    const Rect hand = HandPlacement(game.handCol, game.handRow);
+    View().MoveHand(hand.left, hand.top);
+}
 
 StepResult OpponentTurnStep(int seat) {
     PlayerSlot& s = game.seats[seat];

@@ -41,9 +41,6 @@ std::function<void(MainWindow&)> aboutCommand;
 std::function<void(MainWindow&)> versusResultCommand;
 std::function<void(MainWindow&)> soloResultCommand;
 
-constexpr int kClientWidth = 640;
-constexpr int kClientHeight = 420;
-
 const QColor kTableGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
 // The seat boxes: red for the seat on turn, dark red for the others.
@@ -54,10 +51,8 @@ const QColor kOffTurn(128, 0, 0);
 // to the left, but never over the character picture.
 constexpr int kNameLeftLimit = 80;
 
-// Geometry of the seat panels, seat 0..3.
-const QRect kBoxRects[4] = {
-    {4, 4, 159, 100}, {4, 108, 159, 100}, {4, 212, 159, 100}, {4, 316, 159, 99}};
-const QPoint kCharPos[4] = {{8, 4}, {8, 108}, {8, 212}, {8, 320}};
+// The seat panels' texts, balloons and small card backs, seat 0..3; their
+// boxes and characters stand in the table geometry.
 const QRect kNameRects[4] = {
     {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
 const int kLineY[4] = {36, 144, 248, 352};
@@ -297,7 +292,7 @@ void MainWindow::BuildTable() {
     QPalette green = table_->palette();
     green.setColor(QPalette::Window, kTableGreen);
     table_->setPalette(green);
-    table_->setFixedSize(kClientWidth, kClientHeight);
+    table_->setFixedSize(kTableWidth, kTableHeight);
     table_->setMouseTracking(true);
     table_->installEventFilter(this);
     table_->setCursor(PictureStore::Cursor(0));
@@ -327,7 +322,7 @@ void MainWindow::BuildTable() {
 
     for (int i = 0; i < kSeats; ++i) {
         boxes_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, table_);
-        boxes_[i]->setGeometry(kBoxRects[i]);
+        boxes_[i]->setGeometry(ToQRect(SeatBoxRect(i)));
         boxes_[i]->SetBorder(kYellow);
         boxes_[i]->SetFill(kOffTurn);
         boxes_[i]->hide();
@@ -364,7 +359,7 @@ void MainWindow::BuildTable() {
     lblCnt_ = label(kCntRect, soloFont, kYellow);
 
     hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, table_);
-    hand_->setGeometry(165, 1, 57, 77);
+    hand_->setGeometry(ToQRect(HandPlacement(0, 0)));
     hand_->SetBorder(kYellow);
     hand_->hide();
 
@@ -373,7 +368,7 @@ void MainWindow::BuildTable() {
         gotCards_[i]->setGeometry(QRect(kGotCardPos[i], QSize(25, 33)));
         gotCards_[i]->hide();
         chars_[i] = new SpriteWidget(table_);
-        chars_[i]->setGeometry(QRect(kCharPos[i], QSize(71, 96)));
+        chars_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
         chars_[i]->hide();
     }
 
@@ -410,11 +405,11 @@ void MainWindow::CreateCardWidgets() {
 }
 
 void MainWindow::FitClientArea() {
-    table_->setFixedSize(kClientWidth, kClientHeight);
-    const int menuHeight = menuBar()->heightForWidth(kClientWidth) > 0
-                               ? menuBar()->heightForWidth(kClientWidth)
+    table_->setFixedSize(kTableWidth, kTableHeight);
+    const int menuHeight = menuBar()->heightForWidth(kTableWidth) > 0
+                               ? menuBar()->heightForWidth(kTableWidth)
                                : menuBar()->sizeHint().height();
-    setFixedSize(kClientWidth, menuHeight + kClientHeight);
+    setFixedSize(kTableWidth, menuHeight + kTableHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.left() + (area.width() - width()) / 2,
@@ -569,8 +564,6 @@ void MainWindow::SetSeatOnTurn(int seat, bool onTurn) {
 void MainWindow::SetSeatCardCount(int seat, const std::string& text) {
     FitGrowingRight(counts_[seat], CountRect(seat), QString::fromStdString(text));
 }
-
-Rect MainWindow::SeatCharacterRect(int seat) const { return FromQRect(chars_[seat]->geometry()); }
 
 void MainWindow::ShowBalloon(int seat, const std::string& text) {
     balloonTexts_[seat]->setText(QString::fromStdString(text));

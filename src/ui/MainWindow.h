@@ -90,7 +90,6 @@ public:
     void HideSeatPanel(int seat) override;
     void SetSeatOnTurn(int seat, bool onTurn) override;
     void SetSeatCardCount(int seat, const std::string& text) override;
-    Rect SeatCharacterRect(int seat) const override;
     void ShowBalloon(int seat, const std::string& text) override;
     void HideBalloon(int seat) override;
     void MoveHand(int left, int top) override;

@@ -45,15 +45,16 @@ TEST_F(DealTest, ShufflesForTheFirstHalfOfTheDeckAndShowsTheStartBanner) {
     EXPECT_EQ(shuffles, 26);
     EXPECT_EQ(table.banner, 1);
     EXPECT_EQ(table.bannerTop, 50);
-    EXPECT_EQ(table.bannerLeft, (640 - 168 - 320) / 2 + 168);
+    // Centred over the cells of the 640-pixel-wide window.
+    EXPECT_EQ(table.bannerLeft, (640 - kTableLeft - 320) / 2 + kTableLeft);
 }
 
 TEST_F(DealTest, RanksFollowTheSuitsAndTheJokersKeepTheirOwn) {
     ResetDeck();
     struct Case {
         int card, rank;
-    } cases[] = {{1, 1}, {13, 13}, {14, 1}, {26, 13}, {27, 1}, {39, 13}, {40, 1}, {52, 13},
-                 {53, 53}, {54, 54}};
+    } cases[] = {{1, 1},   {13, 13}, {14, 1},  {26, 13}, {27, 1},
+                 {39, 13}, {40, 1},  {52, 13}, {53, 53}, {54, 54}};
     for (const Case& c : cases) EXPECT_EQ(game.cards[c.card].rank, c.rank) << c.card;
 }
 

@@ -109,6 +109,7 @@ TEST_F(OpponentGameTest, AComputerInSeatZeroOpensTheNextGameWithoutGreeting) {
     ASSERT_EQ(table.handPath.size(), 1u);
     EXPECT_TRUE(table.said.empty());  // no greeting: the choice came first
     // The hand starts from where it stood at the end of the last game.
-    EXPECT_EQ(table.handPath.front(), std::make_pair(165 + 52 * handCol, 1 + 69 * handRow));
+    const Rect hand = HandPlacement(handCol, handRow);
+    EXPECT_EQ(table.handPath.front(), std::make_pair(hand.left, hand.top));
     EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
 }

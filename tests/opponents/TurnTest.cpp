@@ -17,7 +17,10 @@ protected:
         kinds[seat] = kind;
         SeatAll(kinds[0], kinds[1], kinds[2], kinds[3]);
     }
-    static std::pair<int, int> HandAt(int col, int row) { return {165 + 52 * col, 1 + 69 * row}; }
+    static std::pair<int, int> HandAt(int col, int row) {
+        const Rect hand = HandPlacement(col, row);
+        return {hand.left, hand.top};
+    }
     int HandSteps() const {
         return static_cast<int>(std::count(host.sounds.begin(), host.sounds.end(),
                                            std::pair<std::string, int>{"movesw.wav", 1}));

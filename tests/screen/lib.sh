@@ -2,7 +2,7 @@
 # folder (its own settings, score file and lock), and a few xdotool helpers.
 # Screenshots are kept in build/screen-shots/<test>/ to look at.
 set -euo pipefail
-GAME_BIN=${1:?usage: test.sh path/to/tomavel}
+GAME_BIN=${1:?usage: test.sh path/to/tomavel [tomavel_pinned dealprint] geometryprint}
 TEST_NAME=$(basename "$0" .sh)
 SHOTS=$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME
 mkdir -p "$SHOTS"
@@ -14,6 +14,8 @@ GAME="$WORK/bin/tomavel"
 PINNED=""
 DEALPRINT=${3:-}
 if [[ -n ${2:-} ]]; then cp "$2" "$WORK/bin/tomavel_pinned"; PINNED="$WORK/bin/tomavel_pinned"; fi
+# Where the game puts its cells, seat panels and hand marker (table coordinates).
+eval "$("${4:?no geometryprint given}")"
 PIDS=()
 cleanup() {
   local i
@@ -65,8 +67,11 @@ menu_game() { click 20 10 0.4; click 40 $((MENU + 12 + 22 * $1)) "${2:-0.5}"; }
 # Visible windows titled トマベル (message boxes share the title).
 count_windows() { xdotool search --onlyvisible --name '^トマベル$' 2>/dev/null | wc -l; }
 # The card at column c, row r: centre of its cell in window coordinates.
-cell_x() { echo $((168 + 52 * $1 + 24)); }
-cell_y() { echo $((MENU + 4 + 69 * $1 + 32)); }
+cell_x() { echo $((CELL_CX[$1])); }
+cell_y() { echo $((MENU + CELL_CY[$1])); }
+# A point inside seat s's panel box, left of its character, in window coordinates.
+panel_x() { echo $((SEAT_BOX_LEFT[$1] + 2)); }
+panel_y() { echo $((MENU + SEAT_BOX_TOP[$1] + SEAT_BOX_HEIGHT[$1] / 2)); }
 # load_deal SEED: RANK[c], COL[c], ROW[c] of every card of the pinned deal.
 load_deal() {
   RANK=(); COL=(); ROW=()

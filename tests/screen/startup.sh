@@ -3,9 +3,11 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game
-[[ $WW -eq 640 && $WH -eq $((420 + MENU)) ]] || fail "window is ${WW}x${WH}, want 640x$((420 + MENU))"
-ok "client area 640 x 420 below the menu bar"
-[[ $(pixel 320 240) == "0,128,0" ]] || fail "table is $(pixel 320 240), want green"
+[[ $WW -eq $TABLE_WIDTH && $WH -eq $((TABLE_HEIGHT + MENU)) ]] ||
+  fail "window is ${WW}x${WH}, want ${TABLE_WIDTH}x$((TABLE_HEIGHT + MENU))"
+ok "client area $TABLE_WIDTH x $TABLE_HEIGHT below the menu bar"
+middle="$((TABLE_WIDTH / 2)) $((MENU + TABLE_HEIGHT / 2))"
+[[ $(pixel $middle) == "0,128,0" ]] || fail "table is $(pixel $middle), want green"
 ok "green table"
 [[ -f $WORK/bin/tomavel.ini && $(stat -c %s "$WORK/bin/solsc.dat") -eq 511 ]] ||
   fail "data files were not created beside the game"

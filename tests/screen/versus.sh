@@ -7,11 +7,11 @@ start_game
 
 menu_game 0 5
 shot dealt
-# Seat panels of the three computers (boxes at 4, 4 + 104 i); the fourth seat is empty.
+# Seat panels of the three computers; the fourth seat is empty.
 for seat in 0 1 2; do
-  [[ $(pixel 6 $((MENU + 4 + 104 * seat + 50))) != "0,128,0" ]] || fail "no panel for seat $seat"
+  [[ $(pixel "$(panel_x $seat)" "$(panel_y $seat)") != "0,128,0" ]] || fail "no panel for seat $seat"
 done
-[[ $(pixel 6 $((MENU + 4 + 104 * 3 + 50))) == "0,128,0" ]] || fail "the empty seat shows a panel"
+[[ $(pixel "$(panel_x 3)" "$(panel_y 3)") == "0,128,0" ]] || fail "the empty seat shows a panel"
 ok "panels for the three computers, none for the empty seat"
 
 # Within a few seconds the first computer has chosen and turned cards.
@@ -25,6 +25,6 @@ shot quit-message
 key Return
 sleep 1
 [[ $(pixel "$(cell_x 4)" "$(cell_y 2)") == "0,128,0" ]] || fail "the table was not cleared"
-[[ $(pixel 6 $((MENU + 54))) == "0,128,0" ]] || fail "the panels were not cleared"
+[[ $(pixel "$(panel_x 0)" "$(panel_y 0)") == "0,128,0" ]] || fail "the panels were not cleared"
 ok "quitting clears the table"
 shot cleared
