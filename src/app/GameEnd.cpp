@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
+#include "ui/TableWidget.h"
 #include "ui/VersusResultWindow.h"
 
 namespace {
@@ -18,7 +19,7 @@ void HandOverSoloResult(MainWindow& window) {
 }
 
 void ShowVersusResultWindow(MainWindow& window) {
-    window.SetHandVisible(false);
+    window.Table()->SetHandVisible(false);
     window.SuspendTopMost([&] {
         VersusResultWindow result([](int n) { return PictureStore::Picture(PicSet::imgJuni, n); },
                                   &window);

@@ -9,13 +9,14 @@
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/Sound.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
 #include "ui/SettingsDialog.h"
+#include "ui/TableWidget.h"
 
 std::string gsAppPath;
 int32_t glTwipsX = 15;
@@ -46,17 +47,20 @@ std::string ExecutableFolder() {
     return exe.canonicalPath().toStdString();
 }
 
-void PlugInWindows() {
-    MainWindow::SetSettingsCommand([](MainWindow& window) {
+// What the main window's commands open.
+MainWindow::Commands WindowCommands() {
+    MainWindow::Commands commands;
+    commands.settings = [](MainWindow& window) {
         SettingsDialog dialog(window);
         dialog.exec();
-    });
-    MainWindow::SetAboutCommand([](MainWindow& window) {
+    };
+    commands.about = [](MainWindow& window) {
         AboutBox about(&window);
         about.exec();
-    });
-    MainWindow::SetVersusResultCommand([](MainWindow& window) { ShowVersusResultWindow(window); });
-    MainWindow::SetSoloResultCommand([](MainWindow& window) { HandOverSoloResult(window); });
+    };
+    commands.versusResult = [](MainWindow& window) { ShowVersusResultWindow(window); };
+    commands.soloResult = [](MainWindow& window) { HandOverSoloResult(window); };
+    return commands;
 }
 }  // namespace
 
@@ -82,14 +86,13 @@ int RunProgram(int argc, char** argv) {
     if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
-    MainWindow window;
+    MainWindow window(WindowCommands());
     window.FitClientArea();
-    window.CreateCardWidgets();
+    window.Table()->CreateCardWidgets();
 
     QtHost host;
     AttachHost(&host);
-    AttachView(&window);
-    PlugInWindows();
+    AttachViews(window.AsViews());
 
     MainWindowSwitches switches(window);
     LoadSettings(switches);
@@ -99,7 +102,7 @@ int RunProgram(int argc, char** argv) {
     InitSound();
 
     const int code = app.exec();
-    AttachView(nullptr);
+    AttachViews({});
     ShutdownSound();
     return code;
 }

@@ -7,7 +7,7 @@
 
 #include "engine/Host.h"
 #include "engine/Random.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 
 int DealListPosition(double u, int m) { return RoundHalfEven(u * (2 * m - 1)) / 2; }
 
@@ -22,47 +22,45 @@ void ResetDeck() {
             rank = c - 39;
         game.cards[c].rank = rank;
     }
-    TableView& view = View();
     for (int c = 1; c <= kCardCount; ++c) {
-        view.SetCardPicture(c, c - 1);
-        view.SetCardFace(c, true);
-        view.SetCardEnabled(c, true);
+        Cards().SetCardPicture(c, c - 1);
+        Cards().SetCardFace(c, true);
+        Cards().SetCardEnabled(c, true);
     }
 }
 
-void ShowMessageSprite(int n) { View().LoadBanner(n); }
+void ShowMessageSprite(int n) { Markers().LoadBanner(n); }
 
 void Deal() {
-    TableView& view = View();
-    view.SetWindowEnabled(false);
+    GameWindow().SetWindowEnabled(false);
     RandomizeFromClock();
 
     for (int c = 1; c <= kCardCount; ++c) {
-        view.SetCardVisible(c, false);
-        view.SetCardFace(c, false);
+        Cards().SetCardVisible(c, false);
+        Cards().SetCardFace(c, false);
         CurrentHost().ProcessEvents();
     }
 
     ShowMessageSprite(1);
-    view.RaiseBanner();
-    const int w = view.BannerSize().width;
-    const int outerWidth = view.WindowOuterWidth();
-    view.MoveBanner(RoundHalfEven(outerWidth - kTableLeft - w) / 2 + kTableLeft, 50);
-    view.SetBannerVisible(true);
+    Markers().RaiseBanner();
+    const int w = Markers().BannerSize().width;
+    const int outerWidth = Markers().WindowOuterWidth();
+    Markers().MoveBanner(RoundHalfEven(outerWidth - kTableLeft - w) / 2 + kTableLeft, 50);
+    Markers().SetBannerVisible(true);
 
     // The first half of the deck drops onto a loose pile, each card with its riffle.
     for (int c = 1; c <= kCardCount; ++c) {
         if (c < 27) {
             const int dx = RoundHalfEven(Rnd() * 32 - 16);
             const int dy = RoundHalfEven(Rnd() * 32 - 16);
-            view.MoveCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
-            view.RaiseCard(c);
+            Cards().MoveCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
+            Cards().RaiseCard(c);
             PlaySound("shuffle.wav", 0);
         }
-        view.SetCardVisible(c, true);
+        Cards().SetCardVisible(c, true);
         WaitWithEvents(5);
     }
-    view.SetBannerVisible(false);
+    Markers().SetBannerVisible(false);
 
     // Shuffle into the grid: each cell takes a card from the ordered list of
     // those left; the first and last positions weigh 1.5 against 2 for the others.
@@ -79,13 +77,12 @@ void Deal() {
         }
     }
     for (int c = 1; c <= kCardCount; ++c)
-        view.MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
-    view.SetWindowEnabled(true);
+        Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+    GameWindow().SetWindowEnabled(true);
 }
 
 void RedrawFaceDownCards() {
-    TableView& view = View();
     for (int c = 1; c <= kCardCount; ++c)
-        if (!view.CardFace(c)) view.DrawCard(c);
-    view.DrawGotCards();
+        if (!Cards().CardFace(c)) Cards().DrawCard(c);
+    Cards().DrawGotCards();
 }

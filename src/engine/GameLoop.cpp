@@ -8,7 +8,7 @@
 #include "engine/Deal.h"
 #include "engine/Host.h"
 #include "engine/Reveal.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "opponents/Memory.h"
 #include "opponents/OpponentTurn.h"
 
@@ -44,7 +44,7 @@ StepResult SeatStep(int s) {
                 game.phase = GamePhase::Running;
                 game.pickState = PickNone;
                 ++game.turnCount;
-                View().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
+                GameWindow().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
                 return g;
             }
             return StepResult::Continue;
@@ -79,28 +79,27 @@ int64_t LoopPassCount() { return passCount; }
 
 void StartCommand() {
     game.phase = GamePhase::Running;
-    View().SetQuitEnabled(true);
-    View().SetStartEnabled(false);
+    GameWindow().SetQuitEnabled(true);
+    GameWindow().SetStartEnabled(false);
     RunGame();
 }
 
 void QuitCommand() { game.phase = GamePhase::QuitRequested; }
 
 void SetUpSeatPanels() {
-    TableView& view = View();
     for (int s = 0; s < kSeats; ++s) {
         PlayerSlot& seat = game.seats[s];
         if (!seat.active) continue;
         seat.cardsTaken = 0;
-        view.ShowSeatPanel(s, seat.kind);
-        view.SetSeatCardCount(s, "0");
-        view.SetSeatOnTurn(s, false);
+        Seats().ShowSeatPanel(s, seat.kind);
+        Seats().SetSeatCardCount(s, "0");
+        Seats().SetSeatOnTurn(s, false);
     }
 }
 
 void HighlightSeat(int seat) {
-    for (int s = 0; s < kSeats; ++s) View().SetSeatOnTurn(s, false);
-    View().SetSeatOnTurn(seat, true);
+    for (int s = 0; s < kSeats; ++s) Seats().SetSeatOnTurn(s, false);
+    Seats().SetSeatOnTurn(seat, true);
 }
 
 void AdvanceTurn() {
@@ -120,25 +119,24 @@ void AdvanceTurn() {
     next.waitCount = 0;
 }
 
-void ShowVersusResult() { View().ShowVersusResult(); }
+void ShowVersusResult() { GameWindow().ShowVersusResult(); }
 
 void RunGame() {
-    TableView& view = View();
     Host& host = CurrentHost();
 
     // Set-up.
-    view.SetBannerVisible(false);
+    Markers().SetBannerVisible(false);
     ResetDeck();
     SetUpSeatPanels();
     Deal();
     game.currentSeat = 0;
     HighlightSeat(0);
-    view.SetSoloLabelsVisible(game.soloMode);
+    GameWindow().SetSoloLabelsVisible(game.soloMode);
     game.elapsedSeconds = 0;
     game.turnCount = 0;
-    view.StartSecondTimer();
-    view.SetTimeText("");
-    view.SetCountText("");
+    GameWindow().StartSecondTimer();
+    GameWindow().SetTimeText("");
+    GameWindow().SetCountText("");
     game.showSeconds = 1;
     PlayerSlot& first = game.seats[0];
     if (!first.active && AnySeatActive()) {
@@ -155,7 +153,7 @@ void RunGame() {
             const StepResult g = SeatStep(s);
             if (game.phase == GamePhase::Exiting) return;
             if (g == StepResult::NextSeat) {
-                view.SetHandVisible(false);
+                Markers().SetHandVisible(false);
                 AdvanceTurn();
             } else if (g == StepResult::GameOver) {
                 game.phase = GamePhase::Finished;
@@ -167,27 +165,27 @@ void RunGame() {
     if (game.phase == GamePhase::Exiting) return;
 
     // End.
-    view.StopSecondTimer();
+    GameWindow().StopSecondTimer();
     if (game.phase == GamePhase::QuitRequested) {
-        view.ShowMessage("このゲームを終了します");
+        GameWindow().ShowMessage("このゲームを終了します");
     } else if (game.phase == GamePhase::Finished) {
         if (game.soloMode)
-            view.HandOverSoloResult();
+            GameWindow().HandOverSoloResult();
         else
             ShowVersusResult();
     }
     if (game.phase == GamePhase::Exiting) return;
-    view.SetStartEnabled(true);
-    view.SetQuitEnabled(false);
-    for (int c = 0; c <= kCardCount; ++c) view.SetCardVisible(c, false);
+    GameWindow().SetStartEnabled(true);
+    GameWindow().SetQuitEnabled(false);
+    for (int c = 0; c <= kCardCount; ++c) Cards().SetCardVisible(c, false);
     ResetDeck();
     for (int s = 0; s < kSeats; ++s) {
-        view.HideSeatPanel(s);
+        Seats().HideSeatPanel(s);
         game.seats[s].cardsTaken = 0;
         game.seats[s].partnerCard = 0;
     }
-    view.SetHandVisible(false);
-    view.SetSoloLabelsVisible(false);
+    Markers().SetHandVisible(false);
+    GameWindow().SetSoloLabelsVisible(false);
     ClearMemories();
     game.firstPick = 0;
     game.secondPick = 0;

@@ -43,4 +43,9 @@ Cell FindCardCell(int card) {
     return {};
 }
 
+int CardAt(Cell cell) {
+    if (cell.col < 0 || cell.col >= kColumns || cell.row < 0 || cell.row >= kRows) return 0;
+    return game.board[cell.col][cell.row];
+}
+
 void ResetGameState() { game = GameState{}; }

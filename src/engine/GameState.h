@@ -114,6 +114,8 @@ void ConfigureSeat(CharacterKind kind, int seat);
 
 // Where a card lies on the board; (99, 99) when it is not there (taken, or not dealt).
 Cell FindCardCell(int card);
+// The card lying in a cell; 0 for an empty cell or one off the table.
+int CardAt(Cell cell);
 
 // Back to the all-zero state of program start (tests and the match runner).
 void ResetGameState();

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "engine/VirtualClockHost.h"
 
-// Keeps the state of every widget the engine touches, and nothing else.
-class HeadlessTable : public TableView {
+// Keeps the state of every widget the engine touches, and nothing else; it
+// plays all four views.
+class HeadlessTable : public CardsView, public SeatsView, public MarkersView, public WindowView {
 public:
     explicit HeadlessTable(VirtualClockHost* host = nullptr) : host_(host) {}
+    Views AsViews() { return {this, this, this, this}; }
 
     struct CardState {
         bool visible = false, face = false, enabled = true;

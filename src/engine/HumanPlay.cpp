@@ -7,7 +7,7 @@
 
 #include "engine/GameLoop.h"
 #include "engine/Reveal.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "opponents/Memory.h"
 
 namespace {
@@ -19,12 +19,11 @@ bool HumanOnTurn() {
 
 void CardMouseDown(int card) {
     if (!HumanOnTurn()) return;
-    TableView& view = View();
-    if (view.CardFace(card) || game.phase != GamePhase::Running) return;
+    if (Cards().CardFace(card) || game.phase != GamePhase::Running) return;
     // Two cards are already up and wait for the loop to resolve them: a third
     // click in that short gap must not become a further pick.
     if (game.pickState == PickTwoUp) return;
-    view.SetCardEnabled(card, false);
+    Cards().SetCardEnabled(card, false);
     FlipCard(card);
     if (game.firstPick != 0) {
         game.secondPick = card;
@@ -33,35 +32,34 @@ void CardMouseDown(int card) {
         game.firstPick = card;
         game.pickState = PickOneUp;
     }
-    view.SetCardEnabled(card, true);
+    Cards().SetCardEnabled(card, true);
 }
 
 void CardMouseMove(int card) {
     if (game.phase != GamePhase::Running || !HumanOnTurn()) return;
-    TableView& view = View();
     const BoardCard& c = game.cards[card];
     if (card != game.hoveredCard) {
         if (game.hoveredCard != 0) {
             const BoardCard& h = game.cards[game.hoveredCard];
-            view.MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+            Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
         }
         game.hoveredCard = card;
     }
-    view.MoveCard(card, MagnifiedPlacement(c.col, c.row));
-    view.RaiseCard(game.hoveredCard);
+    Cards().MoveCard(card, MagnifiedPlacement(c.col, c.row));
+    Cards().RaiseCard(game.hoveredCard);
 }
 
 void WindowMouseMove() {
     if (game.hoveredCard == 0) return;
     const BoardCard& h = game.cards[game.hoveredCard];
-    View().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+    Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
     game.hoveredCard = 0;
 }
 
 void SecondTick() {
     if (game.soloMode) {
         ++game.elapsedSeconds;
-        View().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");
+        GameWindow().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");
     } else {
         AgeMemories();
     }

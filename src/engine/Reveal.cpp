@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/Host.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "opponents/Memory.h"
 
 namespace {
@@ -14,28 +14,26 @@ int TruncDiv(int a, int b) { return a / b; }
 }  // namespace
 
 void FlipCard(int card) {
-    TableView& view = View();
-    view.SetWindowEnabled(false);
+    GameWindow().SetWindowEnabled(false);
     PlaySound("open.wav", 1);
-    const Rect r = view.CardRect(card);
+    const Rect r = Cards().CardRect(card);
     const int left = r.left, width = r.width;
     // Shrink to a sliver, turn, grow back: 8 + 8 frames at width 48, 12 + 12 at 71.
     for (int o = 0; o <= width / 2 - 1; o += 3) {
-        view.MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    view.SetCardFace(card, !view.CardFace(card));
+    Cards().SetCardFace(card, !Cards().CardFace(card));
     for (int o = width / 2 - 1; o >= 0; o -= 3) {
-        view.MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    view.MoveCard(card, {left, r.top, width, r.height});
-    view.RaiseCard(card);
-    view.SetWindowEnabled(true);
+    Cards().MoveCard(card, {left, r.top, width, r.height});
+    Cards().RaiseCard(card);
+    GameWindow().SetWindowEnabled(true);
 }
 
 StepResult ResolvePicks(int seat) {
-    TableView& view = View();
     const int first = game.firstPick, second = game.secondPick;
 
     if (!CardsArePair(first, second)) {
@@ -50,31 +48,31 @@ StepResult ResolvePicks(int seat) {
     }
 
     WaitWithEvents(game.showSeconds * 1000);
-    view.SetCardEnabled(first, false);
-    view.SetCardEnabled(second, false);
+    Cards().SetCardEnabled(first, false);
+    Cards().SetCardEnabled(second, false);
     // Slide both cards into the seat's panel in 10 frames.
     const Rect target = SeatCharacterRect(seat);
     const int picks[2] = {first, second};
     int dx[2], dy[2];
     for (int i = 0; i < 2; ++i) {
-        const Rect r = view.CardRect(picks[i]);
+        const Rect r = Cards().CardRect(picks[i]);
         dx[i] = TruncDiv(r.left - target.left, 10);
         dy[i] = TruncDiv(r.top - target.top, 10);
     }
     for (int frame = 0; frame < 10; ++frame) {
         for (int i = 0; i < 2; ++i) {
-            const Rect r = view.CardRect(picks[i]);
-            view.MoveCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
+            const Rect r = Cards().CardRect(picks[i]);
+            Cards().MoveCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
         }
         WaitWithEvents(10);
     }
-    view.SetCardVisible(first, false);
-    view.SetCardVisible(second, false);
+    Cards().SetCardVisible(first, false);
+    Cards().SetCardVisible(second, false);
     PlaySound("bonus.wav", 1);
 
     PlayerSlot& taker = game.seats[seat];
     taker.cardsTaken += 2;
-    view.SetSeatCardCount(seat, std::to_string(taker.cardsTaken));
+    Seats().SetSeatCardCount(seat, std::to_string(taker.cardsTaken));
     game.cardsTakenTotal += 2;
     if (game.cardsTakenTotal == kCardCount) return StepResult::GameOver;
 

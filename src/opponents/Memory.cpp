@@ -16,12 +16,6 @@ int CoveredEntries(const PlayerSlot& seat) {
     return std::clamp<int>(seat.memorySize, 0, static_cast<int>(seat.memory.size()));
 }
 
-// The card in a remembered cell; 0 for an empty cell or one off the table.
-int CardAt(int col, int row) {
-    if (col < 0 || col >= kColumns || row < 0 || row >= kRows) return 0;
-    return game.board[col][row];
-}
-
 int LifetimeOf(CharacterKind kind) { return kind == CharacterKind::Swallow ? 10 : 20; }
 }  // namespace
 
@@ -101,12 +95,12 @@ KnownPair FindKnownPair(int seat) {
     for (int i = 0; i < n; ++i) {
         const OpponentMemory& mi = s.memory[i];
         if (!mi.inUse) continue;
-        const int a = CardAt(mi.col, mi.row);
+        const int a = CardAt({mi.col, mi.row});
         if (a == 0) continue;
         for (int j = 0; j < n; ++j) {
             const OpponentMemory& mj = s.memory[j];
             if (j == i || !mj.inUse) continue;
-            const int b = CardAt(mj.col, mj.row);
+            const int b = CardAt({mj.col, mj.row});
             // Equal ranks only: the two jokers never look like a pair to an opponent.
             if (b != 0 && b != a && game.cards[b].rank == game.cards[a].rank)
                 return {true, FindCardCell(a), FindCardCell(b)};
@@ -122,7 +116,7 @@ int FindRememberedPartner(int seat, int card) {
     for (int k = 0; k < n; ++k) {
         const OpponentMemory& m = s.memory[k];
         if (!m.inUse || Cell{m.col, m.row} == own) continue;
-        const int c = CardAt(m.col, m.row);
+        const int c = CardAt({m.col, m.row});
         if (c != 0 && game.cards[c].rank == game.cards[card].rank) return c;
     }
     return 0;

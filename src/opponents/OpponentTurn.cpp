@@ -11,7 +11,7 @@
 #include "engine/Host.h"
 #include "engine/Random.h"
 #include "engine/Reveal.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 #include "opponents/Memory.h"
 #include "opponents/Speech.h"
 
@@ -21,11 +21,6 @@ constexpr int kGreetingPause = 100;   // counted on from the opening wait
 constexpr int kPairPause = 150;       // only the first pair of a turn is followed by a pause
 
 int Sign(int x) { return (x > 0) - (x < 0); }
-
-int CardAt(Cell cell) {
-    if (cell.col < 0 || cell.col >= kColumns || cell.row < 0 || cell.row >= kRows) return 0;
-    return game.board[cell.col][cell.row];
-}
 
 bool OnTable(Cell cell) { return CardAt(cell) != 0; }
 
@@ -68,7 +63,7 @@ void GiveUpAttempt(PlayerSlot& s) {
     if (game.firstPick != 0) {
         const int first = game.firstPick;
         FlipCard(first);
-        View().MoveCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
+        Cards().MoveCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
         game.firstPick = 0;
     }
     EndAttempt(s);
@@ -76,7 +71,7 @@ void GiveUpAttempt(PlayerSlot& s) {
 
 void ShowHand() {
     MoveHandMarker();
-    View().SetHandVisible(true);
+    Markers().SetHandVisible(true);
 }
 
 void ChooseFirst(int seat) {
@@ -145,7 +140,6 @@ void MoveHandStep(PlayerSlot& s) {
 // Returns GameOver when that took the last pair.
 StepResult OpenCard(int seat) {
     PlayerSlot& s = game.seats[seat];
-    TableView& view = View();
     const int card = CardAt({game.handCol, game.handRow});
     if (card == 0 || card == game.firstPick) {
         GiveUpAttempt(s);
@@ -153,7 +147,7 @@ StepResult OpenCard(int seat) {
     }
     FlipCard(card);
     const BoardCard& at = game.cards[card];
-    view.MoveCard(card, MagnifiedPlacement(at.col, at.row));
+    Cards().MoveCard(card, MagnifiedPlacement(at.col, at.row));
 
     if (game.firstPick == 0) {
         Say(seat, SpeechEvent::FirstOpened);
@@ -168,7 +162,7 @@ StepResult OpenCard(int seat) {
     game.secondPick = card;
     const StepResult r = ResolvePicks(seat);
     for (int c : {first, card})
-        view.MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+        Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
 
     if (r == StepResult::PairTaken) {
         s.aiState = AiState::AiPause;
@@ -199,7 +193,7 @@ Cell PickRandomCellExcept(int card) { return DrawCellWithCard(FindCardCell(card)
 
 void MoveHandMarker() {
     const Rect hand = HandPlacement(game.handCol, game.handRow);
-    View().MoveHand(hand.left, hand.top);
+    Markers().MoveHand(hand.left, hand.top);
 }
 
 StepResult OpponentTurnStep(int seat) {

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "engine/Random.h"
-#include "engine/TableView.h"
+#include "engine/Views.h"
 
 namespace {
 // One row per line, one column per character: Swallow, Wolf, Tiger.
@@ -46,7 +46,7 @@ const std::string& LineFor(CharacterKind kind, SpeechEvent event, int variant) {
 }
 
 void SayLine(int seat, const std::string& text) {
-    View().ShowBalloon(seat, text);
+    Seats().ShowBalloon(seat, text);
     PlayerSlot& s = game.seats[seat];
     s.balloonShown = true;
     s.balloonAge = 0;  // a new line replaces the old one and starts the count again
@@ -67,7 +67,7 @@ void TickBalloon(int seat) {
     if (!s.balloonShown) return;
     ++s.balloonAge;
     if (s.balloonAge > kBalloonPasses) {
-        View().HideBalloon(seat);
+        Seats().HideBalloon(seat);
         s.balloonShown = false;
     }
 }

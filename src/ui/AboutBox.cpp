@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 
@@ -19,24 +19,16 @@ namespace {
 
 constexpr int kWidth = 392, kHeight = 241;
 const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
 const QColor kFrameColour(128, 128, 255);
 const QRect kFrameRect(96, 132, 285, 81);
 
 bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
 std::function<bool(const QUrl&)> openLink = OpenWithDesktop;
 
-// Sizes in the layout are points on a 96-dpi screen.
-QFont RoundFont(double points) {
-    QFont font(kRoundGothic);
-    font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
-    return font;
-}
-
 QLabel* TextLabel(QWidget* parent, const QRect& rect, const QString& text, double points) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(rect);
-    label->setFont(RoundFont(points));
+    label->setFont(LayoutFont(kRoundGothic, points));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     QPalette palette = label->palette();
@@ -52,7 +44,6 @@ QLabel* PictureLabel(QWidget* parent, const QRect& rect, const QPixmap& picture)
     label->setPixmap(picture);
     return label;
 }
-
 
 }  // namespace
 

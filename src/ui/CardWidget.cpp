@@ -4,16 +4,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/MouseMasks.h"
 #include "ui/PictureStore.h"
 
-namespace {
-
-const int* cardBackSource = nullptr;
-
-}  // namespace
-
-CardWidget::CardWidget(QWidget* parent) : QWidget(parent) {
+CardWidget::CardWidget(int index, const int* cardBack, QWidget* parent)
+    : QWidget(parent), index_(index), cardBack_(cardBack) {
     // The player's hand hovers over the cards before clicking: moves without a button count.
     setMouseTracking(true);
     // Every pixel of a card is painted, so nothing behind it needs drawing first.
@@ -30,11 +24,9 @@ void CardWidget::SetFace(bool face) {
     QCoreApplication::processEvents();
 }
 
-void CardWidget::SetCardBackSource(const int* cardBack) { cardBackSource = cardBack; }
-
 void CardWidget::DrawCard() {
     // A number the store does not hold shows card back 0 rather than nothing.
-    const int back = cardBackSource ? *cardBackSource : 0;
+    const int back = cardBack_ ? *cardBack_ : 0;
     if (face_ && PictureStore::Has(PicSet::picCard, pCard_))
         shown_ = PictureStore::Picture(PicSet::picCard, pCard_);
     else if (!face_ && PictureStore::Has(PicSet::picFace, back))
@@ -58,23 +50,10 @@ void CardWidget::paintEvent(QPaintEvent*) {
 
 void CardWidget::resizeEvent(QResizeEvent*) { DrawCard(); }
 
-void CardWidget::mousePressEvent(QMouseEvent* event) {
-    if (!isEnabled()) return;
-    emit MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
-                   static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
+void CardWidget::mousePressEvent(QMouseEvent*) {
+    if (isEnabled()) emit clicked(index_);
 }
 
-void CardWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (!isEnabled()) return;
-    emit MouseMove(ButtonMask(event->buttons()), ShiftMask(event->modifiers()),
-                   static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
-}
-
-void CardWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (!isEnabled()) return;
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()),
-                 static_cast<float>(event->position().x()),
-                 static_cast<float>(event->position().y()));
+void CardWidget::mouseMoveEvent(QMouseEvent*) {
+    if (isEnabled()) emit hovered(index_);
 }

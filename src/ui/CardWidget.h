@@ -8,7 +8,11 @@
 class CardWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit CardWidget(QWidget* parent = nullptr);
+    // `index` is the card its signals name; face down it shows card back
+    // *cardBack, read at every repaint (back 0 without one).
+    CardWidget(int index, const int* cardBack, QWidget* parent = nullptr);
+
+    int Index() const { return index_; }
 
     int pCard() const { return pCard_; }
     void SetPCard(int picture);  // does not repaint
@@ -16,25 +20,25 @@ public:
     // Stores the side, repaints at once, then lets pending events run once.
     void SetFace(bool face);
     // Repaints from the picture store: the card's picture when face up,
-    // otherwise card back `game.cardBack` (back 0 for any number outside the store).
+    // otherwise the card back (back 0 for any number outside the store).
     void DrawCard();
 
-    // The card back drawn by face-down cards; the main window points it at the game's value.
-    static void SetCardBackSource(const int* cardBack);
-
 signals:
-    void MouseDown(int button, int shift, float x, float y);
-    void MouseMove(int button, int shift, float x, float y);
-    void MouseUp(int button, int shift, float x, float y);
+    // A mouse button, any of them, went down on the card: the game turns a
+    // card on the press, not on the release.
+    void clicked(int card);
+    // The mouse moved over the card, with or without a button held.
+    void hovered(int card);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    int index_;
+    const int* cardBack_;
     int pCard_ = 0;
     bool face_ = false;
     QPixmap shown_;  // what the last DrawCard put on the surface

@@ -1,5 +1,6 @@
-// What the two result windows share: the green ground, the layout's fonts and
-// the "O.K" label that works as a button on a rounded plate with its shadow.
+// What the two result windows share: the green ground, the rounded plates
+// and captions, and the "O.K" label that works as a button on a rounded plate
+// with its shadow.
 #pragma once
 
 #include <QColor>
@@ -10,30 +11,22 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
-#include <cmath>
 #include <functional>
 
+#include "ui/Look.h"
 #include "ui/ShapeWidget.h"
 
 namespace ResultParts {
 
-inline const QColor kGround(0, 128, 0);
 inline const QColor kPlate(128, 64, 0);
 inline const QColor kShadow(64, 64, 0);
-inline const QColor kYellow(255, 255, 0);
 
-// The layouts were drawn at 96 dots per inch (15 twips a pixel): their point sizes
-// become pixel sizes, so the captions fit their boxes whatever the screen reports.
-inline QFont LayoutFont(double points, bool bold) {
-    QFont font(QStringLiteral("HG丸ｺﾞｼｯｸM-PRO"));
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    return font;
-}
+// The result windows write in the rounded face of the layouts.
+inline QFont ResultFont(double points, bool bold) { return LayoutFont(kRoundGothic, points, bold); }
 
 inline void PaintGround(QWidget* window) {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, kGround);
+    palette.setColor(QPalette::Window, kTableGreen);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
@@ -71,7 +64,7 @@ public:
         shadow_ = RoundedPlate(parent, QRect(at, QSize(89, 33)), kShadow, kYellow);
         plate_ = RoundedPlate(parent, QRect(at, QSize(85, 29)), kPlate, kYellow);
         label_ = Caption(parent, QStringLiteral("O.K"), QRect(at + QPoint(4, 8), QSize(80, 17)),
-                         LayoutFont(9.75, true), kYellow, Qt::AlignCenter);
+                         ResultFont(9.75, true), kYellow, Qt::AlignCenter);
         label_->installEventFilter(this);
     }
 

@@ -28,7 +28,7 @@ QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool 
                  Qt::Alignment alignment) {
     auto* cell = new QLabel(text, parent);
     cell->setGeometry(where);
-    cell->setFont(LayoutFont(9, bold));
+    cell->setFont(ResultFont(9, bold));
     QPalette palette = cell->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Base));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
@@ -113,7 +113,7 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
 
     txtName_ = new QLineEdit(this);
     txtName_->setGeometry(8, 208, 105, 18);
-    txtName_->setFont(LayoutFont(9, false));
+    txtName_->setFont(ResultFont(9, false));
     txtName_->setMaxLength(kLongestName);
     txtName_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid palette(text); padding: 0px 1px; }"));

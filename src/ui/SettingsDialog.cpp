@@ -18,6 +18,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SpriteWidget.h"
+#include "ui/TableWidget.h"
 
 namespace {
 
@@ -135,8 +136,8 @@ void SettingsDialog::BuildLayout() {
         acxChar_[seat] = new SpriteWidget(frame);
         acxChar_[seat]->setGeometry(8, 12, 81 - narrow, 97);
         acxChar_[seat]->SetBorderStyle(1);
-        connect(acxChar_[seat], &SpriteWidget::MouseDown, this,
-                [this, seat](int, int, float, float) { CycleSeatChoice(seat); });
+        connect(acxChar_[seat], &SpriteWidget::pressed, this,
+                [this, seat] { CycleSeatChoice(seat); });
         cmdNext_[seat] = new QPushButton(QStringLiteral("次のﾌﾟﾚｰﾔ"), frame);
         cmdNext_[seat]->setGeometry(8, 112, 81 - narrow, 25);
         cmdNext_[seat]->setAutoDefault(false);
@@ -314,7 +315,7 @@ void SettingsDialog::Confirm() {
     game.showSeconds = kSeconds[static_cast<size_t>(secondGroup_->checkedId())];
 
     glCur = cursorGroup_->checkedId();
-    window_.SetTableCursor(glCur);
+    window_.Table()->SetTableCursor(glCur);
 
     accept();
 }

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/MouseMasks.h"
 #include "ui/PictureStore.h"
 
 SpriteWidget::SpriteWidget(QWidget* parent) : QWidget(parent) {
@@ -63,14 +62,12 @@ void SpriteWidget::paintEvent(QPaintEvent*) {
 void SpriteWidget::mousePressEvent(QMouseEvent* event) {
     if (!isEnabled()) return;
     pressed_ = event->button() == Qt::LeftButton;
-    emit MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
-                   static_cast<float>(event->position().x()),
-                   static_cast<float>(event->position().y()));
+    emit pressed();
 }
 
 void SpriteWidget::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (!isEnabled() || event->button() != Qt::LeftButton) return;
-    if (wasPressed && rect().contains(event->position().toPoint())) emit Click();
+    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }

@@ -18,9 +18,10 @@ public:
     void SetBorderStyle(int style);  // 0 none, 1 single line
 
 signals:
-    // Button and Shift as masks (1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt).
-    void MouseDown(int button, int shift, float x, float y);
-    void Click();
+    // A mouse button, any of them, went down on the sprite.
+    void pressed();
+    // The left button went down and came up again over the sprite.
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent*) override;

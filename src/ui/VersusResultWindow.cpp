@@ -51,12 +51,12 @@ VersusResultWindow::VersusResultWindow(RankFaces faces, QWidget* parent)
 
     // The patch lies under the title, on the same green.
     auto* patch = new ShapeWidget(ShapeWidget::Kind::Rect, this);
-    patch->SetFill(kGround);
+    patch->SetFill(kTableGreen);
     patch->setGeometry(16, 12, 93, 25);
-    Caption(this, QStringLiteral("結果発表！！"), QRect(8, 8, 150, 24), LayoutFont(18, true),
+    Caption(this, QStringLiteral("結果発表！！"), QRect(8, 8, 150, 24), ResultFont(18, true),
             Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
 
-    const QFont rowFont = LayoutFont(14.25, true);
+    const QFont rowFont = ResultFont(14.25, true);
     for (int k = 0; k < 4; ++k) {
         RoundedPlate(this, QRect(8, RowTop(k) + 4, 369, 37), kShadow, QColor(192, 192, 0));
         RoundedPlate(this, QRect(4, RowTop(k), 369, 37), kPlate, kYellow);

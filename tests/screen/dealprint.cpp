@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     VirtualClockHost host;
     HeadlessTable table(&host);
     AttachHost(&host);
-    AttachView(&table);
+    AttachViews(table.AsViews());
     ResetDeck();
     Deal();
     for (int c = 1; c <= kCardCount; ++c)

@@ -17,12 +17,12 @@ protected:
         ResetGameState();
         PinRandomSeed(12345);
         AttachHost(&host);
-        AttachView(&table);
+        AttachViews(table.AsViews());
     }
     void TearDown() override {
         PinRandomSeed(std::nullopt);
         AttachHost(nullptr);
-        AttachView(nullptr);
+        AttachViews({});
     }
     // Solitaire: the human alone in seat 0.
     void SeatSolitaire() {

@@ -1,5 +1,5 @@
-// The main window: its menus and switches, closing, help, the table's layout
-// and the way mouse and timer reach the game.
+// The main window: its menus and switches, closing, help, its size, and the
+// way mouse and timer reach the game.
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
@@ -25,6 +25,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ShapeWidget.h"
 #include "ui/SpriteWidget.h"
+#include "ui/TableWidget.h"
 
 namespace {
 
@@ -47,17 +48,18 @@ protected:
             asked.push_back(text);
             return answerYes;
         });
-        MainWindow::SetExitHook([this] { ++exits; });
-        window = std::make_unique<MainWindow>();
-        window->CreateCardWidgets();
+        MakeWindow({});
+    }
+    // A window with these commands; it ends the process by counting.
+    void MakeWindow(MainWindow::Commands commands) {
+        commands.exitProcess = [this] { ++exits; };
+        window = std::make_unique<MainWindow>(std::move(commands));
+        window->Table()->CreateCardWidgets();
     }
     void TearDown() override {
         window.reset();
-        AttachView(nullptr);
+        AttachViews({});
         AttachHost(nullptr);
-        MainWindow::SetExitHook(nullptr);
-        MainWindow::SetSettingsCommand(nullptr);
-        MainWindow::SetAboutCommand(nullptr);
         MessageBoxes::SetInformHook(nullptr);
         MessageBoxes::SetAskHook(nullptr);
         glNoSound = 0;
@@ -161,11 +163,13 @@ TEST_F(MainWindowTest, TheTwoSwitchesToggleTheirStateAndComeBackWhenChosenTwice)
 TEST_F(MainWindowTest, AModalWindowOpensBelowNoLevelAndTheLevelComesBack) {
     bool onTopWhileOpen = true;
     int opened = 0;
-    MainWindow::SetSettingsCommand([&](MainWindow& w) {
+    MainWindow::Commands commands;
+    commands.settings = [&](MainWindow& w) {
         ++opened;
         onTopWhileOpen = w.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    });
-    MainWindow::SetAboutCommand([&](MainWindow&) { ++opened; });
+    };
+    commands.about = [&](MainWindow&) { ++opened; };
+    MakeWindow(commands);
     window->show();
     window->SetTopMost();
     window->SettingsAction()->trigger();
@@ -176,9 +180,10 @@ TEST_F(MainWindowTest, AModalWindowOpensBelowNoLevelAndTheLevelComesBack) {
     window->AboutAction()->trigger();
     EXPECT_EQ(opened, 2);
 
-    // Nothing registered: the items do nothing.
-    MainWindow::SetSettingsCommand(nullptr);
+    // Nothing plugged in: the items do nothing.
+    MakeWindow({});
     window->SettingsAction()->trigger();
+    window->AboutAction()->trigger();
     EXPECT_EQ(opened, 2);
 }
 
@@ -190,8 +195,8 @@ TEST_F(MainWindowTest, ClosingAnsweredNoChangesNothing) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(game.phase, GamePhase::Running);
     EXPECT_EQ(exits, 0);
-    EXPECT_TRUE(window->Banner()->isHidden());
-    for (int i = 0; i < 60; ++i) EXPECT_NE(window->Card(i), nullptr) << i;
+    EXPECT_TRUE(window->Table()->Banner()->isHidden());
+    for (int i = 0; i < 60; ++i) EXPECT_NE(window->Table()->Card(i), nullptr) << i;
 }
 
 TEST_F(MainWindowTest, ClosingAnsweredYesShowsTheFarewellAboveTheTableAndEnds) {
@@ -204,14 +209,15 @@ TEST_F(MainWindowTest, ClosingAnsweredYesShowsTheFarewellAboveTheTableAndEnds) {
 
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(game.phase, GamePhase::Exiting);
-    const SpriteWidget* banner = window->Banner();
+    const TableWidget* table = window->Table();
+    const SpriteWidget* banner = table->Banner();
     EXPECT_FALSE(banner->isHidden());
     EXPECT_EQ(banner->size(), QSize(138, 50));
     EXPECT_EQ(banner->pos(), QPoint((window->frameGeometry().width() - 138) / 2, -50));
-    EXPECT_EQ(window->Table()->children().last(), banner);
-    for (int i = 1; i <= 54; ++i) EXPECT_EQ(window->Card(i), nullptr) << i;
-    EXPECT_NE(window->Card(0), nullptr);
-    EXPECT_NE(window->Card(55), nullptr);
+    EXPECT_EQ(table->children().last(), banner);
+    for (int i = 1; i <= 54; ++i) EXPECT_EQ(table->Card(i), nullptr) << i;
+    EXPECT_NE(table->Card(0), nullptr);
+    EXPECT_NE(table->Card(55), nullptr);
 }
 
 TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
@@ -261,120 +267,13 @@ TEST_F(MainWindowTest, TheWindowIsAFixedGreenTableOf640By420UnderItsMenu) {
     EXPECT_EQ(PixelAt(shot, 639, 419), qRgb(0, 128, 0));
 }
 
-TEST_F(MainWindowTest, EveryWidgetStartsHiddenWhereTheLayoutPutsIt) {
-    for (QWidget* w : window->Table()->findChildren<QWidget*>())
-        EXPECT_TRUE(w->isHidden()) << w->metaObject()->className();
-
-    EXPECT_EQ(window->SeatBox(0)->geometry(), QRect(4, 4, 159, 100));
-    EXPECT_EQ(window->SeatBox(2)->geometry(), QRect(4, 212, 159, 100));
-    EXPECT_EQ(window->SeatBox(3)->geometry(), QRect(4, 316, 159, 99));
-    EXPECT_EQ(window->Character(3)->geometry(), QRect(8, 320, 71, 96));
-    EXPECT_EQ(window->GotCard(1)->geometry(), QRect(84, 168, 25, 33));
-    EXPECT_EQ(window->CountLabel(2)->geometry(), QRect(128, 284, 32, 21));
-    EXPECT_EQ(window->BalloonLabel(3)->geometry(), QRect(80, 320, 76, 44));
-    EXPECT_TRUE(window->BalloonLabel(3)->wordWrap());
-    EXPECT_EQ(window->TimeLabel()->geometry(), QRect(88, 116, 32, 16));
-    EXPECT_EQ(window->TurnCountLabel()->geometry(), QRect(88, 136, 40, 16));
-    EXPECT_EQ(window->Hand()->size(), QSize(57, 77));
-    EXPECT_EQ(window->SecondTimer()->interval(), 1000);
-    EXPECT_FALSE(window->SecondTimer()->isActive());
-
-    for (int i = 1; i < 60; ++i) {
-        const CardWidget* card = window->Card(i);
-        ASSERT_NE(card, nullptr);
-        EXPECT_EQ(card->size(), QSize(48, 65));
-        EXPECT_EQ(card->pCard(), i);
-        EXPECT_FALSE(card->Face());
-    }
-    EXPECT_EQ(window->Card(60), nullptr);
-    EXPECT_EQ(window->Card(-1), nullptr);
-}
-
-TEST_F(MainWindowTest, CardsLieOverTheHandAndThePanelsAndUnderTheBanner) {
-    const QObjectList order = window->Table()->children();
-    const auto at = [&](const QObject* o) { return order.indexOf(o); };
-    for (const int card : {0, 1, 54, 59}) {
-        EXPECT_GT(at(window->Card(card)), at(window->Hand()));
-        EXPECT_GT(at(window->Card(card)), at(window->Character(3)));
-        EXPECT_LT(at(window->Card(card)), at(window->Banner()));
-    }
-    EXPECT_GT(at(window->BalloonLabel(0)), at(window->NameLabel(0)));
-    window->RaiseCard(7);
-    EXPECT_EQ(window->Table()->children().last(), window->Card(7));
-}
-
-TEST_F(MainWindowTest, ASeatPanelShowsItsNineWidgetsAndHidesThemAgain) {
-    window->show();
-    window->ShowSeatPanel(1, CharacterKind::Wolf);
-    EXPECT_EQ(window->NameLabel(1)->text(), "Wolf");
-    EXPECT_EQ(window->CountLabel(1)->text(), "0");
-    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(128, 0, 0));
-    const QList<QWidget*> shown = {window->Character(1), window->NameLabel(1),
-                                   window->CountLabel(1), window->SeatBox(1), window->GotCard(1)};
-    for (QWidget* w : shown) EXPECT_TRUE(w->isVisible()) << w->metaObject()->className();
-    int visible = 0;
-    for (QWidget* w : window->Table()->findChildren<QWidget*>()) visible += w->isVisible();
-    EXPECT_EQ(visible, 7);  // character, name, "x", count, box, line, small card back
-    EXPECT_TRUE(window->BalloonLabel(1)->isHidden());
-
-    window->SetSeatOnTurn(1, true);
-    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(255, 0, 0));
-    window->SetSeatOnTurn(1, false);
-    EXPECT_EQ(window->SeatBox(1)->Fill(), QColor(128, 0, 0));
-
-    window->ShowBalloon(1, "世界が俺を呼んでるぜぇ。");
-    EXPECT_EQ(window->BalloonLabel(1)->text(), "世界が俺を呼んでるぜぇ。");
-    visible = 0;
-    for (QWidget* w : window->Table()->findChildren<QWidget*>()) visible += w->isVisible();
-    EXPECT_EQ(visible, 9);
-
-    window->HideSeatPanel(1);
-    for (QWidget* w : window->Table()->findChildren<QWidget*>())
-        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
-}
-
-TEST_F(MainWindowTest, EveryNameAndCountFitsItsBoxBesideTheCharacter) {
-    for (int seat = 0; seat < 4; ++seat) {
-        const int right = window->NameLabel(seat)->geometry().right();
-        for (const auto kind : {CharacterKind::You, CharacterKind::Swallow, CharacterKind::Wolf,
-                                CharacterKind::Tiger}) {
-            window->ShowSeatPanel(seat, kind);
-            const QLabel* name = window->NameLabel(seat);
-            SCOPED_TRACE(testing::Message() << seat << " " << name->text().toStdString());
-            EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->width());
-            EXPECT_EQ(name->geometry().right(), right);
-            EXPECT_GE(name->x(), 76);
-        }
-        window->SetSeatCardCount(seat, "54");
-        const QLabel* count = window->CountLabel(seat);
-        EXPECT_LE(count->fontMetrics().horizontalAdvance("54"), count->width());
-    }
-    window->SetTimeText("９９９ 秒");
-    window->SetCountText("１２３ 手");
-    for (const QLabel* l : {window->TimeLabel(), window->TurnCountLabel()}) {
-        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
-        EXPECT_EQ(l->x(), 88);
-        EXPECT_LE(l->geometry().right(), 163);  // still left of the table's cards
-    }
-}
-
-TEST_F(MainWindowTest, TheBannerTakesTheSizeOfItsPicture) {
-    ScopedPictures pictures;
-    pictures.Put(PicSet::picMsgDat, 1, Solid(320, 96, Qt::yellow));
-    window->LoadBanner(1);
-    EXPECT_EQ(window->BannerSize().width, 320);
-    EXPECT_EQ(window->BannerSize().height, 96);
-    window->MoveBanner(204, 50);
-    EXPECT_EQ(window->Banner()->geometry(), QRect(204, 50, 320, 96));
-}
-
 // The mouse on the cards and on the table reaches the human's play.
 class MainWindowPlayTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         AttachHost(&host);
-        AttachView(window.get());
+        AttachViews(window->AsViews());
         ResetDeck();
         game.phase = GamePhase::Running;
         ConfigureSeat(CharacterKind::You, 0);
@@ -382,9 +281,9 @@ protected:
         for (int c = 1; c <= 54; ++c) {
             game.cards[c].col = (c - 1) % 9;
             game.cards[c].row = (c - 1) / 9;
-            window->MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
-            window->SetCardFace(c, false);
-            window->SetCardVisible(c, true);
+            Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+            Cards().SetCardFace(c, false);
+            Cards().SetCardVisible(c, true);
         }
         window->show();
     }
@@ -392,7 +291,7 @@ protected:
 };
 
 TEST_F(MainWindowPlayTest, AClickOnACardTurnsItUpAsThePick) {
-    CardWidget* card = window->Card(12);
+    CardWidget* card = window->Table()->Card(12);
     QTest::mouseClick(card, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(game.firstPick, 12);
     EXPECT_EQ(game.pickState, PickOneUp);
@@ -400,30 +299,32 @@ TEST_F(MainWindowPlayTest, AClickOnACardTurnsItUpAsThePick) {
     EXPECT_TRUE(window->isEnabled());
 
     // A card that is not part of the table (the layout's template) is not played.
-    window->SetCardVisible(0, true);
-    QTest::mouseClick(window->Card(0), Qt::LeftButton);
+    Cards().SetCardVisible(0, true);
+    QTest::mouseClick(window->Table()->Card(0), Qt::LeftButton);
     EXPECT_EQ(game.secondPick, 0);
 }
 
 TEST_F(MainWindowPlayTest, HoveringMagnifiesACardAndTheTableRestoresIt) {
-    QTest::mouseMove(window->Card(10), QPoint(20, 20));
+    QTest::mouseMove(window->Table()->Card(10), QPoint(20, 20));
     EXPECT_EQ(game.hoveredCard, 10);
-    EXPECT_EQ(window->CardRect(10), MagnifiedPlacement(0, 1));
+    EXPECT_EQ(Cards().CardRect(10), MagnifiedPlacement(0, 1));
 
     QTest::mouseMove(window->Table(), QPoint(100, 300));  // where the panels would be
     EXPECT_EQ(game.hoveredCard, 0);
-    EXPECT_EQ(window->CardRect(10), NormalPlacement(0, 1));
+    EXPECT_EQ(Cards().CardRect(10), NormalPlacement(0, 1));
 }
 
 TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
+    EXPECT_EQ(window->SecondTimer()->interval(), 1000);
+    EXPECT_FALSE(window->SecondTimer()->isActive());
     game.soloMode = true;
     window->SetSoloLabelsVisible(true);
     // Two ticks of the timer, without waiting two seconds for them.
     for (int tick = 0; tick < 2; ++tick)
         QMetaObject::invokeMethod(window->SecondTimer(), "timeout", Qt::DirectConnection);
     EXPECT_EQ(game.elapsedSeconds, 2);
-    EXPECT_EQ(window->TimeLabel()->text(), "２ 秒");
-    EXPECT_TRUE(window->TimeLabel()->isVisible());
+    EXPECT_EQ(window->Table()->TimeLabel()->text(), "２ 秒");
+    EXPECT_TRUE(window->Table()->TimeLabel()->isVisible());
     window->StartSecondTimer();
     EXPECT_TRUE(window->SecondTimer()->isActive());
     window->StopSecondTimer();
@@ -442,14 +343,14 @@ TEST_F(MainWindowPlayTest, MenuCommandsReachTheGame) {
 
 TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
     window->SetWindowEnabled(false);
-    QTest::mouseClick(window->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QTest::mouseMove(window->Card(10), QPoint(20, 20));
+    QTest::mouseClick(window->Table()->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseMove(window->Table()->Card(10), QPoint(20, 20));
     EXPECT_EQ(game.firstPick, 0);
     EXPECT_EQ(game.hoveredCard, 0);
     EXPECT_TRUE(window->menuBar()->isEnabled());  // the menus keep their look
-    EXPECT_TRUE(window->CardEnabled(3));          // the card's own switch is untouched
+    EXPECT_TRUE(Cards().CardEnabled(3));          // the card's own switch is untouched
     window->SetWindowEnabled(true);
-    QTest::mouseClick(window->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseClick(window->Table()->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(game.firstPick, 12);  // nothing was queued: only the new click counts
 }
 

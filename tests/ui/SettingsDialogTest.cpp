@@ -15,6 +15,7 @@
 #include "ui/PictureStore.h"
 #include "ui/SettingsDialog.h"
 #include "ui/SpriteWidget.h"
+#include "ui/TableWidget.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ protected:
     void SetUp() override {
         ResetGameState();
         glCur = 0;
-        AttachView(&table);
+        AttachViews(table.AsViews());
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
             asked.push_back(text);
@@ -36,7 +37,7 @@ protected:
     void TearDown() override {
         MessageBoxes::SetInformHook({});
         MessageBoxes::SetAskHook({});
-        AttachView(nullptr);
+        AttachViews({});
         ResetGameState();
         glCur = 0;
         glNoSound = 0;

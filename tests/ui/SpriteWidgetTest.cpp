@@ -81,24 +81,26 @@ TEST_F(SpriteWidgetTest, BorderStyleOneFramesTheWidget) {
     EXPECT_EQ(At(35, 35), kGreen.rgb());
 }
 
-TEST_F(SpriteWidgetTest, PressAndReleaseInsideRaiseMouseDownAndClickOnlyWhileEnabled) {
+TEST_F(SpriteWidgetTest, PressAndReleaseInsideRaisePressedAndClickedOnlyWhileEnabled) {
     table.show();
-    QSignalSpy down(sprite, &SpriteWidget::MouseDown), click(sprite, &SpriteWidget::Click);
+    QSignalSpy down(sprite, &SpriteWidget::pressed), click(sprite, &SpriteWidget::clicked);
 
     QTest::mouseClick(sprite, Qt::LeftButton, Qt::ControlModifier, QPoint(12, 14));
     ASSERT_EQ(down.count(), 1);
-    EXPECT_EQ(down[0], (QList<QVariant>{1, 2, 12.0f, 14.0f}));
     EXPECT_EQ(click.count(), 1);
+    QTest::mouseClick(sprite, Qt::RightButton, Qt::NoModifier, QPoint(12, 14));
+    EXPECT_EQ(down.count(), 2);   // any button presses
+    EXPECT_EQ(click.count(), 1);  // only the left one clicks
 
     // Released outside the widget: pressed, but not clicked.
     QTest::mousePress(sprite, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QTest::mouseRelease(sprite, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
-    EXPECT_EQ(down.count(), 2);
+    EXPECT_EQ(down.count(), 3);
     EXPECT_EQ(click.count(), 1);
 
     sprite->setEnabled(false);
     QTest::mouseClick(sprite, Qt::LeftButton, Qt::NoModifier, QPoint(12, 14));
-    EXPECT_EQ(down.count(), 2);
+    EXPECT_EQ(down.count(), 3);
     EXPECT_EQ(click.count(), 1);
 }
 

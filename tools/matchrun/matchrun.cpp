@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     host.recordSounds = false;
     CountingTable table{&host};
     AttachHost(&host);
-    AttachView(&table);
+    AttachViews(table.AsViews());
     ResetGameState();
     PinRandomSeed(seed);
     game.soloMode = false;

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     QtHost host;
     HeadlessTable table;
     AttachHost(&host);
-    AttachView(&table);
+    AttachViews(table.AsViews());
     game.soloMode = true;
     ConfigureSeat(CharacterKind::You, 0);
     for (int s = 1; s < kSeats; ++s) ConfigureSeat(CharacterKind::Empty, s);
@@ -64,6 +64,6 @@ int main(int argc, char** argv) {
         std::printf("card turn at width %d: %.1f ms, %.2f %% of a core while turning\n", r.width,
                     ms / turns, 100.0 * (CpuSeconds() - cpu) / (ms / 1000.0));
     }
-    AttachView(nullptr);
+    AttachViews({});
     return 0;
 }

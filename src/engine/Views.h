@@ -1,6 +1,8 @@
-// Everything the engine and the opponents show goes through this interface;
-// the main window implements it, the headless table stands in for it in tests
-// and in the match runner. Texts are UTF-8.
+// How the engine and the opponents show the game: four narrow roles, each
+// played by the part of the screen that owns it. The table widget plays the
+// cards, the seat panels and the banner and hand; the main window plays the
+// window around them. The headless table plays all four in tests and in the
+// match runner. Texts are UTF-8; positions are table pixels (TableGeometry.h).
 #pragma once
 
 #include <string>
@@ -8,11 +10,10 @@
 #include "engine/GameState.h"
 #include "engine/TableGeometry.h"
 
-class TableView {
+// The card widgets: index 0..59; the table cards are 1..54 (index = card number).
+class CardsView {
 public:
-    virtual ~TableView() = default;
-
-    // Card widgets: index 0..59; the table cards are 1..54 (index = card number).
+    virtual ~CardsView() = default;
     virtual void SetCardVisible(int card, bool visible) = 0;
     virtual bool CardVisible(int card) const = 0;
     // Setting the side repaints the card at once, then lets pending events run once.
@@ -28,43 +29,52 @@ public:
     virtual void DrawCard(int card) = 0;
     // Repaints the four small card backs of the seat panels.
     virtual void DrawGotCards() = 0;
+};
 
-    // Seat panels.
-    virtual void ShowSeatPanel(
-        int seat, CharacterKind kind) = 0;     // character, name, "x", "0", box, line, small card
+// The four seat panels down the left of the table, and their speech balloons.
+class SeatsView {
+public:
+    virtual ~SeatsView() = default;
+    // Character, name, "x", "0", box, line and small card back.
+    virtual void ShowSeatPanel(int seat, CharacterKind kind) = 0;
     virtual void HideSeatPanel(int seat) = 0;  // those and the balloon
-    virtual void SetSeatOnTurn(
-        int seat, bool onTurn) = 0;  // box red for the seat on turn, dark red otherwise
+    // The box is red for the seat on turn, dark red otherwise.
+    virtual void SetSeatOnTurn(int seat, bool onTurn) = 0;
     virtual void SetSeatCardCount(int seat, const std::string& text) = 0;
-
-    // Speech balloons.
     virtual void ShowBalloon(int seat, const std::string& text) = 0;
     virtual void HideBalloon(int seat) = 0;
+};
 
-    // The opponents' hand marker.
+// What moves over the cards: the banner sprite and the opponents' hand marker.
+class MarkersView {
+public:
+    virtual ~MarkersView() = default;
     virtual void MoveHand(int left, int top) = 0;
     virtual void SetHandVisible(bool visible) = 0;
-
-    // The banner sprite: loading banner n gives it the banner's picture and size.
+    // Loading banner n gives the sprite the banner's picture and size.
     virtual void LoadBanner(int n) = 0;
     virtual Size BannerSize() const = 0;
     virtual void MoveBanner(int left, int top) = 0;
     virtual void SetBannerVisible(bool visible) = 0;
     virtual void RaiseBanner() = 0;
+    // The banner is centred on the whole window, frame included.
     virtual int WindowOuterWidth() const = 0;
+};
 
-    // Solitaire status lines.
+// The window around the table: the solitaire status lines, the menu items,
+// the window's input, the one-second timer, message boxes and result windows.
+class WindowView {
+public:
+    virtual ~WindowView() = default;
     virtual void SetSoloLabelsVisible(bool visible) = 0;
     virtual void SetTimeText(const std::string& text) = 0;
     virtual void SetCountText(const std::string& text) = 0;
-
-    // Menu items, the whole window and the one-second timer.
     virtual void SetStartEnabled(bool enabled) = 0;
     virtual void SetQuitEnabled(bool enabled) = 0;
+    // While disabled the window takes no mouse or keyboard input.
     virtual void SetWindowEnabled(bool enabled) = 0;
     virtual void StartSecondTimer() = 0;
     virtual void StopSecondTimer() = 0;
-
     // Modal windows; each returns when it has been closed.
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void ShowVersusResult() = 0;
@@ -72,5 +82,17 @@ public:
     virtual void HandOverSoloResult() = 0;
 };
 
-void AttachView(TableView* view);
-TableView& View();
+// The four roles as one program plays them.
+struct Views {
+    CardsView* cards = nullptr;
+    SeatsView* seats = nullptr;
+    MarkersView* markers = nullptr;
+    WindowView* window = nullptr;
+};
+
+// The program attaches its views once; Views{} detaches them.
+void AttachViews(const Views& views);
+CardsView& Cards();
+SeatsView& Seats();
+MarkersView& Markers();
+WindowView& GameWindow();

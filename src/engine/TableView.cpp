@@ -1,8 +1,0 @@
-#include "engine/TableView.h"
-
-namespace {
-TableView* attachedView = nullptr;
-}
-
-void AttachView(TableView* view) { attachedView = view; }
-TableView& View() { return *attachedView; }

@@ -1,0 +1,29 @@
+#include "engine/Views.h"
+
+#include <cassert>
+
+namespace {
+Views attached;
+}
+
+void AttachViews(const Views& views) { attached = views; }
+
+CardsView& Cards() {
+    assert(attached.cards && "no cards view attached");
+    return *attached.cards;
+}
+
+SeatsView& Seats() {
+    assert(attached.seats && "no seats view attached");
+    return *attached.seats;
+}
+
+MarkersView& Markers() {
+    assert(attached.markers && "no markers view attached");
+    return *attached.markers;
+}
+
+WindowView& GameWindow() {
+    assert(attached.window && "no window view attached");
+    return *attached.window;
+}

@@ -1,0 +1,15 @@
+#include "ui/Look.h"
+
+#include <cmath>
+
+void InstallFontSubstitutions() {
+    QFont::insertSubstitution(kRoundGothic, QStringLiteral("MotoyaLMaru"));
+    QFont::insertSubstitution(kMincho, QStringLiteral("IPAMincho"));
+}
+
+QFont LayoutFont(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}

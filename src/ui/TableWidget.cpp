@@ -1,0 +1,374 @@
+#include "ui/TableWidget.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "ui/CardWidget.h"
+#include "ui/Look.h"
+#include "ui/PictureStore.h"
+#include "ui/ShapeWidget.h"
+#include "ui/SpriteWidget.h"
+
+namespace {
+
+// The seat boxes: red for the seat on turn, dark red for the others.
+const QColor kOnTurn(255, 0, 0);
+const QColor kOffTurn(128, 0, 0);
+
+// The panels' own left edge: a name that needs more room than its box grows
+// to the left, but never over the character picture.
+constexpr int kNameLeftLimit = 80;
+
+// The seat panels' texts, balloons and small card backs, seat 0..3; their
+// boxes and characters stand in the table geometry.
+const QRect kNameRects[4] = {
+    {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
+const int kLineY[4] = {36, 144, 248, 352};
+const QPoint kGotCardPos[4] = {{88, 64}, {84, 168}, {84, 272}, {84, 376}};
+const QPoint kCap2Pos[4] = {{116, 76}, {112, 180}, {112, 284}, {112, 388}};
+const QRect kBalloonRects[4] = {
+    {72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61}, {64, 312, 101, 61}};
+const QPoint kBalloonTextPos[4] = {{88, 8}, {84, 112}, {84, 216}, {80, 320}};
+QRect CountRect(int seat) { return {128, 76 + 104 * seat, 32, 21}; }
+
+const QRect kTimeCapRect(8, 116, 80, 16);
+const QRect kTimeRect(88, 116, 32, 16);
+const QRect kCntCapRect(40, 136, 48, 16);
+const QRect kCntRect(88, 136, 40, 16);
+
+QRect ToQRect(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+
+// The template card of the layout waits on the deal pile, so that in the
+// first game the second half of the deck appears there.
+const QRect kTemplateCardRect(kPileLeft, kPileTop, kCardWidth, kCardHeight);
+
+QString NameOf(CharacterKind kind) {
+    switch (kind) {
+        case CharacterKind::You:
+            return QStringLiteral("You");
+        case CharacterKind::Swallow:
+            return QStringLiteral("Swallow");
+        case CharacterKind::Wolf:
+            return QStringLiteral("Wolf");
+        case CharacterKind::Tiger:
+            return QStringLiteral("Tiger");
+        case CharacterKind::Empty:
+            break;
+    }
+    return QString();
+}
+
+int TextWidth(const QLabel* label, const QString& text) {
+    return QFontMetrics(label->font()).horizontalAdvance(text) + 1;
+}
+
+// A value label keeps its left edge and widens to the right when its text needs more room.
+void FitGrowingRight(QLabel* label, const QRect& box, const QString& text) {
+    label->setText(text);
+    label->setGeometry(box.left(), box.top(), std::max(box.width(), TextWidth(label, text)),
+                       box.height());
+}
+
+}  // namespace
+
+TableWidget::TableWidget(const int* cardBack, QWidget* parent)
+    : QWidget(parent), cardBack_(cardBack) {
+    setObjectName(QStringLiteral("table"));
+    setAutoFillBackground(true);
+    QPalette green = palette();
+    green.setColor(QPalette::Window, kTableGreen);
+    setPalette(green);
+    setFixedSize(kTableWidth, kTableHeight);
+    setMouseTracking(true);
+    setCursor(PictureStore::Cursor(0));
+
+    auto label = [this](const QRect& rect, const QFont& font, const QColor& colour) {
+        auto* l = new QLabel(this);
+        l->setGeometry(rect);
+        l->setFont(font);
+        if (colour.isValid()) {
+            QPalette p = l->palette();
+            p.setColor(QPalette::WindowText, colour);
+            l->setPalette(p);
+        }
+        l->hide();
+        return l;
+    };
+
+    // Widgets made later lie on top of those made earlier: the panel's boxes
+    // and lines first, then its texts and balloons, the hand marker, the
+    // pictures, the cards, and the banner over everything.
+    const QFont nameFont = LayoutFont(kRoundGothic, 14.25, true);
+    const QFont capFont = LayoutFont(kRoundGothic, 12);
+    const QFont countFont = LayoutFont(kRoundGothic, 15.75);
+    const QFont balloonFont = LayoutFont(kRoundGothic, 9);
+    const QFont soloFont = LayoutFont(kMincho, 12);
+
+    for (int i = 0; i < kSeats; ++i) {
+        boxes_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
+        boxes_[i]->setGeometry(ToQRect(SeatBoxRect(i)));
+        boxes_[i]->SetBorder(kYellow);
+        boxes_[i]->SetFill(kOffTurn);
+        boxes_[i]->hide();
+    }
+    for (int i = 0; i < kSeats; ++i) {
+        lines_[i] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, this);
+        lines_[i]->setGeometry(84, kLineY[i], 156 - 84, 1);
+        lines_[i]->SetBorder(kYellow);
+        lines_[i]->hide();
+    }
+    for (int i = 0; i < kSeats; ++i) {
+        names_[i] = label(kNameRects[i], nameFont, kYellow);
+        names_[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        caps_[i] = label(QRect(kCap2Pos[i], QSize(9, 16)), capFont, kYellow);
+        caps_[i]->setText(QStringLiteral("x"));
+        counts_[i] = label(CountRect(i), countFont, kYellow);
+    }
+    for (int i = 0; i < kSeats; ++i) {
+        balloons_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
+        balloons_[i]->setGeometry(kBalloonRects[i]);
+        balloons_[i]->SetFill(palette().color(QPalette::Base));
+        balloons_[i]->SetBorder(palette().color(QPalette::Text));
+        balloons_[i]->hide();
+        balloonTexts_[i] = label(QRect(kBalloonTextPos[i], QSize(76, 44)), balloonFont, QColor());
+        balloonTexts_[i]->setWordWrap(true);
+        balloonTexts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    lblTimeCap_ = label(kTimeCapRect, soloFont, kYellow);
+    lblTimeCap_->setText(QStringLiteral("経過時間："));
+    lblTime_ = label(kTimeRect, soloFont, kYellow);
+    lblCntCap_ = label(kCntCapRect, soloFont, kYellow);
+    lblCntCap_->setText(QStringLiteral("手数："));
+    lblCnt_ = label(kCntRect, soloFont, kYellow);
+
+    hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, this);
+    hand_->setGeometry(ToQRect(HandPlacement(0, 0)));
+    hand_->SetBorder(kYellow);
+    hand_->hide();
+
+    for (int i = 0; i < kSeats; ++i) {
+        gotCards_[i] = new CardWidget(i, cardBack_, this);
+        gotCards_[i]->setGeometry(QRect(kGotCardPos[i], QSize(25, 33)));
+        gotCards_[i]->hide();
+        chars_[i] = new SpriteWidget(this);
+        chars_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
+        chars_[i]->hide();
+    }
+
+    cards_[0] = new CardWidget(0, cardBack_, this);
+    cards_[0]->setGeometry(kTemplateCardRect);
+    cards_[0]->hide();
+
+    banner_ = new SpriteWidget(this);
+    banner_->hide();
+
+    // Moving over anything of the table that is not a card counts as moving
+    // over the table: the texts and pictures pass the mouse on.
+    for (QLabel* l : findChildren<QLabel*>()) l->setMouseTracking(true);
+    for (SpriteWidget* s : findChildren<SpriteWidget*>()) s->setMouseTracking(true);
+}
+
+void TableWidget::CreateCardWidgets() {
+    for (int i = 1; i < static_cast<int>(cards_.size()); ++i) {
+        if (cards_[i]) continue;
+        auto* card = new CardWidget(i, cardBack_, this);
+        card->setGeometry(QRect(cards_[0]->pos(), QSize(kCardWidth, kCardHeight)));
+        card->SetPCard(i);
+        card->hide();
+        // A new card joins the deck on top of the older cards, below the banner.
+        card->stackUnder(banner_);
+        if (i <= kCardCount) {
+            connect(card, &CardWidget::clicked, this, &TableWidget::cardClicked);
+            connect(card, &CardWidget::hovered, this, &TableWidget::cardHovered);
+        }
+        cards_[i] = card;
+    }
+}
+
+void TableWidget::SetTableCursor(int n) { setCursor(PictureStore::Cursor(n)); }
+
+void TableWidget::ShowFarewell() {
+    LoadBanner(0);
+    const Size banner = BannerSize();
+    MoveBanner((WindowOuterWidth() - banner.width) / 2, -banner.height);
+    RaiseBanner();
+    SetBannerVisible(true);
+
+    for (int i = 1; i <= kCardCount; ++i) {
+        CardWidget* card = cards_[i];
+        if (!card) continue;
+        card->setEnabled(false);
+        card->hide();
+        cards_[i] = nullptr;
+        // Deleted once control is back in the event loop: the card's own
+        // mouse handler may be the one that led here.
+        card->deleteLater();
+    }
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+    emit tableHovered();
+    QWidget::mouseMoveEvent(event);
+}
+
+CardWidget* TableWidget::Card(int index) const {
+    if (index < 0 || index >= static_cast<int>(cards_.size())) return nullptr;
+    return cards_[static_cast<size_t>(index)];
+}
+CardWidget* TableWidget::GotCard(int seat) const { return gotCards_.at(seat); }
+SpriteWidget* TableWidget::Character(int seat) const { return chars_.at(seat); }
+SpriteWidget* TableWidget::Banner() const { return banner_; }
+QLabel* TableWidget::NameLabel(int seat) const { return names_.at(seat); }
+QLabel* TableWidget::CountLabel(int seat) const { return counts_.at(seat); }
+QLabel* TableWidget::BalloonLabel(int seat) const { return balloonTexts_.at(seat); }
+QLabel* TableWidget::TimeLabel() const { return lblTime_; }
+QLabel* TableWidget::TurnCountLabel() const { return lblCnt_; }
+ShapeWidget* TableWidget::SeatBox(int seat) const { return boxes_.at(seat); }
+ShapeWidget* TableWidget::Hand() const { return hand_; }
+
+// ---------------------------------------------------------------------------
+// The cards
+
+void TableWidget::SetCardVisible(int card, bool visible) {
+    if (CardWidget* c = Card(card)) c->setVisible(visible);
+}
+bool TableWidget::CardVisible(int card) const {
+    const CardWidget* c = Card(card);
+    return c && !c->isHidden();
+}
+void TableWidget::SetCardFace(int card, bool face) {
+    if (CardWidget* c = Card(card)) c->SetFace(face);
+}
+bool TableWidget::CardFace(int card) const {
+    const CardWidget* c = Card(card);
+    return c && c->Face();
+}
+void TableWidget::SetCardEnabled(int card, bool enabled) {
+    if (CardWidget* c = Card(card)) c->setEnabled(enabled);
+}
+// The card's own switch, whatever the window around it is doing.
+bool TableWidget::CardEnabled(int card) const {
+    const CardWidget* c = Card(card);
+    return c && c->isEnabledTo(this);
+}
+void TableWidget::SetCardPicture(int card, int pictureNumber) {
+    if (CardWidget* c = Card(card)) c->SetPCard(pictureNumber);
+}
+void TableWidget::MoveCard(int card, const Rect& rect) {
+    if (CardWidget* c = Card(card)) c->setGeometry(ToQRect(rect));
+}
+Rect TableWidget::CardRect(int card) const {
+    const CardWidget* c = Card(card);
+    return c ? FromQRect(c->geometry()) : Rect{};
+}
+void TableWidget::RaiseCard(int card) {
+    if (CardWidget* c = Card(card)) c->raise();
+}
+void TableWidget::DrawCard(int card) {
+    if (CardWidget* c = Card(card)) c->DrawCard();
+}
+void TableWidget::DrawGotCards() {
+    for (CardWidget* c : gotCards_) c->DrawCard();
+}
+
+// ---------------------------------------------------------------------------
+// The seat panels and their balloons
+
+void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
+    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, static_cast<int>(kind));
+    chars_[seat]->SetPicture(picture);
+    chars_[seat]->SetMaskPicture(picture);
+    chars_[seat]->show();
+
+    // A name wider than its box grows to the left, up to the character picture;
+    // if it still does not fit, its letters get smaller.
+    QLabel* name = names_[seat];
+    const QString text = NameOf(kind);
+    const QRect box = kNameRects[seat];
+    const int room = box.right() + 1 - std::min(box.left(), kNameLeftLimit);
+    QFont font = LayoutFont(kRoundGothic, 14.25, true);
+    name->setFont(font);
+    while (TextWidth(name, text) > room && font.pixelSize() > 8) {
+        font.setPixelSize(font.pixelSize() - 1);
+        name->setFont(font);
+    }
+    const int width = std::max(box.width(), std::min(room, TextWidth(name, text)));
+    name->setGeometry(box.right() + 1 - width, box.top(), width, box.height());
+    name->setText(text);
+    name->show();
+
+    SetSeatCardCount(seat, "0");
+    counts_[seat]->show();
+    boxes_[seat]->SetFill(kOffTurn);
+    boxes_[seat]->show();
+    caps_[seat]->show();
+    lines_[seat]->show();
+    gotCards_[seat]->show();
+}
+
+void TableWidget::HideSeatPanel(int seat) {
+    chars_[seat]->hide();
+    gotCards_[seat]->hide();
+    boxes_[seat]->hide();
+    balloons_[seat]->hide();
+    balloonTexts_[seat]->hide();
+    caps_[seat]->hide();
+    counts_[seat]->hide();
+    names_[seat]->hide();
+    lines_[seat]->hide();
+}
+
+void TableWidget::SetSeatOnTurn(int seat, bool onTurn) {
+    boxes_[seat]->SetFill(onTurn ? kOnTurn : kOffTurn);
+}
+
+void TableWidget::SetSeatCardCount(int seat, const std::string& text) {
+    FitGrowingRight(counts_[seat], CountRect(seat), QString::fromStdString(text));
+}
+
+void TableWidget::ShowBalloon(int seat, const std::string& text) {
+    balloonTexts_[seat]->setText(QString::fromStdString(text));
+    balloons_[seat]->show();
+    balloonTexts_[seat]->show();
+}
+
+void TableWidget::HideBalloon(int seat) {
+    balloons_[seat]->hide();
+    balloonTexts_[seat]->hide();
+}
+
+// ---------------------------------------------------------------------------
+// The hand marker and the banner
+
+void TableWidget::MoveHand(int left, int top) { hand_->move(left, top); }
+void TableWidget::SetHandVisible(bool visible) { hand_->setVisible(visible); }
+
+void TableWidget::LoadBanner(int n) {
+    const QPixmap& picture = PictureStore::Picture(PicSet::picMsgDat, n);
+    banner_->SetPicture(picture);
+    banner_->SetMaskPicture(picture);
+    banner_->resize(picture.size());
+}
+
+Size TableWidget::BannerSize() const { return {banner_->width(), banner_->height()}; }
+void TableWidget::MoveBanner(int left, int top) { banner_->move(left, top); }
+void TableWidget::SetBannerVisible(bool visible) { banner_->setVisible(visible); }
+void TableWidget::RaiseBanner() { banner_->raise(); }
+int TableWidget::WindowOuterWidth() const { return window()->frameGeometry().width(); }
+
+// ---------------------------------------------------------------------------
+// The solitaire status lines
+
+void TableWidget::SetSoloLabelsVisible(bool visible) {
+    for (QLabel* l : {lblTimeCap_, lblTime_, lblCntCap_, lblCnt_}) l->setVisible(visible);
+}
+
+void TableWidget::SetTimeText(const std::string& text) {
+    FitGrowingRight(lblTime_, kTimeRect, QString::fromStdString(text));
+}
+
+void TableWidget::SetCountText(const std::string& text) {
+    FitGrowingRight(lblCnt_, kCntRect, QString::fromStdString(text));
+}

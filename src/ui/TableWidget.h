@@ -1,0 +1,102 @@
+// The green 640 x 420 table inside the main window: the 60 card widgets
+// (acxCard), the four seat panels with their characters, names, counts,
+// small card backs and speech balloons, the solitaire status lines, the
+// opponents' hand marker and the banner sprite. It plays the engine's cards,
+// seats and markers views, and passes the mouse on as signals.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "engine/Views.h"
+
+class QLabel;
+class CardWidget;
+class SpriteWidget;
+class ShapeWidget;
+
+class TableWidget : public QWidget, public CardsView, public SeatsView, public MarkersView {
+    Q_OBJECT
+public:
+    // Face-down cards show card back *cardBack (back 0 without one).
+    explicit TableWidget(const int* cardBack, QWidget* parent = nullptr);
+
+    // Start-up: card widgets 1..59 join the layout's card 0, hidden, 48 x 65, pCard = index.
+    void CreateCardWidgets();
+    // The mouse cursor of the table (0..3).
+    void SetTableCursor(int n);
+    // Closing: the farewell banner just above the table, centred on the window,
+    // and the table's cards 1..54 taken off and destroyed.
+    void ShowFarewell();
+
+    // The solitaire status lines.
+    void SetSoloLabelsVisible(bool visible);
+    void SetTimeText(const std::string& text);
+    void SetCountText(const std::string& text);
+
+    CardWidget* Card(int index) const;        // acxCard 0..59 (nullptr before creation)
+    CardWidget* GotCard(int seat) const;      // acxGotCard 0..3
+    SpriteWidget* Character(int seat) const;  // acxChar 0..3
+    SpriteWidget* Banner() const;             // acxMessage
+    QLabel* NameLabel(int seat) const;
+    QLabel* CountLabel(int seat) const;
+    QLabel* BalloonLabel(int seat) const;
+    QLabel* TimeLabel() const;
+    QLabel* TurnCountLabel() const;
+    ShapeWidget* SeatBox(int seat) const;
+    ShapeWidget* Hand() const;
+
+    // CardsView (a card that is gone is left alone).
+    void SetCardVisible(int card, bool visible) override;
+    bool CardVisible(int card) const override;
+    void SetCardFace(int card, bool face) override;
+    bool CardFace(int card) const override;
+    void SetCardEnabled(int card, bool enabled) override;
+    bool CardEnabled(int card) const override;
+    void SetCardPicture(int card, int pictureNumber) override;
+    void MoveCard(int card, const Rect& rect) override;
+    Rect CardRect(int card) const override;
+    void RaiseCard(int card) override;
+    void DrawCard(int card) override;
+    void DrawGotCards() override;
+
+    // SeatsView.
+    void ShowSeatPanel(int seat, CharacterKind kind) override;
+    void HideSeatPanel(int seat) override;
+    void SetSeatOnTurn(int seat, bool onTurn) override;
+    void SetSeatCardCount(int seat, const std::string& text) override;
+    void ShowBalloon(int seat, const std::string& text) override;
+    void HideBalloon(int seat) override;
+
+    // MarkersView.
+    void MoveHand(int left, int top) override;
+    void SetHandVisible(bool visible) override;
+    void LoadBanner(int n) override;
+    Size BannerSize() const override;
+    void MoveBanner(int left, int top) override;
+    void SetBannerVisible(bool visible) override;
+    void RaiseBanner() override;
+    int WindowOuterWidth() const override;
+
+signals:
+    // A mouse button went down on table card 1..54.
+    void cardClicked(int card);
+    // The mouse moved over table card 1..54.
+    void cardHovered(int card);
+    // The mouse moved over the table itself, or over a text or picture on it.
+    void tableHovered();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const int* cardBack_;
+    std::array<CardWidget*, 60> cards_{};
+    std::array<CardWidget*, 4> gotCards_{};
+    std::array<SpriteWidget*, 4> chars_{};
+    std::array<QLabel*, 4> names_{}, caps_{}, counts_{}, balloonTexts_{};
+    std::array<ShapeWidget*, 4> boxes_{}, lines_{}, balloons_{};
+    ShapeWidget* hand_ = nullptr;
+    SpriteWidget* banner_ = nullptr;
+    QLabel *lblTimeCap_ = nullptr, *lblTime_ = nullptr, *lblCntCap_ = nullptr, *lblCnt_ = nullptr;
+};
