@@ -8,7 +8,9 @@ class MainWindow;
 
 // The end of a solitaire game: sets glAftGameFlg, stamps the result with the date and
 // time and hands it to AddNewScore with the score file beside the program.
+// Lets events run: the score window and its message boxes.
 void HandOverSoloResult(MainWindow& window);
 // The end of a game against the computer: hides the hand marker and shows the result
 // window modally over the main window; returns when it has closed.
+// Lets events run: the result window.
 void ShowVersusResultWindow(MainWindow& window);

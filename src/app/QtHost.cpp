@@ -12,11 +12,11 @@ QtHost::QtHost() {
 
 uint32_t QtHost::TickCount() { return static_cast<uint32_t>(clock_.elapsed()); }
 
-void QtHost::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtHost::LetEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtHost::WaitForEvents(uint32_t deadline) {
     const int32_t remaining = static_cast<int32_t>(deadline - TickCount());
-    if (remaining <= 0) return ProcessEvents();
+    if (remaining <= 0) return LetEventsRun();
     // The timer only wakes the event loop; re-arm it when it is not already
     // set for this deadline.
     if (!wake_.isActive() || wake_.remainingTime() > remaining) wake_.start(remaining);

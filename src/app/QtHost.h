@@ -13,7 +13,9 @@ class QtHost : public Host {
 public:
     QtHost();
     uint32_t TickCount() override;
-    void ProcessEvents() override;
+    // Lets events run: Qt's pending events, once.
+    void LetEventsRun() override;
+    // Lets events run: Qt's event loop, until an event or the deadline.
     void WaitForEvents(uint32_t deadline) override;
     void PlaySoundFile(const std::string& name, int flags) override;
 

@@ -18,6 +18,7 @@ std::string SettingsFilePath();
 
 // Reads one key of the settings file; false (and `value` untouched) when it is missing or empty.
 // Values are UTF-8 here and CP932 in the file; a value comes back cut to 79 CP932 bytes.
+// Lets events run: the message box about a missing settings file, the first time.
 bool ReadIni(const std::string& section, const std::string& key, std::string& value);
 // Writes one key into the file; false when the file could not be written.
 bool WriteIni(const std::string& section, const std::string& key, const std::string& value);
@@ -25,6 +26,7 @@ bool WriteIni(const std::string& section, const std::string& key, const std::str
 bool WriteDefaultIni();
 // Start-up: writes the default file when there is none. When that fails the player
 // is told once, the game starts with the default settings, and the result is false.
+// Lets events run: the message box when the file cannot be made.
 bool EnsureSettingsFile();
 // A new start: the player may be told about the settings file again.
 void ForgetSettingsFileNotice();
@@ -40,4 +42,5 @@ struct SettingsSwitches {
 
 // Applies the file at start-up: seats, solitaire mode, card back, display time,
 // cursor, the two menu switches.
+// Lets events run: the message box about a missing settings file (ReadIni).
 void LoadSettings(SettingsSwitches& switches);

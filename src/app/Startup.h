@@ -13,4 +13,5 @@ extern int32_t glTwipsY;
 std::string WithTrailingSeparator(std::string folder);
 
 // Runs the whole start-up and the game; returns the process's exit code.
+// Lets events run: the whole program runs in its event loop.
 int RunProgram(int argc, char** argv);

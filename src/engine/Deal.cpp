@@ -7,6 +7,7 @@
 
 #include "engine/Host.h"
 #include "engine/Random.h"
+#include "engine/Reveal.h"
 #include "engine/Views.h"
 
 int DealListPosition(double u, int m) { return RoundHalfEven(u * (2 * m - 1)) / 2; }
@@ -24,7 +25,7 @@ void ResetDeck() {
     }
     for (int c = 1; c <= kCardCount; ++c) {
         Cards().SetCardPicture(c, c - 1);
-        Cards().SetCardFace(c, true);
+        ShowCardFace(c, true);
         Cards().SetCardEnabled(c, true);
     }
 }
@@ -37,8 +38,8 @@ void Deal() {
 
     for (int c = 1; c <= kCardCount; ++c) {
         Cards().SetCardVisible(c, false);
-        Cards().SetCardFace(c, false);
-        CurrentHost().ProcessEvents();
+        ShowCardFace(c, false);
+        CurrentHost().LetEventsRun();
     }
 
     ShowMessageSprite(1);

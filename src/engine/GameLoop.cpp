@@ -19,12 +19,12 @@ int64_t passCount = 0;
 void Pace(uint32_t& t0) {
     Host& host = CurrentHost();
     uint32_t t = host.TickCount();
-    host.ProcessEvents();
+    host.LetEventsRun();
     while (static_cast<int32_t>(t - t0) < 10) {
         host.WaitForEvents(t0 + 10);
         t = host.TickCount();
     }
-    host.ProcessEvents();
+    host.LetEventsRun();
     t0 = t;
 }
 
@@ -151,7 +151,7 @@ void RunGame() {
         for (int s = 0; s < kSeats; ++s) {
             if (!game.seats[s].active) continue;
             const StepResult g = SeatStep(s);
-            if (game.phase == GamePhase::Exiting) return;
+            if (GameAbandoned()) return;
             if (g == StepResult::NextSeat) {
                 Markers().SetHandVisible(false);
                 AdvanceTurn();
@@ -162,7 +162,7 @@ void RunGame() {
         Pace(t0);
         ++passCount;
     }
-    if (game.phase == GamePhase::Exiting) return;
+    if (GameAbandoned()) return;
 
     // End.
     GameWindow().StopSecondTimer();
@@ -174,7 +174,7 @@ void RunGame() {
         else
             ShowVersusResult();
     }
-    if (game.phase == GamePhase::Exiting) return;
+    if (GameAbandoned()) return;
     GameWindow().SetStartEnabled(true);
     GameWindow().SetQuitEnabled(false);
     for (int c = 0; c <= kCardCount; ++c) Cards().SetCardVisible(c, false);

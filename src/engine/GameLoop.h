@@ -6,12 +6,19 @@
 #include <cstdint>
 #include <string>
 
-void StartCommand();  // "開始": phase Running, menus, RunGame
-void QuitCommand();   // "このゲームやめ"
+// "開始": phase Running, the menus switched, and the whole game run.
+// Lets events run: all through the game (RunGame).
+void StartCommand();
+// "このゲームやめ": the loop ends the game after its current pass.
+void QuitCommand();
+// Set-up and deal, the passes until the game is over, the result or the quit
+// message, and the table cleared. Returns at once when the window is closed.
+// Lets events run: between passes, in every animation and in the result windows.
 void RunGame();
 void SetUpSeatPanels();
 void HighlightSeat(int seat);
 void AdvanceTurn();
+// Lets events run: the result window's own event loop.
 void ShowVersusResult();
 // Passes the game loop has made since the program started (for measurements).
 int64_t LoopPassCount();

@@ -100,6 +100,11 @@ struct GameState {
 // The one game of this run.
 extern GameState game;
 
+// Asked after anything that lets events run: true once the window has been
+// closed meanwhile, and the game must then be left at once, without its end
+// steps (the program is ending).
+inline bool GameAbandoned() { return game.phase == GamePhase::Exiting; }
+
 struct Cell {
     int32_t col = kNoCell, row = kNoCell;
     bool operator==(const Cell&) const = default;

@@ -5,7 +5,6 @@
 void HeadlessTable::SetCardFace(int card, bool face) {
     cards[card].face = face;
     ++cards[card].paints;
-    if (host_) host_->ProcessEvents();
 }
 
 void HeadlessTable::MoveCard(int card, const Rect& rect) {

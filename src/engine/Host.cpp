@@ -16,7 +16,7 @@ Host& CurrentHost() {
 void WaitWithEvents(int32_t ms) {
     Host& host = CurrentHost();
     const uint32_t start = host.TickCount();
-    host.ProcessEvents();
+    host.LetEventsRun();
     // Unsigned differences stay right when the counter wraps during the wait.
     while (static_cast<int64_t>(host.TickCount() - start) < static_cast<int64_t>(ms))
         host.WaitForEvents(start + static_cast<uint32_t>(ms));

@@ -1,5 +1,10 @@
 // How the game reaches time, pending events and sound. The desktop program
 // implements it on Qt and SDL; tests and the match runner use a virtual clock.
+//
+// Clicks, menu commands, dialogs and timers run only where the game lets
+// events run. Every function in whose body that can happen says so in its
+// header with a line "Lets events run: ..."; after such a call the game state
+// may have changed under the caller (see GameAbandoned in GameState.h).
 #pragma once
 
 #include <cstdint>
@@ -11,11 +16,14 @@ public:
     // Milliseconds on a monotonic tick counter (wraps like a 32-bit counter).
     virtual uint32_t TickCount() = 0;
     // Lets every pending event run once, without blocking.
-    virtual void ProcessEvents() = 0;
+    // Lets events run: that is what it is for.
+    virtual void LetEventsRun() = 0;
     // Blocks until an event arrives or the tick count reaches `deadline`,
     // running the events that arrive; returns early after any event.
+    // Lets events run: every event that arrives.
     virtual void WaitForEvents(uint32_t deadline) = 0;
     // Plays a file of the sound folder: flags 0 waits until it has ended, 1 returns at once.
+    // No events run while a sound holds the game.
     virtual void PlaySoundFile(const std::string& name, int flags) = 0;
 };
 
@@ -23,9 +31,9 @@ void AttachHost(Host* host);
 Host& CurrentHost();
 
 // Waits until the tick count has advanced by `ms`, letting pending events run
-// at least once and whenever they arrive; handlers run inside the wait.
-// It blocks in the host's event wait instead of spinning, so a waiting game
-// costs next to no processor time.
+// at least once and whenever they arrive. It blocks in the host's event wait
+// instead of spinning, so a waiting game costs next to no processor time.
+// Lets events run: at least once, and all through the wait.
 void WaitWithEvents(int32_t ms);
 
 // The engine's and the opponents' way to a sound effect (through the host).

@@ -13,6 +13,11 @@ namespace {
 int TruncDiv(int a, int b) { return a / b; }
 }  // namespace
 
+void ShowCardFace(int card, bool face) {
+    Cards().SetCardFace(card, face);
+    CurrentHost().LetEventsRun();
+}
+
 void FlipCard(int card) {
     GameWindow().SetWindowEnabled(false);
     PlaySound("open.wav", 1);
@@ -23,7 +28,7 @@ void FlipCard(int card) {
         Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    Cards().SetCardFace(card, !Cards().CardFace(card));
+    ShowCardFace(card, !Cards().CardFace(card));
     for (int o = width / 2 - 1; o >= 0; o -= 3) {
         Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);

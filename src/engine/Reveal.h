@@ -4,5 +4,14 @@
 
 #include "engine/GameState.h"
 
+// Shows a card's side: the card is repainted and pending events run once, so
+// the player sees the new side before the game goes on.
+// Lets events run: once.
+void ShowCardFace(int card, bool face);
+// Turns a card over in 16 frames of 10 ms (24 when magnified), the window's
+// input blocked meanwhile.
+// Lets events run: in every frame's wait and when the side changes.
 void FlipCard(int card);
+// Shows both picks for game.showSeconds, then takes the pair or turns both back.
+// Lets events run: in the display wait and in every frame.
 StepResult ResolvePicks(int seat);

@@ -16,7 +16,7 @@ public:
     virtual ~CardsView() = default;
     virtual void SetCardVisible(int card, bool visible) = 0;
     virtual bool CardVisible(int card) const = 0;
-    // Setting the side repaints the card at once, then lets pending events run once.
+    // Setting the side repaints the card (ShowCardFace puts it on the screen).
     virtual void SetCardFace(int card, bool face) = 0;
     virtual bool CardFace(int card) const = 0;
     virtual void SetCardEnabled(int card, bool enabled) = 0;
@@ -76,9 +76,12 @@ public:
     virtual void StartSecondTimer() = 0;
     virtual void StopSecondTimer() = 0;
     // Modal windows; each returns when it has been closed.
+    // Lets events run: the message box's own event loop.
     virtual void ShowMessage(const std::string& text) = 0;
+    // Lets events run: the result window's own event loop.
     virtual void ShowVersusResult() = 0;
     // Hands a finished solitaire game to the score table (stamp, rank, name, save).
+    // Lets events run: the score window's and its message boxes' event loops.
     virtual void HandOverSoloResult() = 0;
 };
 

@@ -32,7 +32,7 @@ bool VirtualClockHost::RunDue() {
     return true;
 }
 
-void VirtualClockHost::ProcessEvents() {
+void VirtualClockHost::LetEventsRun() {
     ++eventPasses;
     if (everyPass_) everyPass_();
     while (RunDue()) {
@@ -45,7 +45,7 @@ void VirtualClockHost::WaitForEvents(uint32_t deadline) {
     for (const Timed& t : timed_)
         if (static_cast<int32_t>(t.at - next) < 0) next = t.at;
     if (static_cast<int32_t>(next - now_) > 0) now_ = next;
-    ProcessEvents();
+    LetEventsRun();
 }
 
 void VirtualClockHost::PlaySoundFile(const std::string& name, int flags) {

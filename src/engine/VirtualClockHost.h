@@ -16,7 +16,9 @@
 class VirtualClockHost : public Host {
 public:
     uint32_t TickCount() override { return now_; }
-    void ProcessEvents() override;
+    // Lets events run: the every-pass action and the scripted events that are due.
+    void LetEventsRun() override;
+    // Lets events run: moves the clock to the next scripted event or the deadline first.
     void WaitForEvents(uint32_t deadline) override;
     void PlaySoundFile(const std::string& name, int flags) override;
 

@@ -3,7 +3,10 @@
 
 #include "engine/GameState.h"
 
+// One step of the turn of the computer seat on turn.
+// Lets events run: when it turns cards (FlipCard) and resolves an attempt (ResolvePicks).
 StepResult OpponentTurnStep(int seat);
+// A computer seat not on turn: its balloon ages.
 StepResult OpponentIdleStep(int seat);
 Cell PickRandomCell();
 Cell PickRandomCellExcept(int card);

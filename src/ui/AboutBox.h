@@ -37,11 +37,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Lets events run: the message box when a link cannot be opened.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void DrawGradient();
     void SetLinkColour(QLabel* link, const QColor& colour);
+    // Lets events run: the message box when nothing can open the link.
     void OpenLink(QLabel* link);
 
     QPixmap surface_;  // the gradient, drawn once

@@ -1,6 +1,5 @@
 #include "ui/CardWidget.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,8 +19,6 @@ void CardWidget::SetPCard(int picture) { pCard_ = picture; }
 void CardWidget::SetFace(bool face) {
     face_ = face;
     DrawCard();
-    // The turned card is on the screen before the caller goes on.
-    QCoreApplication::processEvents();
 }
 
 void CardWidget::DrawCard() {

@@ -17,7 +17,7 @@ public:
     int pCard() const { return pCard_; }
     void SetPCard(int picture);  // does not repaint
     bool Face() const { return face_; }
-    // Stores the side, repaints at once, then lets pending events run once.
+    // Stores the side and repaints (the paint reaches the screen when events next run).
     void SetFace(bool face);
     // Repaints from the picture store: the card's picture when face up,
     // otherwise the card back (back 0 for any number outside the store).

@@ -18,6 +18,7 @@ class MainWindow : public QMainWindow, public WindowView {
 public:
     // What the window's commands open. The start-up plugs in the real windows,
     // tests their own; a command left empty does nothing.
+    // Lets events run: each window a command opens runs its own event loop.
     struct Commands {
         std::function<void(MainWindow&)> settings;  // "設定"
         std::function<void(MainWindow&)> about;     // "このアプリケーションについて"
@@ -43,6 +44,7 @@ public:
     bool NoSoundChecked() const;
     void SetNoSoundChecked(bool checked);
     // Runs a modal window with the top-most level lifted while it is open.
+    // Lets events run: the modal window's own event loop.
     void SuspendTopMost(const std::function<void()>& showModal);
 
     QAction* StartAction() const { return mGAmeStart_; }
@@ -57,7 +59,7 @@ public:
 
     bool InputBlocked() const { return inputBlocked_; }
 
-    // WindowView.
+    // WindowView (the message and the result windows let events run).
     void SetSoloLabelsVisible(bool visible) override;
     void SetTimeText(const std::string& text) override;
     void SetCountText(const std::string& text) override;
@@ -71,13 +73,17 @@ public:
     void HandOverSoloResult() override;
 
 protected:
+    // Asks "やめる？？"; on Yes the game is abandoned and the process ends.
+    // Lets events run: the question's own event loop.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
+    // Lets events run: the message box when there is no help file.
     void HelpCommand();
     void ApplyTopMost(bool topMost);
+    // Lets events run: the window the command opens.
     void Run(const std::function<void(MainWindow&)>& command);
 
     // While a card turns the window takes no mouse or keyboard input; unlike

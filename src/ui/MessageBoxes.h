@@ -9,8 +9,10 @@ class QWidget;
 
 namespace MessageBoxes {
 // OK box.
+// Lets events run: the box's own event loop, until it is answered.
 void Inform(QWidget* parent, const QString& text);
 // Yes/No box; true for Yes.
+// Lets events run: the box's own event loop, until it is answered.
 bool AskYesNo(QWidget* parent, const QString& text);
 
 // Test hooks: while set, no box is shown and the hook answers instead.

@@ -34,10 +34,12 @@ public:
     void SetSaveAllowed(bool allowed) { saveAllowed_ = allowed; }
 
     // Form load: tells the place reached, picks the order, fills the grid.
+    // Lets events run: the message box with the place reached.
     void Load();
     // A click on sort header 0 (time) or 1 (turns).
     void SortClick(int index);
     // "O.K": takes the name, saves, closes; stays open when something is wrong.
+    // Lets events run: the message boxes about the name or the save.
     void OkClick();
 
     int SortFlag() const { return glSortFlg_; }
@@ -82,10 +84,12 @@ QString NameFromCp932(const std::string& bytes);
 
 // Reads the table for showing (a missing file is created anew); a damaged file is set
 // aside and the player told once. `saveAllowed` is false when it could not be moved.
+// Lets events run: the message box about a damaged file.
 ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent,
                                    bool* saveAllowed);
 
 // The hand-over of a finished solitaire game: reads the table, completes the stamped
 // record from game.elapsedSeconds and game.turnCount, places it and opens the window
 // modally over `parent`. Returns when the window has closed.
+// Lets events run: the score window and its message boxes.
 void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent);

@@ -49,7 +49,9 @@ private:
     void SelectSolitaire();
     void SelectSeveral();
     // "Ｏ．Ｋ": the seat checks, then everything applied and the dialog closed.
+    // Lets events run: the message boxes of the seat checks.
     void Confirm();
+    // Lets events run: "no player" and "solitaire?" message boxes.
     bool ConfirmSeats();
     void ApplySeats();
 

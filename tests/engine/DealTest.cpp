@@ -33,6 +33,30 @@ TEST_F(DealTest, LaysEveryCardOnceFaceDownAtItsCell) {
     EXPECT_FALSE(table.bannerVisible);
 }
 
+TEST_F(DealTest, EveryCardTurnedLetsEventsRunWithItsNewSideShowing) {
+    std::vector<int> faceUp;  // cards face up at each event pass
+    host.OnEveryPass([&] {
+        int n = 0;
+        for (int c = 1; c <= kCardCount; ++c) n += table.cards[c].face;
+        faceUp.push_back(n);
+    });
+    // Turning the deck face up: one pass after each card.
+    ResetDeck();
+    std::vector<int> expected;
+    for (int n = 1; n <= kCardCount; ++n) expected.push_back(n);
+    EXPECT_EQ(faceUp, expected);
+
+    // The deal turns them down again, with a pass after each card's turn and another
+    // of its own, before the first card drops onto the pile.
+    faceUp.clear();
+    Deal();
+    expected.clear();
+    for (int n = kCardCount - 1; n >= 0; --n) expected.insert(expected.end(), {n, n});
+    ASSERT_GE(faceUp.size(), expected.size());
+    faceUp.resize(expected.size());
+    EXPECT_EQ(faceUp, expected);
+}
+
 TEST_F(DealTest, ShufflesForTheFirstHalfOfTheDeckAndShowsTheStartBanner) {
     ResetDeck();
     Deal();

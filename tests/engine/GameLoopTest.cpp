@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"
 
@@ -149,4 +151,35 @@ TEST_F(GameLoopTest, AGameWithNobodySeatedWaitsForQuitWithoutHanging) {
     StartCommand();
     EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
     EXPECT_EQ(game.phase, GamePhase::Idle);
+}
+
+TEST_F(GameLoopTest, ClosingTheWindowAbandonsTheGameOnTheSpot) {
+    // The window's closing sets the phase Exiting from inside whatever wait the
+    // game was in; the game then returns at once: no message, nothing cleared,
+    // not even the timer stopped (the program is ending).
+    for (const bool inScoreWindow : {false, true}) {
+        SCOPED_TRACE(inScoreWindow ? "in the score window" : "between passes");
+        TearDown();
+        SetUp();
+        SeatSolitaire();
+        auto close = [] { game.phase = GamePhase::Exiting; };
+        std::unique_ptr<ClickPlayer> player;
+        if (inScoreWindow) {
+            player = std::make_unique<ClickPlayer>(host, table);
+            table.onSoloResult = close;
+        } else {
+            host.At(host.Now() + 3000, close);  // after the deal, nobody clicking
+        }
+        StartCommand();
+
+        EXPECT_EQ(game.phase, GamePhase::Exiting);
+        EXPECT_TRUE(table.messages.empty());
+        EXPECT_EQ(table.soloResults, inScoreWindow ? 1 : 0);
+        EXPECT_FALSE(table.startEnabled);
+        EXPECT_TRUE(table.soloLabels);
+        EXPECT_TRUE(table.panelShown[0]);
+        if (!inScoreWindow) {
+            EXPECT_TRUE(table.timerRunning);
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/EngineFixture.h"
 
 class RevealTest : public EngineFixture {
@@ -28,8 +30,8 @@ TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
         std::vector<int> widths;
     } cases[] = {
         {NormalPlacement(2, 3), {48, 42, 36, 30, 24, 18, 12, 6, 2, 8, 14, 20, 26, 32, 38, 44, 48}},
-        {MagnifiedPlacement(2, 3), {71, 65, 59, 53, 47, 41, 35, 29, 23, 17, 11, 5,
-                                    3, 9, 15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
+        {MagnifiedPlacement(2, 3), {71, 65, 59, 53, 47, 41, 35, 29, 23, 17, 11, 5, 3,
+                                    9,  15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
     };
     for (const Case& c : cases) {
         table.cards[5].rect = c.start;
@@ -42,6 +44,24 @@ TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
         EXPECT_TRUE(table.windowEnabled);
     }
     EXPECT_EQ(host.sounds.front(), (std::pair<std::string, int>{"open.wav", 1}));
+}
+
+TEST_F(RevealTest, AChangedSideIsShownBeforeTheGameGoesOn) {
+    // Events run once right after the side has changed, with the new side up:
+    // that is when the real table paints it.
+    std::vector<bool> faceAtPass;
+    host.OnEveryPass([&] { faceAtPass.push_back(table.cards[9].face); });
+    ShowCardFace(9, true);
+    EXPECT_EQ(faceAtPass, std::vector<bool>{true});
+    ShowCardFace(9, false);
+    EXPECT_EQ(faceAtPass, (std::vector<bool>{true, false}));
+
+    // A turning card shows its new side while still a sliver, before it grows back.
+    std::vector<std::pair<bool, int>> seen;
+    host.OnEveryPass([&] { seen.emplace_back(table.cards[9].face, table.cards[9].rect.width); });
+    table.cards[9].rect = NormalPlacement(2, 3);
+    FlipCard(9);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair{true, 6}), seen.end());
 }
 
 TEST_F(RevealTest, FlipDisablesTheWindowWhileTheCardTurns) {
