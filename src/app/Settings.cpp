@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/IniFile.h"
-#include "app/Startup.h"
+#include "app/Places.h"
 #include "engine/GameState.h"
 #include "ui/MessageBoxes.h"
 
@@ -116,7 +116,7 @@ std::string ReadPlayboard(const char* key) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return gsAppPath + "tomavel.ini"; }
+std::string SettingsFilePath() { return SettingsFolder() + "tomavel.ini"; }
 
 bool ReadIni(const std::string& section, const std::string& key, std::string& value) {
     const QString path = FilePath();

@@ -1,4 +1,5 @@
-// The settings file "tomavel.ini" beside the program, and the values it sets
+// The settings file "tomavel.ini" (beside the program, or in the player's
+// configuration folder: app/Places.h), and the values it sets
 // that belong to no game.
 #pragma once
 
@@ -15,7 +16,7 @@ extern int32_t glNoSound;  // -1 sound off, 0 on
 // starts (every game starts at 1 second).
 extern int32_t glShowSec;
 
-// gsAppPath + "tomavel.ini".
+// SettingsFolder() + "tomavel.ini".
 std::string SettingsFilePath();
 
 // Reads one key of the settings file; false (and `value` untouched) when it is missing or empty.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <memory>
 
+#include "app/Places.h"
 #include "app/QtHost.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
@@ -28,12 +29,6 @@ std::string WithTrailingSeparator(std::string folder) {
 }
 
 namespace {
-std::string ExecutableFolder() {
-    // Read before Qt starts, so that a second copy leaves without opening a display.
-    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
-    return exe.canonicalPath().toStdString();
-}
-
 void PlugInWindows() {
     MainWindow::SetSettingsCommand([](MainWindow& window) {
         SettingsDialog dialog(window);
@@ -49,9 +44,16 @@ void PlugInWindows() {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+    // Where the files live is settled before anything else: the lock guards them.
+    const std::string programFolder = ProgramFolder();
+    SettleFilePlaces(GatherPlaceFacts(programFolder));
     SingleInstance instance;
-    const std::string exeFolder = ExecutableFolder();
-    if (!instance.Acquire(SingleInstance::LockPathFor(exeFolder))) return 0;
+    if (!instance.Acquire(LockPlaces::ForFilesIn(SettingsFolder()))) {
+        // Another copy plays on these files: it comes to the front, and this one
+        // leaves before it opens anything on the screen.
+        instance.RingRunningCopy(LauncherActivationToken());
+        return 0;
+    }
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
@@ -64,9 +66,9 @@ int RunProgram(int argc, char** argv) {
     splash->show();
     QCoreApplication::processEvents();
 
-    gsAppPath = WithTrailingSeparator(exeFolder);
+    gsAppPath = programFolder;
     EnsureSettingsFile();
-    const std::string scorePath = gsAppPath + "solsc.dat";
+    const std::string scorePath = ScoreFilePath();
     if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
@@ -78,6 +80,12 @@ int RunProgram(int argc, char** argv) {
     AttachHost(&host);
     AttachView(&window);
     PlugInWindows();
+    instance.AnswerLaterStarts([&window](const std::string& token) {
+        // On Wayland the launcher's token is what lets the window take the focus.
+        if (!token.empty() && QGuiApplication::platformName() == QLatin1String("wayland"))
+            qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+        window.BringForward();
+    });
 
     LoadSettings(window);
     window.show();

@@ -1,12 +1,9 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
-
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Places.h"
 #include "app/Settings.h"
 #include "engine/Engine.h"
 #include "ui/CardWidget.h"
@@ -233,11 +231,23 @@ void MainWindow::SuspendTopMost(const std::function<void()>& showModal) {
     ApplyTopMost(true);
 }
 
+void MainWindow::BringForward() {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    // A dialog or message box open over the table stays in front of it.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
 void MainWindow::HelpCommand() {
-    // The help text is looked for where the player started the game from.
-    const QString readme = QStringLiteral("readme.txt");
-    const QFileInfo file(QDir::current(), readme);
-    if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
+    // The help text is looked for where the player started the game from
+    // first, then beside the game and where it was installed.
+    const std::string file = FindHelpFile();
+    if (!file.empty() &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file))))
         return;
     // A missing file and a viewer that cannot start get the same answer.
     MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));
