@@ -80,12 +80,7 @@ int RunProgram(int argc, char** argv) {
     AttachHost(&host);
     AttachView(&window);
     PlugInWindows();
-    instance.AnswerLaterStarts([&window](const std::string& token) {
-        // On Wayland the launcher's token is what lets the window take the focus.
-        if (!token.empty() && QGuiApplication::platformName() == QLatin1String("wayland"))
-            qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
-        window.BringForward();
-    });
+    instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     LoadSettings(window);
     window.show();

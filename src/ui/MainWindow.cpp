@@ -24,6 +24,7 @@
 #include "ui/PictureStore.h"
 #include "ui/ShapeWidget.h"
 #include "ui/SpriteWidget.h"
+#include "ui/WindowActivation.h"
 
 namespace {
 
@@ -231,15 +232,13 @@ void MainWindow::SuspendTopMost(const std::function<void()>& showModal) {
     ApplyTopMost(true);
 }
 
-void MainWindow::BringForward() {
+void MainWindow::BringForward(const std::string& launcherToken) {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
-    activateWindow();
-    // A dialog or message box open over the table stays in front of it.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
-        modal->raise();
-        modal->activateWindow();
-    }
+    // A dialog or message box open over the table stays in front of it and keeps the focus.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front && front != this) front->raise();
+    ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
 }
 
 void MainWindow::HelpCommand() {

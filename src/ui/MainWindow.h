@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "engine/TableView.h"
 
@@ -36,8 +37,9 @@ public:
     bool NoSoundChecked() const;
     void SetNoSoundChecked(bool checked);
     // A later start of the game: the window (and any window open over it) comes
-    // back from the task bar, to the front, with the focus.
-    void BringForward();
+    // back from the task bar, to the front, with the focus. The token is the
+    // later start's launcher token (may be empty).
+    void BringForward(const std::string& launcherToken = {});
     // Runs a modal window with the top-most level lifted while it is open.
     void SuspendTopMost(const std::function<void()>& showModal);
     // The mouse cursor of the table (0..3).
