@@ -36,6 +36,10 @@ shot brought-forward
 [[ $(xdotool getwindowfocus) == "$WIN" ]] || fail "the game did not get the focus"
 [[ $(count_windows) -eq 1 ]] || fail "a second window appeared"
 ok "the running game came to the front with the focus"
+# Started from a session whose runtime folder is unusable: still refused.
+timeout 10 env XDG_RUNTIME_DIR=/nonexistent "$GAME"; code=$?
+[[ $code -eq 0 && $(count_windows) -eq 1 ]] || fail "a copy without a runtime folder: exit $code"
+ok "a copy without a usable runtime folder is refused too"
 
 # The menu, open.
 click 20 10 0.5
