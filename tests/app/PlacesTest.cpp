@@ -3,16 +3,21 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <optional>
 
 #include "app/Places.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "scores/ScoreFile.h"
+#include "scores/ScoreWindow.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
@@ -150,6 +155,36 @@ TEST(WhereFilesLive, AnInstalledGameMakesItsFilesInThePlayersHome) {
     EXPECT_EQ(SettingsFolder(), gsAppPath);
     EXPECT_EQ(ScoreFolder(), gsAppPath);
     ForgetSettingsFileNotice();
+}
+
+// The score table window reads the table where the files live, not beside the program.
+TEST(WhereFilesLive, TheScoreTableIsReadFromTheScoreFolder) {
+    QTemporaryDir root;
+    PlaceFacts facts =
+        Facts(false, root.filePath("cfg").toStdString(), root.filePath("data").toStdString());
+    facts.programFolder = Folder(root, "bin");
+    gsAppPath = facts.programFolder;
+    SettleFilePlaces(facts);
+    ScoreTable table = DefaultScoreTable();
+    table[0].name = "Placed";
+    ASSERT_TRUE(SaveScoreTable(ScoreFilePath(), table).ok);
+
+    // A table that cannot be found is made anew and the player told; nobody is here to answer.
+    QStringList told;
+    MessageBoxes::SetInformHook([&](const QString& text) { told << text; });
+    QString firstName;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<ScoreWindow*>(QApplication::activeModalWidget());
+        if (!window) return;
+        firstName = window->NameCell(0)->text();
+        window->reject();
+    });
+    ShowScoreTable(nullptr);
+    MessageBoxes::SetInformHook(nullptr);
+    EXPECT_EQ(firstName, "Placed");
+    EXPECT_TRUE(told.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(facts.programFolder + "solsc.dat")));
+    ForgetFilePlaces();
 }
 
 TEST(WhereFilesLive, SoundComesFromBesideTheProgramElseFromTheInstalledDataFolder) {
