@@ -178,7 +178,8 @@ void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> c
         const QString bell = QString::fromStdString(DoorbellPathFor(lockPath, tempRoot_));
         if (bell.isEmpty()) continue;
         auto server = std::make_unique<QLocalServer>();
-        // We hold the lock, so a socket already there was left by a copy that crashed.
+        // We hold the lock, so a socket already there was left by a copy that has
+        // gone: closing the game ends it at once, and a crash leaves it too.
         if (!server->listen(bell)) {
             QLocalServer::removeServer(bell);
             if (!server->listen(bell)) continue;
