@@ -13,19 +13,20 @@ namespace {
 // The converters hold back a lead byte at the very end, waiting for the rest of
 // its character, and never hand it over. A line end is no part of any
 // character: after one, the held-back byte has to come out as a substitute.
-QString DecodeAll(QStringDecoder decoder, const QByteArray& bytes) {
+// A stateless decoder carries nothing from one call to the next, so one decoder
+// serves every line of a file.
+QString DecodeAll(QStringDecoder& decoder, const QByteArray& bytes) {
     QString text = decoder.decode(bytes + '\n');
     if (text.endsWith(u'\n')) text.chop(1);
     return text;
 }
 
+QStringDecoder Cp932Decoder() {
+    return QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless);
+}
+
 // A file saved as UTF-8 by an editor that marks it so.
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
-
-QString DecodeUtf8(const QByteArray& bytes) {
-    return DecodeAll(QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless),
-                     bytes);
-}
 
 }  // namespace
 
@@ -44,7 +45,8 @@ std::optional<QByteArray> Encode(const QString& text) {
 }
 
 QString Decode(const QByteArray& bytes) {
-    return DecodeAll(QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless), bytes);
+    QStringDecoder decoder = Cp932Decoder();
+    return DecodeAll(decoder, bytes);
 }
 
 QString CutToBytes(const QString& text, int maxBytes) {
@@ -133,13 +135,16 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
     // CR and LF never occur inside a CP932 or UTF-8 character, so the bytes can
     // be cut into lines as they are. Each line is decoded on its own: its text
     // never depends on its neighbours, and a line written back reads the same.
+    QStringDecoder decoder =
+        ini.utf8_ ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
+                  : Cp932Decoder();
     const qsizetype size = bytes.size();
     qsizetype start = 0;
     while (start < size) {
         qsizetype end = start;
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         QByteArray raw = bytes.sliced(start, end - start).toByteArray();
-        QString text = ini.utf8_ ? DecodeUtf8(raw) : Cp932::Decode(raw);
+        QString text = DecodeAll(decoder, raw);
         ini.lines_.push_back({std::move(raw), std::move(text)});
         // CR LF is one line end; CR alone and LF alone are one each.
         if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
