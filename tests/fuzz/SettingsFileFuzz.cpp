@@ -18,9 +18,6 @@ void Require(bool promise) {
     if (!promise) std::abort();
 }
 
-const char* const kBoardKeys[] = {"SORITEA", "PLAYER", "CARD",   "SHOWSEC",
-                                  "CUR",     "TOPWIN", "NOSOUND"};
-
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 QString TrimBlanks(const QString& text) {
