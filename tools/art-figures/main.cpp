@@ -1,21 +1,24 @@
 // art-figures: draws the game's characters, banners, rank faces, cursors, icon and title
 // lettering.
 //
-//   art-figures OUT_DIR                      write every picture as OUT_DIR/<set>/<index>.png
-//   art-figures --check ASSETS_DIR           compare with the pictures in ASSETS_DIR/pictures
+//   art-figures ASSETS_DIR                   write every picture as ASSETS_DIR/pictures/<set>/
+//                                            <index>.png, the desktop icons under
+//                                            ASSETS_DIR/icons/hicolor
+//   art-figures --check ASSETS_DIR           compare with the pictures in ASSETS_DIR
 //   art-figures --sheet FILE.png [--scale N] write a contact sheet, magnified N times
+//
+// ASSETS_DIR may also be given as its pictures folder, ASSETS_DIR/pictures.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "art-common/ArtCommand.h"
 #include "Catalogue.h"
 #include "Drawing.h"
 #include "Sheet.h"
+#include "art-common/ArtCommand.h"
 
 namespace {
-
 
 using namespace Art;
 
@@ -23,7 +26,7 @@ void Say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); 
 
 int Usage() {
     Say(
-        QStringLiteral("usage: art-figures OUT_DIR\n"
+        QStringLiteral("usage: art-figures ASSETS_DIR\n"
                        "       art-figures --check ASSETS_DIR\n"
                        "       art-figures --sheet FILE.png [--scale N]"));
     return 2;
@@ -34,16 +37,26 @@ QImage ForSaving(const Picture& picture, const QImage& image) {
     return picture.keyed ? image.convertToFormat(QImage::Format_RGB888) : image;
 }
 
+// The assets folder named on the command line, also when its pictures folder was named.
+QString AssetsRoot(const QString& dir) {
+    const QFileInfo info(dir);
+    if (info.fileName() == QLatin1String("pictures") &&
+        !QFileInfo(dir + QStringLiteral("/pictures")).isDir())
+        return info.absolutePath();
+    return dir;
+}
+
 int Write(const QString& outDir) {
+    const QString root = AssetsRoot(outDir);
     for (const Picture& picture : Catalogue()) {
-        const QString file = outDir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
+        const QString file = root + QLatin1Char('/') + picture.name + QStringLiteral(".png");
         QDir().mkpath(QFileInfo(file).absolutePath());
         if (!ForSaving(picture, Render(picture)).save(file, "PNG")) {
             Say(QStringLiteral("cannot write %1").arg(file));
             return 1;
         }
     }
-    std::printf("wrote %zu pictures under %s\n", Catalogue().size(), qPrintable(outDir));
+    std::printf("wrote %zu pictures under %s\n", Catalogue().size(), qPrintable(root));
     return 0;
 }
 
@@ -87,10 +100,7 @@ QString Problems(const Picture& picture, const QImage& stored) {
 }
 
 int Check(const QString& assetsDir) {
-    // Accept the assets folder or its pictures folder itself.
-    QString dir = assetsDir;
-    if (QFileInfo(assetsDir + QStringLiteral("/pictures")).isDir())
-        dir = assetsDir + QStringLiteral("/pictures");
+    const QString dir = AssetsRoot(assetsDir);
     int bad = 0;
     for (const Picture& picture : Catalogue()) {
         const QString file = dir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
