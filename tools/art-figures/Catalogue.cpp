@@ -53,8 +53,8 @@ const std::vector<Picture>& Catalogue() {
         for (const int size : kDesktopIconSizes) {
             const QString name =
                 QStringLiteral("icons/hicolor/%1x%1/apps/%2").arg(size).arg(kAppId);
-            v.push_back(
-                {name, QSize(size, size), false, [size](QPainter& p) { DrawIcon(p, size); }});
+            v.push_back({name, QSize(size, size), false, [size](QPainter& p) { DrawIcon(p, size); },
+                         QPoint(-1, -1), false});
         }
 
         v.push_back(Clear("title/0", 270, 102, DrawTitleLettering));
@@ -63,8 +63,20 @@ const std::vector<Picture>& Catalogue() {
     return pictures;
 }
 
-QImage Render(const Picture& picture) {
-    QImage figure(picture.size, QImage::Format_ARGB32_Premultiplied);
+std::vector<int> Ratios(const Picture& picture) {
+    if (!picture.denser) return {1};
+    return {std::begin(kRatios), std::end(kRatios)};
+}
+
+QString FileName(const Picture& picture, int ratio) {
+    if (ratio == 1) return picture.name + QStringLiteral(".png");
+    return QStringLiteral("%1@%2x.png").arg(picture.name).arg(ratio);
+}
+
+QImage Render(const Picture& picture, int ratio) {
+    QImage figure(picture.size * ratio, QImage::Format_ARGB32_Premultiplied);
+    // The painter works in the picture's own units; textures ask the canvas for its ratio.
+    figure.setDevicePixelRatio(ratio);
     figure.fill(Qt::transparent);
     {
         QPainter p(&figure);
@@ -73,7 +85,9 @@ QImage Render(const Picture& picture) {
         picture.draw(p);
     }
     if (picture.keyed) return KeyOnMagenta(figure);
-    return figure.convertToFormat(QImage::Format_ARGB32);
+    QImage finished = figure.convertToFormat(QImage::Format_ARGB32);
+    finished.setDevicePixelRatio(1);  // handed on as plain pixels, as the files hold them
+    return finished;
 }
 
 }  // namespace Art
