@@ -1,6 +1,7 @@
 #include "ui/PictureStore.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QString>
 #include <array>
@@ -10,7 +11,10 @@
 // The pictures are compiled into the program's static library; naming the
 // resource here keeps the linker from dropping it. The macro has to be used
 // outside any namespace.
-static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
+static void InitPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pictures_dense);
+}
 
 namespace {
 
@@ -47,7 +51,7 @@ struct Store {
     // Which set and index each loaded picture is, so a user holding only the picture can
     // still ask for its denser drawing.
     QHash<qint64, std::pair<int, int>> owners;
-    // The denser drawings loaded so far, by resource path; a null one is not in the program.
+    // The drawings loaded on first use, by resource path; a null one is not in the program.
     QHash<QString, QPixmap> denser;
     QIcon programIcon;
 };
@@ -76,6 +80,25 @@ QPixmap LoadPicture(const QString& path) {
     QPixmap pixmap;
     if (QFile::exists(path)) pixmap.load(path, "PNG");
     return pixmap;
+}
+
+// The density of the drawing for a screen: the least dense one that still has a pixel for
+// every device pixel; shrinking it smoothly to a ratio in between keeps it sharper than
+// magnifying a sparser one.
+int DrawingRatio(qreal ratio) {
+    if (ratio <= 1) return 1;
+    for (const int r : kDenserRatios)
+        if (ratio <= r) return r;
+    return kDenserRatios.back();
+}
+
+// A drawing loaded on first use. The reader marks a "@2x" file as twice as dense,
+// a "@3x" file as three times.
+QPixmap Denser(const QString& path) {
+    auto& loaded = TheStore().denser;
+    auto found = loaded.find(path);
+    if (found == loaded.end()) found = loaded.insert(path, LoadPicture(path));
+    return *found;
 }
 
 }  // namespace
@@ -114,24 +137,12 @@ const QPixmap& Picture(PicSet set, int index) {
 QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
     if (ratio <= 1 || picture.isNull()) return picture;
     Load();
-    Store& store = TheStore();
+    const Store& store = TheStore();
     const auto owner = store.owners.constFind(picture.cacheKey());
     if (owner == store.owners.constEnd()) return picture;
-    // The least dense drawing that still has a pixel for every device pixel; shrinking it
-    // smoothly to a ratio in between keeps it sharper than magnifying a sparser one.
-    int want = kDenserRatios.back();
-    for (const int r : kDenserRatios)
-        if (ratio <= r) {
-            want = r;
-            break;
-        }
-    const QString path = PicturePath(kSets[static_cast<size_t>(owner->first)], owner->second, want);
-    auto found = store.denser.find(path);
-    if (found == store.denser.end()) {
-        // The reader marks a "@2x" file as twice as dense, a "@3x" file as three times.
-        found = store.denser.insert(path, LoadPicture(path));
-    }
-    return found->isNull() ? picture : *found;
+    const QPixmap dense = Denser(
+        PicturePath(kSets[static_cast<size_t>(owner->first)], owner->second, DrawingRatio(ratio)));
+    return dense.isNull() ? picture : dense;
 }
 
 qreal PaintRatio(const QPainter& painter) { return painter.deviceTransform().m11(); }
@@ -147,14 +158,16 @@ QIcon ProgramIcon() {
     Load();
     QIcon& icon = TheStore().programIcon;
     if (!icon.isNull()) return icon;
-    // Each drawing by its own size in pixels, so the desktop takes the one that fits. (The
-    // reader marks "@2x" files as twice as dense; here they are plain sizes.)
-    for (const QString& name : {QStringLiteral("0"), QStringLiteral("large")})
-        for (const int ratio : {1, 2, 3}) {
-            QPixmap drawing = LoadPicture(PicturePath(QStringLiteral("icon"), name, ratio));
-            drawing.setDevicePixelRatio(1);
-            if (!drawing.isNull()) icon.addPixmap(drawing);
-        }
+    // Each drawing by its own size in pixels, 32 to 256, so the desktop takes the one that
+    // fits. (The reader marks "@2x" files as twice as dense; here they are plain sizes.)
+    const std::pair<const char*, int> drawings[] = {
+        {"0", 1}, {"0", 2}, {"0", 3}, {"large", 1}, {"large", 2}};
+    for (const auto& [name, ratio] : drawings) {
+        QPixmap drawing =
+            LoadPicture(PicturePath(QStringLiteral("icon"), QLatin1String(name), ratio));
+        drawing.setDevicePixelRatio(1);
+        if (!drawing.isNull()) icon.addPixmap(drawing);
+    }
     return icon;
 }
 
@@ -168,10 +181,9 @@ void Replace(PicSet set, int index, const QPixmap& picture) {
 }  // namespace PictureStore
 
 QPixmap PictureStore::LargestIcon() {
-    const QIcon icon = ProgramIcon();
-    QSize best;
-    for (const QSize& size : icon.availableSizes())
-        if (size.width() * size.height() > best.width() * best.height()) best = size;
-    if (best.isValid()) return icon.pixmap(best);
-    return Picture(PicSet::icon, 0);
+    // The large drawing, as dense as the densest screen.
+    Load();
+    const QPixmap large = Denser(PicturePath(QStringLiteral("icon"), QStringLiteral("large"),
+                                             DrawingRatio(qGuiApp->devicePixelRatio())));
+    return large.isNull() ? Picture(PicSet::icon, 0) : large;
 }

@@ -28,9 +28,10 @@ QPixmap ForRatio(const QPixmap& picture, qreal ratio);
 qreal PaintRatio(const QPainter& painter);
 // Cursor n (0..3) with its hot spot; 0 the white pointing hand, 3 the link hand.
 QCursor Cursor(int n);
-// The program icon at every size it is drawn at, from 32 to 384 pixels.
+// The program icon at every size it is drawn at, from 32 to 256 pixels.
 QIcon ProgramIcon();
-// The program icon at its largest, for the places that show it stretched.
+// The program icon at its largest (128 pixels, as dense as the densest screen), for the
+// places that show it stretched.
 QPixmap LargestIcon();
 // Puts a picture into the store in place of the one loaded (tests draw their own).
 void Replace(PicSet set, int index, const QPixmap& picture);

@@ -70,9 +70,9 @@ TEST(PictureStoreDensity, TheProgramIconComesInEverySizeItIsDrawnAt) {
     QList<QSize> sizes = PictureStore::ProgramIcon().availableSizes();
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
-    const QList<QSize> want = {{32, 32}, {64, 64}, {96, 96}, {128, 128}, {256, 256}, {384, 384}};
+    const QList<QSize> want = {{32, 32}, {64, 64}, {96, 96}, {128, 128}, {256, 256}};
     EXPECT_EQ(sizes, want);
-    EXPECT_EQ(PictureStore::LargestIcon().size(), QSize(384, 384));
+    EXPECT_EQ(PictureStore::LargestIcon().deviceIndependentSize(), QSizeF(128, 128));
 }
 
 // The magnified card at twice the density is the card drawn at twice the density,
