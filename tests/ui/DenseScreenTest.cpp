@@ -67,11 +67,14 @@ TEST(PictureStoreDensity, APictureNotFromTheStoreIsHandedBackAsItIs) {
 }
 
 TEST(PictureStoreDensity, TheProgramIconComesInEverySizeItIsDrawnAt) {
-    QList<QSize> sizes = PictureStore::ProgramIcon().availableSizes();
+    const QIcon icon = PictureStore::ProgramIcon();
+    QList<QSize> sizes = icon.availableSizes();
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
     const QList<QSize> want = {{32, 32}, {64, 64}, {96, 96}, {128, 128}, {256, 256}};
     EXPECT_EQ(sizes, want);
+    // Asked for a size, the desktop gets that drawing itself, not a smaller one stretched.
+    for (const QSize& size : want) EXPECT_EQ(icon.pixmap(size).size(), size) << size.width();
     EXPECT_EQ(PictureStore::LargestIcon().deviceIndependentSize(), QSizeF(128, 128));
 }
 
