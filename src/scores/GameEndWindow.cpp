@@ -26,8 +26,13 @@ void ShowScoreTable(QWidget* parent) {
 void ShowVersusResultWindow(MainWindow& window) {
     window.SetHandVisible(false);
     window.SuspendTopMost([&] {
-        VersusResultWindow result([](int n) { return PictureStore::Picture(PicSet::imgJuni, n); },
-                                  &window);
+        // The rank faces as dense as the window's screen.
+        const qreal ratio = window.devicePixelRatioF();
+        VersusResultWindow result(
+            [ratio](int n) {
+                return PictureStore::ForRatio(PictureStore::Picture(PicSet::imgJuni, n), ratio);
+            },
+            &window);
         result.Load();
         result.exec();
     });
