@@ -15,6 +15,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SettingsDialog.h"
 
@@ -55,6 +56,7 @@ int RunProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    MessageBoxes::InstallJapaneseQtTexts();
     // The splash already shows the icon and the title lettering, so the
     // pictures are loaded first of all.
     PictureStore::Load();
