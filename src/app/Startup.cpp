@@ -68,8 +68,7 @@ int RunProgram(int argc, char** argv) {
 
     gsAppPath = WithTrailingSeparator(exeFolder);
     EnsureSettingsFile();
-    const std::string scorePath = gsAppPath + "solsc.dat";
-    if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
+    PrepareScoreFile(gsAppPath + kScoreFileName);
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
     MainWindow window;
