@@ -83,8 +83,8 @@ enum class ScoreFileState {
     Damaged,   // the file was damaged and could not be moved; it was left as it is
 };
 struct ScoreLoad {
-    ScoreTable table =
-        DefaultScoreTable();  // the defaults, the file's table, or what was saved of it
+    // The file's table; the defaults when there was none; what could be read of a damaged one.
+    ScoreTable table = DefaultScoreTable();
     ScoreFileState state = ScoreFileState::Read;
     std::string asidePath;    // where the damaged file now lies (SetAside)
     int carried = 0;          // records read whole from a damaged file (SetAside, Damaged)
