@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <memory>
 
 #include "app/Places.h"
@@ -16,6 +15,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SettingsDialog.h"
 
@@ -57,6 +57,7 @@ int RunProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    MessageBoxes::InstallJapaneseQtTexts();
     // The splash already shows the icon and the title lettering, so the
     // pictures are loaded first of all.
     PictureStore::Load();
@@ -68,8 +69,7 @@ int RunProgram(int argc, char** argv) {
 
     gsAppPath = programFolder;
     EnsureSettingsFile();
-    const std::string scorePath = ScoreFilePath();
-    if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
+    PrepareScoreFile(ScoreFilePath());
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
     MainWindow window;
