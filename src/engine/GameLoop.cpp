@@ -158,8 +158,9 @@ void RunGame() {
             if (g == StepResult::NextSeat) {
                 view.SetHandVisible(false);
                 AdvanceTurn();
-            } else if (g == StepResult::GameOver && game.phase == GamePhase::Running) {
-                // A quit chosen while the last pair was shown still has its say.
+            } else if (g == StepResult::GameOver && game.phase != GamePhase::Exiting) {
+                // The last pair is taken: the game is won, and a quit chosen while that
+                // pair was shown does not throw the result away.
                 game.phase = GamePhase::Finished;
             }
         }

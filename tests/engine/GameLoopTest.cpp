@@ -47,7 +47,8 @@ TEST_F(GameLoopTest, APerfectMemorySolitaireGamePlaysToTheEnd) {
 }
 
 // "このゲームやめ" chosen at any moment of a game ends it once the pass under way
-// is over, with its message; a closing program is not held up by it.
+// is over, with its message; a closing program is not held up by it, and a game
+// won in that very pass keeps its result.
 TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessage) {
     using K = CharacterKind;
     const auto computerOnTurn = [] {
@@ -61,13 +62,15 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
         std::function<bool()> now;
         int passesToFinish;         // the deal comes before the first pass
         bool closingFirst = false;  // the window is closed just before the quit
+        bool won = false;           // the last pair was taken in that pass
     } cases[] = {
         {"the deal", alone, [&] { return table.bannerVisible; }, 0},
         {"a human's card turning up", alone,
          [&] { return !table.windowEnabled && game.pickState == PickOneUp; }, 1},
         {"a human's two cards shown", alone, [] { return game.phase == GamePhase::Resolving; }, 1},
         {"the last pair shown", alone,
-         [] { return game.phase == GamePhase::Resolving && game.cardsTakenTotal == 52; }, 1},
+         [] { return game.phase == GamePhase::Resolving && game.cardsTakenTotal == 52; }, 1, false,
+         true},
         {"a computer's card turning up", versus,
          [&] {
              return computerOnTurn() && !table.windowEnabled && game.firstPick != 0 &&
@@ -98,7 +101,8 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
         host.OnEveryPass(nullptr);
 
         ASSERT_GE(quitPass, 0) << "the moment never came";
-        EXPECT_EQ(table.soloResults + table.versusResults, 0);
+        // A game won in that pass keeps its result; any other quit shows no result.
+        EXPECT_EQ(table.soloResults + table.versusResults, c.won ? 1 : 0);
         // The pass under way is finished, and no other.
         EXPECT_EQ(LoopPassCount() - quitPass, c.passesToFinish);
         if (c.closingFirst) {
@@ -108,7 +112,10 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
             table.StopSecondTimer();
             continue;
         }
-        EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
+        if (c.won)
+            EXPECT_TRUE(table.messages.empty());
+        else
+            EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
         EXPECT_EQ(game.phase, GamePhase::Idle);
         EXPECT_FALSE(table.timerRunning);
         EXPECT_TRUE(table.startEnabled);
