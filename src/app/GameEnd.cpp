@@ -1,15 +1,11 @@
 #include "app/GameEnd.h"
 
-#include "app/Startup.h"
+#include "app/Places.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
 #include "ui/TableWidget.h"
 #include "ui/VersusResultWindow.h"
-
-namespace {
-std::string ScoreFilePath() { return gsAppPath + kScoreFileName; }
-}  // namespace
 
 void HandOverSoloResult(MainWindow& window) {
     glAftGameFlg = true;
@@ -18,11 +14,25 @@ void HandOverSoloResult(MainWindow& window) {
     window.SuspendTopMost([&] { AddNewScore(record, ScoreFilePath(), &window); });
 }
 
+void ShowScoreTable(QWidget* parent) {
+    glAftGameFlg = false;
+    bool saveAllowed = true;
+    const ScoreTable table = LoadScoreTableForPlayer(ScoreFilePath(), parent, &saveAllowed);
+    ScoreWindow scores(ScoreFilePath(), table, -1, {}, parent);
+    scores.Load();
+    scores.exec();
+}
+
 void ShowVersusResultWindow(MainWindow& window) {
     window.Table()->SetHandVisible(false);
     window.SuspendTopMost([&] {
-        VersusResultWindow result([](int n) { return PictureStore::Picture(PicSet::imgJuni, n); },
-                                  &window);
+        // The rank faces as dense as the window's screen.
+        const qreal ratio = window.devicePixelRatioF();
+        VersusResultWindow result(
+            [ratio](int n) {
+                return PictureStore::ForRatio(PictureStore::Picture(PicSet::imgJuni, n), ratio);
+            },
+            &window);
         result.Load();
         result.exec();
     });

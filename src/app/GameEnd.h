@@ -5,11 +5,15 @@
 #pragma once
 
 class MainWindow;
+class QWidget;
 
 // The end of a solitaire game: sets glAftGameFlg, stamps the result with the date and
 // time and hands it to AddNewScore with the score file beside the program.
 // Lets events run: the score window and its message boxes.
 void HandOverSoloResult(MainWindow& window);
+// The top ten without a new result, from where the files live.
+// Lets events run: the score window and its message boxes.
+void ShowScoreTable(QWidget* parent);
 // The end of a game against the computer: hides the hand marker and shows the result
 // window modally over the main window; returns when it has closed.
 // Lets events run: the result window.

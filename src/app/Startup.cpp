@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <memory>
 
 #include "app/GameEnd.h"
+#include "app/Places.h"
 #include "app/QtHost.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
@@ -14,7 +14,9 @@
 #include "ui/AboutBox.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
+#include "ui/ScoreWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/TableWidget.h"
 
@@ -41,12 +43,6 @@ private:
     MainWindow& window_;
 };
 
-std::string ExecutableFolder() {
-    // Read before Qt starts, so that a second copy leaves without opening a display.
-    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
-    return exe.canonicalPath().toStdString();
-}
-
 // What the main window's commands open.
 MainWindow::Commands WindowCommands() {
     MainWindow::Commands commands;
@@ -65,12 +61,20 @@ MainWindow::Commands WindowCommands() {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+    // Where the files live is settled before anything else: the lock guards them.
+    const std::string programFolder = ProgramFolder();
+    SettleFilePlaces(GatherPlaceFacts(programFolder));
     SingleInstance instance;
-    const std::string exeFolder = ExecutableFolder();
-    if (!instance.Acquire(SingleInstance::LockPathFor(exeFolder))) return 0;
+    if (!instance.Acquire(LockPlaces::ForFilesIn(SettingsFolder()))) {
+        // Another copy plays on these files: it comes to the front, and this one
+        // leaves before it opens anything on the screen.
+        instance.RingRunningCopy(LauncherActivationToken());
+        return 0;
+    }
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    MessageBoxes::InstallJapaneseQtTexts();
     // The splash already shows the icon and the title lettering, so the
     // pictures are loaded first of all.
     PictureStore::Load();
@@ -80,10 +84,9 @@ int RunProgram(int argc, char** argv) {
     splash->show();
     QCoreApplication::processEvents();
 
-    gsAppPath = WithTrailingSeparator(exeFolder);
+    gsAppPath = programFolder;
     EnsureSettingsFile();
-    const std::string scorePath = gsAppPath + "solsc.dat";
-    if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
+    PrepareScoreFile(ScoreFilePath());
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
     MainWindow window(WindowCommands());
@@ -93,6 +96,7 @@ int RunProgram(int argc, char** argv) {
     QtHost host;
     AttachHost(&host);
     AttachViews(window.AsViews());
+    instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     MainWindowSwitches switches(window);
     LoadSettings(switches);

@@ -39,9 +39,11 @@ StepResult SeatStep(int s) {
     switch (seat.kind) {
         case CharacterKind::You:
             if (s == game.currentSeat && game.pickState == PickTwoUp) {
-                game.phase = GamePhase::Resolving;
+                // Clicks rest while the two cards are shown. The player may quit or
+                // close the window in that second: that choice outlives the attempt.
+                if (game.phase == GamePhase::Running) game.phase = GamePhase::Resolving;
                 const StepResult g = ResolvePicks(s);
-                game.phase = GamePhase::Running;
+                if (game.phase == GamePhase::Resolving) game.phase = GamePhase::Running;
                 game.pickState = PickNone;
                 ++game.turnCount;
                 GameWindow().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
@@ -84,7 +86,12 @@ void StartCommand() {
     RunGame();
 }
 
-void QuitCommand() { game.phase = GamePhase::QuitRequested; }
+void QuitCommand() {
+    // Only a game under way can be quit; a game already over keeps its result,
+    // and a program that is closing stays closing.
+    if (game.phase == GamePhase::Running || game.phase == GamePhase::Resolving)
+        game.phase = GamePhase::QuitRequested;
+}
 
 void SetUpSeatPanels() {
     for (int s = 0; s < kSeats; ++s) {
@@ -156,6 +163,8 @@ void RunGame() {
                 Markers().SetHandVisible(false);
                 AdvanceTurn();
             } else if (g == StepResult::GameOver) {
+                // The last pair is taken: the game is won, and a quit chosen while that
+                // pair was shown does not throw the result away.
                 game.phase = GamePhase::Finished;
             }
         }

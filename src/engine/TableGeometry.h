@@ -49,3 +49,8 @@ constexpr Rect SeatCharacterRect(int seat) {
     // The last character sits four pixels lower in its box than the others.
     return {8, seat == 3 ? 320 : 4 + 104 * seat, 71, 96};
 }
+// A seat's speech balloon, over the top right of its panel.
+constexpr Rect SeatBalloonRect(int seat) {
+    constexpr int lefts[4] = {72, 68, 68, 64};
+    return {lefts[seat], 104 * seat, 101, 61};
+}

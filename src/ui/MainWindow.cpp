@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Places.h"
 #include "app/Settings.h"
 #include "engine/GameLoop.h"
 #include "engine/HumanPlay.h"
@@ -21,6 +20,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/TableWidget.h"
+#include "ui/WindowActivation.h"
 
 namespace {
 
@@ -157,11 +157,21 @@ void MainWindow::SuspendTopMost(const std::function<void()>& showModal) {
     ApplyTopMost(true);
 }
 
+void MainWindow::BringForward(const std::string& launcherToken) {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    // A dialog or message box open over the table stays in front of it and keeps the focus.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front && front != this) front->raise();
+    ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
+}
+
 void MainWindow::HelpCommand() {
-    // The help text is looked for where the player started the game from.
-    const QString readme = QStringLiteral("readme.txt");
-    const QFileInfo file(QDir::current(), readme);
-    if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
+    // The help text is looked for where the player started the game from
+    // first, then beside the game and where it was installed.
+    const std::string file = FindHelpFile();
+    if (!file.empty() &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file))))
         return;
     // A missing file and a viewer that cannot start get the same answer.
     MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "engine/Views.h"
 
@@ -43,6 +44,10 @@ public:
     void SetTopMostChecked(bool checked);
     bool NoSoundChecked() const;
     void SetNoSoundChecked(bool checked);
+    // A later start of the game: the window (and any window open over it) comes
+    // back from the task bar, to the front, with the focus. The token is the
+    // later start's launcher token (may be empty).
+    void BringForward(const std::string& launcherToken = {});
     // Runs a modal window with the top-most level lifted while it is open.
     // Lets events run: the modal window's own event loop.
     void SuspendTopMost(const std::function<void()>& showModal);

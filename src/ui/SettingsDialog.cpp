@@ -61,7 +61,8 @@ protected:
         // A pressed-in button shows its picture pressed in as well.
         if (isDown() || isChecked()) target.translate(1, 1);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, picture_);
+        painter.drawPixmap(target,
+                           PictureStore::ForRatio(picture_, PictureStore::PaintRatio(painter)));
         // The chosen picture sits in a sunken frame, so the choice shows even
         // where the picture covers nearly the whole button.
         if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);

@@ -19,15 +19,13 @@ const QColor kOffTurn(128, 0, 0);
 // to the left, but never over the character picture.
 constexpr int kNameLeftLimit = 80;
 
-// The seat panels' texts, balloons and small card backs, seat 0..3; their
-// boxes and characters stand in the table geometry.
+// The seat panels' texts and small card backs, seat 0..3; their boxes,
+// characters and balloons stand in the table geometry.
 const QRect kNameRects[4] = {
     {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
 const int kLineY[4] = {36, 144, 248, 352};
 const QPoint kGotCardPos[4] = {{88, 64}, {84, 168}, {84, 272}, {84, 376}};
 const QPoint kCap2Pos[4] = {{116, 76}, {112, 180}, {112, 284}, {112, 388}};
-const QRect kBalloonRects[4] = {
-    {72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61}, {64, 312, 101, 61}};
 const QPoint kBalloonTextPos[4] = {{88, 8}, {84, 112}, {84, 216}, {80, 320}};
 QRect CountRect(int seat) { return {128, 76 + 104 * seat, 32, 21}; }
 
@@ -127,7 +125,7 @@ TableWidget::TableWidget(const int* cardBack, QWidget* parent)
     }
     for (int i = 0; i < kSeats; ++i) {
         balloons_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
-        balloons_[i]->setGeometry(kBalloonRects[i]);
+        balloons_[i]->setGeometry(ToQRect(SeatBalloonRect(i)));
         balloons_[i]->SetFill(palette().color(QPalette::Base));
         balloons_[i]->SetBorder(palette().color(QPalette::Text));
         balloons_[i]->hide();

@@ -29,8 +29,11 @@ TEST(TableGeometry, SeatPanelsStackDownTheLeftSide) {
         {4, 4, 159, 100}, {4, 108, 159, 100}, {4, 212, 159, 100}, {4, 316, 159, 99}};
     const Rect characters[4] = {
         {8, 4, 71, 96}, {8, 108, 71, 96}, {8, 212, 71, 96}, {8, 320, 71, 96}};
+    const Rect balloons[4] = {
+        {72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61}, {64, 312, 101, 61}};
     for (int seat = 0; seat < 4; ++seat) {
         EXPECT_EQ(SeatBoxRect(seat), boxes[seat]) << seat;
         EXPECT_EQ(SeatCharacterRect(seat), characters[seat]) << seat;
+        EXPECT_EQ(SeatBalloonRect(seat), balloons[seat]) << seat;
     }
 }

@@ -17,6 +17,10 @@ void Array(const char* name, int count, const std::function<int(int)>& value) {
 
 int main() {
     std::printf("TABLE_WIDTH=%d\nTABLE_HEIGHT=%d\n", kTableWidth, kTableHeight);
+    std::printf("CELL_WIDTH=%d\nCELL_HEIGHT=%d\n", kCardWidth, kCardHeight);
+    std::printf("BIG_WIDTH=%d\nBIG_HEIGHT=%d\n", kBigCardWidth, kBigCardHeight);
+    std::printf("CHAR_WIDTH=%d\nCHAR_HEIGHT=%d\n", SeatCharacterRect(0).width,
+                SeatCharacterRect(0).height);
     // A card in its cell, and its centre.
     Array("CELL_LEFT", kColumns, [](int c) { return NormalPlacement(c, 0).left; });
     Array("CELL_TOP", kRows, [](int r) { return NormalPlacement(0, r).top; });
@@ -27,11 +31,13 @@ int main() {
     Array("BIG_TOP", kRows, [](int r) { return MagnifiedPlacement(0, r).top; });
     Array("HAND_LEFT", kColumns, [](int c) { return HandPlacement(c, 0).left; });
     Array("HAND_TOP", kRows, [](int r) { return HandPlacement(0, r).top; });
-    // The seat panels' boxes and characters.
+    // The seat panels' boxes, characters and speech balloons.
     Array("SEAT_BOX_LEFT", kSeats, [](int s) { return SeatBoxRect(s).left; });
     Array("SEAT_BOX_TOP", kSeats, [](int s) { return SeatBoxRect(s).top; });
     Array("SEAT_BOX_HEIGHT", kSeats, [](int s) { return SeatBoxRect(s).height; });
     Array("SEAT_CHAR_LEFT", kSeats, [](int s) { return SeatCharacterRect(s).left; });
     Array("SEAT_CHAR_TOP", kSeats, [](int s) { return SeatCharacterRect(s).top; });
+    Array("BALLOON_LEFT", kSeats, [](int s) { return SeatBalloonRect(s).left; });
+    Array("BALLOON_TOP", kSeats, [](int s) { return SeatBalloonRect(s).top; });
     return 0;
 }

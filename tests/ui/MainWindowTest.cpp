@@ -2,7 +2,9 @@
 // way mouse and timer reach the game.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 
 #include "TestPictures.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "engine/Deal.h"
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
@@ -224,6 +227,10 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
     QTemporaryDir folder;
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
+    // A program folder with no help text beside it (where else it is looked
+    // for is the places' own test).
+    const std::string appPathBefore = gsAppPath;
+    gsAppPath = folder.filePath("bin/").toStdString();
     ViewerStandIn viewer;
 
     // No file: the message, and no viewer.
@@ -251,6 +258,31 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
         EXPECT_EQ(informed.back(), "ヘルプファイルがありません。");
     }
     QDir::setCurrent(before);
+    gsAppPath = appPathBefore;
+}
+
+// A later start of the game brings this window back: out of the task bar, in
+// front, with the focus; a dialog open over it stays in front of it.
+TEST_F(MainWindowTest, BringForwardRestoresRaisesAndActivatesTheWindow) {
+    window->show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    window->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }));
+
+    window->BringForward();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
+
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    window->BringForward();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
 }
 
 TEST_F(MainWindowTest, TheWindowIsAFixedGreenTableOf640By420UnderItsMenu) {
@@ -331,14 +363,31 @@ TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
     EXPECT_FALSE(window->SecondTimer()->isActive());
 }
 
-TEST_F(MainWindowPlayTest, MenuCommandsReachTheGame) {
-    window->QuitAction()->setEnabled(true);
-    window->QuitAction()->trigger();
-    EXPECT_EQ(game.phase, GamePhase::QuitRequested);
-    window->SetStartEnabled(false);
-    window->SetQuitEnabled(true);
-    EXPECT_FALSE(window->StartAction()->isEnabled());
-    EXPECT_TRUE(window->QuitAction()->isEnabled());
+// "開始" plays a game on this window; during it only "このゲームやめ" is offered,
+// and choosing it ends the game with its message and offers "開始" again.
+TEST_F(MainWindowPlayTest, StartAndQuitFromTheMenuPlayAndEndAGame) {
+    for (int s = 1; s < 4; ++s) ConfigureSeat(CharacterKind::Empty, s);
+    game.soloMode = true;
+    game.phase = GamePhase::Idle;
+    bool startOffered = true, quitOffered = false, dealt = false, quitTaken = false;
+    host.At(host.Now() + 3000, [&] {
+        startOffered = window->StartAction()->isEnabled();
+        quitOffered = window->QuitAction()->isEnabled();
+        dealt = window->Table()->Card(1)->isVisible() && window->Table()->TimeLabel()->isVisible();
+        window->QuitAction()->trigger();
+        quitTaken = game.phase == GamePhase::QuitRequested;
+        if (!quitTaken) QuitCommand();  // never leave the game running
+    });
+    window->StartAction()->trigger();
+    EXPECT_TRUE(quitTaken);
+    EXPECT_TRUE(dealt);
+    EXPECT_FALSE(startOffered);
+    EXPECT_TRUE(quitOffered);
+    EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
+    EXPECT_EQ(game.phase, GamePhase::Idle);
+    EXPECT_TRUE(window->StartAction()->isEnabled());
+    EXPECT_FALSE(window->QuitAction()->isEnabled());
+    EXPECT_FALSE(window->Table()->Card(1)->isVisible());
 }
 
 TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTimer>
 #include <memory>
 
 #include "TestPictures.h"
+#include "app/QtHost.h"
 #include "engine/GameState.h"
+#include "engine/Reveal.h"
 #include "ui/CardWidget.h"
 #include "ui/Look.h"
 #include "ui/ShapeWidget.h"
@@ -132,6 +135,36 @@ TEST_F(TableWidgetTest, TheBannerTakesTheSizeOfItsPicture) {
     EXPECT_EQ(table->BannerSize().height, 96);
     table->MoveBanner(204, 50);
     EXPECT_EQ(table->Banner()->geometry(), QRect(204, 50, 320, 96));
+}
+
+// The engine turning a card on the table lets the events that wait run once
+// before it goes on: the new side is drawn by then, and a handler may already
+// act on it.
+TEST_F(TableWidgetTest, ACardTurnedByTheEngineIsDrawnWhenEventsRun) {
+    ScopedPictures pictures;
+    pictures.Put(PicSet::picCard, 1, Solid(71, 96, Qt::red));
+    pictures.Put(PicSet::picFace, 0, Solid(71, 96, Qt::blue));
+    QtHost host;
+    AttachHost(&host);
+    AttachViews({table.get(), table.get(), table.get(), nullptr});
+    CardWidget* card = table->Card(1);
+    table->show();
+    card->show();
+    auto centre = [&] { return PixelAt(card->grab().toImage(), 24, 32); };
+    for (const bool face : {true, false}) {
+        SCOPED_TRACE(face);
+        int ran = 0;
+        QRgb seen = 0;
+        QTimer::singleShot(0, card, [&] {
+            ++ran;
+            seen = centre();
+        });
+        ShowCardFace(1, face);
+        EXPECT_EQ(ran, 1);
+        EXPECT_EQ(seen, face ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    }
+    AttachViews({});
+    AttachHost(nullptr);
 }
 
 }  // namespace
