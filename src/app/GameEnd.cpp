@@ -1,6 +1,7 @@
 #include "app/GameEnd.h"
 
 #include "app/Places.h"
+#include "engine/GameState.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
@@ -8,17 +9,16 @@
 #include "ui/VersusResultWindow.h"
 
 void HandOverSoloResult(MainWindow& window) {
-    glAftGameFlg = true;
-    SoloScoreRecord record;
-    SetScoreDate(record);
-    window.SuspendTopMost([&] { AddNewScore(record, ScoreFilePath(), &window); });
+    SoloScoreRecord result;
+    SetScoreDate(result);
+    CompleteScoreRecord(result, game.elapsedSeconds, game.turnCount);
+    window.SuspendTopMost([&] { AddNewScore(result, ScoreFilePath(), &window); });
 }
 
 void ShowScoreTable(QWidget* parent) {
-    glAftGameFlg = false;
     bool saveAllowed = true;
     const ScoreTable table = LoadScoreTableForPlayer(ScoreFilePath(), parent, &saveAllowed);
-    ScoreWindow scores(ScoreFilePath(), table, -1, {}, parent);
+    ScoreWindow scores(ScoreFilePath(), table, -1, {}, false, parent);
     scores.Load();
     scores.exec();
 }
@@ -28,7 +28,13 @@ void ShowVersusResultWindow(MainWindow& window) {
     window.SuspendTopMost([&] {
         // The rank faces as dense as the window's screen.
         const qreal ratio = window.devicePixelRatioF();
+        VersusResultWindow::Seats seats;
+        for (int s = 0; s < kSeats; ++s) {
+            const PlayerSlot& slot = game.seats[s];
+            seats[s] = {slot.kind, slot.active, slot.cardsTaken};
+        }
         VersusResultWindow result(
+            seats,
             [ratio](int n) {
                 return PictureStore::ForRatio(PictureStore::Picture(PicSet::imgJuni, n), ratio);
             },

@@ -7,8 +7,9 @@
 class MainWindow;
 class QWidget;
 
-// The end of a solitaire game: sets glAftGameFlg, stamps the result with the date and
-// time and hands it to AddNewScore with the score file beside the program.
+// The end of a solitaire game: the result stamped with the date and time and
+// completed with the game's time and turns, handed to the score table where the
+// files live.
 // Lets events run: the score window and its message boxes.
 void HandOverSoloResult(MainWindow& window);
 // The top ten without a new result, from where the files live.

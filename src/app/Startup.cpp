@@ -21,8 +21,6 @@
 #include "ui/TableWidget.h"
 
 std::string gsAppPath;
-int32_t glTwipsX = 15;
-int32_t glTwipsY = 15;
 
 std::string WithTrailingSeparator(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
@@ -87,7 +85,6 @@ int RunProgram(int argc, char** argv) {
     gsAppPath = programFolder;
     EnsureSettingsFile();
     PrepareScoreFile(ScoreFilePath());
-    glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
     MainWindow window(WindowCommands());
     window.FitClientArea();

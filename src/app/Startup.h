@@ -2,12 +2,9 @@
 // the main window and the picture store, the settings, and the window shown.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 extern std::string gsAppPath;  // the executable's folder, with exactly one trailing '/'
-extern int32_t glTwipsX;       // screen twips per pixel (fixed at 15 here)
-extern int32_t glTwipsY;
 
 // Appends the folder separator unless the folder already ends with one.
 std::string WithTrailingSeparator(std::string folder);

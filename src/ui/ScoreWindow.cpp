@@ -7,13 +7,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include "engine/GameState.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
 
 using namespace ResultParts;
-
-bool glAftGameFlg = false;
 
 namespace {
 
@@ -85,12 +82,13 @@ QString NameFromCp932(const std::string& bytes) {
 }
 
 ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int newIndex,
-                         ScoreRank rank, QWidget* parent)
+                         ScoreRank rank, bool afterGame, QWidget* parent)
     : QDialog(parent),
       scorePath_(std::move(scorePath)),
       table_(table),
       glScoreNew_(newIndex),
-      rank_(newIndex >= 0 ? rank : ScoreRank{}) {
+      rank_(newIndex >= 0 ? rank : ScoreRank{}),
+      afterGame_(afterGame) {
     setWindowTitle(QStringLiteral("１人トマベル　結果"));
     setFixedSize(496, 225);
     PaintGround(this);
@@ -130,7 +128,7 @@ QLabel* ScoreWindow::OkLabel() const { return ok_->Label(); }
 
 void ScoreWindow::Load() {
     glSortFlg_ = 0;
-    if (glAftGameFlg) {
+    if (afterGame_) {
         const int time = rank_.byTime, turn = rank_.byTurn;
         if (turn && !time) {
             MessageBoxes::Inform(this, "ターン回数が" + WideRank(turn) + "位です。");
@@ -162,7 +160,7 @@ void ScoreWindow::SortClick(int index) {
         order = TurnOrder(table_);
         rank = rank_.byTurn;
     }
-    if (glAftGameFlg && rank != 0) {
+    if (afterGame_ && rank != 0) {
         txtName_->setGeometry(lblName_[rank - 1]->geometry());
         // What the player has typed so far survives a change of order.
         if (!nameBoxFilled_) {
@@ -183,7 +181,7 @@ void ScoreWindow::SortClick(int index) {
 }
 
 void ScoreWindow::OkClick() {
-    if (glAftGameFlg && rank_.byTime + rank_.byTurn > 0) {
+    if (afterGame_ && rank_.byTime + rank_.byTurn > 0) {
         const QString name = txtName_->text();
         if (name.isEmpty()) {
             MessageBoxes::Inform(this, QStringLiteral("名前の入力がありません"));
@@ -212,13 +210,7 @@ void ScoreWindow::OkClick() {
             }
         }
     }
-    glAftGameFlg = false;
     accept();
-}
-
-void ScoreWindow::reject() {
-    glAftGameFlg = false;
-    QDialog::reject();
 }
 
 bool ScoreWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -267,12 +259,12 @@ void PrepareScoreFile(const std::string& scorePath) {
                                       "\n\nこのままでは１人トマベルの結果を保存できません。");
 }
 
-void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent) {
+void AddNewScore(const SoloScoreRecord& result, const std::string& scorePath, QWidget* parent) {
     bool saveAllowed = true;
     const ScoreTable table = LoadScoreTableForPlayer(scorePath, parent, &saveAllowed);
-    CompleteScoreRecord(record, game.elapsedSeconds, game.turnCount);
-    const ScorePlacement placement = PlaceNewScore(table, record);
-    ScoreWindow window(scorePath, placement.table, placement.newIndex, placement.rank, parent);
+    const ScorePlacement placement = PlaceNewScore(table, result);
+    ScoreWindow window(scorePath, placement.table, placement.newIndex, placement.rank, true,
+                       parent);
     window.SetSaveAllowed(saveAllowed);
     window.Load();
     window.exec();

@@ -17,16 +17,15 @@ namespace ResultParts {
 class OkButton;
 }
 
-// True while the window is showing a game's new result; set by the opener, cleared by "O.K".
-extern bool glAftGameFlg;
-
 class ScoreWindow : public QDialog {
     Q_OBJECT
 public:
     // `table` holds the new result at `newIndex` (glScoreNew) with its ranks `rank` in
-    // the two orders; with no new result, newIndex is -1 and the ranks 0.
+    // the two orders; with no new result, newIndex is -1 and the ranks 0. `afterGame`
+    // (glAftGameFlg): the window shows the result of the game just played, tells its
+    // place and takes a name for it.
     ScoreWindow(std::string scorePath, const ScoreTable& table, int newIndex, ScoreRank rank,
-                QWidget* parent = nullptr);
+                bool afterGame, QWidget* parent = nullptr);
     ~ScoreWindow() override;
 
     // When the old file could be neither read nor moved aside, saving would destroy it:
@@ -54,9 +53,6 @@ public:
     QLabel* OkLabel() const;
     const ResultParts::OkButton& Ok() const { return *ok_; }
 
-public slots:
-    void reject() override;  // the close box and Esc: leave without saving
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,6 +61,7 @@ private:
     ScoreTable table_;
     int glScoreNew_;
     ScoreRank rank_;  // glSTime, glSTurn
+    bool afterGame_;  // glAftGameFlg
     int glSortFlg_ = 0;
     bool saveAllowed_ = true;
     bool nameBoxFilled_ = false;
@@ -91,10 +88,11 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
 
 // At start: clears away what saves cut short left behind and creates a missing score
 // file, telling the player at once when it cannot be created.
+// Lets events run: the message box when the file cannot be made.
 void PrepareScoreFile(const std::string& scorePath);
 
-// The hand-over of a finished solitaire game: reads the table, completes the stamped
-// record from game.elapsedSeconds and game.turnCount, places it and opens the window
-// modally over `parent`. Returns when the window has closed.
+// The hand-over of a finished solitaire game: reads the table, places the result
+// (stamped and completed with its time and turns) and opens the window modally over
+// `parent`, after the game. Returns when the window has closed.
 // Lets events run: the score window and its message boxes.
-void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent);
+void AddNewScore(const SoloScoreRecord& result, const std::string& scorePath, QWidget* parent);

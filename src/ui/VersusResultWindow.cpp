@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/GameState.h"
+#include "scores/VersusPlacing.h"
 #include "ui/ResultParts.h"
 
 using namespace ResultParts;
@@ -43,8 +43,8 @@ int RowTop(int seat) { return 40 + 44 * seat; }
 double VersusResultWindow::BobAngle() { return bobAngle; }
 void VersusResultWindow::SetBobAngle(double angle) { bobAngle = angle; }
 
-VersusResultWindow::VersusResultWindow(RankFaces faces, QWidget* parent)
-    : QDialog(parent), faces_(std::move(faces)) {
+VersusResultWindow::VersusResultWindow(const Seats& seats, RankFaces faces, QWidget* parent)
+    : QDialog(parent), seats_(seats), faces_(std::move(faces)) {
     setWindowTitle(QStringLiteral("結果"));
     setFixedSize(382, 259);
     PaintGround(this);
@@ -85,24 +85,21 @@ VersusResultWindow::~VersusResultWindow() = default;
 QLabel* VersusResultWindow::OkLabel() const { return ok_->Label(); }
 
 void VersusResultWindow::Load() {
+    std::array<int, kSeats> cards{};
+    std::array<bool, kSeats> seated{};
     for (int c = 0; c < kSeats; ++c) {
-        const PlayerSlot& seat = game.seats[c];
-        lblPlayer_[c]->setText(PlayerName(seat.kind));
-        face_[c] = -1;
+        cards[c] = seats_[c].cards;
+        seated[c] = seats_[c].seated;
+    }
+    face_ = PlaceFaces(cards, seated);
+    for (int c = 0; c < kSeats; ++c) {
+        lblPlayer_[c]->setText(PlayerName(seats_[c].kind));
         imgJuni_[c]->hide();
-        if (!seat.active) {
+        if (!seated[c]) {
             lblCardCnt_[c]->setText(QString());
             continue;
         }
-        lblCardCnt_[c]->setText(QString::number(seat.cardsTaken));
-        // Place: 3 minus the seats with strictly fewer cards, so tied seats share the
-        // lower face. An empty seat counts as none taken.
-        int below = 0;
-        for (int other = 0; other < kSeats; ++other) {
-            const int taken = game.seats[other].active ? game.seats[other].cardsTaken : 0;
-            if (other != c && taken < seat.cardsTaken) ++below;
-        }
-        face_[c] = 3 - below;
+        lblCardCnt_[c]->setText(QString::number(cards[c]));
         imgJuni_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
         faceTop_[c] = (RowTop(c) + 4) * kTwipsPerPixel - kFaceLift;
         PlaceFace(c);

@@ -9,6 +9,8 @@
 #include <array>
 #include <functional>
 
+#include "engine/GameState.h"
+
 class QLabel;
 
 namespace ResultParts {
@@ -18,12 +20,19 @@ class OkButton;
 class VersusResultWindow : public QDialog {
     Q_OBJECT
 public:
+    // What the window shows of one seat: who sat there and the cards taken.
+    struct Seat {
+        CharacterKind kind = CharacterKind::Empty;
+        bool seated = false;
+        int cards = 0;
+    };
+    using Seats = std::array<Seat, kSeats>;
     // Rank face n: 0 for first place .. 3 for last.
     using RankFaces = std::function<QPixmap(int n)>;
-    explicit VersusResultWindow(RankFaces faces, QWidget* parent = nullptr);
+    VersusResultWindow(const Seats& seats, RankFaces faces, QWidget* parent = nullptr);
     ~VersusResultWindow() override;
 
-    // Form load: names, counts and faces from the seats of the game; starts the balloons.
+    // Form load: names, counts and the faces of the places; starts the balloons.
     void Load();
 
     // The face shown for a seat (0..3), -1 for an empty seat.
@@ -48,6 +57,7 @@ public slots:
 private:
     void PlaceFace(int seat);
 
+    Seats seats_;
     RankFaces faces_;
     std::array<QLabel*, 4> lblPlayer_{}, lblCardCnt_{}, imgJuni_{};
     std::array<int, 4> face_{-1, -1, -1, -1};

@@ -13,7 +13,6 @@
 #include <functional>
 #include <iterator>
 
-#include "engine/GameState.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
 #include "ui/ScoreWindow.h"
@@ -35,24 +34,23 @@ protected:
         path_ = (folder_ / kScoreFileName).string();
         ASSERT_TRUE(CreateScoreFile(path_).ok);
         MessageBoxes::SetInformHook([this](const QString& text) { messages_.push_back(text); });
-        glAftGameFlg = true;
     }
     void TearDown() override {
         MessageBoxes::SetInformHook(nullptr);
-        glAftGameFlg = false;
         fs::remove_all(folder_);
     }
 
     // A window over the default table with a new result that ranks `time` by time and
-    // `turn` by turns (0 = not ranked): 3:02, 3:07, ... and 302, 307, ... do.
-    std::unique_ptr<ScoreWindow> WindowFor(int time, int turn) {
+    // `turn` by turns (0 = not ranked): 3:02, 3:07, ... and 302, 307, ... do. Opened
+    // after the game that made the result, unless `afterGame` says otherwise.
+    std::unique_ptr<ScoreWindow> WindowFor(int time, int turn, bool afterGame = true) {
         SoloScoreRecord result;
         SetScoreDate(result, 2024, 6, 1, 12, 0, 0);
         CompleteScoreRecord(result, time ? 182 + 5 * (time - 1) : 300,
                             turn ? 302 + 5 * (turn - 1) : 400);
         const ScorePlacement p = PlaceNewScore(DefaultScoreTable(), result);
         EXPECT_EQ(p.rank, (ScoreRank{time, turn}));
-        auto window = std::make_unique<ScoreWindow>(path_, p.table, p.newIndex, p.rank);
+        auto window = std::make_unique<ScoreWindow>(path_, p.table, p.newIndex, p.rank, afterGame);
         window->Load();
         window->show();
         return window;
@@ -84,7 +82,6 @@ TEST_F(ScoreWindowTest, TellsThePlaceAndOpensInTheOrderWhereTheResultStandsLower
     };
     for (const auto& c : cases) {
         messages_.clear();
-        glAftGameFlg = true;
         auto window = WindowFor(c.time, c.turn);
         const std::string what = std::to_string(c.time) + "/" + std::to_string(c.turn);
         if (c.message) {
@@ -104,6 +101,20 @@ TEST_F(ScoreWindowTest, TellsThePlaceAndOpensInTheOrderWhereTheResultStandsLower
             EXPECT_EQ(window->DateCell(c.boxRow)->text(), "2024/06/01 12:00:00") << what;
         }
     }
+}
+
+TEST_F(ScoreWindowTest, OutsideAGameTheTableIsOnlyShown) {
+    // The same placed result, the window opened without a game just played: no
+    // place is told, no name is asked for, and O.K only closes.
+    auto window = WindowFor(3, 1, false);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(window->SortFlag(), 0);
+    EXPECT_FALSE(window->NameBox()->isVisible());
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
 }
 
 TEST_F(ScoreWindowTest, TheNameBoxFollowsTheNewResultWhenTheOrderChanges) {
@@ -136,7 +147,6 @@ TEST_F(ScoreWindowTest, AnEmptyNameIsRefusedAndTheWindowStaysOpen) {
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], "名前の入力がありません");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(glAftGameFlg);
     EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
 }
 
@@ -147,7 +157,6 @@ TEST_F(ScoreWindowTest, OkSavesTheNameAndTheTableReadsBack) {
     QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
-    EXPECT_FALSE(glAftGameFlg);
 
     const ScoreLoad load = LoadScoreFile(path_);
     ASSERT_EQ(load.state, ScoreFileState::Read);
@@ -184,7 +193,6 @@ TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
     };
     for (const auto& c : cases) {
         for (const bool retry : {false, true}) {
-            glAftGameFlg = true;
             std::ofstream(path_, std::ios::binary | std::ios::trunc) << before;
             auto window = WindowFor(1, 0);
             window->NameBox()->setText(QStringLiteral("ami"));
@@ -204,7 +212,6 @@ TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
                 << what;
             EXPECT_TRUE(asked[0].contains(QString::fromStdString(kScoreFileName))) << what;
             EXPECT_FALSE(window->isVisible()) << what;
-            EXPECT_FALSE(glAftGameFlg) << what;
             if (retry) {
                 EXPECT_EQ(window->result(), QDialog::Accepted) << what;
                 EXPECT_EQ(LoadScoreFile(path_).table[9].name, "ami") << what;
@@ -259,10 +266,9 @@ TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideKeepsWhatReadsAndSavesTheRe
     std::string damaged = EncodeScoreTable(old);
     damaged.pop_back();  // cut inside the last record
     std::ofstream(path_, std::ios::binary | std::ios::trunc) << damaged;
-    game.elapsedSeconds = 184;  // 3:04
-    game.turnCount = 304;
     SoloScoreRecord record;
     SetScoreDate(record, 2024, 6, 2, 9, 30, 0);
+    CompleteScoreRecord(record, 184, 304);  // 3:04
     bool sawNameBox = false;
     AnswerScoreWindow(QStringLiteral("はな"), &sawNameBox);
     AddNewScore(record, path_, nullptr);
@@ -289,10 +295,9 @@ TEST_F(ScoreWindowTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
         if (n > 1) aside += '.' + std::to_string(n);
         std::ofstream(aside) << "old";
     }
-    game.elapsedSeconds = 100;
-    game.turnCount = 100;
     SoloScoreRecord record;
     SetScoreDate(record);
+    CompleteScoreRecord(record, 100, 100);
     bool sawNameBox = false;
     AnswerScoreWindow(QStringLiteral("ami"), &sawNameBox);
     AddNewScore(record, path_, nullptr);
@@ -300,14 +305,12 @@ TEST_F(ScoreWindowTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_TRUE(messages_[0].contains(QStringLiteral("今回の結果は保存しません")));
     EXPECT_EQ(ReadAll(path_), "damaged");
-    EXPECT_FALSE(glAftGameFlg);
 }
 
 TEST_F(ScoreWindowTest, AnUnrankedResultShowsTheTableAndSavesNothing) {
-    game.elapsedSeconds = 230;  // 3:50, no better than the tenth
-    game.turnCount = 350;
     SoloScoreRecord record;
     SetScoreDate(record);
+    CompleteScoreRecord(record, 230, 350);  // 3:50, no better than the tenth
     const std::string before = ReadAll(path_);
     bool sawNameBox = true;
     AnswerScoreWindow(QString(), &sawNameBox);
@@ -315,5 +318,4 @@ TEST_F(ScoreWindowTest, AnUnrankedResultShowsTheTableAndSavesNothing) {
     EXPECT_FALSE(sawNameBox);
     EXPECT_TRUE(messages_.empty());
     EXPECT_EQ(ReadAll(path_), before);
-    EXPECT_FALSE(glAftGameFlg);
 }

@@ -14,77 +14,69 @@ namespace {
 
 constexpr int kNobody = -1;  // an empty seat
 
-// Seats 0..3: `kinds` as configured by the settings, each with its cards taken.
-void SeatPlayers(std::array<CharacterKind, 4> kinds, std::array<int, 4> cards) {
-    ResetGameState();
-    for (int s = 0; s < 4; ++s) {
-        ConfigureSeat(kinds[s], s);
-        game.seats[s].cardsTaken = cards[s] < 0 ? 0 : cards[s];
-    }
-}
-
-std::array<CharacterKind, 4> KindsFor(std::array<int, 4> cards) {
+// Seats 0..3 with You, Swallow, Wolf and Tiger, each with its cards taken;
+// kNobody leaves a seat empty.
+VersusResultWindow::Seats SeatsFor(std::array<int, 4> cards) {
     const CharacterKind players[] = {CharacterKind::You, CharacterKind::Swallow,
                                      CharacterKind::Wolf, CharacterKind::Tiger};
-    std::array<CharacterKind, 4> kinds{};
-    for (int s = 0; s < 4; ++s) kinds[s] = cards[s] == kNobody ? CharacterKind::Empty : players[s];
-    return kinds;
+    VersusResultWindow::Seats seats;
+    for (int s = 0; s < 4; ++s) {
+        if (cards[s] == kNobody) continue;
+        seats[s] = {players[s], true, cards[s]};
+    }
+    return seats;
 }
 
 }  // namespace
 
-TEST(VersusResultWindow, EachSeatedPlayerGetsTheFaceOfThreeMinusTheSeatsBelowIt) {
+TEST(VersusResultWindow, EachSeatedPlayerShowsItsCountAndTheFaceOfItsPlace) {
     const struct {
         std::array<int, 4> cards;
         std::array<int, 4> faces;
     } cases[] = {
         {{20, 14, 10, 10}, {0, 1, 3, 3}},
-        {{20, 20, 14, kNobody}, {1, 1, 2, -1}},
-        {{30, 24, kNobody, kNobody}, {0, 1, -1, -1}},
-        {{0, 14, 13, kNobody}, {3, 0, 1, -1}},  // no cards: last, whatever the others did
         {{kNobody, 27, kNobody, 27}, {-1, 1, -1, 1}},
     };
     for (const auto& c : cases) {
-        SeatPlayers(KindsFor(c.cards), c.cards);
         std::vector<int> asked;
-        VersusResultWindow window([&](int n) {
+        VersusResultWindow window(SeatsFor(c.cards), [&](int n) {
             asked.push_back(n);
             return QPixmap();  // no pictures yet: the window copes
         });
         window.Load();
+        std::vector<int> shown;
         for (int s = 0; s < 4; ++s) {
             EXPECT_EQ(window.Face(s), c.faces[s]) << "seat " << s << " of " << c.cards[0];
             EXPECT_EQ(window.FaceLabel(s)->isVisibleTo(&window), c.faces[s] >= 0);
             EXPECT_EQ(window.CountLabel(s)->text(),
                       c.cards[s] == kNobody ? QString() : QString::number(c.cards[s]));
+            if (c.faces[s] >= 0) shown.push_back(c.faces[s]);
         }
-        EXPECT_EQ(asked.size(), static_cast<size_t>(std::count_if(c.faces.begin(), c.faces.end(),
-                                                                  [](int f) { return f >= 0; })));
+        EXPECT_EQ(asked, shown);  // each seated player's face picture, in seat order
     }
 }
 
 TEST(VersusResultWindow, NamesFollowTheKindOfEachSeat) {
-    SeatPlayers(
-        {CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty, CharacterKind::Wolf},
-        {3, 1, 0, 2});
-    VersusResultWindow window(nullptr);
+    VersusResultWindow::Seats seats;
+    seats[0] = {CharacterKind::Tiger, true, 3};
+    seats[1] = {CharacterKind::You, true, 1};
+    seats[3] = {CharacterKind::Wolf, true, 2};
+    VersusResultWindow window(seats, nullptr);
     window.Load();
     EXPECT_EQ(window.PlayerLabel(0)->text(), "Fat Tiger");
     EXPECT_EQ(window.PlayerLabel(1)->text(), "Ｙｏｕ");
     EXPECT_EQ(window.PlayerLabel(2)->text(), "");
     EXPECT_EQ(window.CountLabel(2)->text(), "");
     EXPECT_EQ(window.PlayerLabel(3)->text(), "Funny Wolf");
-    SeatPlayers(
-        {CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty},
-        {5, 0, 0, 0});
-    window.Load();
-    EXPECT_EQ(window.PlayerLabel(0)->text(), "Baby Swallow");
+    seats[0].kind = CharacterKind::Swallow;
+    VersusResultWindow other(seats, nullptr);
+    other.Load();
+    EXPECT_EQ(other.PlayerLabel(0)->text(), "Baby Swallow");
 }
 
 TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
-    SeatPlayers(KindsFor({20, 14, kNobody, 10}), {20, 14, kNobody, 10});
     VersusResultWindow::SetBobAngle(0);
-    VersusResultWindow window(nullptr);
+    VersusResultWindow window(SeatsFor({20, 14, kNobody, 10}), nullptr);
     window.Load();
     // Row 0 at 44 pixels (660 twips), the face 140 twips higher.
     EXPECT_EQ(window.FaceLabel(0)->geometry(), QRect(288, 35, 32, 32));
@@ -122,7 +114,7 @@ TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
 
     // The next showing goes on from the angle the last one left.
     VersusResultWindow::SetBobAngle(1.0);
-    VersusResultWindow again(nullptr);
+    VersusResultWindow again(SeatsFor({20, 14, kNobody, 10}), nullptr);
     again.Load();
     EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), 1.0);
     again.Tick();
@@ -131,8 +123,7 @@ TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
 }
 
 TEST(VersusResultWindow, OkSinksOnPressAndOnlyAReleaseOverItCloses) {
-    SeatPlayers(KindsFor({30, 24, kNobody, kNobody}), {30, 24, kNobody, kNobody});
-    VersusResultWindow window(nullptr);
+    VersusResultWindow window(SeatsFor({30, 24, kNobody, kNobody}), nullptr);
     window.Load();
     window.show();
     EXPECT_TRUE(window.BalloonTimer()->isActive());

@@ -1,9 +1,11 @@
-// A whole solitaire game on the virtual clock that ends at the score table:
-// the rank message, a name typed over the new row, O.K, and the saved file
-// read back with the game's own time and turns.
+// What the end of a game opens: a whole solitaire game on the virtual clock
+// that ends at the score table (the rank message, a name typed over the new
+// row, O.K, and the saved file read back with the game's own time and turns),
+// and the result window of a game against the computer with the game's seats.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,10 +19,11 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ScoreWindow.h"
+#include "ui/VersusResultWindow.h"
 
-using SoloGameEndTest = EngineFixture;
+using GameEndTest = EngineFixture;
 
-TEST_F(SoloGameEndTest, AFinishedGameIsRankedNamedAndSaved) {
+TEST_F(GameEndTest, AFinishedSolitaireGameIsRankedNamedAndSaved) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("solsc.dat").toStdString();
     ASSERT_TRUE(CreateScoreFile(path).ok);
@@ -68,4 +71,27 @@ TEST_F(SoloGameEndTest, AFinishedGameIsRankedNamedAndSaved) {
     }
     EXPECT_EQ(found, 1);
     EXPECT_EQ(game.phase, GamePhase::Idle);  // the table is cleared once the window has closed
+}
+
+TEST_F(GameEndTest, TheVersusResultShowsTheSeatsOfTheGame) {
+    SeatAll(CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty, CharacterKind::Wolf);
+    const int taken[4] = {20, 14, 0, 20};
+    for (int s = 0; s < 4; ++s) game.seats[s].cardsTaken = taken[s];
+    MainWindow mainWindow;
+    QStringList players, counts;
+    std::vector<int> faces;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<VersusResultWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        for (int s = 0; s < 4; ++s) {
+            players << window->PlayerLabel(s)->text();
+            counts << window->CountLabel(s)->text();
+            faces.push_back(window->Face(s));
+        }
+        window->accept();
+    });
+    ShowVersusResultWindow(mainWindow);
+    EXPECT_EQ(players, (QStringList{"Fat Tiger", "Ｙｏｕ", "", "Funny Wolf"}));
+    EXPECT_EQ(counts, (QStringList{"20", "14", "", "20"}));
+    EXPECT_EQ(faces, (std::vector<int>{1, 2, -1, 1}));
 }
