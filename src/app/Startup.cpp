@@ -10,6 +10,7 @@
 #include "app/SingleInstance.h"
 #include "app/Sound.h"
 #include "engine/Views.h"
+#include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
 #include "ui/Look.h"
@@ -91,8 +92,10 @@ int RunProgram(int argc, char** argv) {
     window.Table()->CreateCardWidgets();
 
     QtHost host;
+    Opponents opponents;
     AttachHost(&host);
     AttachViews(window.AsViews());
+    AttachComputerPlayers(&opponents);
     instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     MainWindowSwitches switches(window);
@@ -103,6 +106,7 @@ int RunProgram(int argc, char** argv) {
     InitSound();
 
     const int code = app.exec();
+    AttachComputerPlayers(nullptr);
     AttachViews({});
     ShutdownSound();
     return code;

@@ -5,12 +5,11 @@
 
 #include <string>
 
+#include "engine/ComputerPlayers.h"
 #include "engine/Deal.h"
 #include "engine/Host.h"
 #include "engine/Reveal.h"
 #include "engine/Views.h"
-#include "opponents/Memory.h"
-#include "opponents/OpponentTurn.h"
 
 namespace {
 int64_t passCount = 0;
@@ -53,7 +52,7 @@ StepResult SeatStep(int s) {
         case CharacterKind::Swallow:
         case CharacterKind::Wolf:
         case CharacterKind::Tiger:
-            return s == game.currentSeat ? OpponentTurnStep(s) : OpponentIdleStep(s);
+            return s == game.currentSeat ? Computers().TurnStep(s) : Computers().IdleStep(s);
         case CharacterKind::Empty:
             break;
     }
@@ -195,7 +194,7 @@ void RunGame() {
     }
     Markers().SetHandVisible(false);
     GameWindow().SetSoloLabelsVisible(false);
-    ClearMemories();
+    Computers().ClearMemories();
     game.firstPick = 0;
     game.secondPick = 0;
     game.cardsTakenTotal = 0;

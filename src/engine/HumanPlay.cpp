@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "engine/ComputerPlayers.h"
 #include "engine/GameLoop.h"
 #include "engine/Reveal.h"
 #include "engine/Views.h"
-#include "opponents/Memory.h"
 
 namespace {
 bool HumanOnTurn() {
@@ -61,6 +61,6 @@ void SecondTick() {
         ++game.elapsedSeconds;
         GameWindow().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");
     } else {
-        AgeMemories();
+        Computers().AgeMemories();
     }
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "engine/ComputerPlayers.h"
 #include "engine/Host.h"
 #include "engine/Views.h"
-#include "opponents/Memory.h"
 
 namespace {
 // Integer division truncating towards zero, as the slide steps want it.
@@ -43,7 +43,7 @@ StepResult ResolvePicks(int seat) {
 
     if (!CardsArePair(first, second)) {
         // The computer seats may memorise both cards while they still lie face up.
-        RememberFailedAttempt(first, second, game.currentSeat);
+        Computers().SeeFailedAttempt(first, second, game.currentSeat);
         WaitWithEvents(game.showSeconds * 1000);
         FlipCard(first);
         FlipCard(second);
@@ -81,7 +81,7 @@ StepResult ResolvePicks(int seat) {
     game.cardsTakenTotal += 2;
     if (game.cardsTakenTotal == kCardCount) return StepResult::GameOver;
 
-    ForgetTakenPair(first, second);
+    Computers().SeeTakenPair(first, second);
     const Cell a = FindCardCell(first), b = FindCardCell(second);
     game.board[a.col][a.row] = 0;
     game.board[b.col][b.row] = 0;

@@ -190,3 +190,22 @@ TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirst
             EXPECT_TRUE(!game.seats[s].active || turnsOf[s] >= 2) << "seat " << s;
     }
 }
+
+TEST_F(OpponentGameTest, ABalloonFadesWhileItsSeatWaitsForItsTurn) {
+    // A computer's last words of a turn stay up while the others play, and go
+    // after their hundred passes, long before its own turn comes round again.
+    SeatAll(CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Empty,
+            CharacterKind::Empty);
+    std::array<bool, kSeats> shownBefore{};
+    int fadedOffTurn = 0;
+    host.OnEveryPass([&] {
+        if (game.phase != GamePhase::Running) return;
+        for (int s = 0; s < 2; ++s) {
+            if (shownBefore[s] && !table.balloonShown[s] && s != game.currentSeat) ++fadedOffTurn;
+            shownBefore[s] = table.balloonShown[s];
+        }
+    });
+    Play();
+    host.OnEveryPass(nullptr);
+    EXPECT_GT(fadedOffTurn, 0);
+}

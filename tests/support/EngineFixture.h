@@ -1,5 +1,5 @@
-// A game on the virtual clock: a headless table, a pinned random stream, and
-// the game state back at its program-start values.
+// A game on the virtual clock: a headless table, the computer opponents, a
+// pinned random stream, and the game state back at its program-start values.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "engine/HumanPlay.h"
 #include "engine/Random.h"
 #include "engine/Reveal.h"
+#include "opponents/Opponents.h"
 
 class EngineFixture : public ::testing::Test {
 protected:
@@ -18,11 +19,13 @@ protected:
         PinRandomSeed(12345);
         AttachHost(&host);
         AttachViews(table.AsViews());
+        AttachComputerPlayers(&opponents);
     }
     void TearDown() override {
         PinRandomSeed(std::nullopt);
         AttachHost(nullptr);
         AttachViews({});
+        AttachComputerPlayers(nullptr);
     }
     // Solitaire: the human alone in seat 0.
     void SeatSolitaire() {
@@ -37,4 +40,5 @@ protected:
 
     VirtualClockHost host;
     HeadlessTable table{&host};
+    Opponents opponents;
 };

@@ -23,6 +23,7 @@
 #include "engine/HeadlessTable.h"
 #include "engine/HumanPlay.h"
 #include "engine/Reveal.h"
+#include "opponents/Opponents.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -63,6 +64,7 @@ protected:
         window.reset();
         AttachViews({});
         AttachHost(nullptr);
+        AttachComputerPlayers(nullptr);
         MessageBoxes::SetInformHook(nullptr);
         MessageBoxes::SetAskHook(nullptr);
         glNoSound = 0;
@@ -306,6 +308,7 @@ protected:
         MainWindowTest::SetUp();
         AttachHost(&host);
         AttachViews(window->AsViews());
+        AttachComputerPlayers(&opponents);
         ResetDeck();
         game.phase = GamePhase::Running;
         ConfigureSeat(CharacterKind::You, 0);
@@ -320,6 +323,7 @@ protected:
         window->show();
     }
     VirtualClockHost host;
+    Opponents opponents;
 };
 
 TEST_F(MainWindowPlayTest, AClickOnACardTurnsItUpAsThePick) {

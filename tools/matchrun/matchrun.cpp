@@ -18,6 +18,7 @@
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "engine/Random.h"
+#include "opponents/Opponents.h"
 
 namespace {
 const char* const kNames[] = {"You", "Swallow", "Wolf", "Tiger", "Empty"};
@@ -98,8 +99,10 @@ int main(int argc, char** argv) {
     VirtualClockHost host;
     host.recordSounds = false;
     CountingTable table{&host};
+    Opponents opponents;
     AttachHost(&host);
     AttachViews(table.AsViews());
+    AttachComputerPlayers(&opponents);
     ResetGameState();
     PinRandomSeed(seed);
     game.soloMode = false;

@@ -13,6 +13,7 @@
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "engine/Reveal.h"
+#include "opponents/Opponents.h"
 
 namespace {
 double CpuSeconds() {
@@ -30,8 +31,10 @@ int main(int argc, char** argv) {
     glNoSound = -1;
     QtHost host;
     HeadlessTable table;
+    Opponents opponents;
     AttachHost(&host);
     AttachViews(table.AsViews());
+    AttachComputerPlayers(&opponents);
     game.soloMode = true;
     ConfigureSeat(CharacterKind::You, 0);
     for (int s = 1; s < kSeats; ++s) ConfigureSeat(CharacterKind::Empty, s);
@@ -65,5 +68,6 @@ int main(int argc, char** argv) {
                     ms / turns, 100.0 * (CpuSeconds() - cpu) / (ms / 1000.0));
     }
     AttachViews({});
+    AttachComputerPlayers(nullptr);
     return 0;
 }

@@ -1,0 +1,29 @@
+// The computer players as the game meets them: the loop steps them, the
+// reveal shows them every attempt, the one-second tick ages what they
+// remember. The opponents library plays them; the engine knows no more of
+// them than this.
+#pragma once
+
+#include "engine/GameState.h"
+
+class ComputerPlayers {
+public:
+    virtual ~ComputerPlayers() = default;
+    // One small step of the turn of the computer seat on turn.
+    // Lets events run: when it turns cards and resolves an attempt.
+    virtual StepResult TurnStep(int seat) = 0;
+    // A computer seat not on turn: it only watches.
+    virtual StepResult IdleStep(int seat) = 0;
+    // A failed attempt, its two cards still face up: each computer seat may remember them.
+    virtual void SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) = 0;
+    // A pair taken, still on the board: each computer seat may forget where it lay.
+    virtual void SeeTakenPair(int firstCard, int secondCard) = 0;
+    // One second of a game against the computer.
+    virtual void AgeMemories() = 0;
+    // The game is over: nothing remembered is kept.
+    virtual void ClearMemories() = 0;
+};
+
+// The program attaches its computer players once; nullptr detaches them.
+void AttachComputerPlayers(ComputerPlayers* players);
+ComputerPlayers& Computers();

@@ -1,0 +1,18 @@
+#include "opponents/Opponents.h"
+
+#include "opponents/Memory.h"
+#include "opponents/OpponentTurn.h"
+
+StepResult Opponents::TurnStep(int seat) { return OpponentTurnStep(seat); }
+StepResult Opponents::IdleStep(int seat) { return OpponentIdleStep(seat); }
+
+void Opponents::SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
+    RememberFailedAttempt(firstCard, secondCard, seatOnTurn);
+}
+
+void Opponents::SeeTakenPair(int firstCard, int secondCard) {
+    ForgetTakenPair(firstCard, secondCard);
+}
+
+void Opponents::AgeMemories() { ::AgeMemories(); }
+void Opponents::ClearMemories() { ::ClearMemories(); }

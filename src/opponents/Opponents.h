@@ -1,0 +1,15 @@
+// The computer opponents Swallow, Wolf and Tiger as the game meets them: their
+// turn step by step, their memory of what they saw, their speech.
+#pragma once
+
+#include "engine/ComputerPlayers.h"
+
+class Opponents : public ComputerPlayers {
+public:
+    StepResult TurnStep(int seat) override;
+    StepResult IdleStep(int seat) override;
+    void SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) override;
+    void SeeTakenPair(int firstCard, int secondCard) override;
+    void AgeMemories() override;
+    void ClearMemories() override;
+};
