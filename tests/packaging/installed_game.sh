@@ -35,15 +35,16 @@ fi
 "${as_player[@]}" touch "$PLAYER_HOME/.can-write" || fail "$player cannot write to the home folder"
 rm -f "$PLAYER_HOME/.can-write"
 
-# play PROGRAM [XDG]: a command that runs PROGRAM as the player with a clean
-# environment; with XDG, XDG_CONFIG_HOME and XDG_DATA_HOME are set.
+# launcher PROGRAM [xdg]: a command that runs PROGRAM as the player, with the
+# environment of a desktop session (a UTF-8 locale, as the window title needs);
+# with xdg, XDG_CONFIG_HOME and XDG_DATA_HOME are set too.
 launcher() {
   local to=$WORK/launch-$1-${2:-plain} xdg=""
   [[ -n ${2:-} ]] && xdg="XDG_CONFIG_HOME=$PLAYER_HOME/config XDG_DATA_HOME=$PLAYER_HOME/data"
   cat >"$to" <<LAUNCH
 #!/bin/sh
 exec ${as_player[*]} env -i HOME=$PLAYER_HOME $xdg XDG_RUNTIME_DIR=$WORK/runtime DISPLAY=$DISPLAY \
-  SDL_AUDIODRIVER=dummy PATH=/usr/bin:/bin "$PROGRAM/$1" "\$@"
+  LANG=C.UTF-8 SDL_AUDIODRIVER=dummy PATH=/usr/bin:/bin "$PROGRAM/$1" "\$@"
 LAUNCH
   chmod 755 "$to"
   echo "$to"
@@ -65,6 +66,12 @@ shot start
 [[ $(stat -c %U "$PLAYER_HOME/.config/tomavel/tomavel.ini") == "$player" ]] || fail "the files are not $player's"
 no_files_beside
 ok "started as $player with no message; tomavel.ini in ~/.config/tomavel, solsc.dat in ~/.local/share/tomavel"
+# On X11, desktops match the window to the menu entry by its class.
+wm_class=$(xprop -id "$WIN" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+[[ -n $wm_class && $wm_class == "$(sed -n 's/^StartupWMClass=//p' \
+  "$WORK/root/usr/share/applications/org.example.Tomavel.desktop")" ]] ||
+  fail "the window's class $wm_class is not the menu entry's StartupWMClass"
+ok "the window's class $wm_class is the menu entry's StartupWMClass"
 kill "$GPID"; wait "$GPID" 2>/dev/null || true
 
 # Second start with XDG_CONFIG_HOME and XDG_DATA_HOME: a whole solitaire game.

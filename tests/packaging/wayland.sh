@@ -46,7 +46,11 @@ shot() {  # shot NAME: the compositor's output as $SHOTS/NAME.png
   mv "$WORK"/wayland-screenshot-*.png "$SHOTS/$1.png"
 }
 
-"$WORK/bin/tomavel_selfplay" >"$WORK/game.log" 2>"$WORK/game.err" & GPID=$!; PIDS+=($GPID)
+# The messages the game sends the compositor are logged; only the window's
+# application id and Qt's own complaints are kept.
+WAYLAND_DEBUG=client "$WORK/bin/tomavel_selfplay" >"$WORK/game.log" \
+  2> >(grep --line-buffered -i -e set_app_id -e '^qt\.' -e error -e warning >"$WORK/game.err") &
+GPID=$!; PIDS+=($GPID)
 seen=0
 for _ in $(seq 1800); do
   mapfile -t lines <"$WORK/game.log"
@@ -63,6 +67,10 @@ grep -qx 'message やめる？？' "$WORK/game.log" && [[ $code -eq 0 ]] || fail
 grep -qx 'platform wayland' "$WORK/game.log" || fail "Qt did not use its Wayland platform"
 grep -qx 'table 640 420' "$WORK/game.log" || fail "the table is not 640 x 420"
 ok "the window comes up on Wayland with a 640 x 420 table"
+# Desktops find the menu entry, and so the icon, by the window's application id.
+grep -q 'set_app_id("org.example.Tomavel")' "$WORK/game.err" ||
+  fail "the window's application id is not org.example.Tomavel"
+ok "the window's application id names the menu entry org.example.Tomavel.desktop"
 
 # On the compositor's output: the empty green table, whole and unscaled.
 green() {  # green PNG -> "WxH+X+Y AREA" of the table colour

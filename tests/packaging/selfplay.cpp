@@ -1,12 +1,12 @@
-// The game playing a solitaire game by itself, for display servers where no
-// outside program can move the mouse (a headless Wayland compositor). Built
-// for the tests only. Everything runs as in the shipped game; a timer beside
-// it reads the table and clicks the cards and the windows' buttons the way a
-// player would, and reports on standard output, one line a step:
-//   platform NAME | window W H | table W H | shot NAME | message TEXT |
-//   pairs N | saved | closing
-// and ends by closing the window, answering Yes to the closing question.
-// A "shot" line is followed by two seconds without play, for a screenshot.
+// Beside the shipped game's own main(), a timer that plays a solitaire game,
+// for display servers where no outside program can move the mouse (a headless
+// Wayland compositor). Built for the tests only. It reads the table and clicks
+// the cards and the windows' buttons the way a player would, and reports on
+// standard output, one line a step:
+//   platform NAME | desktop-file NAME | window W H | table W H | shot NAME |
+//   message TEXT | pairs N | saved | closing
+// A "shot" line is followed by two seconds without play, for a screenshot. It
+// ends by closing the window and answering Yes to the closing question.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,7 +18,6 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "app/Startup.h"
 #include "engine/GameState.h"
 #include "scores/ScoreWindow.h"
 #include "ui/CardWidget.h"
@@ -65,6 +64,7 @@ private:
                 if (!window || !window->windowHandle() || !window->windowHandle()->isExposed())
                     return;
                 Say(QStringLiteral("platform ") + QGuiApplication::platformName());
+                Say(QStringLiteral("desktop-file ") + QGuiApplication::desktopFileName());
                 Say(QStringLiteral("window %1 %2").arg(window->width()).arg(window->height()));
                 Say(QStringLiteral("table %1 %2")
                         .arg(window->Table()->width())
@@ -197,8 +197,3 @@ void StartSelfPlay() { new SelfPlay(qApp); }
 Q_COREAPP_STARTUP_FUNCTION(StartSelfPlay)
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tomavel"));
-    return RunProgram(argc, argv);
-}
