@@ -2,10 +2,33 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+
+#include "app/SafeFile.h"
+
+namespace {
+
+// The converters hold back a lead byte at the very end, waiting for the rest of
+// its character, and never hand it over. A line end is no part of any
+// character: after one, the held-back byte has to come out as a substitute.
+// A stateless decoder carries nothing from one call to the next, so one decoder
+// serves every line of a file.
+QString DecodeAll(QStringDecoder& decoder, const QByteArray& bytes) {
+    QString text = decoder.decode(bytes + '\n');
+    if (text.endsWith(u'\n')) text.chop(1);
+    return text;
+}
+
+QStringDecoder Cp932Decoder() {
+    return QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless);
+}
+
+// A file saved as UTF-8 by an editor that marks it so.
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+
+}  // namespace
 
 namespace Cp932 {
 
@@ -22,8 +45,8 @@ std::optional<QByteArray> Encode(const QString& text) {
 }
 
 QString Decode(const QByteArray& bytes) {
-    QStringDecoder decoder("Shift_JIS");
-    return decoder.decode(bytes);
+    QStringDecoder decoder = Cp932Decoder();
+    return DecodeAll(decoder, bytes);
 }
 
 QString CutToBytes(const QString& text, int maxBytes) {
@@ -67,6 +90,14 @@ std::optional<QStringView> SectionName(QStringView line) {
 
 bool IsBlank(QStringView line) { return TrimBlanks(line).isEmpty(); }
 
+// A value in matching quotes is the text between them.
+QStringView Unquoted(QStringView value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
+
 bool SameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 struct KeyLine {
@@ -83,35 +114,41 @@ std::optional<KeyLine> KeyAndValue(QStringView line) {
 }  // namespace
 
 IniFile IniFile::Load(const QString& path) {
-    IniFile ini;
     QFileInfo info(path);
-    if (!info.exists()) return ini;
+    if (!info.exists()) return IniFile();
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        ini.status_ = Status::Unreadable;
-        return ini;
-    }
+    IniFile unreadable;
+    unreadable.status_ = Status::Unreadable;
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return unreadable;
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ini.status_ = Status::Unreadable;
-        return ini;
-    }
+    if (file.error() != QFileDevice::NoError) return unreadable;
+    return Parse(bytes);
+}
+
+IniFile IniFile::Parse(QByteArrayView bytes) {
+    IniFile ini;
     ini.status_ = Status::Read;
-    // LF never occurs inside a CP932 character, so the bytes can be split as they are.
-    QList<QByteArray> raw = bytes.split('\n');
-    // The text is decoded in one go; a bad byte never swallows a line end, but
-    // should the lines not pair up, each line is decoded on its own.
-    QStringList text = Cp932::Decode(bytes).split(u'\n');
-    const bool paired = text.size() == raw.size();
-    // A file ending in a line end has no line after it.
-    if (bytes.endsWith('\n')) raw.removeLast();
-    ini.lines_.reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        QByteArray& line = raw[i];
-        if (line.endsWith('\r')) line.chop(1);
-        QString lineText = paired ? text[i] : Cp932::Decode(line);
-        if (paired && lineText.endsWith(u'\r')) lineText.chop(1);
-        ini.lines_.push_back({std::move(line), std::move(lineText)});
+    if (bytes.startsWith(kUtf8Mark)) {
+        ini.utf8_ = true;
+        bytes = bytes.sliced(kUtf8Mark.size());
+    }
+    // CR and LF never occur inside a CP932 or UTF-8 character, so the bytes can
+    // be cut into lines as they are. Each line is decoded on its own: its text
+    // never depends on its neighbours, and a line written back reads the same.
+    QStringDecoder decoder =
+        ini.utf8_ ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
+                  : Cp932Decoder();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        QByteArray raw = bytes.sliced(start, end - start).toByteArray();
+        QString text = DecodeAll(decoder, raw);
+        ini.lines_.push_back({std::move(raw), std::move(text)});
+        // CR LF is one line end; CR alone and LF alone are one each.
+        if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
+        start = end + 1;
     }
     return ini;
 }
@@ -130,14 +167,32 @@ std::optional<QString> IniFile::Value(const QString& section, const QString& key
     for (size_t i = start + 1; i < lines_.size(); ++i) {
         if (SectionName(lines_[i].text)) break;
         std::optional<KeyLine> entry = KeyAndValue(lines_[i].text);
-        if (entry && SameName(entry->key, key)) return entry->value.toString();
+        if (entry && SameName(entry->key, key)) return Unquoted(entry->value).toString();
     }
     return std::nullopt;
 }
 
+bool IniFile::HasKeys() const {
+    bool inSection = false;
+    for (const Line& line : lines_) {
+        if (SectionName(line.text)) {
+            inSection = true;
+        } else if (inSection) {
+            std::optional<KeyLine> entry = KeyAndValue(line.text);
+            if (entry && !entry->key.isEmpty()) return true;
+        }
+    }
+    return false;
+}
+
+std::optional<QByteArray> IniFile::Encode(const QString& text) const {
+    if (utf8_) return text.toUtf8();
+    return Cp932::Encode(text);
+}
+
 bool IniFile::SetValue(const QString& section, const QString& key, const QString& value) {
-    std::optional<QByteArray> keyLine = Cp932::Encode(key + u'=' + value);
-    std::optional<QByteArray> sectionLine = Cp932::Encode(u'[' + section + u']');
+    std::optional<QByteArray> keyLine = Encode(key + u'=' + value);
+    std::optional<QByteArray> sectionLine = Encode(u'[' + section + u']');
     if (!keyLine || !sectionLine) return false;
 
     int start = FindSection(section);
@@ -155,7 +210,7 @@ bool IniFile::SetValue(const QString& section, const QString& key, const QString
         if (entry && SameName(entry->key, key)) {
             // The key keeps the spelling it has in the file.
             const QString text = entry->key.toString() + u'=' + value;
-            std::optional<QByteArray> line = Cp932::Encode(text);
+            std::optional<QByteArray> line = Encode(text);
             if (!line) return false;
             lines_[i] = {*line, text};
             return true;
@@ -168,14 +223,14 @@ bool IniFile::SetValue(const QString& section, const QString& key, const QString
 }
 
 bool IniFile::AppendLine(const QString& text) {
-    std::optional<QByteArray> line = Cp932::Encode(text);
+    std::optional<QByteArray> line = Encode(text);
     if (!line) return false;
     lines_.push_back({*line, text});
     return true;
 }
 
 QByteArray IniFile::Bytes() const {
-    QByteArray bytes;
+    QByteArray bytes = utf8_ ? kUtf8Mark : QByteArray();
     for (const Line& line : lines_) {
         bytes += line.raw;
         bytes += "\r\n";
@@ -183,15 +238,12 @@ QByteArray IniFile::Bytes() const {
     return bytes;
 }
 
-bool IniFile::Save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QByteArray bytes = Bytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool IniFile::Save(const QString& path, QString* error) const {
+    const QByteArray bytes = Bytes();
+    SafeFile::Result saved = SafeFile::Replace(QFile::encodeName(path).toStdString(),
+                                               std::string_view(bytes.data(), bytes.size()));
+    if (!saved.ok && error) *error = QString::fromLocal8Bit(saved.error);
+    return saved.ok;
 }
 
 std::optional<QString> ReadProfileString(const QString& path, const QString& section,

@@ -2,7 +2,12 @@
 // the game's file has always been: "[section]" lines, one "key=value" per line,
 // CR LF line ends, text in CP932 (Windows Shift-JIS). Lines before the first
 // section (the comment header) belong to no section. Section and key names are
-// matched without regard to case.
+// matched without regard to case; when a section or a key appears twice, the
+// first one counts.
+//
+// Files edited by hand are read as Windows reads them: a line may end in CR LF,
+// LF or CR alone; a value in matching quotes reads without them. A file saved
+// with a UTF-8 byte order mark is UTF-8 text, read and written as such.
 #pragma once
 
 #include <QByteArray>
@@ -13,7 +18,9 @@
 namespace Cp932 {
 // The text in CP932, or nothing when a character has no CP932 code.
 std::optional<QByteArray> Encode(const QString& text);
-// The text of CP932 bytes; bytes that are not CP932 become a substitute character.
+// The text of CP932 bytes; bytes that are not CP932, a lead byte at the very end
+// included, become a substitute character (U+001A), so the text of a line never
+// depends on what follows it.
 QString Decode(const QByteArray& bytes);
 // The longest start of `text` whose CP932 form fits in `maxBytes` bytes; a
 // double-byte character is never split.
@@ -28,11 +35,14 @@ public:
     // Reads the file at `path`. A missing file is an empty one; a file that
     // cannot be read (a folder, no permission) is empty and says so in Status.
     static IniFile Load(const QString& path);
+    // The file of these bytes.
+    static IniFile Parse(QByteArrayView bytes);
 
     Status LoadStatus() const { return status_; }
 
-    // The value of `key` in `section`, spaces and tabs around it removed;
-    // nothing when the section or the key is not there.
+    // The value of `key` in `section`, spaces and tabs around it removed, then a
+    // pair of matching outer quotes (" or ') removed; nothing when the section or
+    // the key is not there.
     std::optional<QString> Value(const QString& section, const QString& key) const;
 
     // Sets `key` in `section`: an existing key line is replaced, a new key goes
@@ -43,21 +53,28 @@ public:
     // Appends one line of plain text (the comment header). False when it has no CP932 form.
     bool AppendLine(const QString& text);
 
-    // The whole file, CP932 with CR LF line ends.
+    // True when some section holds a key line: a file without one gives the game nothing.
+    bool HasKeys() const;
+
+    // The whole file: CP932 (or UTF-8 after its byte order mark) with CR LF line ends.
     QByteArray Bytes() const;
 
-    // Writes the file so that a crash never leaves half of it: a temporary file
-    // in the same folder, renamed over the old one. False when that failed.
-    bool Save(const QString& path) const;
+    // Writes the file so that neither a crash nor a full disk leaves half of it:
+    // a temporary file in the same folder, checked all the way to the disk, then
+    // renamed over the old one. False, with the old file as it was and what the
+    // system said in `error`, when that failed.
+    bool Save(const QString& path, QString* error = nullptr) const;
 
 private:
     int FindSection(const QString& section) const;
+    std::optional<QByteArray> Encode(const QString& text) const;
 
     struct Line {
         QByteArray raw;  // CP932, as in the file, without its line end
         QString text;
     };
     Status status_ = Status::Missing;
+    bool utf8_ = false;  // the file began with a UTF-8 byte order mark
     std::vector<Line> lines_;
 };
 

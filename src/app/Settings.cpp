@@ -1,11 +1,14 @@
 #include "app/Settings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "app/IniFile.h"
+#include "app/Places.h"
+#include "app/SafeFile.h"
 #include "app/Startup.h"
 #include "engine/GameState.h"
 #include "ui/MessageBoxes.h"
@@ -67,6 +70,34 @@ IniFile DefaultIni() {
 
 QString FilePath() { return QString::fromStdString(SettingsFilePath()); }
 
+// The first free "<file>.damaged", "<file>.damaged.2", ...
+QString DamagedName(const QString& path) {
+    for (int n = 1;; ++n) {
+        const QString name = path + QStringLiteral(".damaged") +
+                             (n == 1 ? QString() : QStringLiteral(".") + QString::number(n));
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink()) return name;
+    }
+}
+
+// A settings file that holds no key gives the game nothing (an empty file is what
+// a save on a full disk used to leave): it is written afresh, as if it were
+// missing. Anything else in it is kept beside it as "tomavel.ini.damaged". A file
+// with keys, or one that cannot be read, is left alone. False when the default
+// file could not be written; the old file is then where it was.
+bool ReplaceEmptySettingsFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) return WriteDefaultIni();
+    const IniFile ini = IniFile::Load(path);
+    if (ini.LoadStatus() != IniFile::Status::Read || ini.HasKeys()) return true;
+    QString aside;
+    if (!ini.Bytes().trimmed().isEmpty()) {
+        aside = DamagedName(path);
+        if (!QFile::rename(path, aside)) return false;
+    }
+    if (WriteDefaultIni()) return true;
+    if (!aside.isEmpty()) QFile::rename(aside, path);
+    return false;
+}
+
 bool IsTrue(const std::string& value) {
     if (value.size() != 4) return false;
     std::string upper;
@@ -97,9 +128,12 @@ int32_t OptionOf(const std::string& value) {
     return n >= 0 && n <= 3 ? n : 0;
 }
 
-// One character of PLAYER: the digits 0..4 name a character; anything else leaves the seat empty.
-CharacterKind KindOfDigit(char32_t c) {
-    return c >= U'0' && c <= U'4' ? static_cast<CharacterKind>(c - U'0') : CharacterKind::Empty;
+// One character of PLAYER, taken as a number: the digits 0..4 name a character,
+// any character that is no digit (a letter, a space, a full-width digit) is the
+// number 0, the human. The digits 5..9 name nobody and leave the seat empty.
+CharacterKind KindOfCharacter(char32_t c) {
+    if (c < U'0' || c > U'9') return CharacterKind::You;
+    return c <= U'4' ? static_cast<CharacterKind>(c - U'0') : CharacterKind::Empty;
 }
 
 void SeatHumanAlone() {
@@ -116,16 +150,16 @@ std::string ReadPlayboard(const char* key) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return gsAppPath + "tomavel.ini"; }
+std::string SettingsFilePath() { return SettingsFolder() + "tomavel.ini"; }
 
 bool ReadIni(const std::string& section, const std::string& key, std::string& value) {
     const QString path = FilePath();
     const QString qSection = QString::fromStdString(section), qKey = QString::fromStdString(key);
     std::optional<QString> found;
-    if (QFileInfo(path).isFile()) {
-        found = ReadProfileString(path, qSection, qKey);
-    } else if (builtInDefaults) {
+    if (builtInDefaults) {
         found = builtInDefaults->Value(qSection, qKey);
+    } else if (QFileInfo(path).isFile()) {
+        found = ReadProfileString(path, qSection, qKey);
     } else {
         TellOnce(QStringLiteral("初期化ファイルがありません。"));
     }
@@ -151,7 +185,11 @@ bool WriteIni(const std::string& section, const std::string& key, const std::str
 bool WriteDefaultIni() { return DefaultIni().Save(FilePath()); }
 
 bool EnsureSettingsFile() {
-    if (QFileInfo(FilePath()).isFile() || WriteDefaultIni()) return true;
+    const QString path = FilePath();
+    // Only one copy of the game runs on this folder: a temporary file of the
+    // settings file now is what a save cut short left behind.
+    SafeFile::RemoveStaleTemporaries(QFile::encodeName(path).toStdString());
+    if (ReplaceEmptySettingsFile(path)) return true;
     builtInDefaults = DefaultIni();
     TellOnce(QStringLiteral("初期化ファイルを作成できません。\n最初の設定で始めます。"));
     return false;
@@ -174,7 +212,7 @@ void LoadSettings(SettingsSwitches& switches) {
             // One character per seat, from seat 0; characters past the fourth have no seat.
             const std::u32string kinds = QString::fromStdString(player).toStdU32String();
             for (size_t seat = 0; seat < kinds.size() && seat < kSeats; ++seat)
-                ConfigureSeat(KindOfDigit(kinds[seat]), static_cast<int>(seat));
+                ConfigureSeat(KindOfCharacter(kinds[seat]), static_cast<int>(seat));
             // A list that seats nobody is taken as it stands: such a game deals the
             // cards and waits until the player quits (the turn never moves).
         }

@@ -1,4 +1,5 @@
-// The settings file "tomavel.ini" beside the program, and the values it sets
+// The settings file "tomavel.ini" (beside the program, or in the player's
+// configuration folder: app/Places.h), and the values it sets
 // that belong to no game.
 #pragma once
 
@@ -15,7 +16,7 @@ extern int32_t glNoSound;  // -1 sound off, 0 on
 // starts (every game starts at 1 second).
 extern int32_t glShowSec;
 
-// gsAppPath + "tomavel.ini".
+// SettingsFolder() + "tomavel.ini".
 std::string SettingsFilePath();
 
 // Reads one key of the settings file; false (and `value` untouched) when it is missing or empty.
@@ -25,8 +26,11 @@ bool ReadIni(const std::string& section, const std::string& key, std::string& va
 bool WriteIni(const std::string& section, const std::string& key, const std::string& value);
 // Writes the default file: the comment header and the eleven keys. False when it could not be.
 bool WriteDefaultIni();
-// Start-up: writes the default file when there is none. When that fails the player
-// is told once, the game starts with the default settings, and the result is false.
+// Start-up: removes what saves cut short left behind, and writes the default file
+// when there is none or the file holds no key at all (an empty file among them;
+// any other text in it is kept as tomavel.ini.damaged). When that fails the old
+// file stays as it was, the player is told once, the game starts with the
+// default settings, and the result is false.
 bool EnsureSettingsFile();
 // A new start: the player may be told about the settings file again.
 void ForgetSettingsFileNotice();

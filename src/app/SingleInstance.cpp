@@ -2,28 +2,222 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <cstring>
 
-bool SingleInstance::Acquire(const std::string& lockPath) {
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) return true;  // no place for a lock: better to start than to refuse
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-    ::close(fd_);
-    fd_ = -1;
-    return false;
+namespace {
+
+// The longest message a doorbell listens to: one token and its line end.
+constexpr qsizetype kLongestRing = 1024;
+
+enum class LockTry { Taken, Held, Unusable };
+
+// A short, stable name for a folder, the same in every build of the game.
+std::string NameFor(const std::string& text) {
+    uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
 }
+
+// A folder that only this player can use: a directory (not a link to one),
+// owned by them, closed to everybody else.
+bool IsPrivateFolder(const std::string& folder) {
+    struct stat info {};
+    return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0 &&
+           ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string UsableRuntimeFolder(const std::string& runtimeDir) {
+    // The desktop's runtime folder must be absolute and the player's own; one
+    // that is missing or shared (a session without one, a stale variable) is
+    // passed over, not trusted.
+    if (runtimeDir.empty() || runtimeDir.front() != '/') return {};
+    std::string folder = runtimeDir;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return IsPrivateFolder(folder) ? folder + "/" : std::string();
+}
+
+// "<tempRoot>/tomavel-<uid>/", made private when missing; empty when the name
+// is taken by anything else (another player's folder, a link, a file).
+std::string PrivateTempFolder(const std::string& tempRoot) {
+    const std::string folder = tempRoot + "/tomavel-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    return IsPrivateFolder(folder) ? folder + "/" : std::string();
+}
+
+LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode);
+    // A lock file another player made beside a shared program folder can still
+    // be locked through a read-only handle.
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return LockTry::Unusable;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return LockTry::Unusable;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        fds.push_back(fd);
+        return LockTry::Taken;
+    }
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    return held ? LockTry::Held : LockTry::Unusable;
+}
+
+bool FitsASocket(const std::string& path) { return path.size() < sizeof(sockaddr_un::sun_path); }
+
+}  // namespace
+
+LockPlaces LockPlaces::ForFilesIn(const std::string& filesFolder) {
+    LockPlaces places;
+    places.filesFolder = filesFolder;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) places.runtimeDir = runtime;
+    return places;
+}
+
+SingleInstance::SingleInstance() = default;
 
 SingleInstance::~SingleInstance() {
-    if (fd_ >= 0) ::close(fd_);
+    doorbells_.clear();  // the sockets go before the locks
+    for (int fd : fds_) ::close(fd);
 }
 
-std::string SingleInstance::LockPathFor(const std::string& exeFolder) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string dir = runtime && *runtime ? runtime : "/tmp";
-    const size_t folderHash = std::hash<std::string>{}(exeFolder);
-    return dir + "/tomavel-" + std::to_string(::getuid()) + "-" + std::to_string(folderHash) +
-           ".lock";
+bool SingleInstance::Acquire(const LockPlaces& places) {
+    tempRoot_ = places.tempRoot;
+    if (!places.filesFolder.empty()) {
+        const std::string path = places.filesFolder + ".tomavel.lock";
+        switch (TryLock(path, 0644, fds_)) {
+            case LockTry::Taken:
+                lockPaths_ = {path};
+                return true;
+            case LockTry::Held:
+                lockPaths_ = {path};
+                return false;
+            case LockTry::Unusable:
+                break;
+        }
+    }
+
+    const std::string name = "tomavel-" + NameFor(places.filesFolder) + ".lock";
+    std::vector<std::string> paths;
+    if (std::string runtime = UsableRuntimeFolder(places.runtimeDir); !runtime.empty())
+        paths.push_back(runtime + name);
+    if (std::string temp = PrivateTempFolder(places.tempRoot); !temp.empty())
+        paths.push_back(temp + name);
+    for (const std::string& path : paths) {
+        switch (TryLock(path, 0600, fds_)) {
+            case LockTry::Taken:
+                lockPaths_.push_back(path);
+                break;
+            case LockTry::Held:
+                for (int fd : fds_) ::close(fd);
+                fds_.clear();
+                lockPaths_ = {path};
+                return false;
+            case LockTry::Unusable:
+                break;
+        }
+    }
+    if (fds_.empty())
+        std::fprintf(stderr,
+                     "tomavel: no folder can hold the lock against a second copy of the game\n");
+    return true;
+}
+
+std::string SingleInstance::DoorbellPathFor(const std::string& lockPath,
+                                            const std::string& tempRoot) {
+    const std::string ending = ".lock";
+    std::string bell = lockPath;
+    if (bell.size() > ending.size() &&
+        bell.compare(bell.size() - ending.size(), ending.size(), ending) == 0)
+        bell.resize(bell.size() - ending.size());
+    bell += ".sock";
+    if (FitsASocket(bell)) return bell;
+    const std::string temp = PrivateTempFolder(tempRoot);
+    bell = temp + "tomavel-" + NameFor(lockPath) + ".sock";
+    return !temp.empty() && FitsASocket(bell) ? bell : std::string();
+}
+
+bool SingleInstance::RingRunningCopy(const std::string& token) const {
+    if (!fds_.empty() || lockPaths_.size() != 1) return false;
+    const std::string bell = DoorbellPathFor(lockPaths_.front(), tempRoot_);
+    if (bell.empty()) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, bell.c_str(), bell.size() + 1);
+    // A local connection is made or refused at once; a copy that is still
+    // starting (no doorbell yet) or stuck (a full queue) is simply not rung.
+    bool rung = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (rung) {
+        const std::string message = CleanActivationToken(token) + "\n";
+        rung = ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
+               static_cast<ssize_t>(message.size());
+    }
+    ::close(fd);
+    return rung;
+}
+
+void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> comeForward) {
+    if (fds_.empty()) return;  // a refused copy, or one with no lock at all
+    for (const std::string& lockPath : lockPaths_) {
+        const QString bell = QString::fromStdString(DoorbellPathFor(lockPath, tempRoot_));
+        if (bell.isEmpty()) continue;
+        auto server = std::make_unique<QLocalServer>();
+        // We hold the lock, so a socket already there was left by a copy that has
+        // gone: closing the game ends it at once, and a crash leaves it too.
+        if (!server->listen(bell)) {
+            QLocalServer::removeServer(bell);
+            if (!server->listen(bell)) continue;
+        }
+        QLocalServer* door = server.get();
+        QObject::connect(door, &QLocalServer::newConnection, door, [door, comeForward] {
+            while (QLocalSocket* caller = door->nextPendingConnection()) {
+                auto heard = std::make_shared<QByteArray>();
+                QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, heard] {
+                    heard->append(caller->readAll());
+                    if (heard->size() > kLongestRing) caller->abort();
+                });
+                QObject::connect(
+                    caller, &QLocalSocket::disconnected, caller, [caller, heard, comeForward] {
+                        heard->append(caller->readAll());
+                        caller->deleteLater();
+                        const qsizetype end = heard->indexOf('\n');
+                        const QByteArray line =
+                            end < 0 || end > kLongestRing ? QByteArray() : heard->left(end);
+                        comeForward(CleanActivationToken(line.toStdString()));
+                    });
+            }
+        });
+        doorbells_.push_back(std::move(server));
+    }
+}
+
+std::string CleanActivationToken(const std::string& token) {
+    if (token.size() > 512) return {};
+    for (unsigned char c : token)
+        if (c <= ' ' || c > '~') return {};
+    return token;
+}
+
+std::string LauncherActivationToken() {
+    // Wayland launchers hand one over in XDG_ACTIVATION_TOKEN, X11 ones in DESKTOP_STARTUP_ID.
+    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"})
+        if (const char* token = std::getenv(name); token && *token)
+            return CleanActivationToken(token);
+    return {};
 }

@@ -1,18 +1,66 @@
-// One copy of the game at a time. The lock is an advisory file lock that the
-// system drops with the process, so a copy that crashed never blocks the next.
+// One copy of the game on one set of files at a time. The lock is an advisory
+// file lock that the system drops with the process, so a copy that crashed
+// never blocks the next. A later start rings the running copy's doorbell, a
+// local socket beside the lock, and the running copy comes to the front.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+class QLocalServer;
+
+// Where the lock may lie.
+struct LockPlaces {
+    // The folder of the settings file, one trailing '/': the lock lives with the
+    // files it guards, so every copy that would use them finds it, whatever its
+    // environment says.
+    std::string filesFolder;
+    // Where that folder cannot hold a lock, the lock is taken in both per-user
+    // places at once (a copy started without a runtime folder still meets one
+    // started with it): $XDG_RUNTIME_DIR as set (empty when unset), and a
+    // private folder "tomavel-<uid>" under tempRoot.
+    std::string runtimeDir;
+    std::string tempRoot = "/tmp";
+
+    static LockPlaces ForFilesIn(const std::string& filesFolder);  // from the environment
+};
 
 class SingleInstance {
 public:
-    // Takes the lock for this executable; false when another copy holds it.
-    bool Acquire(const std::string& lockPath);
+    SingleInstance();
     ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // The lock file for an executable folder: one per user and folder.
-    static std::string LockPathFor(const std::string& exeFolder);
+    // Takes the lock; false when another copy holds it. When no place at all can
+    // hold a lock the game still starts (and says so on its error output).
+    bool Acquire(const LockPlaces& places);
+    // The lock files this copy holds; after a refusal, the one the other copy holds.
+    const std::vector<std::string>& LockPaths() const { return lockPaths_; }
+
+    // Refused copy: rings the running copy's doorbell, handing over the
+    // launcher's activation token (may be empty). Never waits for an answer.
+    bool RingRunningCopy(const std::string& token) const;
+    // Running copy, once the Qt application is up: every later start calls
+    // `comeForward` with the token it handed over.
+    void AnswerLaterStarts(std::function<void(const std::string& token)> comeForward);
+
+    // The doorbell beside a lock file (a socket path must stay short; a lock
+    // deep in the folders has its doorbell in the private temporary folder).
+    static std::string DoorbellPathFor(const std::string& lockPath, const std::string& tempRoot);
 
 private:
-    int fd_ = -1;
+    std::vector<int> fds_;
+    std::vector<std::string> lockPaths_;
+    std::string tempRoot_;
+    std::vector<std::unique_ptr<QLocalServer>> doorbells_;
 };
+
+// The launcher's activation token of this start: what lets the running copy's
+// window take the focus on a desktop that guards it. Empty when there is none
+// or it is not a plain token.
+std::string LauncherActivationToken();
+// A token as it may be handed on: printable, no spaces, not overlong; else empty.
+std::string CleanActivationToken(const std::string& token);

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include "app/Places.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void ShutdownSound() {
 
 void PlaySoundFile(const std::string& name, int flags) {
     if (glNoSound != 0) return;
-    const std::string path = gsAppPath + "sound/" + name;
+    const std::string path = SoundFolder() + name;
     ++activity.lookups;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return;

@@ -1,4 +1,5 @@
-// Sound effects and music from the "sound" folder beside the program.
+// Sound effects and music from the "sound" folder beside the program (or the
+// installed game's data folder: app/Places.h).
 #pragma once
 
 #include <string>
@@ -6,7 +7,7 @@
 // Opens the audio device; without one the game stays silent and never hangs.
 void InitSound();
 void ShutdownSound();
-// Plays gsAppPath + "sound/" + name: flags 0 waits until the sound has ended,
+// Plays SoundFolder() + name: flags 0 waits until the sound has ended,
 // 1 returns at once; a name ending in MID (any case) plays once as music.
 void PlaySoundFile(const std::string& name, int flags);
 

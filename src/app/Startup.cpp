@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <memory>
 
+#include "app/Places.h"
 #include "app/QtHost.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
@@ -15,6 +15,7 @@
 #include "ui/AboutBox.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SettingsDialog.h"
 
@@ -28,12 +29,6 @@ std::string WithTrailingSeparator(std::string folder) {
 }
 
 namespace {
-std::string ExecutableFolder() {
-    // Read before Qt starts, so that a second copy leaves without opening a display.
-    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
-    return exe.canonicalPath().toStdString();
-}
-
 void PlugInWindows() {
     MainWindow::SetSettingsCommand([](MainWindow& window) {
         SettingsDialog dialog(window);
@@ -49,12 +44,20 @@ void PlugInWindows() {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
+    // Where the files live is settled before anything else: the lock guards them.
+    const std::string programFolder = ProgramFolder();
+    SettleFilePlaces(GatherPlaceFacts(programFolder));
     SingleInstance instance;
-    const std::string exeFolder = ExecutableFolder();
-    if (!instance.Acquire(SingleInstance::LockPathFor(exeFolder))) return 0;
+    if (!instance.Acquire(LockPlaces::ForFilesIn(SettingsFolder()))) {
+        // Another copy plays on these files: it comes to the front, and this one
+        // leaves before it opens anything on the screen.
+        instance.RingRunningCopy(LauncherActivationToken());
+        return 0;
+    }
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
+    MessageBoxes::InstallJapaneseQtTexts();
     // The splash already shows the icon and the title lettering, so the
     // pictures are loaded first of all.
     PictureStore::Load();
@@ -64,10 +67,9 @@ int RunProgram(int argc, char** argv) {
     splash->show();
     QCoreApplication::processEvents();
 
-    gsAppPath = WithTrailingSeparator(exeFolder);
+    gsAppPath = programFolder;
     EnsureSettingsFile();
-    const std::string scorePath = gsAppPath + "solsc.dat";
-    if (!QFileInfo::exists(QString::fromStdString(scorePath))) CreateScoreFile(scorePath);
+    PrepareScoreFile(ScoreFilePath());
     glTwipsX = glTwipsY = 15;  // this platform has no twips: fixed at 15 per pixel
 
     MainWindow window;
@@ -78,6 +80,7 @@ int RunProgram(int argc, char** argv) {
     AttachHost(&host);
     AttachView(&window);
     PlugInWindows();
+    instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     LoadSettings(window);
     window.show();

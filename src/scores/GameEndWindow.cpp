@@ -1,15 +1,11 @@
 // What the end of a game opens on the main window: the solitaire result goes to the
 // top ten, a game against the computer gets its result window. Kept apart from the
-// windows themselves, which know nothing of the main window or the program folder.
-#include "app/Startup.h"
+// windows themselves, which know nothing of the main window or where the files live.
+#include "app/Places.h"
 #include "scores/ScoreWindow.h"
 #include "scores/VersusResultWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/PictureStore.h"
-
-namespace {
-std::string ScoreFilePath() { return gsAppPath + kScoreFileName; }
-}  // namespace
 
 void HandOverSoloResult(MainWindow& window) {
     glAftGameFlg = true;
@@ -30,8 +26,13 @@ void ShowScoreTable(QWidget* parent) {
 void ShowVersusResultWindow(MainWindow& window) {
     window.SetHandVisible(false);
     window.SuspendTopMost([&] {
-        VersusResultWindow result([](int n) { return PictureStore::Picture(PicSet::imgJuni, n); },
-                                  &window);
+        // The rank faces as dense as the window's screen.
+        const qreal ratio = window.devicePixelRatioF();
+        VersusResultWindow result(
+            [ratio](int n) {
+                return PictureStore::ForRatio(PictureStore::Picture(PicSet::imgJuni, n), ratio);
+            },
+            &window);
         result.Load();
         result.exec();
     });

@@ -82,15 +82,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != label_) return false;
-        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Only the three mouse-button events are mouse events; the label also gets
+        // paint, show, hover and every other kind, which must not be read as one.
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-                if (mouse->button() != Qt::LeftButton || pressed_) return true;
+                if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton || pressed_)
+                    return true;
                 pressed_ = true;
                 Sink(1);
                 return true;
             case QEvent::MouseButtonRelease: {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
                 if (mouse->button() != Qt::LeftButton || !pressed_) return true;
                 pressed_ = false;
                 const bool over = label_->rect().contains(mouse->position().toPoint());

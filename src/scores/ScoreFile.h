@@ -49,9 +49,21 @@ std::string EncodeScoreTable(const ScoreTable& table);
 // Follows the length fields and takes exactly ten records; nothing when the
 // bytes run out early or a field holds a value the game never writes.
 std::optional<ScoreTable> DecodeScoreTable(std::string_view bytes);
+// What a damaged file still holds: every record that reads whole keeps its place,
+// and the default record stands wherever one could not be read. A record with a
+// value the game never writes is passed over and the next one read; once the bytes
+// run out (or a name's length runs past them) nothing after can be found.
+struct ScoreSalvage {
+    ScoreTable table;
+    int carried = 0;  // records taken from the bytes
+};
+ScoreSalvage SalvageScoreTable(std::string_view bytes);
 
-// Saving: the table is written to a temporary file beside the old one, flushed
-// to disk and renamed over it, so a failed save never leaves a half-written table.
+// Saving: the table is written to a temporary file of its own beside the old one
+// ("solsc.dat.tmp.<process>.<count>"), flushed to disk and renamed over it, so a
+// failed save never leaves a half-written table. A file without any write permission
+// is the player's to keep: it is refused, never replaced. When the folder takes no
+// new file but the table itself is writable, the table is rewritten where it stands.
 struct ScoreFileResult {
     bool ok = true;
     std::string error;  // what the system said, when not ok
@@ -59,18 +71,24 @@ struct ScoreFileResult {
 ScoreFileResult SaveScoreTable(const std::string& path, const ScoreTable& table);
 // Writes the default table.
 ScoreFileResult CreateScoreFile(const std::string& path);
+// Removes the temporary files that saves cut short (the game killed, the machine
+// down) left beside the table. Only at start, when no save of ours can be running.
+void RemoveStaleScoreTemporaries(const std::string& path);
 
 enum class ScoreFileState {
     Read,      // the file held a good table
     Missing,   // there was no file; the default table was written (or tried to be)
-    SetAside,  // the file was damaged; it was renamed to `asidePath` and a fresh one written
+    SetAside,  // the file was damaged; it was renamed to `asidePath` and what could be
+               // read of it written as a fresh file
     Damaged,   // the file was damaged and could not be moved; it was left as it is
 };
 struct ScoreLoad {
-    ScoreTable table = DefaultScoreTable();  // the defaults unless the file was read
+    // The file's table; the defaults when there was none; what could be read of a damaged one.
+    ScoreTable table = DefaultScoreTable();
     ScoreFileState state = ScoreFileState::Read;
     std::string asidePath;    // where the damaged file now lies (SetAside)
-    ScoreFileResult created;  // writing the fresh default file (Missing, SetAside)
+    int carried = 0;          // records read whole from a damaged file (SetAside, Damaged)
+    ScoreFileResult created;  // writing the fresh file (Missing, SetAside)
 };
 // Reads the table for play. Never throws and never destroys a file: a damaged
 // one is kept beside the new one as "solsc.dat.damaged" (".damaged.2", ... when taken).

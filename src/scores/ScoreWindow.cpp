@@ -20,8 +20,9 @@ namespace {
 constexpr const char* kCodePage = "Shift_JIS";  // Qt's table for it is the Windows CP932 one
 // Long enough for any real name; the name cell shows about a dozen full-width characters.
 constexpr int kLongestName = 20;
-const QString kSaveAgain =
-    QStringLiteral("\n\nもう一度「O.K」で保存し直せます。閉じるボタンで閉じると保存しません。");
+// A failed save offers Retry (a full disk can be freed meanwhile) and this way out.
+// It says both what happens to the result and to the window.
+const QString kLeaveUnsaved = QStringLiteral("保存しないで閉じる");
 
 // A grid cell: single border, window colours, the table's font.
 QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool bold,
@@ -197,11 +198,16 @@ void ScoreWindow::OkClick() {
             return;
         }
         table_[glScoreNew_].name = *bytes;
-        if (saveAllowed_) {
+        while (saveAllowed_) {
             const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
-            if (!saved.ok) {
-                MessageBoxes::Inform(this, "スコアを保存できませんでした。\n" +
-                                               QString::fromLocal8Bit(saved.error) + kSaveAgain);
+            if (saved.ok) break;
+            if (!MessageBoxes::AskRetry(this,
+                                        "スコアを保存できませんでした。\n" +
+                                            QString::fromLocal8Bit(saved.error) +
+                                            "\n\nもう一度保存するか、保存しないで閉じるかを"
+                                            "選んでください。",
+                                        kLeaveUnsaved)) {
+                reject();  // the player leaves; the file stays as it was
                 return;
             }
         }
@@ -235,14 +241,30 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
     if (saveAllowed) *saveAllowed = load.state != ScoreFileState::Damaged;
     if (load.state == ScoreFileState::SetAside) {
         const QString aside = QFileInfo(QString::fromStdString(load.asidePath)).fileName();
+        const QString kept =
+            load.carried == 0
+                ? QStringLiteral("読み取れる記録がなかったので、新しいスコア表で始めます。")
+                : "読み取れた " + QString::number(load.carried) +
+                      " 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。";
         MessageBoxes::Inform(parent, "スコアファイル " + file + " が壊れていたので " + aside +
-                                         " という名前で残し、新しいスコア表で始めます。");
+                                         " という名前で残しました。\n" + kept);
     } else if (load.state == ScoreFileState::Damaged) {
         MessageBoxes::Inform(parent, "スコアファイル " + file +
                                          " が壊れていて、別の名前で残すこともできませんでした。\n"
                                          "ファイルはそのままにして、今回の結果は保存しません。");
     }
     return load.table;
+}
+
+void PrepareScoreFile(const std::string& scorePath) {
+    RemoveStaleScoreTemporaries(scorePath);
+    if (QFileInfo::exists(QString::fromStdString(scorePath))) return;
+    const ScoreFileResult created = CreateScoreFile(scorePath);
+    if (created.ok) return;
+    const QString file = QFileInfo(QString::fromStdString(scorePath)).fileName();
+    MessageBoxes::Inform(nullptr, "スコアファイル " + file + " を作れませんでした。\n" +
+                                      QString::fromLocal8Bit(created.error) +
+                                      "\n\nこのままでは１人トマベルの結果を保存できません。");
 }
 
 void AddNewScore(SoloScoreRecord record, const std::string& scorePath, QWidget* parent) {

@@ -38,7 +38,8 @@ public:
     void Load();
     // A click on sort header 0 (time) or 1 (turns).
     void SortClick(int index);
-    // "O.K": takes the name, saves, closes; stays open when something is wrong.
+    // "O.K": takes the name, saves, closes; stays open when the name is wrong. A failed
+    // save asks whether to try again or to close without saving.
     void OkClick();
 
     int SortFlag() const { return glSortFlg_; }
@@ -85,6 +86,10 @@ QString NameFromCp932(const std::string& bytes);
 // aside and the player told once. `saveAllowed` is false when it could not be moved.
 ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent,
                                    bool* saveAllowed);
+
+// At start: clears away what saves cut short left behind and creates a missing score
+// file, telling the player at once when it cannot be created.
+void PrepareScoreFile(const std::string& scorePath);
 
 // The hand-over of a finished solitaire game: reads the table, completes the stamped
 // record from game.elapsedSeconds and game.turnCount, places it and opens the window

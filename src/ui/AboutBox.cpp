@@ -53,7 +53,6 @@ QLabel* PictureLabel(QWidget* parent, const QRect& rect, const QPixmap& picture)
     return label;
 }
 
-
 }  // namespace
 
 void AboutBox::SetOpenLinkHook(std::function<bool(const QUrl&)> hook) {
@@ -76,7 +75,9 @@ AboutBox::AboutBox(QWidget* owner)
     DrawGradient();
 
     icon_ = PictureLabel(this, {4, 4, 112, 120}, PictureStore::LargestIcon());
-    title_ = PictureLabel(this, {112, 8, 270, 102}, PictureStore::Picture(PicSet::title, 0));
+    title_ = PictureLabel(
+        this, {112, 8, 270, 102},
+        PictureStore::ForRatio(PictureStore::Picture(PicSet::title, 0), devicePixelRatioF()));
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
     TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);

@@ -51,9 +51,12 @@ void CardWidget::paintEvent(QPaintEvent*) {
         return;
     }
     // The whole picture over the whole card, whatever size the card has now;
-    // smooth scaling keeps the pips readable on the shrunk table cards.
+    // smooth scaling keeps the pips readable on the shrunk table cards. On a dense
+    // screen the picture drawn for that density is stretched instead, so the magnified
+    // card is as sharp as the screen allows.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), shown_, shown_.rect());
+    const QPixmap picture = PictureStore::ForRatio(shown_, PictureStore::PaintRatio(painter));
+    painter.drawPixmap(QRectF(rect()), picture, QRectF(picture.rect()));
 }
 
 void CardWidget::resizeEvent(QResizeEvent*) { DrawCard(); }

@@ -1,12 +1,9 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
-
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Places.h"
 #include "app/Settings.h"
 #include "engine/Engine.h"
 #include "ui/CardWidget.h"
@@ -26,6 +24,7 @@
 #include "ui/PictureStore.h"
 #include "ui/ShapeWidget.h"
 #include "ui/SpriteWidget.h"
+#include "ui/WindowActivation.h"
 
 namespace {
 
@@ -233,11 +232,21 @@ void MainWindow::SuspendTopMost(const std::function<void()>& showModal) {
     ApplyTopMost(true);
 }
 
+void MainWindow::BringForward(const std::string& launcherToken) {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    // A dialog or message box open over the table stays in front of it and keeps the focus.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front && front != this) front->raise();
+    ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
+}
+
 void MainWindow::HelpCommand() {
-    // The help text is looked for where the player started the game from.
-    const QString readme = QStringLiteral("readme.txt");
-    const QFileInfo file(QDir::current(), readme);
-    if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
+    // The help text is looked for where the player started the game from
+    // first, then beside the game and where it was installed.
+    const std::string file = FindHelpFile();
+    if (!file.empty() &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file))))
         return;
     // A missing file and a viewer that cannot start get the same answer.
     MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "engine/TableView.h"
 
@@ -35,6 +36,10 @@ public:
     void SetTopMostChecked(bool checked);
     bool NoSoundChecked() const;
     void SetNoSoundChecked(bool checked);
+    // A later start of the game: the window (and any window open over it) comes
+    // back from the task bar, to the front, with the focus. The token is the
+    // later start's launcher token (may be empty).
+    void BringForward(const std::string& launcherToken = {});
     // Runs a modal window with the top-most level lifted while it is open.
     void SuspendTopMost(const std::function<void()>& showModal);
     // The mouse cursor of the table (0..3).
@@ -49,10 +54,10 @@ public:
     QAction* HelpAction() const { return mHelpHelp_; }
     QAction* AboutAction() const { return mHelpAbout_; }
 
-    CardWidget* Card(int index) const;     // acxCard 0..59 (nullptr before creation)
-    CardWidget* GotCard(int seat) const;   // acxGotCard 0..3
+    CardWidget* Card(int index) const;        // acxCard 0..59 (nullptr before creation)
+    CardWidget* GotCard(int seat) const;      // acxGotCard 0..3
     SpriteWidget* Character(int seat) const;  // acxChar 0..3
-    SpriteWidget* Banner() const;          // acxMessage
+    SpriteWidget* Banner() const;             // acxMessage
     QLabel* NameLabel(int seat) const;
     QLabel* CountLabel(int seat) const;
     QLabel* BalloonLabel(int seat) const;

@@ -1,10 +1,16 @@
 // The one place where the game talks to the player in message boxes, all
 // titled "トマベル". Tests replace the boxes with scripted answers.
+//
+// A box is centred on its parent's window. A parent whose window is not on screen
+// yet (a window still loading, which tells its news before it shows) hands the box
+// on to the nearest window above it that is, so no box opens in a corner of the
+// screen, away from the game; with none on screen, the box is centred on the screen.
 #pragma once
 
 #include <QString>
 #include <functional>
 
+class QTranslator;
 class QWidget;
 
 namespace MessageBoxes {
@@ -12,8 +18,19 @@ namespace MessageBoxes {
 void Inform(QWidget* parent, const QString& text);
 // Yes/No box; true for Yes.
 bool AskYesNo(QWidget* parent, const QString& text);
+// Retry box: the standard Retry button and a button `giveUp` that goes on without
+// what failed; true for Retry. Esc and the close box do not answer: the player
+// chooses one of the two.
+bool AskRetry(QWidget* parent, const QString& text, const QString& giveUp);
 
 // Test hooks: while set, no box is shown and the hook answers instead.
 void SetInformHook(std::function<void(const QString&)> hook);
 void SetAskHook(std::function<bool(const QString&)> hook);
+void SetRetryHook(std::function<bool(const QString&)> hook);
+
+// Qt's own words (the standard buttons はい, いいえ, OK, キャンセル, the edit menus)
+// in Japanese, as on a Japanese desktop, whatever language this one speaks. Reads
+// qtbase_ja from `folder` (Qt's translations folder when empty) and returns the
+// translator it installed; nothing when the file is not there, and Qt's English stays.
+QTranslator* InstallJapaneseQtTexts(const QString& folder = QString());
 }  // namespace MessageBoxes

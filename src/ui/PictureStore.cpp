@@ -1,14 +1,20 @@
 #include "ui/PictureStore.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QHash>
 #include <QString>
 #include <array>
+#include <utility>
 #include <vector>
 
 // The pictures are compiled into the program's static library; naming the
 // resource here keeps the linker from dropping it. The macro has to be used
 // outside any namespace.
-static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
+static void InitPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pictures_dense);
+}
 
 namespace {
 
@@ -35,11 +41,19 @@ constexpr std::array<SetInfo, kSetCount> kSets = {{
 // Where each cursor points: 0 the white hand, 1 the claw, 2 the bear, 3 the link hand.
 constexpr std::array<QPoint, 4> kHotSpots = {{{10, 1}, {14, 1}, {5, 9}, {12, 1}}};
 
+// The denser drawings there are of every picture: "<index>@2x.png" and "<index>@3x.png".
+constexpr std::array<int, 2> kDenserRatios = {2, 3};
+
 // Made on first use: pixmaps cannot exist before the application does.
 struct Store {
     bool loaded = false;
     std::array<std::vector<QPixmap>, kSetCount> sets;
-    QPixmap largeIcon;
+    // Which set and index each loaded picture is, so a user holding only the picture can
+    // still ask for its denser drawing.
+    QHash<qint64, std::pair<int, int>> owners;
+    // The drawings loaded on first use, by resource path; a null one is not in the program.
+    QHash<QString, QPixmap> denser;
+    QIcon programIcon;
 };
 
 Store& TheStore() {
@@ -49,10 +63,16 @@ Store& TheStore() {
 
 const SetInfo& Info(PicSet set) { return kSets[static_cast<size_t>(set)]; }
 
-QString PicturePath(const SetInfo& info, int index) {
+// The picture's resource; `ratio` 2 or 3 names its denser drawing.
+QString PicturePath(const QString& folder, const QString& name, int ratio = 1) {
+    const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    return QStringLiteral(":/pictures/%1/%2%3.png").arg(folder, name, suffix);
+}
+
+QString PicturePath(const SetInfo& info, int index, int ratio = 1) {
     const QString name = info.twoDigits ? QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'))
                                         : QString::number(index);
-    return QStringLiteral(":/pictures/%1/%2.png").arg(QLatin1String(info.folder), name);
+    return PicturePath(QLatin1String(info.folder), name, ratio);
 }
 
 // A picture that is not in the program stays a null pixmap; every user copes with that.
@@ -60,6 +80,25 @@ QPixmap LoadPicture(const QString& path) {
     QPixmap pixmap;
     if (QFile::exists(path)) pixmap.load(path, "PNG");
     return pixmap;
+}
+
+// The density of the drawing for a screen: the least dense one that still has a pixel for
+// every device pixel; shrinking it smoothly to a ratio in between keeps it sharper than
+// magnifying a sparser one.
+int DrawingRatio(qreal ratio) {
+    if (ratio <= 1) return 1;
+    for (const int r : kDenserRatios)
+        if (ratio <= r) return r;
+    return kDenserRatios.back();
+}
+
+// A drawing loaded on first use. The reader marks a "@2x" file as twice as dense,
+// a "@3x" file as three times.
+QPixmap Denser(const QString& path) {
+    auto& loaded = TheStore().denser;
+    auto found = loaded.find(path);
+    if (found == loaded.end()) found = loaded.insert(path, LoadPicture(path));
+    return *found;
 }
 
 }  // namespace
@@ -76,9 +115,11 @@ void Load() {
         auto& list = store.sets[s];
         list.clear();
         list.reserve(info.count);
-        for (int i = 0; i < info.count; ++i) list.push_back(LoadPicture(PicturePath(info, i)));
+        for (int i = 0; i < info.count; ++i) {
+            list.push_back(LoadPicture(PicturePath(info, i)));
+            if (!list.back().isNull()) store.owners.insert(list.back().cacheKey(), {s, i});
+        }
     }
-    store.largeIcon = LoadPicture(QStringLiteral(":/pictures/icon/large.png"));
 }
 
 int Count(PicSet set) { return Info(set).count; }
@@ -93,6 +134,19 @@ const QPixmap& Picture(PicSet set, int index) {
     return list[static_cast<size_t>(index)];
 }
 
+QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
+    if (ratio <= 1 || picture.isNull()) return picture;
+    Load();
+    const Store& store = TheStore();
+    const auto owner = store.owners.constFind(picture.cacheKey());
+    if (owner == store.owners.constEnd()) return picture;
+    const QPixmap dense = Denser(
+        PicturePath(kSets[static_cast<size_t>(owner->first)], owner->second, DrawingRatio(ratio)));
+    return dense.isNull() ? picture : dense;
+}
+
+qreal PaintRatio(const QPainter& painter) { return painter.deviceTransform().m11(); }
+
 QCursor Cursor(int n) {
     const QPixmap& picture = Picture(PicSet::cursor, n);
     if (picture.isNull()) return QCursor(n == 3 ? Qt::PointingHandCursor : Qt::ArrowCursor);
@@ -101,10 +155,19 @@ QCursor Cursor(int n) {
 }
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    const QPixmap& small = Picture(PicSet::icon, 0);
-    if (!small.isNull()) icon.addPixmap(small);
-    if (!TheStore().largeIcon.isNull()) icon.addPixmap(TheStore().largeIcon);
+    Load();
+    QIcon& icon = TheStore().programIcon;
+    if (!icon.isNull()) return icon;
+    // Each drawing by its own size in pixels, 32 to 256, so the desktop takes the one that
+    // fits. (The reader marks "@2x" files as twice as dense; here they are plain sizes.)
+    const std::pair<const char*, int> drawings[] = {
+        {"0", 1}, {"0", 2}, {"0", 3}, {"large", 1}, {"large", 2}};
+    for (const auto& [name, ratio] : drawings) {
+        QPixmap drawing =
+            LoadPicture(PicturePath(QStringLiteral("icon"), QLatin1String(name), ratio));
+        drawing.setDevicePixelRatio(1);
+        if (!drawing.isNull()) icon.addPixmap(drawing);
+    }
     return icon;
 }
 
@@ -118,10 +181,9 @@ void Replace(PicSet set, int index, const QPixmap& picture) {
 }  // namespace PictureStore
 
 QPixmap PictureStore::LargestIcon() {
-    const QIcon icon = ProgramIcon();
-    QSize best;
-    for (const QSize& size : icon.availableSizes())
-        if (size.width() * size.height() > best.width() * best.height()) best = size;
-    if (best.isValid()) return icon.pixmap(best);
-    return Picture(PicSet::icon, 0);
+    // The large drawing, as dense as the densest screen.
+    Load();
+    const QPixmap large = Denser(PicturePath(QStringLiteral("icon"), QStringLiteral("large"),
+                                             DrawingRatio(qGuiApp->devicePixelRatio())));
+    return large.isNull() ? Picture(PicSet::icon, 0) : large;
 }

@@ -1,9 +1,12 @@
 // frmData: the catalogue of every picture the game draws, compiled into the
 // program as resources and addressed by set name and index. Loaded once at start-up.
+// Every picture is also drawn twice and three times as dense, for high-density
+// screens; those drawings are loaded when a screen first asks for them.
 #pragma once
 
 #include <QCursor>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 
 enum class PicSet { picCard, picFace, picPlayer, picMsgDat, imgJuni, cursor, icon, title };
@@ -17,10 +20,18 @@ int Count(PicSet set);
 bool Has(PicSet set, int index);
 // The picture; a null pixmap when the index is outside the set.
 const QPixmap& Picture(PicSet set, int index);
+// The same picture for painting `ratio` device pixels to each of its own: its 2x or 3x
+// drawing, marked with that device pixel ratio so that it still paints at the picture's own
+// size. A ratio up to 1, or a picture that is not the store's own, comes back as it is.
+QPixmap ForRatio(const QPixmap& picture, qreal ratio);
+// The device pixels to one logical pixel that a painter paints at on its device.
+qreal PaintRatio(const QPainter& painter);
 // Cursor n (0..3) with its hot spot; 0 the white pointing hand, 3 the link hand.
 QCursor Cursor(int n);
+// The program icon at every size it is drawn at, from 32 to 256 pixels.
 QIcon ProgramIcon();
-// The program icon at its largest, for the places that show it stretched.
+// The program icon at its largest (128 pixels, as dense as the densest screen), for the
+// places that show it stretched.
 QPixmap LargestIcon();
 // Puts a picture into the store in place of the one loaded (tests draw their own).
 void Replace(PicSet set, int index, const QPixmap& picture);

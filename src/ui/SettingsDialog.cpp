@@ -60,7 +60,8 @@ protected:
         // A pressed-in button shows its picture pressed in as well.
         if (isDown() || isChecked()) target.translate(1, 1);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, picture_);
+        painter.drawPixmap(target,
+                           PictureStore::ForRatio(picture_, PictureStore::PaintRatio(painter)));
         // The chosen picture sits in a sunken frame, so the choice shows even
         // where the picture covers nearly the whole button.
         if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
@@ -92,7 +93,6 @@ const char* const kFrameStyle =
     "QGroupBox[captioned=\"true\"] { margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 6px; top: 0px; padding: 0px 1px; }";
-
 
 CharacterKind KindOf(int value) {
     return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)

@@ -14,12 +14,14 @@ SpriteWidget::SpriteWidget(QWidget* parent) : QWidget(parent) {
 
 void SpriteWidget::SetPicture(const QPixmap& picture) {
     picture_ = picture;
-    Compose();
+    composedRatio_ = 0;  // built anew at the next paint
+    update();
 }
 
 void SpriteWidget::SetMaskPicture(const QPixmap& mask) {
     mask_ = mask;
-    Compose();
+    composedRatio_ = 0;
+    update();
 }
 
 void SpriteWidget::SetBorderStyle(int style) {
@@ -27,14 +29,26 @@ void SpriteWidget::SetBorderStyle(int style) {
     update();
 }
 
-// The figure is built once per change: the picture where the mask is not
-// magenta, fully transparent elsewhere (and wherever there is no mask).
-void SpriteWidget::Compose() {
+// The figure: the picture where the mask is not magenta, fully transparent elsewhere
+// (and wherever there is no mask). It is built at the first paint after a change, and
+// again when the screen's density changes; on a dense screen from the pictures drawn
+// for that density. The key colour goes before anything is scaled: smoothing a magenta
+// edge would leave a pink fringe, smoothing a transparent one leaves none.
+void SpriteWidget::Compose(qreal ratio) {
     composed_ = QPixmap();
-    if (!picture_.isNull()) {
-        QImage image = picture_.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage mask =
-            mask_.isNull() ? QImage() : mask_.toImage().convertToFormat(QImage::Format_ARGB32);
+    composedRatio_ = ratio;
+    QPixmap picture = PictureStore::ForRatio(picture_, ratio);
+    QPixmap maskPicture = PictureStore::ForRatio(mask_, ratio);
+    // A picture and a mask of different densities would not line up: use both as given.
+    if (!maskPicture.isNull() && maskPicture.devicePixelRatio() != picture.devicePixelRatio()) {
+        picture = picture_;
+        maskPicture = mask_;
+    }
+    if (!picture.isNull()) {
+        QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage mask = maskPicture.isNull()
+                                ? QImage()
+                                : maskPicture.toImage().convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             const auto* maskLine =
@@ -46,13 +60,20 @@ void SpriteWidget::Compose() {
             }
         }
         composed_ = QPixmap::fromImage(image);
+        composed_.setDevicePixelRatio(picture.devicePixelRatio());
     }
-    update();
 }
 
 void SpriteWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!composed_.isNull()) painter.drawPixmap(0, 0, composed_);
+    const qreal ratio = PictureStore::PaintRatio(painter);
+    if (ratio != composedRatio_) Compose(ratio);
+    if (!composed_.isNull()) {
+        // At the picture's own size; a screen between two densities gets the denser
+        // figure shrunk smoothly.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QPointF(0, 0), composed_);
+    }
     if (borderStyle_ == 1) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);

@@ -28,8 +28,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
-    void Compose();
+    void Compose(qreal ratio);
     QPixmap picture_, mask_, composed_;
+    qreal composedRatio_ = 0;  // the device pixel ratio composed_ was made for; 0 when stale
     int borderStyle_ = 0;
     bool pressed_ = false;
 };

@@ -1,12 +1,18 @@
 // The private-profile reader and writer on files of every shape.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "app/IniFile.h"
+#include "app/SafeFile.h"
 
 namespace {
 
@@ -23,9 +29,47 @@ protected:
         QFile file(Path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::System); }
+
+    void TearDown() override { SafeFile::RestoreDisk(); }
 
     QTemporaryDir dir_;
 };
+
+// A disk that fails a save: it takes `room` more bytes, then refuses with
+// `error`; the flush and the close fail with their errors when they are not 0.
+struct Disk {
+    long room = -1;  // -1: as much as comes
+    int error = ENOSPC;
+    int syncError = 0, closeError = 0;
+};
+Disk playedDisk;
+
+void Play(const Disk& disk) {
+    playedDisk = disk;
+    SafeFile::Disk().write = [](int fd, const void* data, size_t size) -> ssize_t {
+        if (playedDisk.room < 0) return ::write(fd, data, size);
+        if (playedDisk.room == 0) {
+            errno = playedDisk.error;
+            return playedDisk.error ? -1 : 0;
+        }
+        const ssize_t n = ::write(fd, data, std::min<size_t>(size, playedDisk.room));
+        if (n > 0) playedDisk.room -= n;
+        return n;
+    };
+    SafeFile::Disk().fsync = [](int fd) {
+        if (!playedDisk.syncError) return ::fsync(fd);
+        errno = playedDisk.syncError;
+        return -1;
+    };
+    SafeFile::Disk().close = [](int fd) {
+        // Linux lets the descriptor go even when the close reports an error.
+        ::close(fd);
+        if (!playedDisk.closeError) return 0;
+        errno = playedDisk.closeError;
+        return -1;
+    };
+}
 
 TEST_F(IniFileTest, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile) {
     Put("; a note\r\n[One]\r\na=1\r\n\r\n[Two]\r\nb=2\r\n");
@@ -119,6 +163,150 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_TRUE(QFileInfo(Path()).isDir());
     // A folder that does not exist cannot take a file either.
     EXPECT_FALSE(WriteProfileString(dir_.filePath("no/such/folder.ini"), "S", "k", "v"));
+}
+
+TEST_F(IniFileTest, HandEditedFilesReadAsWindowsReadsThem) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        std::optional<QString> value;  // of key k in section S
+    };
+    const Case cases[] = {
+        {"double quotes", "[S]\r\nk=\"2\"\r\n", QStringLiteral("2")},
+        {"single quotes", "[S]\r\nk='2'\r\n", QStringLiteral("2")},
+        {"blanks outside the quotes", "[S]\r\nk=  \" 2 \"  \r\n", QStringLiteral(" 2 ")},
+        {"only the outer pair", "[S]\r\nk=\"a\"b\"\r\n", QStringLiteral("a\"b")},
+        {"empty quotes", "[S]\r\nk=\"\"\r\n", QString()},
+        {"mismatched quotes", "[S]\r\nk=\"2'\r\n", QStringLiteral("\"2'")},
+        {"one quote", "[S]\r\nk=\"\r\n", QStringLiteral("\"")},
+        {"CR alone", "[S]\rx=1\rk=v\r", QStringLiteral("v")},
+        {"CR, LF and CR LF mixed", "[A]\nk=a\r[S]\r\nx=1\n\rk=v\r\n", QStringLiteral("v")},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF[S]\r\nk=v\r\n", QStringLiteral("v")},
+        {"UTF-8 text after the mark", "\xEF\xBB\xBF[S]\nk=\xE3\x83\x88\xE3\x83\x9E\n",
+         QStringLiteral("トマ")},
+        {"first of two keys", "[S]\r\nk=first\r\nK=second\r\n", QStringLiteral("first")},
+        {"key only in a second section of the same name", "[S]\r\nx=1\r\n[s]\r\nk=v\r\n",
+         std::nullopt},
+        {"first of two sections", "[S]\r\nk=first\r\n[S]\r\nk=second\r\n", QStringLiteral("first")},
+    };
+    for (const Case& c : cases) {
+        Put(c.bytes);
+        EXPECT_EQ(ReadProfileString(Path(), "S", "k"), c.value) << c.what;
+    }
+}
+
+TEST_F(IniFileTest, HandEditedFilesAreWrittenBackWithCrLfAndTheirOwnText) {
+    // A file with CR line ends and a second section of the same name: the key
+    // changes in the first section, every other line stays.
+    Put("[S]\rk=1\r[S]\rk=2\r");
+    ASSERT_TRUE(WriteProfileString(Path(), "S", "k", "3"));
+    EXPECT_EQ(Get(), "[S]\r\nk=3\r\n[S]\r\nk=2\r\n");
+
+    // A UTF-8 file keeps its mark and gets its new text in UTF-8.
+    Put("\xEF\xBB\xBF[S]\nk=1\n");
+    ASSERT_TRUE(WriteProfileString(Path(), "S", QStringLiteral("名"), QStringLiteral("ト")));
+    EXPECT_EQ(Get(), "\xEF\xBB\xBF[S]\r\nk=1\r\n\xE5\x90\x8D=\xE3\x83\x88\r\n");
+    EXPECT_EQ(ReadProfileString(Path(), "S", QStringLiteral("名")), QStringLiteral("ト"));
+}
+
+TEST_F(IniFileTest, AKeyWrittenIntoAnyFileReadsBack) {
+    // Files whose last bytes open a double-byte character that never comes,
+    // or that hold bytes no CP932 character has.
+    const QByteArray files[] = {
+        "[PLAYBOARD\xE8",
+        "[PLAYBOARD\xE8\r\nCARD=1",
+        "[PLAYBOARD]\r\nCARD=\x82",
+        "[PLAYBOARD]\x81\r\nCARD=1\r\n",
+        "\x81",
+        "[\xFF\xFE]\r\n\x80=\xA0\r\n",
+        "\xEF\xBB\xBF[PLAYBOARD\xE3\x83",
+    };
+    for (const QByteArray& bytes : files) {
+        Put(bytes);
+        const std::optional<QString> before = ReadProfileString(Path(), "PLAYBOARD", "CARD");
+        ASSERT_TRUE(WriteProfileString(Path(), "PLAYBOARD", "CARD", "2")) << bytes.toHex().data();
+        EXPECT_EQ(ReadProfileString(Path(), "PLAYBOARD", "CARD"), QStringLiteral("2"))
+            << bytes.toHex().data();
+        // And what was read before the write is what the file itself says: the
+        // same bytes read the same wherever they stand.
+        EXPECT_EQ(IniFile::Parse(bytes).Value("PLAYBOARD", "CARD"), before);
+        EXPECT_EQ(IniFile::Parse(IniFile::Parse(bytes).Bytes()).Value("PLAYBOARD", "CARD"), before)
+            << bytes.toHex().data();
+    }
+    EXPECT_EQ(Cp932::Decode("[PLAYBOARD\xE8"), QStringLiteral("[PLAYBOARD\x1A"));
+}
+
+TEST_F(IniFileTest, ASaveThatFailsOnTheWayToTheDiskKeepsTheOldFile) {
+    const QByteArray old = "[S]\r\nk=old\r\n";
+    struct Case {
+        const char* what;
+        Disk disk;
+    };
+    const Case cases[] = {
+        {"the disk is full at once", {.room = 0}},
+        {"the disk fills during the write", {.room = 5}},
+        {"a write that takes nothing", {.room = 0, .error = 0}},
+        {"the flush fails", {.syncError = EIO}},
+        {"the close fails", {.closeError = ENOSPC}},
+    };
+    for (const Case& c : cases) {
+        Put(old);
+        Play(c.disk);
+        EXPECT_FALSE(WriteProfileString(Path(), "S", "k", QString(200, u'n'))) << c.what;
+        SafeFile::RestoreDisk();
+        EXPECT_EQ(Get(), old) << c.what;
+        EXPECT_EQ(Files(), QStringList{"test.ini"}) << c.what;  // no temporary file left
+    }
+    // The player can be told what the system said.
+    Play({.room = 0});
+    QString error;
+    EXPECT_FALSE(IniFile::Load(Path()).Save(Path(), &error));
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        << error.toStdString();
+}
+
+TEST_F(IniFileTest, TwoSavesAtOnceNeverShareATemporaryFile) {
+    // While one save is flushing, another one saves the same file: each works on
+    // its own temporary file, both land, the later one last.
+    Put("[S]\r\nk=old\r\n");
+    static QString path;
+    static bool inner;
+    path = Path(), inner = false;
+    SafeFile::Disk().fsync = [](int fd) {
+        if (!inner) {
+            inner = true;
+            EXPECT_TRUE(IniFile::Parse("[S]\r\nk=inner\r\n").Save(path));
+        }
+        return ::fsync(fd);
+    };
+    EXPECT_TRUE(IniFile::Parse("[S]\r\nk=outer\r\n").Save(Path()));
+    EXPECT_TRUE(inner);
+    EXPECT_EQ(Get(), "[S]\r\nk=outer\r\n");
+    EXPECT_EQ(Files(), QStringList{"test.ini"});
+}
+
+TEST_F(IniFileTest, SavingKeepsPermissionsAndLinksAndNeverReplacesAReadOnlyFile) {
+    auto mode = [](const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0u;
+    };
+    Put("[S]\r\nk=1\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(Path()).constData(), 0600), 0);
+    ASSERT_TRUE(WriteProfileString(Path(), "S", "k", "2"));
+    EXPECT_EQ(mode(Path()), 0600u);
+
+    // A link keeps pointing at the file it names, which gets the key.
+    const QString link = dir_.filePath(QStringLiteral("link.ini"));
+    ASSERT_TRUE(QFile::link(Path(), link));
+    ASSERT_TRUE(WriteProfileString(link, "S", "k", "3"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Get(), "[S]\r\nk=3\r\n");
+
+    // A read-only file stays as it is, even where the folder would allow a rename.
+    ASSERT_EQ(::chmod(QFile::encodeName(Path()).constData(), 0440), 0);
+    EXPECT_FALSE(WriteProfileString(Path(), "S", "k", "4"));
+    EXPECT_EQ(Get(), "[S]\r\nk=3\r\n");
+    EXPECT_EQ(mode(Path()), 0440u);
 }
 
 }  // namespace

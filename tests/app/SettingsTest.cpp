@@ -1,13 +1,16 @@
 // The settings file: its default content, single keys, and what the start-up load makes of it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <csignal>
 #include <vector>
 
+#include "app/SafeFile.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "engine/GameState.h"
@@ -247,13 +250,16 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
         {"SORITEA=yes\r\nPLAYER=\r\n", true, alone},
         // Characters past the fourth have no seat.
         {"SORITEA=FALSE\r\nPLAYER=32104321\r\n", false, {K::Tiger, K::Wolf, K::Swallow, K::You}},
-        // A character that names nobody leaves its seat empty.
-        {"SORITEA=FALSE\r\nPLAYER=0x92\r\n", false, {K::You, K::Empty, K::Empty, K::Wolf}},
+        // Each character is taken as a number: one that is no digit is 0, the
+        // human; a digit above 4 names nobody.
+        {"SORITEA=FALSE\r\nPLAYER=1x52\r\n", false, {K::Swallow, K::You, K::Empty, K::Wolf}},
+        {"SORITEA=FALSE\r\nPLAYER=3 -.\r\n", false, {K::Tiger, K::You, K::You, K::You}},
+        // A double-byte character is one character: the full-width 2 takes one seat.
+        {"SORITEA=FALSE\r\nPLAYER=\x82\x51\x33\r\n", false, {K::You, K::Tiger, K::Empty, K::Empty}},
         // Seats past a short value stay as they were (empty at start).
         {"SORITEA=FALSE\r\nPLAYER=13\r\n", false, {K::Swallow, K::Tiger, K::Empty, K::Empty}},
         // A list that seats nobody is kept: a versus game with every seat empty.
         {"SORITEA=FALSE\r\nPLAYER=4444\r\n", false, {K::Empty, K::Empty, K::Empty, K::Empty}},
-        {"SORITEA=FALSE\r\nPLAYER=\x82\x98\r\n", false, {K::Empty, K::Empty, K::Empty, K::Empty}},
     };
     for (const Case& c : cases) {
         ResetGameState();
@@ -315,25 +321,146 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     QByteArray binary(8192, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 73 + 11) % 256);
     QByteArray big;
-    while (big.size() < (1 << 20)) big += "CARD=3\r\n";
+    while (big.size() < (1 << 20)) big += "CARD=2\r\n";
     const QByteArray files[] = {
         QByteArray(),
         binary,
-        "[PLAYBOARD]\r\n" + big,  // a megabyte; the first CARD counts
+        "[PLAYBOARD]\r\nCARD=3\r\n" + big,  // a megabyte; the first CARD counts
         "[PLAYBOARD]\r\nSORITEA=\x82\xFF\xFF\r\nPLAYER=\xFF\xFE\xFD\xFC\r\nCARD=\x81\r\n",
+        // Only the first section of a name counts, even for keys it does not hold.
+        "[PLAYBOARD]\r\nCARD=3\r\n[PLAYBOARD]\r\nCARD=2\r\nPLAYER=0123\r\n",
     };
-    const int32_t expectedBack[] = {0, 0, 3, 0};
-    for (int i = 0; i < 4; ++i) {
+    const int32_t expectedBack[] = {0, 0, 3, 0, 3};
+    for (int i = 0; i < 5; ++i) {
         ResetGameState();
         PutIni(files[i]);
         LoadSettings(switches_);
         EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
         for (const PlayerSlot& seat : game.seats)
             EXPECT_TRUE(seat.kind >= K::You && seat.kind <= K::Empty) << i;
-        // Junk in PLAYER names nobody; every other file seats the human alone.
-        EXPECT_EQ(game.seats[0].active, i != 3) << i;
+        // Junk in PLAYER seats four humans; every other file seats the human alone.
+        const std::vector<K> expected = i == 3
+                                            ? std::vector<K>(4, K::You)
+                                            : std::vector<K>{K::You, K::Empty, K::Empty, K::Empty};
+        EXPECT_EQ(Kinds(), expected) << i;
     }
     EXPECT_TRUE(told_.isEmpty());
+}
+
+TEST_F(SettingsTest, HandEditedFilesStartTheGameAsWindowsReadsThem) {
+    // Each file asks for a versus game You, Swallow, Wolf, Tiger with card back
+    // 2, cursor 3 and no sound.
+    const QByteArray files[] = {
+        "[PLAYBOARD]\rSORITEA=FALSE\rPLAYER=0123\rCARD=2\rCUR=3\rNOSOUND=TRUE\r",
+        "[PLAYBOARD]\nSORITEA=FALSE\r\nPLAYER=0123\rCARD=2\n\rCUR=3\r\nNOSOUND=TRUE",
+        "\xEF\xBB\xBF[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=0123\r\nCARD=2\r\nCUR=3\r\n"
+        "NOSOUND=TRUE\r\n",
+        "[PLAYBOARD]\r\nSORITEA=\"FALSE\"\r\nPLAYER='0123'\r\nCARD=\"2\"\r\nCUR=' 3 '\r\n"
+        "NOSOUND=\"true\"\r\n",
+        "[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=0123\r\nCARD=2\r\nCARD=1\r\nCUR=3\r\n"
+        "NOSOUND=TRUE\r\n[PLAYBOARD]\r\nCARD=0\r\nCUR=0\r\n",
+    };
+    for (const QByteArray& file : files) {
+        ResetGameState();
+        glNoSound = 0;
+        PutIni(file);
+        LoadSettings(switches_);
+        EXPECT_FALSE(game.soloMode) << file.constData();
+        EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Swallow, K::Wolf, K::Tiger}))
+            << file.constData();
+        EXPECT_EQ(game.cardBack, 2) << file.constData();
+        EXPECT_EQ(glCur, 3) << file.constData();
+        EXPECT_EQ(glNoSound, -1) << file.constData();
+    }
+}
+
+TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
+    const QString damaged = IniPath() + QStringLiteral(".damaged");
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        bool kept;  // beside the new file as tomavel.ini.damaged
+    };
+    const Case cases[] = {
+        {"empty", QByteArray(), false},
+        {"blank lines", "\r\n  \r\n\t\n", false},
+        {"the header and a section without keys",
+         kDefaultFile.left(kDefaultFile.indexOf("SORITEA")), true},
+        {"keys before any section", "CARD=2\r\nCUR=1\r\n", true},
+        {"binary junk", QByteArray("\x00\x01\xFF[\x82", 5), true},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(damaged);
+        PutIni(c.bytes);
+        EXPECT_TRUE(EnsureSettingsFile()) << c.what;
+        EXPECT_EQ(IniBytes(), kDefaultFile) << c.what;
+        QFile aside(damaged);
+        EXPECT_EQ(aside.exists(), c.kept) << c.what;
+        if (c.kept && aside.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(aside.readAll(), c.bytes) << c.what;
+        }
+    }
+    // A second damaged file does not take the place of the first.
+    PutIni("junk");
+    EXPECT_TRUE(EnsureSettingsFile());
+    EXPECT_TRUE(QFileInfo::exists(damaged + QStringLiteral(".2")));
+    // A file with a key in any section is the player's own.
+    PutIni("[OTHER]\r\nx=1\r\n");
+    EXPECT_TRUE(EnsureSettingsFile());
+    EXPECT_EQ(IniBytes(), "[OTHER]\r\nx=1\r\n");
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+TEST_F(SettingsTest, AFullDiskAtStartKeepsTheOldFileTellsThePlayerAndStartsWithTheDefaults) {
+    // The disk takes 64 bytes, then no more (the system's limit on the size of
+    // a file this process writes, which fails the write as a full disk does).
+    rlimit normal{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &normal), 0);
+    auto* oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    const QByteArray emptyBoard = "[PLAYBOARD]\r\n";
+    for (const QByteArray& before : {QByteArray(), emptyBoard}) {
+        ResetGameState();
+        ForgetSettingsFileNotice();
+        told_.clear();
+        if (before.isNull())
+            QFile::remove(IniPath());
+        else
+            PutIni(before);
+        rlimit full = normal;
+        full.rlim_cur = 64;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+        const bool created = EnsureSettingsFile();
+        ::setrlimit(RLIMIT_FSIZE, &normal);
+
+        EXPECT_FALSE(created);
+        ASSERT_EQ(told_.size(), 1);
+        EXPECT_TRUE(told_[0].startsWith(QStringLiteral("初期化ファイルを作成できません。")));
+        // Nothing is left but the old file, as it was.
+        const QStringList left = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left, before.isNull() ? QStringList() : QStringList{"tomavel.ini"});
+        EXPECT_EQ(IniBytes(), before);
+
+        LoadSettings(switches_);
+        EXPECT_EQ(told_.size(), 1);
+        EXPECT_TRUE(game.soloMode);
+        EXPECT_EQ(game.cardBack, 1);
+    }
+    std::signal(SIGXFSZ, oldSignal);
+}
+
+TEST_F(SettingsTest, StartUpRemovesTheTemporaryFilesOfCutShortSaves) {
+    const QStringList stale{"tomavel.ini.tmp.4242.1", "tomavel.ini.tmp.17.3"};
+    const QStringList others{"solsc.dat",           "tomavel.ini",      "tomavel.ini.backup",
+                             "tomavel.ini.tmp.old", "tomavel.ini.tmp.", "x.tomavel.ini.tmp.1.1"};
+    for (const QString& name : stale + others) {
+        QFile file(dir_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[PLAYBOARD]\r\nCARD=2\r\n");
+    }
+    EXPECT_TRUE(EnsureSettingsFile());
+    QStringList expected = others;
+    expected.sort();
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files, QDir::Name), expected);
 }
 
 }  // namespace

@@ -1,27 +1,216 @@
+// One copy of the game per set of files: the lock, where it goes when its
+// first place cannot be used, and the doorbell a later start rings.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
+#include <optional>
 
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 
-TEST(SingleInstance, ASecondCopyIsRefusedUntilTheFirstHasGone) {
-    QTemporaryDir dir;
-    const std::string lock = dir.filePath("game.lock").toStdString();
+namespace {
+
+// A scratch machine: the game's files folder, a runtime folder and a temporary root.
+class LockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        for (const char* sub : {"files", "run", "tmp"}) ASSERT_TRUE(QDir(root_.path()).mkdir(sub));
+        ::chmod(Path("run").c_str(), 0700);
+    }
+    std::string Path(const char* sub) const { return root_.filePath(sub).toStdString(); }
+    std::string PrivateTemp() const {
+        return Path("tmp") + "/tomavel-" + std::to_string(::getuid()) + "/";
+    }
+    LockPlaces Places(bool filesUsable, std::optional<std::string> runtime) const {
+        LockPlaces places;
+        places.filesFolder = filesUsable ? Path("files") + "/" : Path("gone") + "/";
+        places.runtimeDir = runtime.value_or(Path("run"));
+        places.tempRoot = Path("tmp");
+        return places;
+    }
+    // Lets the Qt side run until `done` or a second has passed.
+    static void RunUntil(const std::function<bool()>& done) {
+        const QDeadlineTimer deadline(1000);
+        while (!done() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+
+    QTemporaryDir root_;
+};
+
+}  // namespace
+
+TEST_F(LockTest, ASecondCopyIsRefusedUntilTheFirstHasGone) {
     {
         SingleInstance first;
-        ASSERT_TRUE(first.Acquire(lock));
+        ASSERT_TRUE(first.Acquire(Places(true, std::nullopt)));
+        EXPECT_EQ(first.LockPaths(), std::vector<std::string>{Path("files") + "/.tomavel.lock"});
         SingleInstance second;
-        EXPECT_FALSE(second.Acquire(lock));
+        EXPECT_FALSE(second.Acquire(Places(true, std::nullopt)));
     }
     // The lock file is still there, as after a crash; it must not block the next start.
     SingleInstance next;
-    EXPECT_TRUE(next.Acquire(lock));
+    EXPECT_TRUE(next.Acquire(Places(true, std::nullopt)));
 }
 
-TEST(SingleInstance, EachProgramFolderHasItsOwnLock) {
-    EXPECT_NE(SingleInstance::LockPathFor("/opt/a"), SingleInstance::LockPathFor("/opt/b"));
-    EXPECT_EQ(SingleInstance::LockPathFor("/opt/a"), SingleInstance::LockPathFor("/opt/a"));
+TEST_F(LockTest, EachSetOfFilesHasItsOwnLock) {
+    ASSERT_TRUE(QDir(root_.path()).mkdir("other"));
+    SingleInstance first, second, third;
+    ASSERT_TRUE(first.Acquire(Places(true, std::nullopt)));
+    LockPlaces other = Places(true, std::nullopt);
+    other.filesFolder = Path("other") + "/";
+    EXPECT_TRUE(second.Acquire(other));
+    // The same two folders, without a lock beside their files: still apart.
+    other.filesFolder = Path("gone-a") + "/";
+    LockPlaces another = other;
+    another.filesFolder = Path("gone-b") + "/";
+    EXPECT_TRUE(third.Acquire(other));
+    SingleInstance fourth;
+    EXPECT_TRUE(fourth.Acquire(another));
+}
+
+// Where the files' folder cannot hold the lock, it goes to every per-user place
+// that can; an unusable runtime folder is passed over, never a reason to run twice.
+TEST_F(LockTest, AnUnusableFolderIsPassedOverNeverSwitchingTheLockOff) {
+    ASSERT_TRUE(QFile(QString::fromStdString(Path("afile"))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(root_.path()).mkdir("shared"));
+    ::chmod(Path("shared").c_str(), 0777);
+    const std::string name = "tomavel-";
+    struct {
+        const char* what;
+        std::optional<std::string> runtime;
+        bool runtimeUsed;
+    } cases[] = {
+        {"runtime folder usable", std::nullopt, true},
+        {"runtime folder unset", "", false},
+        {"runtime folder relative", "run", false},
+        {"runtime folder missing", Path("run/none"), false},
+        {"runtime folder a file", Path("afile"), false},
+        {"runtime folder open to all", Path("shared"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SingleInstance first;
+        ASSERT_TRUE(first.Acquire(Places(false, c.runtime)));
+        const auto& paths = first.LockPaths();
+        ASSERT_EQ(paths.size(), c.runtimeUsed ? 2u : 1u);
+        if (c.runtimeUsed) {
+            EXPECT_EQ(paths[0].rfind(Path("run") + "/tomavel-", 0), 0u);
+        }
+        EXPECT_EQ(paths.back().rfind(PrivateTemp() + "tomavel-", 0), 0u) << paths.back();
+        SingleInstance second;
+        EXPECT_FALSE(second.Acquire(Places(false, c.runtime)));
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(PrivateTemp().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+// One copy started from the desktop (with a runtime folder), another from a
+// shell without one: they still meet.
+TEST_F(LockTest, CopiesWithDifferentEnvironmentsStillMeet) {
+    for (bool filesUsable : {true, false}) {
+        SCOPED_TRACE(filesUsable ? "lock beside the files" : "lock in the per-user places");
+        for (const std::string& firstRuntime : {std::string(), Path("run")}) {
+            const std::string secondRuntime = firstRuntime.empty() ? Path("run") : "";
+            SingleInstance first, second;
+            ASSERT_TRUE(first.Acquire(Places(filesUsable, firstRuntime)));
+            EXPECT_FALSE(second.Acquire(Places(filesUsable, secondRuntime)));
+        }
+    }
+}
+
+TEST_F(LockTest, APrivateTemporaryFolderTakenByAnythingElseIsNotUsed) {
+    // A file where the folder should be, then a link to a folder that is not
+    // the player's own: neither holds the lock.
+    for (const char* squat : {"file", "link"}) {
+        SCOPED_TRACE(squat);
+        QDir(QString::fromStdString(PrivateTemp())).removeRecursively();
+        QFile::remove(QString::fromStdString(PrivateTemp()).chopped(1));
+        if (std::string(squat) == "file") {
+            ASSERT_TRUE(
+                QFile(QString::fromStdString(PrivateTemp()).chopped(1)).open(QIODevice::WriteOnly));
+        } else {
+            ASSERT_EQ(::symlink(Path("run").c_str(),
+                                PrivateTemp().substr(0, PrivateTemp().size() - 1).c_str()),
+                      0);
+        }
+        SingleInstance first;
+        ASSERT_TRUE(first.Acquire(Places(false, std::nullopt)));
+        EXPECT_EQ(first.LockPaths().size(), 1u) << "the runtime folder only";
+        EXPECT_EQ(first.LockPaths()[0].rfind(Path("run") + "/", 0), 0u);
+        // With the runtime folder gone too, nothing can hold a lock: the game
+        // still starts rather than refusing the player.
+        SingleInstance alone;
+        EXPECT_TRUE(alone.Acquire(Places(false, "")));
+        EXPECT_TRUE(alone.LockPaths().empty());
+    }
+}
+
+TEST_F(LockTest, ALaterStartRingsTheRunningCopyWithItsToken) {
+    struct {
+        const char* what;
+        bool filesUsable;
+        std::string token, heard;
+    } cases[] = {
+        {"doorbell beside the files", true, "launch-42_TIME7", "launch-42_TIME7"},
+        {"doorbell in the per-user places", false, "abc", "abc"},
+        {"no token", true, "", ""},
+        {"a token with a space is not handed on", true, "a b", ""},
+        {"nor an overlong one", true, std::string(600, 'x'), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SingleInstance first;
+        ASSERT_TRUE(first.Acquire(Places(c.filesUsable, std::nullopt)));
+        std::vector<std::string> rings;
+        first.AnswerLaterStarts([&](const std::string& token) { rings.push_back(token); });
+        SingleInstance second;
+        ASSERT_FALSE(second.Acquire(Places(c.filesUsable, std::nullopt)));
+        EXPECT_TRUE(second.RingRunningCopy(c.token));
+        RunUntil([&] { return !rings.empty(); });
+        EXPECT_EQ(rings, std::vector<std::string>{c.heard});
+    }
+}
+
+TEST_F(LockTest, ADoorbellLeftByACopyThatCrashedIsReplaced) {
+    const std::string bell = Path("files") + "/.tomavel.sock";
+    // A socket nobody listens on any more, as a killed copy leaves it.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, bell.c_str());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(bell)));
+
+    SingleInstance first, second;
+    ASSERT_TRUE(first.Acquire(Places(true, std::nullopt)));
+    int rings = 0;
+    first.AnswerLaterStarts([&](const std::string&) { ++rings; });
+    ASSERT_FALSE(second.Acquire(Places(true, std::nullopt)));
+    EXPECT_TRUE(second.RingRunningCopy(""));
+    RunUntil([&] { return rings > 0; });
+    EXPECT_EQ(rings, 1);
+}
+
+TEST_F(LockTest, ADoorbellTooDeepForASocketPathWaitsInThePrivateTemporaryFolder) {
+    const std::string deepLock = "/" + std::string(120, 'd') + "/.tomavel.lock";
+    const std::string bell = SingleInstance::DoorbellPathFor(deepLock, Path("tmp"));
+    EXPECT_EQ(bell.rfind(PrivateTemp() + "tomavel-", 0), 0u) << bell;
+    EXPECT_LT(bell.size(), sizeof(sockaddr_un::sun_path));
+    EXPECT_EQ(SingleInstance::DoorbellPathFor("/a/.tomavel.lock", Path("tmp")), "/a/.tomavel.sock");
 }
 
 TEST(ProgramFolder, EndsInExactlyOneSeparator) {

@@ -2,6 +2,7 @@
 // placing of a new result.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,11 @@ public:
     }
     ~TempFolder() { fs::remove_all(path_); }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string Path() const { return path_.string(); }
+    // How many entries the folder holds.
+    long Entries() const {
+        return std::distance(fs::directory_iterator(path_), fs::directory_iterator());
+    }
 
 private:
     fs::path path_;
@@ -105,15 +111,99 @@ TEST(ScoreFile, ReadBackFollowsTheLengthFieldsOfEveryName) {
     EXPECT_EQ(load.table, table);
 }
 
-TEST(ScoreFile, SaveReplacesTheWholeFileAndLeavesNoTemporary) {
+TEST(ScoreFile, SaveReplacesTheWholeFileKeepsItsPermissionsAndLeavesNoTemporary) {
     TempFolder folder;
     const std::string path = folder.File(kScoreFileName);
     ScoreTable table = DefaultScoreTable();
     for (auto& r : table) r.name = std::string(200, 'n');
     ASSERT_TRUE(SaveScoreTable(path, table).ok);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(CreateScoreFile(path).ok);
     EXPECT_EQ(fs::file_size(path), 511u);  // shorter content, no stale tail
-    EXPECT_FALSE(fs::exists(path + ".tmp"));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(folder.Entries(), 1);
+}
+
+TEST(ScoreFile, ATemporaryFileOfAnotherSaveIsNeverWrittenInto) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    // Other saves, still writing or cut short: the fixed name of earlier versions, another
+    // copy of the game, and this one's own earlier saves (its first fifty names).
+    std::vector<std::string> others = {".tmp", ".tmp.1.1"};
+    for (int count = 1; count <= 50; ++count)
+        others.push_back(".tmp." + std::to_string(getpid()) + "." + std::to_string(count));
+    for (const std::string& other : others) WriteAll(path + other, "another save");
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    for (const std::string& other : others)
+        EXPECT_EQ(ReadAll(path + other), "another save") << other;
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(DefaultScoreTable()));
+}
+
+TEST(ScoreFile, StaleTemporaryFilesAreRemovedAndNothingElse) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    const char* stale[] = {".tmp", ".tmp.4242.1", ".tmp.4242.17"};
+    const char* kept[] = {"", ".damaged", ".damaged.2", ".tmp.notes", ".tmpx", ".tmp."};
+    for (const char* name : stale) WriteAll(path + name, "x");
+    for (const char* name : kept) WriteAll(path + name, "x");
+    WriteAll(folder.File("other.dat.tmp.4242.1"), "x");
+    RemoveStaleScoreTemporaries(path);
+    for (const char* name : stale) EXPECT_FALSE(fs::exists(path + name)) << name;
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(path + name)) << name;
+    EXPECT_TRUE(fs::exists(folder.File("other.dat.tmp.4242.1")));
+}
+
+TEST(ScoreFile, AReadOnlyTableIsNeverReplaced) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(path, readOnly);
+    ScoreTable table = DefaultScoreTable();
+    table[0].name = "new";
+    const ScoreFileResult result = SaveScoreTable(path, table);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(kScoreFileName), std::string::npos) << result.error;
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(DefaultScoreTable()));
+    EXPECT_EQ(fs::status(path).permissions(), readOnly);
+    EXPECT_EQ(folder.Entries(), 1);
+}
+
+TEST(ScoreFile, WhereTheFolderTakesNoTemporaryFileTheTableIsRewrittenInPlace) {
+    // A folder the player cannot write to stops only ordinary users; a name with no room
+    // left for a temporary name's ending stops an administrator too.
+    const struct {
+        const char* what;
+        bool readOnlyFolder;
+        std::string name;
+    } cases[] = {
+        {"read-only folder", true, kScoreFileName},
+        {"no room for a temporary name", false, std::string(250, 's')},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.File(c.name);
+        ScoreTable longer = DefaultScoreTable();
+        for (auto& r : longer) r.name = std::string(30, 'w');
+        WriteAll(path, EncodeScoreTable(longer));
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+        if (c.readOnlyFolder)
+            fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::remove);
+        ScoreTable table = DefaultScoreTable();
+        table[3].name = "ami";
+        EXPECT_TRUE(SaveScoreTable(path, table).ok) << c.what;
+        fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::add);
+        EXPECT_EQ(ReadAll(path), EncodeScoreTable(table)) << c.what;  // the old tail cut off
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write)
+            << c.what;
+        EXPECT_EQ(folder.Entries(), 1) << c.what;
+    }
+    // With no table to rewrite, nothing can be saved there, and the player is told why.
+    TempFolder folder;
+    const ScoreFileResult missing =
+        SaveScoreTable(folder.File(std::string(250, 's')), DefaultScoreTable());
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.error.empty());
 }
 
 TEST(ScoreFile, SaveIntoAMissingFolderFailsAndSaysWhy) {
@@ -134,37 +224,50 @@ TEST(ScoreFile, MissingFileIsCreatedWithTheDefaults) {
     EXPECT_EQ(fs::file_size(path), 511u);
 }
 
-TEST(ScoreFile, DamagedFileIsSetAsideAndPlayGoesOnWithTheDefaults) {
-    std::string good = EncodeScoreTable(DefaultScoreTable());
+TEST(ScoreFile, ADamagedFileIsSetAsideAndEveryRecordThatReadsWholeIsCarried) {
+    ScoreTable played;
+    for (int i = 0; i < kScoreCount; ++i) played[i] = Result(1, i, 100 + i, Numbered("p", i));
+    const std::string good = EncodeScoreTable(played);  // 44 bytes a record
     std::string runsPastEnd = good;
     runsPastEnd[28] = '\xff', runsPastEnd[29] = '\xff';  // first name "65535 bytes long"
-    std::string badMonth = good;
-    badMonth[8] = 13;
+    std::string badMonths = good;
+    badMonths[8] = 13;          // record 0
+    badMonths[3 * 44 + 8] = 0;  // record 3
+    std::string badLastLength = good;
+    badLastLength[9 * 44 + 28] = 3;  // the last name swallows a byte of its own time
     std::string garbage;
     std::mt19937 random(7);
     for (int i = 0; i < 700; ++i) garbage.push_back(static_cast<char>(random()));
     const struct {
         const char* what;
         std::string bytes;
+        std::vector<int> carried;  // the records read back; the rest are the defaults
     } cases[] = {
-        {"empty", ""},
-        {"short", good.substr(0, 100)},
-        {"cut inside the last record", good.substr(0, 510)},
-        {"length running past the end", runsPastEnd},
-        {"month 13", badMonth},
-        {"garbage", garbage},
+        {"empty", "", {}},
+        {"short", good.substr(0, 100), {0, 1}},
+        {"cut inside the last record",
+         good.substr(0, good.size() - 1),
+         {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+        {"length running past the end", runsPastEnd, {}},
+        {"months 13 and 0 in records 0 and 3", badMonths, {1, 2, 4, 5, 6, 7, 8, 9}},
+        {"last name one byte too long", badLastLength, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+        {"garbage", garbage, {}},
     };
     for (const auto& c : cases) {
         TempFolder folder;
         const std::string path = folder.File(kScoreFileName);
         WriteAll(path, c.bytes);
+        ScoreTable expected = DefaultScoreTable();
+        for (int i : c.carried) expected[i] = played[i];
+
         const ScoreLoad load = LoadScoreFile(path);
         EXPECT_EQ(load.state, ScoreFileState::SetAside) << c.what;
         EXPECT_EQ(load.asidePath, path + ".damaged") << c.what;
         EXPECT_EQ(ReadAll(load.asidePath), c.bytes) << c.what;
-        EXPECT_EQ(load.table, DefaultScoreTable()) << c.what;
+        EXPECT_EQ(load.carried, static_cast<int>(c.carried.size())) << c.what;
+        EXPECT_EQ(load.table, expected) << c.what;
         EXPECT_TRUE(load.created.ok) << c.what;
-        EXPECT_EQ(ReadAll(path), good) << c.what;
+        EXPECT_EQ(ReadAll(path), EncodeScoreTable(expected)) << c.what;
     }
 }
 
@@ -182,13 +285,15 @@ TEST(ScoreFile, AnEarlierDamagedFileIsNeverOverwritten) {
 TEST(ScoreFile, ADamagedFileThatCannotBeMovedIsLeftAsItIs) {
     TempFolder folder;
     const std::string path = folder.File(kScoreFileName);
-    WriteAll(path, "damaged");
+    std::string damaged = EncodeScoreTable(DefaultScoreTable());
+    damaged[8] = 13;  // the first record's month
+    WriteAll(path, damaged);
     WriteAll(path + ".damaged", "old");
     for (int n = 2; n < 1000; ++n) WriteAll(path + ".damaged." + std::to_string(n), "old");
     const ScoreLoad load = LoadScoreFile(path);
     EXPECT_EQ(load.state, ScoreFileState::Damaged);
-    EXPECT_EQ(load.table, DefaultScoreTable());
-    EXPECT_EQ(ReadAll(path), "damaged");
+    EXPECT_EQ(load.carried, 9);
+    EXPECT_EQ(ReadAll(path), damaged);
 }
 
 TEST(ScoreFile, FormatScoreWritesLeadingZerosAndKeepsTheLastDigits) {

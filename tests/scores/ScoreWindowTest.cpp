@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "engine/GameState.h"
@@ -167,21 +168,72 @@ TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
     EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
 }
 
-TEST_F(ScoreWindowTest, AFailedSaveIsToldAndTheWindowStaysUsable) {
-    fs::remove_all(folder_);  // nowhere to write
-    auto window = WindowFor(1, 0);
-    messages_.clear();
-    window->NameBox()->setText(QStringLiteral("ami"));
-    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("スコアを保存できませんでした。")));
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->NameBox()->isEnabled());
+TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
+    const std::string before = EncodeScoreTable(DefaultScoreTable());
+    const struct {
+        const char* what;
+        std::function<void()> spoil, mend;  // what stops the save; what the player then does
+    } cases[] = {
+        {"no folder", [&] { fs::remove_all(folder_); },
+         [&] {
+             fs::create_directories(folder_);
+             std::ofstream(path_, std::ios::binary) << before;
+         }},
+        {"read-only table", [&] { fs::permissions(path_, fs::perms::owner_read); },
+         [&] { fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write); }},
+    };
+    for (const auto& c : cases) {
+        for (const bool retry : {false, true}) {
+            glAftGameFlg = true;
+            std::ofstream(path_, std::ios::binary | std::ios::trunc) << before;
+            auto window = WindowFor(1, 0);
+            window->NameBox()->setText(QStringLiteral("ami"));
+            c.spoil();
+            std::vector<QString> asked;
+            MessageBoxes::SetRetryHook([&](const QString& text) {
+                asked.push_back(text);
+                if (retry) c.mend();
+                return retry;
+            });
+            QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+            MessageBoxes::SetRetryHook(nullptr);
+            const std::string what = std::string(c.what) + (retry ? ", retry" : ", leave");
 
-    fs::create_directories(folder_);  // the folder is back: "O.K" again saves
-    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "ami");
+            ASSERT_EQ(asked.size(), 1u) << what;
+            EXPECT_TRUE(asked[0].startsWith(QStringLiteral("スコアを保存できませんでした。\n")))
+                << what;
+            EXPECT_TRUE(asked[0].contains(QString::fromStdString(kScoreFileName))) << what;
+            EXPECT_FALSE(window->isVisible()) << what;
+            EXPECT_FALSE(glAftGameFlg) << what;
+            if (retry) {
+                EXPECT_EQ(window->result(), QDialog::Accepted) << what;
+                EXPECT_EQ(LoadScoreFile(path_).table[9].name, "ami") << what;
+            } else {
+                EXPECT_EQ(window->result(), QDialog::Rejected) << what;
+                c.mend();
+                EXPECT_EQ(ReadAll(path_), before) << what;  // left exactly as it was
+            }
+        }
+    }
+}
+
+TEST_F(ScoreWindowTest, AtStartStaleTemporariesGoAndAScoreFileThatCannotBeMadeIsToldAtOnce) {
+    fs::remove(path_);
+    std::ofstream(path_ + ".tmp.77.1") << "cut short";
+    PrepareScoreFile(path_);
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+    EXPECT_FALSE(fs::exists(path_ + ".tmp.77.1"));
+
+    PrepareScoreFile(path_);  // a file that is there is left alone
+    EXPECT_TRUE(messages_.empty());
+
+    const std::string nowhere = (folder_ / "gone" / kScoreFileName).string();
+    PrepareScoreFile(nowhere);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(
+        messages_[0].startsWith(QStringLiteral("スコアファイル solsc.dat を作れませんでした。")))
+        << messages_[0].toStdString();
 }
 
 namespace {
@@ -201,8 +253,12 @@ void AnswerScoreWindow(const QString& name, bool* sawNameBox) {
 }
 }  // namespace
 
-TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideTellsOnceAndSavesTheResult) {
-    std::ofstream(path_, std::ios::binary | std::ios::trunc) << "not a score table";
+TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideKeepsWhatReadsAndSavesTheResult) {
+    ScoreTable old = DefaultScoreTable();
+    old[0].name = "old";  // 3:05, 305 turns
+    std::string damaged = EncodeScoreTable(old);
+    damaged.pop_back();  // cut inside the last record
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << damaged;
     game.elapsedSeconds = 184;  // 3:04
     game.turnCount = 304;
     SoloScoreRecord record;
@@ -213,15 +269,17 @@ TEST_F(ScoreWindowTest, HandOverSetsADamagedFileAsideTellsOnceAndSavesTheResult)
 
     EXPECT_TRUE(sawNameBox);
     ASSERT_EQ(messages_.size(), 2u);
-    EXPECT_EQ(messages_[0],
-              "スコアファイル solsc.dat が壊れていたので solsc.dat.damaged "
-              "という名前で残し、新しいスコア表で始めます。");
+    EXPECT_EQ(
+        messages_[0],
+        "スコアファイル solsc.dat が壊れていたので solsc.dat.damaged という名前で残しました。\n"
+        "読み取れた 9 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。");
     EXPECT_EQ(messages_[1], "ゲーム時間が　１位\nターン回数が　１位です。");
-    EXPECT_EQ(ReadAll(path_ + ".damaged"), "not a score table");
+    EXPECT_EQ(ReadAll(path_ + ".damaged"), damaged);
     const ScoreTable table = LoadScoreFile(path_).table;
     EXPECT_EQ(FormatScore(table[9]).date, "2024/06/02 09:30:00");
     EXPECT_EQ(FormatScore(SortScoreByTurn(table)[0]).turn, "304");
     EXPECT_EQ(NameFromCp932(SortScoreByTime(table)[0].name), "はな");
+    EXPECT_EQ(SortScoreByTime(table)[1].name, "old");
 }
 
 TEST_F(ScoreWindowTest, ADamagedFileThatCannotBeMovedIsNeverSavedOver) {

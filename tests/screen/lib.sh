@@ -23,8 +23,9 @@ cleanup() {
 trap cleanup EXIT
 export SDL_AUDIODRIVER=dummy
 
-# The server picks a free display itself, so parallel runs never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 & PIDS+=($!)
+# The server picks a free display itself, so parallel runs never share one. A check
+# that needs a larger screen sets SCREEN (WIDTHxHEIGHTxDEPTH) before sourcing this file.
+Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 & PIDS+=($!)
 for _ in $(seq 100); do [[ -s $WORK/display ]] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

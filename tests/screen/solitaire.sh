@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A whole solitaire game on screen with a known deal: the deal, a magnified
 # card, a failed attempt turned back, pairs taken into the panel, and at the
-# end the score table taking a name and saving it.
+# end the rank message over the game and the score table taking a name and
+# saving it.
 source "$(dirname "$0")/lib.sh"
 SEED=20011
 load_deal $SEED
@@ -54,6 +55,15 @@ done
 wait_for_window トマベル 5 >/dev/null
 sleep 1
 shot rank-message
+# It stands over the middle of the game, not in a corner of the screen (Qt puts
+# every message box a little above the centre here, the closing question too).
+box=""
+for w in $(xdotool search --onlyvisible --name '^トマベル$'); do [[ $w != "$WIN" ]] && box=$w; done
+[[ -n $box ]] || fail "no rank message after the game"
+eval "$(xdotool getwindowgeometry --shell "$box")"
+dx=$((X + WIDTH / 2 - WX - WW / 2)); dy=$((Y + HEIGHT / 2 - WY - WH / 2))
+((${dx#-} <= WW / 8 && ${dy#-} <= WH / 8)) || fail "the rank message is off the game's centre by $dx, $dy"
+ok "the rank message is centred on the game"
 key Return
 sw=$(wait_for_window "１人トマベル　結果" 10) || fail "no score table after the game"
 ok "the score table opens after the game"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Start-up as a player sees it: the table, the data files, one copy only, and closing.
+# Start-up as a player sees it: the table, the data files, one copy only (a second
+# start brings the first forward), and closing.
 source "$(dirname "$0")/lib.sh"
 
 start_game
@@ -12,13 +13,33 @@ ok "green table"
 ok "tomavel.ini and solsc.dat created"
 shot table
 
-# A second copy ends at once, silently, with no window.
+# A second copy ends within a second, silently, with no window of its own, and
+# brings the running game forward: here the game lies under another window,
+# which has the focus.
+xmessage -geometry 700x500+0+0 "another program" 2>/dev/null & PIDS+=($!)
+COVER=$(wait_for_window xmessage) || fail "no covering window"
+xdotool windowfocus --sync "$COVER"
+sleep 0.3
+[[ $(pixel 320 240) != "0,128,0" ]] || fail "the game is not covered"
+shot covered
 start=$(date +%s%N)
 timeout 10 "$GAME"; code=$?
 ms=$(( ($(date +%s%N) - start) / 1000000 ))
-[[ $code -eq 0 && $ms -lt 3000 ]] || fail "second copy: exit $code after $ms ms"
-[[ $(count_windows) -eq 1 ]] || fail "a second window appeared"
+[[ $code -eq 0 && $ms -lt 1000 ]] || fail "second copy: exit $code after $ms ms"
 ok "second copy refused in $ms ms"
+for _ in $(seq 20); do
+  [[ $(pixel 320 240) == "0,128,0" && $(xdotool getwindowfocus) == "$WIN" ]] && break
+  sleep 0.1
+done
+shot brought-forward
+[[ $(pixel 320 240) == "0,128,0" ]] || fail "the game was not brought in front"
+[[ $(xdotool getwindowfocus) == "$WIN" ]] || fail "the game did not get the focus"
+[[ $(count_windows) -eq 1 ]] || fail "a second window appeared"
+ok "the running game came to the front with the focus"
+# Started from a session whose runtime folder is unusable: still refused.
+timeout 10 env XDG_RUNTIME_DIR=/nonexistent "$GAME"; code=$?
+[[ $code -eq 0 && $(count_windows) -eq 1 ]] || fail "a copy without a runtime folder: exit $code"
+ok "a copy without a usable runtime folder is refused too"
 
 # The menu, open.
 click 20 10 0.5

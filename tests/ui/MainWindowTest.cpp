@@ -2,7 +2,9 @@
 // and the way mouse and timer reach the game.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 
 #include "TestPictures.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "engine/Engine.h"
 #include "engine/Headless.h"
 #include "ui/CardWidget.h"
@@ -215,6 +218,10 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
     QTemporaryDir folder;
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
+    // A program folder with no help text beside it (where else it is looked
+    // for is the places' own test).
+    const std::string appPathBefore = gsAppPath;
+    gsAppPath = folder.filePath("bin/").toStdString();
     ViewerStandIn viewer;
 
     // No file: the message, and no viewer.
@@ -242,6 +249,31 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
         EXPECT_EQ(informed.back(), "ヘルプファイルがありません。");
     }
     QDir::setCurrent(before);
+    gsAppPath = appPathBefore;
+}
+
+// A later start of the game brings this window back: out of the task bar, in
+// front, with the focus; a dialog open over it stays in front of it.
+TEST_F(MainWindowTest, BringForwardRestoresRaisesAndActivatesTheWindow) {
+    window->show();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    window->showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isMinimized(); }));
+
+    window->BringForward();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
+
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    window->BringForward();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
 }
 
 TEST_F(MainWindowTest, TheWindowIsAFixedGreenTableOf640By420UnderItsMenu) {

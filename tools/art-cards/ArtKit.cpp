@@ -230,8 +230,9 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
     return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()));
 }
 
-QImage NewCanvas() {
-    QImage img(kCardWidth, kCardHeight, QImage::Format_RGB32);
+QImage NewCanvas(int ratio) {
+    QImage img(kCardWidth * ratio, kCardHeight * ratio, QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
     img.fill(Qt::white);
     return img;
 }

@@ -50,8 +50,9 @@ QBrush InkBrush(Suit suit, const QRectF& box);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
 
-// A fresh card-sized canvas and a painter set up for smooth drawing.
-QImage NewCanvas();
+// A fresh card-sized canvas at a device pixel ratio (`ratio` pixels to the card's unit in each
+// direction; painters on it draw in card units), and a painter set up for smooth drawing.
+QImage NewCanvas(int ratio = 1);
 void Prepare(QPainter& p);
 
 // Runs `draw` once as seen from the top-left corner and once turned half round,

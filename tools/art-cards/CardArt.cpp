@@ -9,21 +9,22 @@ namespace CardArt {
 namespace {
 
 template <typename Draw>
-QImage Render(Draw draw) {
-    QImage canvas = ArtKit::NewCanvas();
+QImage Render(int ratio, Draw draw) {
+    QImage canvas = ArtKit::NewCanvas(ratio);
     {
         QPainter p(&canvas);
         ArtKit::Prepare(p);
         draw(p);
     }
-    Frame::Stamp(canvas);
+    canvas.setDevicePixelRatio(1);  // from here on plain pixels, as the files hold them
+    Frame::Stamp(canvas, ratio);
     return canvas.convertToFormat(QImage::Format_RGB888);
 }
 
 }  // namespace
 
-QImage Face(int index) {
-    return Render([index](QPainter& p) {
+QImage Face(int index, int ratio) {
+    return Render(ratio, [index](QPainter& p) {
         if (index >= 52) {
             Parts::DrawJoker(p, index - 52);
             return;
@@ -42,8 +43,8 @@ QImage Face(int index) {
     });
 }
 
-QImage Back(int index) {
-    return Render([index](QPainter& p) { Parts::DrawBack(p, index); });
+QImage Back(int index, int ratio) {
+    return Render(ratio, [index](QPainter& p) { Parts::DrawBack(p, index); });
 }
 
 }  // namespace CardArt

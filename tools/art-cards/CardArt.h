@@ -9,8 +9,9 @@ namespace CardArt {
 constexpr int kFaceCount = 54;
 constexpr int kBackCount = 4;
 
-// Finished pictures, 71 x 96, 24-bit RGB, frame included.
-QImage Face(int index);
-QImage Back(int index);
+// Finished pictures, 71 x 96 at ratio 1 (142 x 192 at 2, 213 x 288 at 3), 24-bit RGB, frame
+// included. Every ratio is drawn from the same outlines, never scaled from another.
+QImage Face(int index, int ratio = 1);
+QImage Back(int index, int ratio = 1);
 
 }  // namespace CardArt

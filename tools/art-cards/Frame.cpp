@@ -20,45 +20,47 @@ bool OnOutline(int x, int y, int width, int height) {
            OutsideRounding(x, y - 1, width, height) || OutsideRounding(x, y + 1, width, height);
 }
 
-void Stamp(QImage& image) {
-    const int w = image.width(), h = image.height();
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (OutsideRounding(x, y, w, h)) {
+void Stamp(QImage& image, int ratio) {
+    const int w = image.width() / ratio, h = image.height() / ratio;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (OutsideRounding(x / ratio, y / ratio, w, h)) {
                 image.setPixel(x, y, kCornerGreen);
-            } else if (OnOutline(x, y, w, h)) {
+            } else if (OnOutline(x / ratio, y / ratio, w, h)) {
                 image.setPixel(x, y, kOutline);
             }
         }
     }
 }
 
-QStringList Faults(const QImage& image) {
+QStringList Faults(const QImage& image, int ratio) {
     QStringList faults;
-    if (image.width() != ArtKit::kCardWidth || image.height() != ArtKit::kCardHeight) {
+    const int w = ArtKit::kCardWidth, h = ArtKit::kCardHeight;
+    if (image.width() != w * ratio || image.height() != h * ratio) {
         faults << QStringLiteral("size is %1 x %2, not %3 x %4")
                       .arg(image.width())
                       .arg(image.height())
-                      .arg(ArtKit::kCardWidth)
-                      .arg(ArtKit::kCardHeight);
+                      .arg(w * ratio)
+                      .arg(h * ratio);
         return faults;
     }
     if (image.hasAlphaChannel()) faults << QStringLiteral("has an alpha channel");
-    const int w = image.width(), h = image.height();
     int corner = 0, cornerWrong = 0, outline = 0, outlineWrong = 0;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb px = image.pixel(x, y) | 0xFF000000;
-            if (OutsideRounding(x, y, w, h)) {
+            if (OutsideRounding(x / ratio, y / ratio, w, h)) {
                 ++corner;
                 if (px != kCornerGreen) ++cornerWrong;
-            } else if (OnOutline(x, y, w, h)) {
+            } else if (OnOutline(x / ratio, y / ratio, w, h)) {
                 ++outline;
                 if (px != kOutline) ++outlineWrong;
             }
         }
     }
-    if (corner != 20) faults << QStringLiteral("%1 corner pixels instead of 20").arg(corner);
+    const int corners = 20 * ratio * ratio;
+    if (corner != corners)
+        faults << QStringLiteral("%1 corner pixels instead of %2").arg(corner).arg(corners);
     if (cornerWrong)
         faults << QStringLiteral("%1 corner pixels are not RGB(51,153,102)").arg(cornerWrong);
     if (outlineWrong)

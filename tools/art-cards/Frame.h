@@ -17,10 +17,12 @@ bool OutsideRounding(int x, int y, int width, int height);
 // True for the pixels of the outline itself: the edge pixels of the card's shape.
 bool OnOutline(int x, int y, int width, int height);
 
-// Paints the frame over a finished picture, pixel by pixel, so nothing smooths it.
-void Stamp(QImage& image);
+// Paints the frame over a finished picture, pixel by pixel, so nothing smooths it. A picture
+// for a denser screen (`ratio` pixels to the card's pixel) gets the same frame: its outline is
+// one card pixel wide, `ratio` pixels of its own.
+void Stamp(QImage& image, int ratio = 1);
 
-// What is wrong with a picture's size, depth or frame; empty when all is right.
-QStringList Faults(const QImage& image);
+// What is wrong with a picture's size, depth or frame at a ratio; empty when all is right.
+QStringList Faults(const QImage& image, int ratio = 1);
 
 }  // namespace Frame

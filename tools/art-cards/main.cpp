@@ -1,9 +1,12 @@
 // art-cards: draws the card faces and card backs of the picture store.
 //
-//   art-cards OUT_DIR                      writes OUT_DIR/picCard/00..53.png,
-//   OUT_DIR/picFace/0..3.png art-cards --check ASSETS_DIR           compares those files pixel by
-//   pixel with a fresh drawing art-cards --sheet FILE.png [--scale N] a contact sheet of all 58, at
-//   full size and at table size
+//   art-cards OUT_DIR                       writes OUT_DIR/picCard/00..53.png and
+//                                           OUT_DIR/picFace/0..3.png, each also as @2x and @3x
+//                                           for high-density screens
+//   art-cards --check ASSETS_DIR            compares those files pixel by pixel with a fresh
+//                                           drawing
+//   art-cards --sheet FILE.png [--scale N]  a contact sheet of all 58, at full size and at table
+//                                           size
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,28 +16,34 @@
 #include <functional>
 #include <vector>
 
-#include "art-common/ArtCommand.h"
 #include "ArtKit.h"
 #include "CardArt.h"
 #include "Frame.h"
+#include "art-common/ArtCommand.h"
 
 namespace {
 
-
 struct Picture {
     QString path;  // relative to the assets folder
+    int ratio;     // device pixels to the card's pixel
     std::function<QImage()> draw;
 };
 
+// Each card at every device pixel ratio: "07.png", "07@2x.png", "07@3x.png".
 std::vector<Picture> Catalogue() {
     std::vector<Picture> all;
-    for (int i = 0; i < CardArt::kFaceCount; ++i) {
-        all.push_back({QStringLiteral("pictures/picCard/%1.png").arg(i, 2, 10, QLatin1Char('0')),
-                       [i] { return CardArt::Face(i); }});
-    }
-    for (int i = 0; i < CardArt::kBackCount; ++i) {
-        all.push_back(
-            {QStringLiteral("pictures/picFace/%1.png").arg(i), [i] { return CardArt::Back(i); }});
+    for (const int ratio : {1, 2, 3}) {
+        const QString suffix =
+            ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(ratio);
+        for (int i = 0; i < CardArt::kFaceCount; ++i) {
+            all.push_back(
+                {QStringLiteral("pictures/picCard/%1").arg(i, 2, 10, QLatin1Char('0')) + suffix,
+                 ratio, [i, ratio] { return CardArt::Face(i, ratio); }});
+        }
+        for (int i = 0; i < CardArt::kBackCount; ++i) {
+            all.push_back({QStringLiteral("pictures/picFace/%1").arg(i) + suffix, ratio,
+                           [i, ratio] { return CardArt::Back(i, ratio); }});
+        }
     }
     return all;
 }
@@ -54,7 +63,7 @@ int Write(const QString& outDir) {
         const QString file = QDir(outDir).filePath(rel);
         QDir().mkpath(QFileInfo(file).path());
         const QImage image = pic.draw();
-        const QStringList faults = Frame::Faults(image);
+        const QStringList faults = Frame::Faults(image, pic.ratio);
         if (!faults.isEmpty()) {
             std::fprintf(stderr, "art-cards: %s: %s\n", qPrintable(rel),
                          qPrintable(faults.join(QStringLiteral("; "))));
@@ -65,8 +74,8 @@ int Write(const QString& outDir) {
             return 1;
         }
     }
-    std::printf("art-cards: wrote %d card faces and %d card backs under %s\n", CardArt::kFaceCount,
-                CardArt::kBackCount, qPrintable(outDir));
+    std::printf("art-cards: wrote %d card faces and %d card backs at 1x, 2x and 3x under %s\n",
+                CardArt::kFaceCount, CardArt::kBackCount, qPrintable(outDir));
     return 0;
 }
 
@@ -75,7 +84,8 @@ int Check(const QString& assetsDir) {
     for (const Picture& pic : Catalogue()) {
         const QImage drawn = pic.draw();
         QStringList faults;
-        for (const QString& f : Frame::Faults(drawn)) faults << QStringLiteral("drawn: ") + f;
+        for (const QString& f : Frame::Faults(drawn, pic.ratio))
+            faults << QStringLiteral("drawn: ") + f;
 
         const QString file = QDir(assetsDir).filePath(pic.path);
         QImageReader reader(file);
@@ -89,7 +99,7 @@ int Check(const QString& assetsDir) {
             } else {
                 if (format != QImage::Format_RGB32 && format != QImage::Format_RGB888)
                     faults << QStringLiteral("not stored as 24-bit RGB");
-                faults << Frame::Faults(stored);
+                faults << Frame::Faults(stored, pic.ratio);
                 const QImage a = stored.convertToFormat(QImage::Format_RGB888);
                 if (a.size() == drawn.size()) {
                     int differing = 0;

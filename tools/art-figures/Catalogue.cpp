@@ -6,12 +6,13 @@
 namespace Art {
 
 namespace {
+QString InPictures(const char* name) { return QStringLiteral("pictures/") + QLatin1String(name); }
 Picture Keyed(const char* name, int w, int h, std::function<void(QPainter&)> draw) {
-    return {QString::fromLatin1(name), QSize(w, h), true, std::move(draw)};
+    return {InPictures(name), QSize(w, h), true, std::move(draw)};
 }
 Picture Clear(const char* name, int w, int h, std::function<void(QPainter&)> draw,
               QPoint hotSpot = {-1, -1}) {
-    return {QString::fromLatin1(name), QSize(w, h), false, std::move(draw), hotSpot};
+    return {InPictures(name), QSize(w, h), false, std::move(draw), hotSpot};
 }
 }  // namespace
 
@@ -45,12 +46,16 @@ const std::vector<Picture>& Catalogue() {
         v.push_back(Clear("cursor/2", 32, 32, DrawBear, {5, 9}));
         v.push_back(Clear("cursor/3", 32, 32, DrawLinkHand, {12, 1}));
 
-        v.push_back(Clear("icon/0", 32, 32, DrawIcon));
+        v.push_back(Clear("icon/0", 32, 32, [](QPainter& p) { DrawIcon(p, 32); }));
         // The same icon drawn large, for the places that show it stretched.
-        v.push_back(Clear("icon/large", 128, 128, [](QPainter& p) {
-            p.scale(4, 4);
-            DrawIcon(p);
-        }));
+        v.push_back(Clear("icon/large", 128, 128, [](QPainter& p) { DrawIcon(p, 128); }));
+        // The application icon the desktop shows in its menus, drawn at every size it asks for.
+        for (const int size : kDesktopIconSizes) {
+            const QString name =
+                QStringLiteral("icons/hicolor/%1x%1/apps/%2").arg(size).arg(kAppId);
+            v.push_back({name, QSize(size, size), false, [size](QPainter& p) { DrawIcon(p, size); },
+                         QPoint(-1, -1), false});
+        }
 
         v.push_back(Clear("title/0", 270, 102, DrawTitleLettering));
         return v;
@@ -58,8 +63,20 @@ const std::vector<Picture>& Catalogue() {
     return pictures;
 }
 
-QImage Render(const Picture& picture) {
-    QImage figure(picture.size, QImage::Format_ARGB32_Premultiplied);
+std::vector<int> Ratios(const Picture& picture) {
+    if (!picture.denser) return {1};
+    return {std::begin(kRatios), std::end(kRatios)};
+}
+
+QString FileName(const Picture& picture, int ratio) {
+    if (ratio == 1) return picture.name + QStringLiteral(".png");
+    return QStringLiteral("%1@%2x.png").arg(picture.name).arg(ratio);
+}
+
+QImage Render(const Picture& picture, int ratio) {
+    QImage figure(picture.size * ratio, QImage::Format_ARGB32_Premultiplied);
+    // The painter works in the picture's own units; textures ask the canvas for its ratio.
+    figure.setDevicePixelRatio(ratio);
     figure.fill(Qt::transparent);
     {
         QPainter p(&figure);
@@ -68,7 +85,9 @@ QImage Render(const Picture& picture) {
         picture.draw(p);
     }
     if (picture.keyed) return KeyOnMagenta(figure);
-    return figure.convertToFormat(QImage::Format_ARGB32);
+    QImage finished = figure.convertToFormat(QImage::Format_ARGB32);
+    finished.setDevicePixelRatio(1);  // handed on as plain pixels, as the files hold them
+    return finished;
 }
 
 }  // namespace Art

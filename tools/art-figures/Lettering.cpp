@@ -90,9 +90,11 @@ void FitAll(std::vector<QPainterPath>& letters, const QRectF& box) {
     for (QPainterPath& l : letters) l = t.map(l);
 }
 
-// Texture tiles for the title's letters.
-QImage Tile(int kind) {
-    QImage tile(16, 16, QImage::Format_ARGB32_Premultiplied);
+// Texture tiles for the title's letters, 16 units square, drawn at the canvas's pixel ratio
+// so the pattern is as sharp as the letters around it.
+QImage Tile(int kind, qreal ratio) {
+    QImage tile(QSize(16, 16) * ratio, QImage::Format_ARGB32_Premultiplied);
+    tile.setDevicePixelRatio(ratio);
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -190,7 +192,7 @@ void DrawTitleLettering(QPainter& p) {
         p.drawPath(l);
         p.setPen(QPen(navy, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(l);
-        QBrush texture(Tile(static_cast<int>(i)));
+        QBrush texture(Tile(static_cast<int>(i), p.device()->devicePixelRatio()));
         QTransform t;
         t.rotate(i % 2 ? 8 : -8);
         texture.setTransform(t);

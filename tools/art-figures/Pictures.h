@@ -30,7 +30,8 @@ void DrawClaw(QPainter& p);
 void DrawBear(QPainter& p);
 void DrawLinkHand(QPainter& p);
 
-// The program icon on a 32-unit grid; the painter's scale sets the size.
-void DrawIcon(QPainter& p);
+// The program icon, `size` pixels square: two overlapping blue playing cards, drawn on a
+// 32-unit grid and simplified at the smallest sizes.
+void DrawIcon(QPainter& p, int size);
 
 }  // namespace Art

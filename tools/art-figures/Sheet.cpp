@@ -15,8 +15,9 @@ constexpr int kLabel = 14;
 QImage AsShown(const Picture& picture, const QImage& image) {
     QImage shown(image.size(), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&shown);
-    if (picture.name.startsWith(QLatin1String("icon/")) ||
-        picture.name.startsWith(QLatin1String("title/"))) {
+    if (picture.name.startsWith(QLatin1String("pictures/icon/")) ||
+        picture.name.startsWith(QLatin1String("pictures/title/")) ||
+        picture.name.startsWith(QLatin1String("icons/"))) {
         // The about box's blue gradient.
         p.fillRect(shown.rect(), Vertical(0, shown.height(), QColor(0, 0, 255), QColor(0, 0, 90)));
     } else {
@@ -31,6 +32,13 @@ QImage AsShown(const Picture& picture, const QImage& image) {
     return shown;
 }
 
+// "picPlayer/0" for a game picture, "hicolor 48" for a desktop icon.
+QString Label(const Picture& picture) {
+    if (picture.name.startsWith(QLatin1String("icons/hicolor/")))
+        return QStringLiteral("hicolor %1").arg(picture.size.width());
+    return picture.name.mid(picture.name.indexOf(QLatin1Char('/')) + 1);
+}
+
 }  // namespace
 
 QImage ContactSheet() {
@@ -41,12 +49,12 @@ QImage ContactSheet() {
     std::vector<Cell> cells;
     for (const Picture& picture : Catalogue()) {
         const QImage image = Render(picture);
-        cells.push_back({AsShown(picture, image), picture.name});
+        cells.push_back({AsShown(picture, image), Label(picture)});
         if (picture.hotSpot.x() >= 0) {
             // Once more with the hot spot in red, to see that it sits where the figure points.
             QImage marked = cells.back().image;
             marked.setPixel(picture.hotSpot, qRgb(255, 0, 0));
-            cells.push_back({marked, picture.name + QStringLiteral(" hot")});
+            cells.push_back({marked, Label(picture) + QStringLiteral(" hot")});
         }
     }
 

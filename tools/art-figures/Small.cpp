@@ -1,5 +1,7 @@
 // The 32 x 32 pictures: rank faces, cursors and the program icon. Edges that should be
 // crisp sit on half-pixel coordinates so a one-pixel outline fills whole pixels.
+#include <algorithm>
+
 #include "Drawing.h"
 #include "Pictures.h"
 
@@ -184,45 +186,65 @@ void DrawLinkHand(QPainter& p) {
     Shape(p, button, QColor(255, 255, 255), kBlack, 0);
 }
 
-void DrawIcon(QPainter& p) {
+void DrawIcon(QPainter& p, int size) {
+    const qreal scale = size / 32.0;
+    p.scale(scale, scale);
+    // Below 32 pixels a fine line would only smudge: the lattice is left out and the
+    // outlines and the white rim are kept at least a whole pixel wide. At 16 pixels even a
+    // tilted edge smudges, so the cards stand upright with their edges on whole pixels.
+    const bool small = size < 32;
+    const bool tiny = size <= 16;
+    const qreal pixel = 1 / scale;
+    const qreal outline = small ? pixel : 0.9;
+    const qreal rim = small ? std::max(2.0, 1.5 * pixel) : 2.0;
+    const QRectF outer = tiny ? QRectF(-9, -12, 18, 24) : QRectF(-8.5, -11.5, 17, 23);
     const QColor navy(10, 20, 80);
     auto card = [&](QPointF centre, qreal angle, const QColor& light, const QColor& deep) {
         p.save();
         p.translate(centre);
         p.rotate(angle);
-        const QRectF outer(-8.5, -11.5, 17, 23);
-        // A soft shadow under the card.
-        QPainterPath shadow;
-        shadow.addRoundedRect(outer.translated(0.9, 0.9), 2.4, 2.4);
-        Shape(p, shadow, QColor(0, 0, 30, 90), navy, 0);
+        if (!tiny) {
+            // A soft shadow under the card.
+            QPainterPath shadow;
+            shadow.addRoundedRect(outer.translated(0.9, 0.9), 2.4, 2.4);
+            Shape(p, shadow, QColor(0, 0, 30, 90), navy, 0);
+        }
         QPainterPath edge;
         edge.addRoundedRect(outer, 2.4, 2.4);
-        Shape(p, edge, QColor(255, 255, 255), navy, 0.9);
+        Shape(p, edge, QColor(255, 255, 255), navy, outline);
         QPainterPath back;
-        back.addRoundedRect(outer.adjusted(2, 2, -2, -2), 1.2, 1.2);
+        back.addRoundedRect(outer.adjusted(rim, rim, -rim, -rim), 1.2, 1.2);
         Shape(p, back, Vertical(-9.5, 9.5, light, deep), navy, 0);
-        // A fine lattice that shows in the large icon and only tints the small one.
-        p.save();
-        p.setClipPath(back);
-        QPainterPath lattice;
-        for (qreal k = -24; k <= 24; k += 3) {
-            lattice.moveTo(k - 12, -12);
-            lattice.lineTo(k + 12, 12);
-            lattice.moveTo(k + 12, -12);
-            lattice.lineTo(k - 12, 12);
+        if (!small) {
+            // A fine lattice that shows in the large icon and only tints the 32-pixel one.
+            p.save();
+            p.setClipPath(back);
+            QPainterPath lattice;
+            for (qreal k = -24; k <= 24; k += 3) {
+                lattice.moveTo(k - 12, -12);
+                lattice.lineTo(k + 12, 12);
+                lattice.moveTo(k + 12, -12);
+                lattice.lineTo(k - 12, 12);
+            }
+            Line(p, lattice, QColor(255, 255, 255, 60), 0.35);
+            p.restore();
         }
-        Line(p, lattice, QColor(255, 255, 255, 60), 0.35);
-        p.restore();
         // A white diamond in the middle.
+        const qreal w = tiny ? 4 : 3.4, h = tiny ? 6 : 5;
         QPainterPath diamond;
-        diamond.moveTo(0, -5);
-        diamond.lineTo(3.4, 0);
-        diamond.lineTo(0, 5);
-        diamond.lineTo(-3.4, 0);
+        diamond.moveTo(0, -h);
+        diamond.lineTo(w, 0);
+        diamond.lineTo(0, h);
+        diamond.lineTo(-w, 0);
         diamond.closeSubpath();
         Shape(p, diamond, QColor(255, 255, 255), navy, 0);
         p.restore();
     };
+    if (tiny) {
+        card(QPointF(12, 15), 0, QColor(110, 160, 255), QColor(20, 50, 170));
+        card(QPointF(22, 19), 0, QColor(80, 190, 255), QColor(10, 80, 200));
+        return;
+    }
     card(QPointF(12, 15.5), -14, QColor(110, 160, 255), QColor(20, 50, 170));
     card(QPointF(20, 16.5), 10, QColor(80, 190, 255), QColor(10, 80, 200));
 }

@@ -1,21 +1,25 @@
 // art-figures: draws the game's characters, banners, rank faces, cursors, icon and title
 // lettering.
 //
-//   art-figures OUT_DIR                      write every picture as OUT_DIR/<set>/<index>.png
-//   art-figures --check ASSETS_DIR           compare with the pictures in ASSETS_DIR/pictures
+//   art-figures ASSETS_DIR                   write every picture as ASSETS_DIR/pictures/<set>/
+//                                            <index>.png, with <index>@2x.png and <index>@3x.png
+//                                            for high-density screens, and the desktop icons
+//                                            under ASSETS_DIR/icons/hicolor
+//   art-figures --check ASSETS_DIR           compare with the pictures in ASSETS_DIR
 //   art-figures --sheet FILE.png [--scale N] write a contact sheet, magnified N times
+//
+// ASSETS_DIR may also be given as its pictures folder, ASSETS_DIR/pictures.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "art-common/ArtCommand.h"
 #include "Catalogue.h"
 #include "Drawing.h"
 #include "Sheet.h"
+#include "art-common/ArtCommand.h"
 
 namespace {
-
 
 using namespace Art;
 
@@ -23,7 +27,7 @@ void Say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); 
 
 int Usage() {
     Say(
-        QStringLiteral("usage: art-figures OUT_DIR\n"
+        QStringLiteral("usage: art-figures ASSETS_DIR\n"
                        "       art-figures --check ASSETS_DIR\n"
                        "       art-figures --sheet FILE.png [--scale N]"));
     return 2;
@@ -34,31 +38,46 @@ QImage ForSaving(const Picture& picture, const QImage& image) {
     return picture.keyed ? image.convertToFormat(QImage::Format_RGB888) : image;
 }
 
+// The assets folder named on the command line, also when its pictures folder was named.
+QString AssetsRoot(const QString& dir) {
+    const QFileInfo info(dir);
+    if (info.fileName() == QLatin1String("pictures") &&
+        !QFileInfo(dir + QStringLiteral("/pictures")).isDir())
+        return info.absolutePath();
+    return dir;
+}
+
 int Write(const QString& outDir) {
+    const QString root = AssetsRoot(outDir);
+    int files = 0;
     for (const Picture& picture : Catalogue()) {
-        const QString file = outDir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        if (!ForSaving(picture, Render(picture)).save(file, "PNG")) {
-            Say(QStringLiteral("cannot write %1").arg(file));
-            return 1;
+        for (const int ratio : Ratios(picture)) {
+            const QString file = root + QLatin1Char('/') + FileName(picture, ratio);
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            if (!ForSaving(picture, Render(picture, ratio)).save(file, "PNG")) {
+                Say(QStringLiteral("cannot write %1").arg(file));
+                return 1;
+            }
+            ++files;
         }
     }
-    std::printf("wrote %zu pictures under %s\n", Catalogue().size(), qPrintable(outDir));
+    std::printf("wrote %d pictures under %s\n", files, qPrintable(root));
     return 0;
 }
 
 // What is wrong with one stored picture, or an empty text when it is the generator's own.
-QString Problems(const Picture& picture, const QImage& stored) {
+QString Problems(const Picture& picture, int ratio, const QImage& stored) {
     QStringList problems;
-    if (stored.size() != picture.size)
+    const QSize size = picture.size * ratio;
+    if (stored.size() != size)
         return QStringLiteral("is %1 x %2, should be %3 x %4")
             .arg(stored.width())
             .arg(stored.height())
-            .arg(picture.size.width())
-            .arg(picture.size.height());
+            .arg(size.width())
+            .arg(size.height());
 
     const QImage have = stored.convertToFormat(QImage::Format_ARGB32);
-    const QImage want = Render(picture).convertToFormat(QImage::Format_ARGB32);
+    const QImage want = Render(picture, ratio).convertToFormat(QImage::Format_ARGB32);
     int differing = 0;
     for (int y = 0; y < want.height(); ++y)
         for (int x = 0; x < want.width(); ++x)
@@ -78,43 +97,47 @@ QString Problems(const Picture& picture, const QImage& stored) {
             for (int x = 0; x <= w; ++x)
                 if (NearMagenta(have.pixel(x, y))) ++fringe;
         if (fringe) problems << QStringLiteral("%1 near-magenta fringe pixels").arg(fringe);
-    } else if (picture.hotSpot.x() >= 0 && qAlpha(have.pixel(picture.hotSpot)) < 128) {
-        problems << QStringLiteral("hot spot (%1, %2) is not on the figure")
-                        .arg(picture.hotSpot.x())
-                        .arg(picture.hotSpot.y());
+    } else if (picture.hotSpot.x() >= 0) {
+        // At a higher ratio the hot spot is a block of pixels; its middle one must be on the
+        // figure.
+        const QPoint at = picture.hotSpot * ratio + QPoint(ratio / 2, ratio / 2);
+        if (qAlpha(have.pixel(at)) < 128)
+            problems
+                << QStringLiteral("hot spot (%1, %2) is not on the figure").arg(at.x()).arg(at.y());
     }
     return problems.join(QStringLiteral("; "));
 }
 
 int Check(const QString& assetsDir) {
-    // Accept the assets folder or its pictures folder itself.
-    QString dir = assetsDir;
-    if (QFileInfo(assetsDir + QStringLiteral("/pictures")).isDir())
-        dir = assetsDir + QStringLiteral("/pictures");
-    int bad = 0;
+    const QString dir = AssetsRoot(assetsDir);
+    int bad = 0, files = 0;
     for (const Picture& picture : Catalogue()) {
-        const QString file = dir + QLatin1Char('/') + picture.name + QStringLiteral(".png");
-        QImage stored;
-        QString problem;
-        if (!QFileInfo::exists(file))
-            problem = QStringLiteral("is missing");
-        else if (!stored.load(file))
-            problem = QStringLiteral("cannot be read");
-        else
-            problem = Problems(picture, stored);
-        if (!problem.isEmpty()) {
-            Say(QStringLiteral("%1: %2").arg(picture.name, problem));
-            ++bad;
+        for (const int ratio : Ratios(picture)) {
+            const QString name = FileName(picture, ratio);
+            const QString file = dir + QLatin1Char('/') + name;
+            QImage stored;
+            QString problem;
+            if (!QFileInfo::exists(file))
+                problem = QStringLiteral("is missing");
+            else if (!stored.load(file))
+                problem = QStringLiteral("cannot be read");
+            else
+                problem = Problems(picture, ratio, stored);
+            if (!problem.isEmpty()) {
+                Say(QStringLiteral("%1: %2").arg(name, problem));
+                ++bad;
+            }
+            ++files;
         }
     }
     if (bad) {
         Say(QStringLiteral("%1 of %2 pictures differ; run art-figures %3 to redraw them")
                 .arg(bad)
-                .arg(Catalogue().size())
+                .arg(files)
                 .arg(dir));
         return 1;
     }
-    std::printf("all %zu pictures match the generator\n", Catalogue().size());
+    std::printf("all %d pictures match the generator\n", files);
     return 0;
 }
 

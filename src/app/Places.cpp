@@ -1,0 +1,169 @@
+#include "app/Places.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "app/Startup.h"
+#include "scores/ScoreFile.h"
+
+// The installed game finds its data relative to its own folder; the build
+// passes the relative paths from the installed program folder to the data and
+// documentation folders.
+#if !defined(TOMAVEL_BIN_TO_DATA) || !defined(TOMAVEL_BIN_TO_DOC)
+#error "the build must define TOMAVEL_BIN_TO_DATA and TOMAVEL_BIN_TO_DOC"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<FilePlaces> settled;
+
+bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+// A relative path from the program folder, tidied ("/usr/bin/../share" is "/usr/share").
+std::string Beside(const std::string& programFolder, const std::string& relative) {
+    return fs::path(programFolder + relative).lexically_normal().string();
+}
+
+std::string InstalledSoundFolder(const std::string& programFolder) {
+    return WithTrailingSeparator(Beside(programFolder, TOMAVEL_BIN_TO_DATA "/tomavel/sound"));
+}
+
+std::optional<std::string> Environment(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
+
+std::string HomeFolder() {
+    if (auto home = Environment("HOME"); home && IsAbsolute(*home)) return *home;
+    // No usable HOME: the password database knows the player's home.
+    std::vector<char> buffer(16384);
+    passwd entry{}, *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && IsAbsolute(found->pw_dir))
+        return found->pw_dir;
+    return {};
+}
+
+// One of the desktop's base folders: the variable when it holds an absolute
+// path (a relative one is invalid and ignored), else the home's default. Empty
+// when neither is there.
+std::string BaseFolder(const std::optional<std::string>& variable, const std::string& home,
+                       const char* underHome) {
+    if (variable && IsAbsolute(*variable)) return WithTrailingSeparator(*variable);
+    if (!home.empty()) return WithTrailingSeparator(home) + underHome;
+    return {};
+}
+
+std::string GameFolderIn(const std::string& base, const std::string& programFolder) {
+    // With no home at all the program folder is the only place left; if it
+    // cannot take the files, the player is told so when they are made.
+    return base.empty() ? programFolder : base + "tomavel/";
+}
+
+}  // namespace
+
+FilePlaces ChooseFilePlaces(const PlaceFacts& facts) {
+    const bool besideProgram = facts.programFolderWritable && !facts.installed;
+    FilePlaces places;
+    places.settingsFolder =
+        besideProgram || facts.settingsFileBesideUsable
+            ? facts.programFolder
+            : GameFolderIn(BaseFolder(facts.xdgConfigHome, facts.home, ".config/"),
+                           facts.programFolder);
+    places.scoreFolder =
+        besideProgram || facts.scoreFileBesideUsable
+            ? facts.programFolder
+            : GameFolderIn(BaseFolder(facts.xdgDataHome, facts.home, ".local/share/"),
+                           facts.programFolder);
+    return places;
+}
+
+std::string ProgramFolder() {
+    // Read before Qt starts, so that a second copy leaves without opening a display.
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    return error ? std::string("./") : WithTrailingSeparator(exe.parent_path().string());
+}
+
+PlaceFacts GatherPlaceFacts(const std::string& programFolder) {
+    PlaceFacts facts;
+    facts.programFolder = programFolder;
+    facts.programFolderWritable =
+        ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    facts.installed =
+        !IsFolder(programFolder + "sound") && IsFolder(InstalledSoundFolder(programFolder));
+    const std::string settingsFile = programFolder + "tomavel.ini";
+    const std::string scoreFile = programFolder + kScoreFileName;
+    facts.settingsFileBesideUsable =
+        IsFile(settingsFile) && ::faccessat(AT_FDCWD, settingsFile.c_str(), R_OK, AT_EACCESS) == 0;
+    facts.scoreFileBesideUsable =
+        IsFile(scoreFile) && ::faccessat(AT_FDCWD, scoreFile.c_str(), R_OK | W_OK, AT_EACCESS) == 0;
+    facts.home = HomeFolder();
+    facts.xdgConfigHome = Environment("XDG_CONFIG_HOME");
+    facts.xdgDataHome = Environment("XDG_DATA_HOME");
+    return facts;
+}
+
+bool MakeFolder(const std::string& folder) {
+    if (!IsAbsolute(folder)) return false;
+    // Each missing level in turn, so that every one of them is private.
+    for (size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1))
+        ::mkdir(folder.substr(0, slash).c_str(), 0700);
+    ::mkdir(folder.c_str(), 0700);
+    return IsFolder(folder);
+}
+
+void SettleFilePlaces(const PlaceFacts& facts) {
+    settled = ChooseFilePlaces(facts);
+    // A folder that cannot be made is reported when its file cannot be written.
+    for (const std::string& folder : {settled->settingsFolder, settled->scoreFolder})
+        if (folder != facts.programFolder) MakeFolder(folder);
+}
+
+void ForgetFilePlaces() { settled.reset(); }
+
+std::string SettingsFolder() { return settled ? settled->settingsFolder : gsAppPath; }
+
+std::string ScoreFolder() { return settled ? settled->scoreFolder : gsAppPath; }
+
+std::string ScoreFilePath() { return ScoreFolder() + kScoreFileName; }
+
+std::string SoundFolder() {
+    const std::string beside = gsAppPath + "sound/";
+    return IsFolder(beside) ? beside : InstalledSoundFolder(gsAppPath);
+}
+
+std::string FindHelpFile() {
+    std::vector<std::string> candidates;
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    if (!error) candidates.push_back((current / "readme.txt").string());
+    if (IsAbsolute(gsAppPath)) {
+        candidates.push_back(gsAppPath + "readme.txt");
+        candidates.push_back(Beside(gsAppPath, TOMAVEL_BIN_TO_DOC "/readme.txt"));
+    }
+    for (const std::string& file : candidates)
+        if (IsFile(file)) return file;
+    return {};
+}

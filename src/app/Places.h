@@ -1,0 +1,64 @@
+// Where the game keeps its things: the program folder, the settings file, the
+// score file, the sound effects and the help text. Every path the game opens
+// is decided here and nowhere else.
+//
+// A game in a folder it may write to (the build tree, a copy on a stick) keeps
+// tomavel.ini and solsc.dat beside itself, as it always did. An installed game
+// (under /usr, or any folder it may not write to) keeps them in the player's
+// home instead: tomavel.ini in $XDG_CONFIG_HOME/tomavel/ (~/.config/tomavel/)
+// and solsc.dat in $XDG_DATA_HOME/tomavel/ (~/.local/share/tomavel/).
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What the choice of folders depends on; gathered from the machine at start.
+struct PlaceFacts {
+    std::string programFolder;  // the executable's folder, one trailing '/'
+    bool programFolderWritable = false;
+    // The program folder has no sound folder of its own, the installed data
+    // folder has one: this is an installed game, even where its folder could be
+    // written (run by root, or installed under the player's own home).
+    bool installed = false;
+    // Files already beside the program that this player can still use: a
+    // settings file that can be read, a score table that can be saved.
+    bool settingsFileBesideUsable = false;
+    bool scoreFileBesideUsable = false;
+    std::string home;  // the player's home folder; empty when there is none
+    // The environment's XDG_CONFIG_HOME and XDG_DATA_HOME (nullopt when unset).
+    std::optional<std::string> xdgConfigHome, xdgDataHome;
+};
+
+// The folders of the two files, each with one trailing '/'.
+struct FilePlaces {
+    std::string settingsFolder;  // holds tomavel.ini
+    std::string scoreFolder;     // holds solsc.dat
+    bool operator==(const FilePlaces&) const = default;
+};
+
+// The choice itself, with no look at the machine.
+FilePlaces ChooseFilePlaces(const PlaceFacts& facts);
+
+// The folder holding the running executable, one trailing '/'.
+std::string ProgramFolder();
+// Looks at the machine around the program folder.
+PlaceFacts GatherPlaceFacts(const std::string& programFolder);
+// Makes a folder and any missing parents, private to the player (0700) as the
+// desktop's own programs make them. True when the folder is there afterwards.
+bool MakeFolder(const std::string& folder);
+// Start-up: decides where the files live, makes their folders and keeps the choice.
+void SettleFilePlaces(const PlaceFacts& facts);
+// Puts every file back into the program folder (the tests' own folders).
+void ForgetFilePlaces();
+
+// Until start-up has settled them, both files lie in the program folder (gsAppPath).
+std::string SettingsFolder();
+std::string ScoreFolder();
+std::string ScoreFilePath();  // ScoreFolder() + "solsc.dat"
+
+// The sound folder, one trailing '/': "sound/" in the program folder when it is
+// there (build tree, a copy), else the installed data folder's tomavel/sound/.
+std::string SoundFolder();
+// The help text "readme.txt": the current folder first, then the program
+// folder, then the installed documentation folder. Empty when there is none.
+std::string FindHelpFile();

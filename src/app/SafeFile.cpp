@@ -1,0 +1,140 @@
+#include "app/SafeFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace SafeFile {
+
+namespace {
+
+DiskCalls disk{::write, ::fsync, ::close};
+
+// Each save of this process gets the next number, so two saves never share a
+// temporary name; another copy of the game has another process number.
+unsigned long saveCount = 0;
+
+constexpr const char* kTemporaryMark = ".tmp.";
+
+std::string Failure(const std::string& what, int error) {
+    return what + ": " + std::strerror(error);
+}
+
+// The file a save really replaces: a symbolic link is followed to its file.
+std::string Target(const std::string& path) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            std::string target = resolved;
+            std::free(resolved);
+            return target;
+        }
+    }
+    return path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "<name>.tmp." followed by the process and save numbers, as Replace names them.
+bool IsTemporaryName(const std::string& entry, const std::string& name) {
+    const std::string start = name + kTemporaryMark;
+    if (entry.size() <= start.size() || entry.compare(0, start.size(), start) != 0) return false;
+    for (std::string::size_type i = start.size(); i < entry.size(); ++i)
+        if (!(entry[i] >= '0' && entry[i] <= '9') && entry[i] != '.') return false;
+    return true;
+}
+
+// Makes the rename itself survive a power cut. The new file is complete either
+// way, so a folder that cannot be flushed does not fail the save.
+void FlushFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+DiskCalls& Disk() { return disk; }
+
+void RestoreDisk() { disk = {::write, ::fsync, ::close}; }
+
+Result Replace(const std::string& path, std::string_view bytes) {
+    const std::string target = Target(path);
+
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return {false, Failure(target, EISDIR)};
+    // A file its owner made read-only is not ours to replace, even where the
+    // folder would let a rename do it.
+    if (exists && (old.st_mode & 0222) == 0) return {false, Failure(target, EACCES)};
+
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = target + kTemporaryMark + std::to_string(::getpid()) + "." +
+                    std::to_string(++saveCount);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return {false, Failure(temporary, errno)};
+
+    auto fail = [&](const std::string& what, int error, bool open) {
+        if (open) disk.close(fd);
+        ::unlink(temporary.c_str());
+        return Result{false, Failure(what, error)};
+    };
+
+    if (exists) ::fchmod(fd, old.st_mode & 07777);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = disk.write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        // A write that takes nothing is a full disk, whatever it reports.
+        if (n <= 0) return fail(temporary, n < 0 ? errno : ENOSPC, true);
+        written += static_cast<std::size_t>(n);
+    }
+    // Only what has reached the disk may replace the old file: a full disk or an
+    // I/O error can show up first at the flush or at the close.
+    if (disk.fsync(fd) != 0) return fail(temporary, errno, true);
+    if (disk.close(fd) != 0) return fail(temporary, errno, false);
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) return fail(target, errno, false);
+    FlushFolder(FolderOf(target));
+    return {};
+}
+
+int RemoveStaleTemporaries(const std::string& path) {
+    const std::string target = Target(path);
+    const std::string folder = FolderOf(target), name = NameOf(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTemporaryName(entry->d_name, name)) continue;
+        const std::string stale = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::unlink(stale.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+}  // namespace SafeFile

@@ -1,0 +1,43 @@
+// Saving a data file so that neither a crash nor a full disk ever costs the
+// player the copy already on disk. Plain C++ and POSIX, no Qt: any part of the
+// game can save through it.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+
+namespace SafeFile {
+
+struct Result {
+    bool ok = true;
+    std::string error;  // what the system said, when not ok
+};
+
+// Replaces the file at `path` with `bytes`. The bytes go to a temporary file of
+// its own in the same folder ("<name>.tmp.<process>.<count>", a name no other
+// save uses), every write and the flush to disk are checked, and only then is
+// it renamed over the old file. On any failure the old file stays exactly as it
+// was and the temporary file is removed. A file that exists with no write
+// permission, or a folder in its place, is refused rather than replaced. An
+// existing file keeps its permissions; a symbolic link keeps pointing at the
+// file it names, which is the one replaced.
+Result Replace(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files of `path` that a save cut short (the program was
+// killed, the machine went down) left in its folder. Run it at start, before
+// the first save. Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& path);
+
+// The calls that put the bytes on the disk. Tests swap them to play a full disk
+// or a flush that fails; the game never touches them.
+struct DiskCalls {
+    ssize_t (*write)(int fd, const void* data, size_t size);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+};
+DiskCalls& Disk();
+void RestoreDisk();
+
+}  // namespace SafeFile
