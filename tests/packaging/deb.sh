@@ -29,7 +29,8 @@ for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-mixer
   fonts-motoya-l-maruberi fonts-ipafont-mincho qt6-translations-l10n qt6-wayland; do
   [[ ", $depends," == *", $need"[\ ,]* ]] || fail "Depends lacks $need: $depends"
 done
-ok "control file: tomavel 2001.11, section games, Depends: $depends"
+[[ $(field Recommends) == xdg-utils ]] || fail "Recommends is '$(field Recommends)', not xdg-utils"
+ok "control file: tomavel 2001.11, section games, Depends: $depends; Recommends: xdg-utils"
 
 # Contents: the installed file list under /usr; root owns everything; files are
 # read-only for others, the game and the folders executable.
