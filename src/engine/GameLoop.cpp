@@ -33,9 +33,11 @@ StepResult SeatStep(int s) {
     switch (seat.kind) {
         case CharacterKind::You:
             if (s == game.currentSeat && game.pickState == PickTwoUp) {
-                game.phase = GamePhase::Resolving;
+                // Clicks rest while the two cards are shown. The player may quit or
+                // close the window in that second: that choice outlives the attempt.
+                if (game.phase == GamePhase::Running) game.phase = GamePhase::Resolving;
                 const StepResult g = ResolvePicks(s);
-                game.phase = GamePhase::Running;
+                if (game.phase == GamePhase::Resolving) game.phase = GamePhase::Running;
                 game.pickState = PickNone;
                 ++game.turnCount;
                 View().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
@@ -78,7 +80,12 @@ void StartCommand() {
     RunGame();
 }
 
-void QuitCommand() { game.phase = GamePhase::QuitRequested; }
+void QuitCommand() {
+    // Only a game under way can be quit; a game already over keeps its result,
+    // and a program that is closing stays closing.
+    if (game.phase == GamePhase::Running || game.phase == GamePhase::Resolving)
+        game.phase = GamePhase::QuitRequested;
+}
 
 void SetUpSeatPanels() {
     TableView& view = View();
@@ -151,7 +158,9 @@ void RunGame() {
             if (g == StepResult::NextSeat) {
                 view.SetHandVisible(false);
                 AdvanceTurn();
-            } else if (g == StepResult::GameOver) {
+            } else if (g == StepResult::GameOver && game.phase != GamePhase::Exiting) {
+                // The last pair is taken: the game is won, and a quit chosen while that
+                // pair was shown does not throw the result away.
                 game.phase = GamePhase::Finished;
             }
         }
@@ -165,8 +174,10 @@ void RunGame() {
     if (game.phase == GamePhase::QuitRequested) {
         view.ShowMessage("このゲームを終了します");
     } else if (game.phase == GamePhase::Finished) {
-        if (game.soloMode) view.HandOverSoloResult();
-        else ShowVersusResult();
+        if (game.soloMode)
+            view.HandOverSoloResult();
+        else
+            ShowVersusResult();
     }
     if (game.phase == GamePhase::Exiting) return;
     view.SetStartEnabled(true);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "opponents/Opponents.h"
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"
 
@@ -45,28 +46,105 @@ TEST_F(GameLoopTest, APerfectMemorySolitaireGamePlaysToTheEnd) {
     for (int c = 0; c <= kCardCount; ++c) EXPECT_FALSE(table.cards[c].visible);
 }
 
-TEST_F(GameLoopTest, QuitEndsTheGameAfterTheCurrentPassWithItsMessage) {
-    SeatSolitaire();
-    ClickPlayer player(host, table);
-    host.At(host.Now() + 8000, [] { QuitCommand(); });
-    StartCommand();
-    EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
-    EXPECT_EQ(table.soloResults, 0);
-    EXPECT_EQ(game.phase, GamePhase::Idle);
-    EXPECT_TRUE(table.startEnabled);
-    EXPECT_EQ(game.firstPick, 0);
+// "このゲームやめ" chosen at any moment of a game ends it once the pass under way
+// is over, with its message; a closing program is not held up by it, and a game
+// won in that very pass keeps its result.
+TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessage) {
+    using K = CharacterKind;
+    const auto computerOnTurn = [] {
+        return game.currentSeat < kSeats && game.seats[game.currentSeat].IsComputer();
+    };
+    const std::array<K, kSeats> alone{K::You, K::Empty, K::Empty, K::Empty};
+    const std::array<K, kSeats> versus{K::Wolf, K::You, K::Empty, K::Tiger};
+    const struct Case {
+        const char* moment;
+        std::array<K, kSeats> seats;
+        std::function<bool()> now;
+        int passesToFinish;         // the deal comes before the first pass
+        bool closingFirst = false;  // the window is closed just before the quit
+        bool won = false;           // the last pair was taken in that pass
+    } cases[] = {
+        {"the deal", alone, [&] { return table.bannerVisible; }, 0},
+        {"a human's card turning up", alone,
+         [&] { return !table.windowEnabled && game.pickState == PickOneUp; }, 1},
+        {"a human's two cards shown", alone, [] { return game.phase == GamePhase::Resolving; }, 1},
+        {"the last pair shown", alone,
+         [] { return game.phase == GamePhase::Resolving && game.cardsTakenTotal == 52; }, 1, false,
+         true},
+        {"a computer's card turning up", versus,
+         [&] {
+             return computerOnTurn() && !table.windowEnabled && game.firstPick != 0 &&
+                    game.secondPick == 0;
+         },
+         1},
+        {"a computer's two cards shown", versus,
+         [&] { return computerOnTurn() && game.secondPick != 0; }, 1},
+        {"a human's two cards shown, the window closing", alone,
+         [] { return game.phase == GamePhase::Resolving; }, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.moment);
+        ResetGameState();
+        table.messages.clear();
+        table.soloResults = table.versusResults = 0;
+        SeatAll(c.seats[0], c.seats[1], c.seats[2], c.seats[3]);
+        game.soloMode = c.seats[1] == K::Empty;
+        ClickPlayer player(host, table);
+        int64_t quitPass = -1;
+        player.watch = [&] {
+            if (quitPass >= 0 || game.phase == GamePhase::Idle || !c.now()) return;
+            quitPass = LoopPassCount();
+            if (c.closingFirst) game.phase = GamePhase::Exiting;
+            QuitCommand();
+        };
+        StartCommand();
+        host.OnEveryPass(nullptr);
+
+        ASSERT_GE(quitPass, 0) << "the moment never came";
+        // A game won in that pass keeps its result; any other quit shows no result.
+        EXPECT_EQ(table.soloResults + table.versusResults, c.won ? 1 : 0);
+        // The pass under way is finished, and no other.
+        EXPECT_EQ(LoopPassCount() - quitPass, c.passesToFinish);
+        if (c.closingFirst) {
+            // Closing wins: the game is left where it stands, without a word.
+            EXPECT_EQ(game.phase, GamePhase::Exiting);
+            EXPECT_TRUE(table.messages.empty());
+            table.StopSecondTimer();
+            continue;
+        }
+        if (c.won)
+            EXPECT_TRUE(table.messages.empty());
+        else
+            EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
+        EXPECT_EQ(game.phase, GamePhase::Idle);
+        EXPECT_FALSE(table.timerRunning);
+        EXPECT_TRUE(table.startEnabled);
+        EXPECT_FALSE(table.quitEnabled);
+        for (int card = 1; card <= kCardCount; ++card) EXPECT_FALSE(table.cards[card].visible);
+    }
+}
+
+// Menu commands that come when no game is under way change nothing.
+TEST_F(GameLoopTest, QuitOutsideAGameLeavesThePhaseAlone) {
+    for (const GamePhase phase : {GamePhase::Idle, GamePhase::Finished, GamePhase::Exiting}) {
+        game.phase = phase;
+        QuitCommand();
+        EXPECT_EQ(game.phase, phase);
+    }
 }
 
 TEST_F(GameLoopTest, TwoHumanSeatsShareTheMouse) {
     SeatAll(CharacterKind::Empty, CharacterKind::You, CharacterKind::Empty, CharacterKind::You);
     ClickPlayer player(host, table);
     std::array<int, 4> taken{};
+    std::array<bool, 4> panels{};
     table.onVersusResult = [&] {
         for (int s = 0; s < 4; ++s) taken[s] = game.seats[s].cardsTaken;
+        panels = table.panelShown;
     };
     StartCommand();
     EXPECT_EQ(table.versusResults, 1);
-    EXPECT_EQ(taken[0] + taken[2], 0);
+    EXPECT_EQ(panels, (std::array<bool, 4>{false, true, false, true}));
     EXPECT_EQ(taken[1] + taken[3], 54);
     EXPECT_GT(taken[1], 0);
     EXPECT_GT(taken[3], 0);
@@ -149,4 +227,27 @@ TEST_F(GameLoopTest, AGameWithNobodySeatedWaitsForQuitWithoutHanging) {
     StartCommand();
     EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
     EXPECT_EQ(game.phase, GamePhase::Idle);
+}
+
+// The one-second timer counts the solitaire time; against the computers it
+// ages their memories instead, so a Swallow forgets on the 11th tick.
+TEST_F(GameLoopTest, TheSecondTimerAgesMemoriesOnlyAgainstTheComputers) {
+    for (const bool solo : {false, true}) {
+        SCOPED_TRACE(solo ? "solitaire" : "versus");
+        SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty,
+                CharacterKind::Empty);
+        game.soloMode = solo;
+        ResetDeck();
+        Deal();
+        RememberCard(0, 5);
+        table.StartSecondTimer();
+        WaitWithEvents(10'500);
+        EXPECT_EQ(game.seats[0].memory[0].age, solo ? 0 : 10);
+        EXPECT_TRUE(game.seats[0].memory[0].inUse);
+        WaitWithEvents(1000);
+        table.StopSecondTimer();
+        EXPECT_EQ(game.seats[0].memory[0].inUse, solo);
+        EXPECT_EQ(game.elapsedSeconds, solo ? 11 : 0);
+        ClearMemories();
+    }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "opponents/Opponents.h"
 #include "support/EngineFixture.h"
 
 class RevealTest : public EngineFixture {
@@ -28,8 +29,8 @@ TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
         std::vector<int> widths;
     } cases[] = {
         {NormalPlacement(2, 3), {48, 42, 36, 30, 24, 18, 12, 6, 2, 8, 14, 20, 26, 32, 38, 44, 48}},
-        {MagnifiedPlacement(2, 3), {71, 65, 59, 53, 47, 41, 35, 29, 23, 17, 11, 5,
-                                    3, 9, 15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
+        {MagnifiedPlacement(2, 3), {71, 65, 59, 53, 47, 41, 35, 29, 23, 17, 11, 5, 3,
+                                    9,  15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
     };
     for (const Case& c : cases) {
         table.cards[5].rect = c.start;
@@ -91,4 +92,67 @@ TEST_F(RevealTest, LastPairEndsTheGameAndKeepsThePicks) {
     EXPECT_EQ(game.firstPick, 13);
     EXPECT_EQ(game.secondPick, 26);
     EXPECT_NE(FindCardCell(13), (Cell{}));  // the board is left as it was
+}
+
+// The computers see a failed attempt while both cards still lie face up, before
+// the pause: a Tiger on turn always keeps both cells.
+TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
+    ConfigureSeat(CharacterKind::Tiger, 2);
+    game.currentSeat = 2;
+    Pick(1, 2);
+    std::vector<Cell> seenFirst;  // the Tiger's memory at the first event of the resolution
+    bool cardsUp = false;
+    host.OnEveryPass([&] {
+        if (!seenFirst.empty() || cardsUp) return;
+        cardsUp = table.cards[1].face && table.cards[2].face;
+        for (const OpponentMemory& m : game.seats[2].memory)
+            if (m.inUse) seenFirst.push_back({m.col, m.row});
+    });
+    EXPECT_EQ(ResolvePicks(2), StepResult::NextSeat);
+    EXPECT_TRUE(cardsUp);
+    EXPECT_EQ(seenFirst, (std::vector<Cell>{FindCardCell(1), FindCardCell(2)}));
+}
+
+// A taken pair may be forgotten: the cells are looked up while the cards still
+// stand on them. The last pair of the game is nobody's concern any more.
+TEST_F(RevealTest, ATakenPairIsForgottenBeforeItsCellsEmptyButNotTheLastOne) {
+    ConfigureSeat(CharacterKind::Swallow, 1);
+    ConfigureSeat(CharacterKind::Wolf, 2);
+    ConfigureSeat(CharacterKind::Tiger, 3);
+    // A stream whose next three draws make every seat forget (Swallow: under 40 %).
+    uint64_t seed = 0;
+    for (bool found = false; !found;) {
+        PinRandomSeed(++seed);
+        found = Rnd() < 0.4 && Rnd() < 0.4 && Rnd() < 0.4;
+    }
+    const auto inUse = [](int seat) {
+        std::vector<Cell> cells;
+        for (const OpponentMemory& m : game.seats[seat].memory)
+            if (m.inUse) cells.push_back({m.col, m.row});
+        return cells;
+    };
+    struct Case {
+        int a, b, takenBefore;
+        StepResult result;
+        bool forgotten;
+    } cases[] = {
+        {1, 14, 0, StepResult::PairTaken, true},    // two aces
+        {13, 26, 52, StepResult::GameOver, false},  // two kings, the last pair
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.a);
+        const Cell a = FindCardCell(c.a), b = FindCardCell(c.b), other = FindCardCell(5);
+        for (int s = 1; s <= 3; ++s)
+            for (int card : {c.a, 5, c.b}) RememberCard(s, card);
+        game.cardsTakenTotal = c.takenBefore;
+        Pick(c.a, c.b);
+        PinRandomSeed(seed);
+        EXPECT_EQ(ResolvePicks(0), c.result);
+        for (int s = 1; s <= 3; ++s) {
+            const std::vector<Cell> kept =
+                c.forgotten ? std::vector<Cell>{other} : std::vector<Cell>{a, other, b};
+            EXPECT_EQ(inUse(s), kept) << "seat " << s;
+        }
+        ClearMemories();
+    }
 }

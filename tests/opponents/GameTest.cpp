@@ -112,3 +112,80 @@ TEST_F(OpponentGameTest, AComputerInSeatZeroOpensTheNextGameWithoutGreeting) {
     EXPECT_EQ(table.handPath.front(), std::make_pair(165 + 52 * handCol, 1 + 69 * handRow));
     EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
 }
+
+// The pace of every turn as the game loop deals them out: the opening wait
+// (50 passes on a seat's first turn, then what its last turn drew), the
+// greeting, and the choice on the 101st pass of the turn. A seat behind the one
+// that passes the turn takes its first step in that same pass; a seat before
+// it waits for the next pass. A computer in seat 0 opens the game by choosing.
+TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirstPass) {
+    using K = CharacterKind;
+    const std::array<K, kSeats> lineups[] = {
+        {K::Empty, K::Swallow, K::Wolf, K::Tiger},
+        {K::Tiger, K::Empty, K::Wolf, K::Swallow},
+    };
+    for (const auto& l : lineups) {
+        SCOPED_TRACE(static_cast<int>(l[0]));
+        ResetGameState();
+        SeatAll(l[0], l[1], l[2], l[3]);
+        struct Turn {
+            int seat, from;  // `from`: the seat that passed the turn on (-1: the deal)
+            int waitLimit;   // the opening wait it starts with
+            int64_t start, greeting = -1, choice = -1;
+            size_t linesBefore, linesAtChoice = 0;
+        };
+        std::vector<Turn> turns;
+        size_t handMoves = 0;
+        host.OnEveryPass([&] {
+            if (game.phase != GamePhase::Running || game.currentSeat >= kSeats ||
+                !game.seats[game.currentSeat].active || !table.windowEnabled)
+                return;
+            const int64_t pass = LoopPassCount();
+            if (turns.empty() || turns.back().seat != game.currentSeat) {
+                if (turns.size() == 13) return QuitCommand();
+                const int from = turns.empty() ? -1 : turns.back().seat;
+                const PlayerSlot& s = game.seats[game.currentSeat];
+                turns.push_back(
+                    {game.currentSeat, from, s.waitLimit, pass, -1, -1, table.said.size(), 0});
+                handMoves = table.handPath.size();
+            }
+            Turn& t = turns.back();
+            if (t.greeting < 0 && !game.seats[t.seat].turnJustStarted) t.greeting = pass;
+            if (t.choice < 0 && table.handPath.size() > handMoves) {
+                t.choice = pass;
+                t.linesAtChoice = table.said.size();
+            }
+        });
+        Play();
+        host.OnEveryPass(nullptr);
+
+        ASSERT_EQ(turns.size(), 13u);
+        turns.pop_back();  // cut short by the quit
+        std::array<int, kSeats> turnsOf{};
+        for (const Turn& t : turns) {
+            SCOPED_TRACE(testing::Message() << "seat " << t.seat << " from " << t.from);
+            if (t.from < 0 && t.seat == 0) {
+                // No wait and no greeting: the choice comes on the first pass.
+                EXPECT_EQ(t.choice, t.start);
+                EXPECT_EQ(t.linesAtChoice, t.linesBefore);
+                ++turnsOf[t.seat];
+                continue;
+            }
+            // The first step comes in the pass the turn arrived in, unless the seat
+            // sits before the one that passed it on.
+            const int late = t.from > t.seat ? 1 : 0;
+            if (turnsOf[t.seat] == 0) {
+                EXPECT_EQ(t.waitLimit, 50);
+            } else {
+                EXPECT_GE(t.waitLimit, 25);
+                EXPECT_LE(t.waitLimit, 75);
+            }
+            EXPECT_EQ(t.greeting - t.start, t.waitLimit - 1 + late);
+            EXPECT_EQ(t.choice - t.start, 100 + late);
+            ++turnsOf[t.seat];
+        }
+        // Every seat had a second turn, with the wait its first one drew.
+        for (int s = 0; s < kSeats; ++s)
+            EXPECT_TRUE(!game.seats[s].active || turnsOf[s] >= 2) << "seat " << s;
+    }
+}

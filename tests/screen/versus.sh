@@ -5,6 +5,26 @@ source "$(dirname "$0")/lib.sh"
 printf '[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=1234\r\n' > "$WORK/bin/tomavel.ini"
 start_game
 
+# hand_in SHOT: the hand marker's yellow edge stands in the gap left of some
+# column: at least 40 yellow pixels in one of those 3-pixel strips.
+hand_in() {
+  convert "$1" -crop 640x420+$WX+$((WY + MENU)) +repage txt:- |
+    awk -F'[,: ()]+' 'NR > 1 && $1 >= 165 && ($1 - 165) % 52 <= 2 && $3 == 255 && $4 == 255 && $5 == 0 {
+                        n[int(($1 - 165) / 52)]++ }
+                      END { for (c in n) if (n[c] >= 40) found = 1; exit !found }'
+}
+# balloon_in SHOT: some seat's balloon is up: a white point low in the balloon,
+# below its text, where the seat's box shows otherwise.
+BALLOON_X=(72 68 68 64) BALLOON_Y=(0 104 208 312)
+balloon_in() {
+  local s x y
+  for s in 0 1 2 3; do
+    x=$((WX + BALLOON_X[s] + 48)) y=$((WY + MENU + BALLOON_Y[s] + 56))
+    [[ $(convert "$1" -crop 1x1+$x+$y -depth 8 txt:- | sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p') == "255,255,255" ]] && return 0
+  done
+  return 1
+}
+
 menu_game 0 5
 shot dealt
 # Seat panels of the three computers (boxes at 4, 4 + 104 i); the fourth seat is empty.
@@ -14,17 +34,42 @@ done
 [[ $(pixel 6 $((MENU + 4 + 104 * 3 + 50))) == "0,128,0" ]] || fail "the empty seat shows a panel"
 ok "panels for the three computers, none for the empty seat"
 
-# Within a few seconds the first computer has chosen and turned cards.
-sleep 6
-shot playing
-sleep 4
-shot playing-later
+# While they play, the hand marker walks to the chosen cards and the players
+# speak in their balloons: both must be seen within a few seconds.
+hand="" balloon=""
+for _ in $(seq 60); do
+  shot look
+  [[ -z $hand ]] && hand_in "$SHOTS/look.png" && { hand=1; cp "$SHOTS/look.png" "$SHOTS/hand.png"; }
+  [[ -z $balloon ]] && balloon_in "$SHOTS/look.png" && { balloon=1; cp "$SHOTS/look.png" "$SHOTS/balloon.png"; }
+  [[ -n $hand && -n $balloon ]] && break
+  sleep 0.2
+done
+rm -f "$SHOTS/look.png"
+[[ -n $hand ]] || fail "the hand marker was never seen"
+[[ -n $balloon ]] || fail "no balloon was ever seen"
+ok "the hand marker walks and a balloon speaks"
 
-menu_game 1 1.5
+# The menu takes no click while a card turns, so a click that falls into a
+# turn is tried again; the message box shares the window's title.
+quit="" tries=0
+for _ in 1 2 3 4 5; do
+  tries=$((tries + 1))
+  menu_game 1 0.2
+  for _ in $(seq 30); do
+    (($(count_windows) >= 2)) && { quit=1; break; }
+    sleep 0.1
+  done
+  [[ -n $quit ]] && break
+  key Escape  # a menu left open by a lost click
+done
+[[ -n $quit ]] || fail "no message after このゲームやめ"
+((tries == 1)) || echo "note: the quit took $tries tries (a click fell into a card turn)"
 shot quit-message
 key Return
 sleep 1
 [[ $(pixel "$(cell_x 4)" "$(cell_y 2)") == "0,128,0" ]] || fail "the table was not cleared"
 [[ $(pixel 6 $((MENU + 54))) == "0,128,0" ]] || fail "the panels were not cleared"
-ok "quitting clears the table"
 shot cleared
+! hand_in "$SHOTS/cleared.png" || fail "the hand marker stayed after the game"
+! balloon_in "$SHOTS/cleared.png" || fail "a balloon stayed after the game"
+ok "quitting clears the table"

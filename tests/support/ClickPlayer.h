@@ -2,6 +2,7 @@
 // cards it knows make a pair, and otherwise a card it has not seen yet.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -15,6 +16,8 @@ public:
         host_.OnEveryPass([this] { Act(); });
     }
     int clicks = 0;
+    // Runs first on every event pass: a test watching the table while the player plays.
+    std::function<void()> watch;
 
 private:
     bool OnBoard(int card) const { return FindCardCell(card).col != kNoCell; }
@@ -41,11 +44,11 @@ private:
     }
 
     void Act() {
+        if (watch) watch();
         for (int c = 1; c <= kCardCount; ++c)
             if (table_.cards[c].face && table_.cards[c].visible) seen_.insert(c);
         if (busy_ || game.phase != GamePhase::Running || !table_.windowEnabled) return;
-        if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You)
-            return;
+        if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You) return;
         if (game.pickState == PickTwoUp || host_.Now() < next_) return;
         const int card = Choose();
         if (!card) return;

@@ -108,11 +108,15 @@ TEST_F(AboutBoxTest, LinksTurnYellowUnderTheMouseAndWhiteOnlyOverTheBackground) 
     MoveOver(box.MailLink());
     EXPECT_EQ(TextColour(box.MailLink()), yellow);
 
-    // Over the version text and the title picture both stay lit.
-    MoveOver(box.VersionLabel());
-    MoveOver(box.TitlePicture());
-    EXPECT_EQ(TextColour(box.HomePageLink()), yellow);
-    EXPECT_EQ(TextColour(box.MailLink()), yellow);
+    // The box hears the mouse over its texts and pictures, as they take none
+    // themselves; there both links stay lit.
+    for (const QWidget* over :
+         {static_cast<QWidget*>(box.VersionLabel()), static_cast<QWidget*>(box.TitlePicture()),
+          static_cast<QWidget*>(box.IconPicture())}) {
+        MoveOver(&box, over->geometry().center());
+        EXPECT_EQ(TextColour(box.HomePageLink()), yellow) << over->geometry().x();
+        EXPECT_EQ(TextColour(box.MailLink()), yellow) << over->geometry().x();
+    }
 
     MoveOver(&box, QPoint(388, 230));
     EXPECT_EQ(TextColour(box.HomePageLink()), white);

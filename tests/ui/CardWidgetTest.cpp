@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "TestPictures.h"
 #include "ui/CardWidget.h"
@@ -107,6 +108,27 @@ TEST_F(CardWidgetTest, SettingThePictureNumberAloneLeavesTheOldPictureUntilTheNe
     card.SetPCard(2);
     card.SetFace(true);  // setting the side it already shows repaints too
     EXPECT_EQ(Centre(card), kBlue.rgb());
+}
+
+// Turning a card lets the events that wait run once before the caller goes on:
+// the new side is drawn by then, and a handler may already act on it.
+TEST_F(CardWidgetTest, TurningACardLetsPendingEventsRunOnce) {
+    CardWidget card;
+    card.resize(48, 65);
+    card.show();
+    card.SetPCard(1);
+    for (const bool face : {true, false}) {
+        SCOPED_TRACE(face);
+        int ran = 0;
+        QRgb seen = 0;
+        QTimer::singleShot(0, &card, [&] {
+            ++ran;
+            seen = Centre(card);
+        });
+        card.SetFace(face);
+        EXPECT_EQ(ran, 1);
+        EXPECT_EQ(seen, face ? kRed.rgb() : kBack0.rgb());
+    }
 }
 
 TEST_F(CardWidgetTest, FaceDownCardsKeepTheOldBackUntilRedrawn) {

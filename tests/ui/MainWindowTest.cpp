@@ -459,14 +459,31 @@ TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
     EXPECT_FALSE(window->SecondTimer()->isActive());
 }
 
-TEST_F(MainWindowPlayTest, MenuCommandsReachTheGame) {
-    window->QuitAction()->setEnabled(true);
-    window->QuitAction()->trigger();
-    EXPECT_EQ(game.phase, GamePhase::QuitRequested);
-    window->SetStartEnabled(false);
-    window->SetQuitEnabled(true);
-    EXPECT_FALSE(window->StartAction()->isEnabled());
-    EXPECT_TRUE(window->QuitAction()->isEnabled());
+// "開始" plays a game on this window; during it only "このゲームやめ" is offered,
+// and choosing it ends the game with its message and offers "開始" again.
+TEST_F(MainWindowPlayTest, StartAndQuitFromTheMenuPlayAndEndAGame) {
+    for (int s = 1; s < 4; ++s) ConfigureSeat(CharacterKind::Empty, s);
+    game.soloMode = true;
+    game.phase = GamePhase::Idle;
+    bool startOffered = true, quitOffered = false, dealt = false, quitTaken = false;
+    host.At(host.Now() + 3000, [&] {
+        startOffered = window->StartAction()->isEnabled();
+        quitOffered = window->QuitAction()->isEnabled();
+        dealt = window->Card(1)->isVisible() && window->TimeLabel()->isVisible();
+        window->QuitAction()->trigger();
+        quitTaken = game.phase == GamePhase::QuitRequested;
+        if (!quitTaken) QuitCommand();  // never leave the game running
+    });
+    window->StartAction()->trigger();
+    EXPECT_TRUE(quitTaken);
+    EXPECT_TRUE(dealt);
+    EXPECT_FALSE(startOffered);
+    EXPECT_TRUE(quitOffered);
+    EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
+    EXPECT_EQ(game.phase, GamePhase::Idle);
+    EXPECT_TRUE(window->StartAction()->isEnabled());
+    EXPECT_FALSE(window->QuitAction()->isEnabled());
+    EXPECT_FALSE(window->Card(1)->isVisible());
 }
 
 TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {

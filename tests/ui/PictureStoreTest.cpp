@@ -38,13 +38,22 @@ TEST(PictureStore, SetsHoldTheirCountsAndNothingOutside) {
 }
 
 TEST(PictureStore, CursorsAreUsableWhateverTheNumber) {
-    for (const int n : {-1, 0, 1, 2, 3, 4}) {
-        const QCursor cursor = PictureStore::Cursor(n);
-        const Qt::CursorShape expected = PictureStore::Has(PicSet::cursor, n) ? Qt::BitmapCursor
-                                         : n == 3 ? Qt::PointingHandCursor
-                                                  : Qt::ArrowCursor;
-        EXPECT_EQ(cursor.shape(), expected) << n;
-    }
+    // The four drawn cursors; any other number is the plain arrow.
+    const std::pair<int, Qt::CursorShape> drawn[] = {
+        {-1, Qt::ArrowCursor},   {0, Qt::BitmapCursor}, {1, Qt::BitmapCursor},
+        {2, Qt::BitmapCursor},   {3, Qt::BitmapCursor}, {4, Qt::ArrowCursor},
+        {1000, Qt::ArrowCursor},
+    };
+    for (const auto& [n, shape] : drawn) EXPECT_EQ(PictureStore::Cursor(n).shape(), shape) << n;
+
+    // A missing picture falls back to the system's cursor: the pointing hand
+    // over links, the arrow elsewhere.
+    ScopedPictures pictures;
+    pictures.Put(PicSet::cursor, 0, QPixmap());
+    pictures.Put(PicSet::cursor, 3, QPixmap());
+    EXPECT_EQ(PictureStore::Cursor(0).shape(), Qt::ArrowCursor);
+    EXPECT_EQ(PictureStore::Cursor(3).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(PictureStore::Cursor(2).shape(), Qt::BitmapCursor);
 }
 
 TEST(PictureStore, AReplacedPictureIsWhatUsersGet) {
