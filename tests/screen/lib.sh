@@ -2,7 +2,7 @@
 # folder (its own settings, score file and lock), and a few xdotool helpers.
 # Screenshots are kept in build/screen-shots/<test>/ to look at.
 set -euo pipefail
-GAME_BIN=${1:?usage: test.sh path/to/tomavel [tomavel_pinned dealprint] geometryprint}
+GAME_BIN=${1:?usage: test.sh path/to/tomavel tomavel_pinned dealprint}
 TEST_NAME=$(basename "$0" .sh)
 SHOTS=$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME
 mkdir -p "$SHOTS"
@@ -14,8 +14,9 @@ GAME="$WORK/bin/tomavel"
 PINNED=""
 DEALPRINT=${3:-}
 if [[ -n ${2:-} ]]; then cp "$2" "$WORK/bin/tomavel_pinned"; PINNED="$WORK/bin/tomavel_pinned"; fi
-# Where the game puts its cells, seat panels and hand marker (table coordinates).
-eval "$("${4:?no geometryprint given}")"
+# Where the game puts its cells, seat panels and hand marker (table coordinates),
+# as printed by geometryprint, which is built beside dealprint.
+eval "$("$(dirname "${DEALPRINT:?no dealprint given}")/geometryprint")"
 PIDS=()
 cleanup() {
   local i
