@@ -6,7 +6,7 @@
 #include <QStringEncoder>
 #include <QStringList>
 
-#include "app/SafeFile.h"
+#include "files/SafeFile.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 
 #include "app/IniFile.h"
 #include "app/Places.h"
-#include "app/SafeFile.h"
 #include "app/Startup.h"
 #include "engine/GameState.h"
+#include "files/SafeFile.h"
 #include "ui/MessageBoxes.h"
 
 int32_t glCur = 0;

@@ -1,19 +1,14 @@
 #include "scores/ScoreFile.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <tuple>
+
+#include "files/SafeFile.h"
 
 namespace {
 
@@ -72,10 +67,6 @@ bool Plausible(const SoloScoreRecord& r) {
            r.playMinutes >= 0 && InRange(r.playSeconds, 0, 59) && r.turns >= 0;
 }
 
-std::string SystemError(const std::string& what, int error = errno) {
-    return what + ": " + std::strerror(error);
-}
-
 enum class RecordRead { Whole, Implausible, Cut };
 
 // One record from where the reader stands. An implausible record still had its
@@ -88,64 +79,6 @@ RecordRead ReadRecord(Reader& in, SoloScoreRecord& r) {
     for (int32_t* v : {&r.playMinutes, &r.playSeconds, &r.turns})
         if (!in.Int32(*v)) return RecordRead::Cut;
     return Plausible(r) ? RecordRead::Whole : RecordRead::Implausible;
-}
-
-// Every save gets a temporary name no other save of this process uses; another
-// copy of the game has another process number.
-unsigned long saveCount = 0;
-constexpr const char* kTemporaryMark = ".tmp.";
-
-std::string FolderOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// "<name>.tmp.<process>.<count>" as saves name them, and the one fixed "<name>.tmp"
-// that earlier versions of the game used.
-bool IsTemporaryName(const std::string& entry, const std::string& name) {
-    const std::string start = name + kTemporaryMark;
-    if (entry == name + ".tmp") return true;
-    if (entry.size() <= start.size() || entry.compare(0, start.size(), start) != 0) return false;
-    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(start.size()), entry.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {  // a write that takes nothing is a full disk, whatever it says
-            errno = ENOSPC;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The save for a folder that takes no new file. The new table goes over the old
-// bytes from the start and only then is any longer old tail cut off: the table's own
-// disk blocks are reused, so a full disk seldom stops it, and a save stopped half way
-// leaves old bytes behind the new ones rather than a file cut short.
-ScoreFileResult RewriteInPlace(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return {false, SystemError(path)};
-    if (!WriteAll(fd, bytes) || ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 ||
-        ::fsync(fd) != 0) {
-        ScoreFileResult failed{false, SystemError(path)};
-        ::close(fd);
-        return failed;
-    }
-    if (::close(fd) != 0) return {false, SystemError(path)};
-    return {};
 }
 
 bool Exists(const std::string& path) {
@@ -261,42 +194,11 @@ ScoreSalvage SalvageScoreTable(std::string_view bytes) {
 }
 
 ScoreFileResult SaveScoreTable(const std::string& path, const ScoreTable& table) {
-    const std::string bytes = EncodeScoreTable(table);
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return {false, SystemError(path, EISDIR)};
-    // A table its owner made read-only is kept as it is, even where the folder would
-    // let a rename replace it (and even for an administrator, who could write it).
-    if (exists && (old.st_mode & 0222) == 0) return {false, SystemError(path, EACCES)};
-
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary =
-            path + kTemporaryMark + std::to_string(::getpid()) + "." + std::to_string(++saveCount);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        // The folder takes no new file (a read-only program folder, say), but the
-        // table itself may still be writable.
-        if (exists) return RewriteInPlace(path, bytes);
-        return {false, SystemError(path)};
-    }
-    if (exists) ::fchmod(fd, old.st_mode & 07777);  // the table keeps its permissions
-
-    auto fail = [&](bool open) {
-        ScoreFileResult failed{false, SystemError(path)};
-        if (open) ::close(fd);
-        ::unlink(temporary.c_str());
-        return failed;
-    };
-    // Only a table that has reached the disk may replace the old one: a full disk or
-    // an I/O error can show up first at the flush or at the close.
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(true);
-    if (::close(fd) != 0) return fail(false);
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail(false);
-    return {};
+    // Where the folder takes no new file (a read-only program folder, say), the table
+    // itself may still be writable.
+    const SafeFile::Result saved = SafeFile::Replace(path, EncodeScoreTable(table),
+                                                     SafeFile::WhenFolderIsShut::RewriteInPlace);
+    return {saved.ok, saved.error};
 }
 
 ScoreFileResult CreateScoreFile(const std::string& path) {
@@ -304,16 +206,8 @@ ScoreFileResult CreateScoreFile(const std::string& path) {
 }
 
 void RemoveStaleScoreTemporaries(const std::string& path) {
-    const std::string folder = FolderOf(path), name = NameOf(path);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTemporaryName(entry->d_name, name)) continue;
-        const std::string stale = folder + "/" + entry->d_name;
-        struct stat info {};
-        if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(stale.c_str());
-    }
-    ::closedir(dir);
+    // Earlier versions of the game saved the table through "solsc.dat.tmp".
+    SafeFile::RemoveStaleTemporaries(path, ".tmp");
 }
 
 ScoreLoad LoadScoreFile(const std::string& path) {

@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "app/IniFile.h"
-#include "app/SafeFile.h"
+#include "files/SafeFile.h"
 
 namespace {
 

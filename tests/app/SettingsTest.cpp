@@ -10,10 +10,10 @@
 #include <csignal>
 #include <vector>
 
-#include "app/SafeFile.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "engine/GameState.h"
+#include "files/SafeFile.h"
 #include "ui/MessageBoxes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -51,13 +51,45 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// "<name>.tmp." followed by the process and save numbers, as Replace names them.
-bool IsTemporaryName(const std::string& entry, const std::string& name) {
+// "<name>.tmp." followed by the process and save numbers, as Replace names them,
+// or the fixed name an earlier version used.
+bool IsTemporaryName(const std::string& entry, const std::string& name,
+                     std::string_view olderName) {
+    if (!olderName.empty() && entry == name + std::string(olderName)) return true;
     const std::string start = name + kTemporaryMark;
     if (entry.size() <= start.size() || entry.compare(0, start.size(), start) != 0) return false;
     for (std::string::size_type i = start.size(); i < entry.size(); ++i)
         if (!(entry[i] >= '0' && entry[i] <= '9') && entry[i] != '.') return false;
     return true;
+}
+
+// Writes all the bytes; a write that takes nothing is a full disk, whatever it
+// reports. False with errno set when a write failed.
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = disk.write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+Result RewriteInPlace(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return {false, Failure(path, errno)};
+    if (!WriteAll(fd, bytes) || ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 ||
+        disk.fsync(fd) != 0) {
+        const int error = errno;
+        disk.close(fd);
+        return {false, Failure(path, error)};
+    }
+    if (disk.close(fd) != 0) return {false, Failure(path, errno)};
+    return {};
 }
 
 // Makes the rename itself survive a power cut. The new file is complete either
@@ -75,7 +107,7 @@ DiskCalls& Disk() { return disk; }
 
 void RestoreDisk() { disk = {::write, ::fsync, ::close}; }
 
-Result Replace(const std::string& path, std::string_view bytes) {
+Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut whenShut) {
     const std::string target = Target(path);
 
     struct stat old {};
@@ -93,7 +125,11 @@ Result Replace(const std::string& path, std::string_view bytes) {
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) return {false, Failure(temporary, errno)};
+    if (fd < 0) {
+        if (exists && whenShut == WhenFolderIsShut::RewriteInPlace)
+            return RewriteInPlace(target, bytes);
+        return {false, Failure(temporary, errno)};
+    }
 
     auto fail = [&](const std::string& what, int error, bool open) {
         if (open) disk.close(fd);
@@ -102,14 +138,7 @@ Result Replace(const std::string& path, std::string_view bytes) {
     };
 
     if (exists) ::fchmod(fd, old.st_mode & 07777);
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = disk.write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        // A write that takes nothing is a full disk, whatever it reports.
-        if (n <= 0) return fail(temporary, n < 0 ? errno : ENOSPC, true);
-        written += static_cast<std::size_t>(n);
-    }
+    if (!WriteAll(fd, bytes)) return fail(temporary, errno, true);
     // Only what has reached the disk may replace the old file: a full disk or an
     // I/O error can show up first at the flush or at the close.
     if (disk.fsync(fd) != 0) return fail(temporary, errno, true);
@@ -119,14 +148,14 @@ Result Replace(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-int RemoveStaleTemporaries(const std::string& path) {
+int RemoveStaleTemporaries(const std::string& path, std::string_view olderName) {
     const std::string target = Target(path);
     const std::string folder = FolderOf(target), name = NameOf(target);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return 0;
     int removed = 0;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTemporaryName(entry->d_name, name)) continue;
+        if (!IsTemporaryName(entry->d_name, name, olderName)) continue;
         const std::string stale = folder + "/" + entry->d_name;
         struct stat info {};
         if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&

@@ -1,6 +1,6 @@
 // Saving a data file so that neither a crash nor a full disk ever costs the
-// player the copy already on disk. Plain C++ and POSIX, no Qt: any part of the
-// game can save through it.
+// player the copy already on disk: the settings file and the score table both
+// save through it. Plain C++ and POSIX, no Qt.
 #pragma once
 
 #include <sys/types.h>
@@ -15,6 +15,18 @@ struct Result {
     std::string error;  // what the system said, when not ok
 };
 
+// What a save does when the folder takes no new file (a program folder the
+// player may not write to, a name with no room left for the temporary ending)
+// while the file itself may be written.
+enum class WhenFolderIsShut {
+    Fail,
+    // The bytes go over the old ones from the start, and only then is a longer
+    // old tail cut off: the file's own disk blocks are reused, so a full disk
+    // seldom stops it, and a save stopped half way leaves old bytes behind the
+    // new ones rather than a file cut short.
+    RewriteInPlace,
+};
+
 // Replaces the file at `path` with `bytes`. The bytes go to a temporary file of
 // its own in the same folder ("<name>.tmp.<process>.<count>", a name no other
 // save uses), every write and the flush to disk are checked, and only then is
@@ -23,12 +35,14 @@ struct Result {
 // permission, or a folder in its place, is refused rather than replaced. An
 // existing file keeps its permissions; a symbolic link keeps pointing at the
 // file it names, which is the one replaced.
-Result Replace(const std::string& path, std::string_view bytes);
+Result Replace(const std::string& path, std::string_view bytes,
+               WhenFolderIsShut whenShut = WhenFolderIsShut::Fail);
 
 // Removes the temporary files of `path` that a save cut short (the program was
-// killed, the machine went down) left in its folder. Run it at start, before
-// the first save. Returns how many were removed.
-int RemoveStaleTemporaries(const std::string& path);
+// killed, the machine went down) left in its folder, and `olderName` (say
+// ".tmp": "<name>.tmp") where an earlier version of the game saved through one
+// fixed name. Run it at start, before the first save. Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {});
 
 // The calls that put the bytes on the disk. Tests swap them to play a full disk
 // or a flush that fails; the game never touches them.
