@@ -13,8 +13,7 @@ TEST(PairRule, RanksMatchOrBothJokers) {
 
 TEST(PairRule, SuitPlaysNoPart) {
     ResetGameState();
-    for (int c = 1; c <= kCardCount; ++c)
-        game.cards[c].rank = c <= 52 ? (c - 1) % 13 + 1 : c;
+    for (int c = 1; c <= kCardCount; ++c) game.cards[c].rank = c <= 52 ? (c - 1) % 13 + 1 : c;
     EXPECT_TRUE(CardsArePair(14, 40));  // two aces
     EXPECT_TRUE(CardsArePair(53, 54));
     EXPECT_FALSE(CardsArePair(13, 53));
