@@ -17,7 +17,8 @@ void SecondTick();
 // over the face-down cards still on the table: left and right go through them
 // in reading order, on along the row and then to the neighbouring row; up and
 // down stay in the column when it holds one further on, otherwise take the
-// nearest column (the left one when two are as near). 0 when there is none.
+// nearest column that does (the left one when two are as near), and in it the
+// nearest card. 0 when there is none.
 int NextCardInDirection(Cell from, int dx, int dy);
 // An arrow key; with nothing focused yet, any arrow focuses the first
 // face-down card in reading order.
