@@ -88,6 +88,11 @@ TEST_F(KeyPlayTest, TheFocusIsTheMagnifiedCardAndTheMouseTakesItBack) {
     for (int c = 1; c <= 3; ++c) table.cards[c].rect = NormalPlacement(c - 1, 0);
     game.phase = GamePhase::Running;
 
+    // Card 3 was magnified in the last game, and the deal laid it back in its
+    // cell: it is not focused, so Space turns nothing.
+    game.hoveredCard = 3;
+    CardKeyTurn();
+    EXPECT_EQ(game.firstPick, 0);
     CardKeyMove(0, 1);  // nothing focused yet: the first card, whichever arrow
     EXPECT_EQ(game.hoveredCard, 1);
     EXPECT_EQ(table.focusFrame, 1);

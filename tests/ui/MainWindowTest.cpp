@@ -347,10 +347,22 @@ TEST_F(MainWindowPlayTest, ArrowKeysMoveAFramedMagnifiedCardAndSpaceTurnsIt) {
     QTest::keyClick(table, Qt::Key_Return);
     EXPECT_EQ(game.secondPick, 12);
     EXPECT_EQ(game.pickState, PickTwoUp);
+    // The frame follows its card wherever the game moves it.
+    Cards().MoveCard(12, NormalPlacement(2, 1));
+    EXPECT_EQ(frame->geometry(), table->Card(12)->geometry().adjusted(-4, -4, 4, 4));
 
     // The mouse takes the focus back, and the frame goes.
     QTest::mouseMove(table, QPoint(90, 250));
     EXPECT_EQ(game.hoveredCard, 0);
+    EXPECT_TRUE(frame->isHidden());
+
+    // A framed card taken off the table takes its frame along; it does not
+    // come back when the card is dealt again.
+    QTest::keyClick(table, Qt::Key_Right);
+    EXPECT_TRUE(frame->isVisible());
+    Cards().SetCardVisible(1, false);
+    EXPECT_TRUE(frame->isHidden());
+    Cards().SetCardVisible(1, true);
     EXPECT_TRUE(frame->isHidden());
 }
 
