@@ -2,6 +2,11 @@
 
 #include "engine/HumanPlay.h"
 
+void HeadlessTable::SetCardVisible(int card, bool visible) {
+    cards[card].visible = visible;
+    if (!visible && card == focusFrame) focusFrame = 0;  // the frame goes with its card
+}
+
 void HeadlessTable::SetCardFace(int card, bool face) {
     cards[card].face = face;
     ++cards[card].paints;

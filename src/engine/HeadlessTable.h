@@ -40,10 +40,11 @@ public:
     bool timerRunning = false;
     std::vector<std::string> messages;
     int versusResults = 0, soloResults = 0, gotCardPaints = 0;
+    int focusFrame = 0;           // the card framed for the keyboard
     std::vector<int> flipWidths;  // widths of every card move, in order
     std::function<void()> onSoloResult, onVersusResult;
 
-    void SetCardVisible(int card, bool visible) override { cards[card].visible = visible; }
+    void SetCardVisible(int card, bool visible) override;
     bool CardVisible(int card) const override { return cards[card].visible; }
     void SetCardFace(int card, bool face) override;
     bool CardFace(int card) const override { return cards[card].face; }
@@ -57,6 +58,7 @@ public:
     void RaiseCard(int) override {}
     void DrawCard(int card) override { ++cards[card].paints; }
     void DrawGotCards() override { ++gotCardPaints; }
+    void SetFocusFrame(int card) override { focusFrame = card; }
     void ShowSeatPanel(int seat, CharacterKind kind) override;
     void HideSeatPanel(int seat) override;
     void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }

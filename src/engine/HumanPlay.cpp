@@ -1,9 +1,12 @@
-// The human's mouse play: clicks turn cards for whichever human seat is on
-// turn, the card under the mouse is shown magnified, and the one-second tick
-// counts the solitaire time or ages the opponents' memories.
+// The human's play: clicks turn cards for whichever human seat is on turn,
+// the card under the mouse is shown magnified, the keyboard moves that same
+// magnified card over the table and turns it, and the one-second tick counts
+// the solitaire time or ages the opponents' memories.
 #include "engine/HumanPlay.h"
 
+#include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "engine/ComputerPlayers.h"
 #include "engine/GameLoop.h"
@@ -14,6 +17,35 @@ namespace {
 bool HumanOnTurn() {
     return game.currentSeat >= 0 && game.currentSeat < kSeats &&
            game.seats[game.currentSeat].kind == CharacterKind::You;
+}
+
+// Shows card `card` magnified, and puts the card magnified before it back in its cell.
+void Magnify(int card) {
+    const BoardCard& c = game.cards[card];
+    if (card != game.hoveredCard) {
+        if (game.hoveredCard != 0) {
+            const BoardCard& h = game.cards[game.hoveredCard];
+            Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+        }
+        game.hoveredCard = card;
+    }
+    Cards().MoveCard(card, MagnifiedPlacement(c.col, c.row));
+    Cards().RaiseCard(game.hoveredCard);
+}
+
+// A card the keys can go to: lying on the table, dealt out, face down.
+bool KeyTarget(int card) {
+    return card != 0 && Cards().CardVisible(card) && !Cards().CardFace(card);
+}
+
+// The card the player sees focused: the magnified one, still on the table.
+// A card left magnified by an earlier game was laid back in its cell by the
+// deal, so it is not focused any more.
+bool ShownFocused(int card) {
+    if (card == 0 || !Cards().CardVisible(card)) return false;
+    const BoardCard& c = game.cards[card];
+    return CardAt({c.col, c.row}) == card &&
+           Cards().CardRect(card) == MagnifiedPlacement(c.col, c.row);
 }
 }  // namespace
 
@@ -37,16 +69,9 @@ void CardMouseDown(int card) {
 
 void CardMouseMove(int card) {
     if (game.phase != GamePhase::Running || !HumanOnTurn()) return;
-    const BoardCard& c = game.cards[card];
-    if (card != game.hoveredCard) {
-        if (game.hoveredCard != 0) {
-            const BoardCard& h = game.cards[game.hoveredCard];
-            Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
-        }
-        game.hoveredCard = card;
-    }
-    Cards().MoveCard(card, MagnifiedPlacement(c.col, c.row));
-    Cards().RaiseCard(game.hoveredCard);
+    Magnify(card);
+    // The mouse has taken over: the keyboard's frame goes.
+    Cards().SetFocusFrame(0);
 }
 
 void WindowMouseMove() {
@@ -54,6 +79,56 @@ void WindowMouseMove() {
     const BoardCard& h = game.cards[game.hoveredCard];
     Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
     game.hoveredCard = 0;
+    Cards().SetFocusFrame(0);
+}
+
+int NextCardInDirection(Cell from, int dx, int dy) {
+    int best = 0;
+    std::tuple<int, int, int> bestScore{};
+    for (int row = 0; row < kRows; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            const int card = CardAt({col, row});
+            if (!KeyTarget(card)) continue;
+            std::tuple<int, int, int> score;
+            if (dx != 0) {
+                // Reading order: how far along it, in the direction of the key.
+                const int along = dx * ((row - from.row) * kColumns + (col - from.col));
+                if (along <= 0) continue;
+                score = {along, 0, 0};
+            } else {
+                // The nearest row in the direction; in it, the nearest column, the left one first.
+                const int along = dy * (row - from.row);
+                if (along <= 0) continue;
+                score = {std::abs(col - from.col), along, col};
+            }
+            if (best == 0 || score < bestScore) best = card, bestScore = score;
+        }
+    }
+    return best;
+}
+
+void CardKeyMove(int dx, int dy) {
+    if (game.phase != GamePhase::Running || !HumanOnTurn()) return;
+    const int focused = game.hoveredCard;
+    int next = 0;
+    // A focused card that has just been taken off the table still marks where the focus was.
+    if (ShownFocused(focused) || (focused != 0 && !Cards().CardVisible(focused))) {
+        const BoardCard& f = game.cards[focused];
+        next = NextCardInDirection({f.col, f.row}, dx, dy);
+        // At the edge the focus stays where it is, and shows itself.
+        if (next == 0 && ShownFocused(focused)) next = focused;
+    } else {
+        next = NextCardInDirection({0, 0}, 1, 0);
+        if (KeyTarget(CardAt({0, 0}))) next = CardAt({0, 0});
+    }
+    if (next == 0) return;
+    Magnify(next);
+    Cards().SetFocusFrame(next);
+}
+
+void CardKeyTurn() {
+    // The same way as a click on the card, with the same refusals.
+    if (ShownFocused(game.hoveredCard)) CardMouseDown(game.hoveredCard);
 }
 
 void SecondTick() {

@@ -29,6 +29,9 @@ public:
     virtual void DrawCard(int card) = 0;
     // Repaints the four small card backs of the seat panels.
     virtual void DrawGotCards() = 0;
+    // Frames the card the keyboard has moved to, round its edge, until the
+    // card is hidden or another card is framed; 0 takes the frame away.
+    virtual void SetFocusFrame(int card) = 0;
 };
 
 // The four seat panels down the left of the table, and their speech balloons.

@@ -49,6 +49,10 @@ MainWindow::MainWindow(Commands commands, QWidget* parent)
     connect(table_, &TableWidget::cardClicked, this, [](int card) { CardMouseDown(card); });
     connect(table_, &TableWidget::cardHovered, this, [](int card) { CardMouseMove(card); });
     connect(table_, &TableWidget::tableHovered, this, [] { WindowMouseMove(); });
+    connect(table_, &TableWidget::arrowKeyPressed, this,
+            [](int dx, int dy) { CardKeyMove(dx, dy); });
+    connect(table_, &TableWidget::turnKeyPressed, this, [] { CardKeyTurn(); });
+    table_->setFocus();
 
     timTimer_.setInterval(1000);
     connect(&timTimer_, &QTimer::timeout, this, [] { SecondTick(); });
@@ -77,6 +81,9 @@ void MainWindow::BuildMenus() {
 
     QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("ゲーム"));
     mGAmeStart_ = item(gameMenu, "mGAmeStart", QStringLiteral("開始"));
+    // Ctrl+N as the desktops' games have it, and F2 as older card games had it.
+    // The menu shows them beside the caption; the caption itself stays as it is.
+    mGAmeStart_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
     mGameQuite_ = item(gameMenu, "mGameQuite", QStringLiteral("このゲームやめ"));
     mGameQuite_->setEnabled(false);
     gameMenu->addSeparator();

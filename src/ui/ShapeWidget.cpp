@@ -38,5 +38,15 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
             p.setBrush(QBrush(border_, Qt::DiagCrossPattern));
             p.drawRoundedRect(r, 8, 8);
             return;
+        case Kind::FocusRing: {
+            const QColor dark(0, 0, 0);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(dark, 1));
+            p.drawRect(r);
+            p.drawRect(r.adjusted(3, 3, -3, -3));
+            p.setPen(QPen(border_, 2));
+            p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
+            return;
+        }
     }
 }

@@ -1,5 +1,5 @@
 // The simple shapes of the layouts: rounded rectangles (seat boxes, balloons,
-// button plates), lines and the hatched hand marker.
+// button plates), lines, the hatched hand marker and the keyboard's frame.
 #pragma once
 
 #include <QColor>
@@ -8,7 +8,9 @@
 class ShapeWidget : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { RoundedRect, Rect, HorizontalLine, HatchedRoundedRect };
+    // FocusRing: a ring four pixels wide, yellow between two dark lines, so
+    // that it stands out on the green and over any card beside it.
+    enum class Kind { RoundedRect, Rect, HorizontalLine, HatchedRoundedRect, FocusRing };
     ShapeWidget(Kind kind, QWidget* parent = nullptr);
 
     void SetFill(const QColor& colour);  // an invalid colour leaves the inside transparent

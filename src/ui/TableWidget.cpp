@@ -1,6 +1,7 @@
 #include "ui/TableWidget.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/CardWidget.h"
@@ -41,6 +42,9 @@ Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height(
 // first game the second half of the deck appears there.
 const QRect kTemplateCardRect(kPileLeft, kPileTop, kCardWidth, kCardHeight);
 
+// The keyboard's frame lies round the card, clear of its picture.
+constexpr int kFocusMargin = 4;
+
 QString NameOf(CharacterKind kind) {
     switch (kind) {
         case CharacterKind::You:
@@ -80,6 +84,8 @@ TableWidget::TableWidget(const int* cardBack, QWidget* parent)
     setFixedSize(kTableWidth, kTableHeight);
     setMouseTracking(true);
     setCursor(PictureStore::Cursor(0));
+    // The table takes the keys: the arrows, Space and Return play the cards.
+    setFocusPolicy(Qt::StrongFocus);
 
     auto label = [this](const QRect& rect, const QFont& font, const QColor& colour) {
         auto* l = new QLabel(this);
@@ -162,6 +168,10 @@ TableWidget::TableWidget(const int* cardBack, QWidget* parent)
     banner_ = new SpriteWidget(this);
     banner_->hide();
 
+    focusFrame_ = new ShapeWidget(ShapeWidget::Kind::FocusRing, this);
+    focusFrame_->SetBorder(kYellow);
+    focusFrame_->hide();
+
     // Moving over anything of the table that is not a card counts as moving
     // over the table: the texts and pictures pass the mouse on.
     for (QLabel* l : findChildren<QLabel*>()) l->setMouseTracking(true);
@@ -200,6 +210,7 @@ void TableWidget::ShowFarewell() {
         card->setEnabled(false);
         card->hide();
         cards_[i] = nullptr;
+        if (i == framedCard_) SetFocusFrame(0);
         // Deleted once control is back in the event loop: the card's own
         // mouse handler may be the one that led here.
         card->deleteLater();
@@ -209,6 +220,32 @@ void TableWidget::ShowFarewell() {
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
     emit tableHovered();
     QWidget::mouseMoveEvent(event);
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QWidget::keyPressEvent(event);
+    switch (event->key()) {
+        case Qt::Key_Left:
+            emit arrowKeyPressed(-1, 0);
+            return;
+        case Qt::Key_Right:
+            emit arrowKeyPressed(1, 0);
+            return;
+        case Qt::Key_Up:
+            emit arrowKeyPressed(0, -1);
+            return;
+        case Qt::Key_Down:
+            emit arrowKeyPressed(0, 1);
+            return;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) emit turnKeyPressed();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 CardWidget* TableWidget::Card(int index) const {
@@ -225,12 +262,14 @@ QLabel* TableWidget::TimeLabel() const { return lblTime_; }
 QLabel* TableWidget::TurnCountLabel() const { return lblCnt_; }
 ShapeWidget* TableWidget::SeatBox(int seat) const { return boxes_.at(seat); }
 ShapeWidget* TableWidget::Hand() const { return hand_; }
+ShapeWidget* TableWidget::FocusFrame() const { return focusFrame_; }
 
 // ---------------------------------------------------------------------------
 // The cards
 
 void TableWidget::SetCardVisible(int card, bool visible) {
     if (CardWidget* c = Card(card)) c->setVisible(visible);
+    if (!visible && card == framedCard_) SetFocusFrame(0);  // the frame goes with its card
 }
 bool TableWidget::CardVisible(int card) const {
     const CardWidget* c = Card(card);
@@ -256,6 +295,8 @@ void TableWidget::SetCardPicture(int card, int pictureNumber) {
 }
 void TableWidget::MoveCard(int card, const Rect& rect) {
     if (CardWidget* c = Card(card)) c->setGeometry(ToQRect(rect));
+    // The frame follows its card, through the turn and into a seat's panel.
+    if (card == framedCard_) PlaceFocusFrame();
 }
 Rect TableWidget::CardRect(int card) const {
     const CardWidget* c = Card(card);
@@ -263,12 +304,32 @@ Rect TableWidget::CardRect(int card) const {
 }
 void TableWidget::RaiseCard(int card) {
     if (CardWidget* c = Card(card)) c->raise();
+    if (card == framedCard_) PlaceFocusFrame();
 }
 void TableWidget::DrawCard(int card) {
     if (CardWidget* c = Card(card)) c->DrawCard();
 }
 void TableWidget::DrawGotCards() {
     for (CardWidget* c : gotCards_) c->DrawCard();
+}
+
+void TableWidget::SetFocusFrame(int card) {
+    framedCard_ = card;
+    PlaceFocusFrame();
+}
+
+// Round the framed card and just below it, over the cards beside it, which
+// a magnified card overlaps.
+void TableWidget::PlaceFocusFrame() {
+    CardWidget* card = framedCard_ > 0 && framedCard_ <= kCardCount ? Card(framedCard_) : nullptr;
+    if (!card || card->isHidden()) {
+        focusFrame_->hide();
+        return;
+    }
+    focusFrame_->setGeometry(
+        card->geometry().adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin, kFocusMargin));
+    focusFrame_->stackUnder(card);
+    focusFrame_->show();
 }
 
 // ---------------------------------------------------------------------------

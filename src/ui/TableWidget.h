@@ -1,8 +1,9 @@
 // The green 640 x 420 table inside the main window: the 60 card widgets
 // (acxCard), the four seat panels with their characters, names, counts,
 // small card backs and speech balloons, the solitaire status lines, the
-// opponents' hand marker and the banner sprite. It plays the engine's cards,
-// seats and markers views, and passes the mouse on as signals.
+// opponents' hand marker, the banner sprite and the keyboard's frame. It plays
+// the engine's cards, seats and markers views, and passes the mouse and the
+// keys on as signals.
 #pragma once
 
 #include <QWidget>
@@ -45,6 +46,7 @@ public:
     QLabel* TurnCountLabel() const;
     ShapeWidget* SeatBox(int seat) const;
     ShapeWidget* Hand() const;
+    ShapeWidget* FocusFrame() const;  // round the card the keyboard has moved to
 
     // CardsView (a card that is gone is left alone).
     void SetCardVisible(int card, bool visible) override;
@@ -59,6 +61,7 @@ public:
     void RaiseCard(int card) override;
     void DrawCard(int card) override;
     void DrawGotCards() override;
+    void SetFocusFrame(int card) override;
 
     // SeatsView.
     void ShowSeatPanel(int seat, CharacterKind kind) override;
@@ -85,9 +88,14 @@ signals:
     void cardHovered(int card);
     // The mouse moved over the table itself, or over a text or picture on it.
     void tableHovered();
+    // An arrow key: one cell left (-1, 0), right (1, 0), up (0, -1) or down (0, 1).
+    void arrowKeyPressed(int dx, int dy);
+    // Space or Return: turn the focused card.
+    void turnKeyPressed();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const int* cardBack_;
@@ -97,6 +105,9 @@ private:
     std::array<QLabel*, 4> names_{}, caps_{}, counts_{}, balloonTexts_{};
     std::array<ShapeWidget*, 4> boxes_{}, lines_{}, balloons_{};
     ShapeWidget* hand_ = nullptr;
+    ShapeWidget* focusFrame_ = nullptr;
+    int framedCard_ = 0;
+    void PlaceFocusFrame();
     SpriteWidget* banner_ = nullptr;
     QLabel *lblTimeCap_ = nullptr, *lblTime_ = nullptr, *lblCntCap_ = nullptr, *lblCnt_ = nullptr;
 };

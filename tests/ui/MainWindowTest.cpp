@@ -316,6 +316,7 @@ protected:
         for (int c = 1; c <= 54; ++c) {
             game.cards[c].col = (c - 1) % 9;
             game.cards[c].row = (c - 1) / 9;
+            game.board[game.cards[c].col][game.cards[c].row] = c;
             Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
             Cards().SetCardFace(c, false);
             Cards().SetCardVisible(c, true);
@@ -348,6 +349,80 @@ TEST_F(MainWindowPlayTest, HoveringMagnifiesACardAndTheTableRestoresIt) {
     QTest::mouseMove(window->Table(), QPoint(100, 300));  // where the panels would be
     EXPECT_EQ(game.hoveredCard, 0);
     EXPECT_EQ(Cards().CardRect(10), NormalPlacement(0, 1));
+}
+
+TEST_F(MainWindowPlayTest, ArrowKeysMoveAFramedMagnifiedCardAndSpaceTurnsIt) {
+    TableWidget* table = window->Table();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(table->hasFocus());        // the keys go to the table
+    QTest::keyClick(table, Qt::Key_Down);  // nothing focused yet: the first card
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(game.hoveredCard, 11);
+    const CardWidget* card = table->Card(11);
+    EXPECT_EQ(Cards().CardRect(11), MagnifiedPlacement(1, 1));
+    EXPECT_EQ(Cards().CardRect(2), NormalPlacement(1, 0));
+
+    // The frame lies round the card, just under it and over its neighbours.
+    const ShapeWidget* frame = table->FocusFrame();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry(), card->geometry().adjusted(-4, -4, 4, 4));
+    const QObjectList order = table->children();
+    EXPECT_EQ(order.indexOf(frame) + 1, order.indexOf(card));
+    EXPECT_LT(order.indexOf(table->Card(12)), order.indexOf(frame));
+    const QImage shot = table->grab().toImage();
+    EXPECT_EQ(PixelAt(shot, card->x() - 3, card->y() + 40), qRgb(255, 255, 0));
+    EXPECT_EQ(PixelAt(shot, card->x() - 4, card->y() + 40), qRgb(0, 0, 0));
+
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_EQ(game.firstPick, 11);
+    EXPECT_TRUE(card->Face());
+    EXPECT_EQ(frame->geometry(), card->geometry().adjusted(-4, -4, 4, 4));
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(game.secondPick, 12);
+    EXPECT_EQ(game.pickState, PickTwoUp);
+    // The frame follows its card wherever the game moves it.
+    Cards().MoveCard(12, NormalPlacement(2, 1));
+    EXPECT_EQ(frame->geometry(), table->Card(12)->geometry().adjusted(-4, -4, 4, 4));
+
+    // The mouse takes the focus back, and the frame goes.
+    QTest::mouseMove(table, QPoint(90, 250));
+    EXPECT_EQ(game.hoveredCard, 0);
+    EXPECT_TRUE(frame->isHidden());
+
+    // A framed card taken off the table takes its frame along; it does not
+    // come back when the card is dealt again.
+    QTest::keyClick(table, Qt::Key_Right);
+    EXPECT_TRUE(frame->isVisible());
+    Cards().SetCardVisible(1, false);
+    EXPECT_TRUE(frame->isHidden());
+    Cards().SetCardVisible(1, true);
+    EXPECT_TRUE(frame->isHidden());
+}
+
+TEST_F(MainWindowPlayTest, CtrlNAndF2StartAGameWhenStartIsOffered) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QString caption = window->StartAction()->text();
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
+        SCOPED_TRACE(keys.toString().toStdString());
+        informed.clear();
+        ConfigureSeat(CharacterKind::You, 0);
+        for (int s = 1; s < 4; ++s) ConfigureSeat(CharacterKind::Empty, s);
+        host.At(host.Now() + 2000, [] { QuitCommand(); });
+        QTest::keySequence(window.get(), keys);
+        EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
+        EXPECT_TRUE(window->StartAction()->isEnabled());
+
+        window->SetStartEnabled(false);  // while a game runs
+        QTest::keySequence(window.get(), keys);
+        EXPECT_EQ(informed.size(), 1u);
+        window->SetStartEnabled(true);
+    }
+    EXPECT_EQ(window->StartAction()->text(), caption);
 }
 
 TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
@@ -398,6 +473,7 @@ TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
     window->SetWindowEnabled(false);
     QTest::mouseClick(window->Table()->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QTest::mouseMove(window->Table()->Card(10), QPoint(20, 20));
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Space}) QTest::keyClick(window->Table(), key);
     EXPECT_EQ(game.firstPick, 0);
     EXPECT_EQ(game.hoveredCard, 0);
     EXPECT_TRUE(window->menuBar()->isEnabled());  // the menus keep their look
@@ -405,6 +481,7 @@ TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
     window->SetWindowEnabled(true);
     QTest::mouseClick(window->Table()->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(game.firstPick, 12);  // nothing was queued: only the new click counts
+    EXPECT_EQ(game.hoveredCard, 0);
 }
 
 }  // namespace
