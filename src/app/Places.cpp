@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/Startup.h"
 #include "scores/ScoreFile.h"
 
 // The installed game finds its data relative to its own folder; the build
@@ -21,6 +20,13 @@
 #endif
 
 namespace fs = std::filesystem;
+
+std::string gsAppPath;
+
+std::string WithTrailingSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
 
 namespace {
 

@@ -36,6 +36,11 @@ struct FilePlaces {
     bool operator==(const FilePlaces&) const = default;
 };
 
+// The program folder: the executable's folder, with exactly one trailing '/'.
+extern std::string gsAppPath;
+// Appends the folder separator unless the folder already ends with one.
+std::string WithTrailingSeparator(std::string folder);
+
 // The choice itself, with no look at the machine.
 FilePlaces ChooseFilePlaces(const PlaceFacts& facts);
 

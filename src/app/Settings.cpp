@@ -8,7 +8,6 @@
 
 #include "app/IniFile.h"
 #include "app/Places.h"
-#include "app/Startup.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "ui/MessageBoxes.h"

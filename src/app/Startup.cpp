@@ -21,13 +21,6 @@
 #include "ui/SettingsDialog.h"
 #include "ui/TableWidget.h"
 
-std::string gsAppPath;
-
-std::string WithTrailingSeparator(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
 namespace {
 // The settings load sets the main window's two menu switches.
 class MainWindowSwitches : public SettingsSwitches {

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "app/GameEnd.h"
-#include "app/Startup.h"
+#include "app/Places.h"
 #include "scores/ScoreFile.h"
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"

@@ -15,7 +15,6 @@
 #include "app/GameEnd.h"
 #include "app/Places.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
 #include "scores/ScoreFile.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ScoreWindow.h"

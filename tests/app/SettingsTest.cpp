@@ -10,8 +10,8 @@
 #include <csignal>
 #include <vector>
 
+#include "app/Places.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "ui/MessageBoxes.h"

@@ -15,8 +15,8 @@
 #include <cstring>
 #include <optional>
 
+#include "app/Places.h"
 #include "app/SingleInstance.h"
-#include "app/Startup.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <cmath>
 #include <optional>
 
+#include "app/Places.h"
 #include "app/Settings.h"
 #include "app/Sound.h"
-#include "app/Startup.h"
 
 namespace {
 

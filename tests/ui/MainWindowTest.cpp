@@ -16,8 +16,8 @@
 #include <QUrl>
 
 #include "TestPictures.h"
+#include "app/Places.h"
 #include "app/Settings.h"
-#include "app/Startup.h"
 #include "engine/Deal.h"
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
