@@ -1,5 +1,8 @@
 # Shared by the install checks: the files an installed game is made of, relative
 # to the prefix (the Debian package installs them under /usr).
+# The checks run in a UTF-8 locale whatever the caller's is (see tests/screen/lib.sh).
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
 # expected_files SOURCE_DIR: one path a line, sorted.
 expected_files() {
   local n f

@@ -2,6 +2,11 @@
 # folder (its own settings, score file and lock), and a few xdotool helpers.
 # Screenshots are kept in build/screen-shots/<test>/ to look at.
 set -euo pipefail
+# The game and the X tools run in a UTF-8 locale whatever the caller's is: with no
+# locale at all Qt writes the title into WM_NAME as raw UTF-8 typed STRING, and
+# xdotool would never find the window by its name.
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+unset LANGUAGE
 GAME_BIN=${1:?usage: test.sh path/to/tomavel tomavel_pinned dealprint}
 TEST_NAME=$(basename "$0" .sh)
 SHOTS=$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME
