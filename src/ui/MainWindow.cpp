@@ -88,6 +88,9 @@ void MainWindow::BuildMenus() {
     mGameQuite_->setEnabled(false);
     gameMenu->addSeparator();
     mGameExit_ = item(gameMenu, "mGameExit", QStringLiteral("このアプリケーションを終了する"));
+    // Ctrl+Q, as every desktop's programs have it: it closes through the same
+    // question as the close box.
+    mGameExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* setMenu = menuBar()->addMenu(QStringLiteral("設定"));
     mSetSet_ = item(setMenu, "mSetSet", QStringLiteral("設定"));

@@ -204,6 +204,18 @@ TEST_F(MainWindowTest, ClosingAnsweredNoChangesNothing) {
     for (int i = 0; i < 60; ++i) EXPECT_NE(window->Table()->Card(i), nullptr) << i;
 }
 
+TEST_F(MainWindowTest, CtrlQAsksTheClosingQuestion) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(asked, std::vector<QString>{"やめる？？"});
+    EXPECT_TRUE(window->isVisible());
+    answerYes = true;
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(exits, 1);
+}
+
 TEST_F(MainWindowTest, ClosingAnsweredYesShowsTheFarewellAboveTheTableAndEnds) {
     ScopedPictures pictures;
     pictures.Put(PicSet::picMsgDat, 0, Solid(138, 50, Qt::white));
