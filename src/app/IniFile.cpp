@@ -25,8 +25,11 @@ QStringDecoder Cp932Decoder() {
     return QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless);
 }
 
-// A file saved as UTF-8 by an editor that marks it so.
+// Files saved as UTF-8 or UTF-16 by an editor that marks them so (Notepad's
+// "UTF-8" and "Unicode").
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+const QByteArray kUtf16LeMark("\xFF\xFE");
+const QByteArray kUtf16BeMark("\xFE\xFF");
 
 }  // namespace
 
@@ -72,20 +75,31 @@ QString CutToBytes(const QString& text, int maxBytes) {
 namespace {
 
 // Lines are looked at through views, so that scanning a big file copies nothing.
+// Blanks are what Windows skips around names and values: space and tab, and
+// the vertical tab, form feed and end-of-file mark (^Z) an old editor may leave.
+// The CP932 decoder hands the byte ^Z over as U+001C (and U+001A stands for
+// bytes that are no character); text of the UTF forms is brought into line.
+constexpr char16_t kEndOfFileMark = 0x1C;
 QStringView TrimBlanks(QStringView text) {
     qsizetype begin = 0, end = text.size();
-    auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    auto blank = [](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == kEndOfFileMark;
+    };
     while (begin < end && blank(text.at(begin))) ++begin;
     while (end > begin && blank(text.at(end - 1))) --end;
     return text.sliced(begin, end - begin);
 }
 
-// The name of a section line, or nothing when the line is not one.
+// The name of a section line, or nothing when the line is not one. The name
+// runs to the last ']' of the line, so it may hold brackets itself; a line that
+// opens a bracket and never closes one is no section line but a key line of the
+// section it stands in.
 std::optional<QStringView> SectionName(QStringView line) {
     QStringView text = TrimBlanks(line);
     if (!text.startsWith(u'[')) return std::nullopt;
-    qsizetype close = text.indexOf(u']');
-    return TrimBlanks(close < 0 ? text.sliced(1) : text.sliced(1, close - 1));
+    qsizetype close = text.lastIndexOf(u']');
+    if (close < 1) return std::nullopt;
+    return TrimBlanks(text.sliced(1, close - 1));
 }
 
 bool IsBlank(QStringView line) { return TrimBlanks(line).isEmpty(); }
@@ -104,10 +118,16 @@ struct KeyLine {
     QStringView key, value;
 };
 
-// Splits a key line into its trimmed key and value.
+// Splits a key line into its trimmed key and value. A line without '=' is a
+// key with no value: it reads as empty, and hides a later line of that key.
+// Blank lines are no key lines.
 std::optional<KeyLine> KeyAndValue(QStringView line) {
     qsizetype equals = line.indexOf(u'=');
-    if (equals < 0) return std::nullopt;
+    if (equals < 0) {
+        QStringView key = TrimBlanks(line);
+        if (key.isEmpty()) return std::nullopt;
+        return KeyLine{key, QStringView()};
+    }
     return KeyLine{TrimBlanks(line.first(equals)), TrimBlanks(line.sliced(equals + 1))};
 }
 
@@ -128,16 +148,42 @@ IniFile IniFile::Load(const QString& path) {
 IniFile IniFile::Parse(QByteArrayView bytes) {
     IniFile ini;
     ini.status_ = Status::Read;
+    if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
+        // UTF-16 text is decoded whole and then cut into lines: its line ends are
+        // two bytes each, and a line end's bytes may stand inside a character.
+        const QStringConverter::Encoding form =
+            bytes.startsWith(kUtf16LeMark) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+        ini.encoding_ = form;
+        QStringDecoder decoder(form, QStringConverter::Flag::ConvertInitialBom);
+        const QString text = decoder.decode(bytes.sliced(2));
+        QStringEncoder encoder(form);
+        const qsizetype size = text.size();
+        qsizetype start = 0;
+        while (start < size) {
+            qsizetype end = start;
+            while (end < size && text[end] != u'\r' && text[end] != u'\n') ++end;
+            QString line = text.sliced(start, end - start);
+            QByteArray raw = encoder.encode(line);
+            ini.lines_.push_back({std::move(raw), line.replace(QChar(0x1A), kEndOfFileMark)});
+            if (end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n') ++end;
+            start = end + 1;
+        }
+        return ini;
+    }
     if (bytes.startsWith(kUtf8Mark)) {
-        ini.utf8_ = true;
+        ini.encoding_ = QStringConverter::Utf8;
         bytes = bytes.sliced(kUtf8Mark.size());
     }
     // CR and LF never occur inside a CP932 or UTF-8 character, so the bytes can
     // be cut into lines as they are. Each line is decoded on its own: its text
     // never depends on its neighbours, and a line written back reads the same.
+    // A byte order mark further down (two files joined) is an ordinary
+    // character, so the decoder must not swallow one at the start of a line.
     QStringDecoder decoder =
-        ini.utf8_ ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
-                  : Cp932Decoder();
+        ini.encoding_ == QStringConverter::Utf8
+            ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                         QStringConverter::Flag::ConvertInitialBom)
+            : Cp932Decoder();
     const qsizetype size = bytes.size();
     qsizetype start = 0;
     while (start < size) {
@@ -145,6 +191,7 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         QByteArray raw = bytes.sliced(start, end - start).toByteArray();
         QString text = DecodeAll(decoder, raw);
+        if (ini.encoding_) text.replace(QChar(0x1A), kEndOfFileMark);
         ini.lines_.push_back({std::move(raw), std::move(text)});
         // CR LF is one line end; CR alone and LF alone are one each.
         if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
@@ -177,7 +224,7 @@ bool IniFile::HasKeys() const {
     for (const Line& line : lines_) {
         if (SectionName(line.text)) {
             inSection = true;
-        } else if (inSection) {
+        } else if (inSection && line.text.contains(u'=')) {
             std::optional<KeyLine> entry = KeyAndValue(line.text);
             if (entry && !entry->key.isEmpty()) return true;
         }
@@ -186,8 +233,9 @@ bool IniFile::HasKeys() const {
 }
 
 std::optional<QByteArray> IniFile::Encode(const QString& text) const {
-    if (utf8_) return text.toUtf8();
-    return Cp932::Encode(text);
+    if (!encoding_) return Cp932::Encode(text);
+    QStringEncoder encoder(*encoding_);
+    return QByteArray(encoder.encode(text));
 }
 
 bool IniFile::SetValue(const QString& section, const QString& key, const QString& value) {
@@ -230,10 +278,15 @@ bool IniFile::AppendLine(const QString& text) {
 }
 
 QByteArray IniFile::Bytes() const {
-    QByteArray bytes = utf8_ ? kUtf8Mark : QByteArray();
+    QByteArray bytes, lineEnd = "\r\n";
+    if (encoding_ == QStringConverter::Utf8) bytes = kUtf8Mark;
+    if (encoding_ == QStringConverter::Utf16LE)
+        bytes = kUtf16LeMark, lineEnd = QByteArray("\r\0\n\0", 4);
+    if (encoding_ == QStringConverter::Utf16BE)
+        bytes = kUtf16BeMark, lineEnd = QByteArray("\0\r\0\n", 4);
     for (const Line& line : lines_) {
         bytes += line.raw;
-        bytes += "\r\n";
+        bytes += lineEnd;
     }
     return bytes;
 }

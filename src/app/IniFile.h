@@ -7,11 +7,14 @@
 //
 // Files edited by hand are read as Windows reads them: a line may end in CR LF,
 // LF or CR alone; a value in matching quotes reads without them. A file saved
-// with a UTF-8 byte order mark is UTF-8 text, read and written as such.
+// with a UTF-8 or UTF-16 byte order mark is text in that form, read and written
+// as such. A section line names the text up to its last ']'; a line without '='
+// is a key without a value; vertical tab, form feed and ^Z count as blanks.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringConverter>
 #include <optional>
 #include <vector>
 
@@ -56,7 +59,7 @@ public:
     // True when some section holds a key line: a file without one gives the game nothing.
     bool HasKeys() const;
 
-    // The whole file: CP932 (or UTF-8 after its byte order mark) with CR LF line ends.
+    // The whole file: CP932 (or the form of its byte order mark) with CR LF line ends.
     QByteArray Bytes() const;
 
     // Writes the file so that neither a crash nor a full disk leaves half of it:
@@ -74,7 +77,8 @@ private:
         QString text;
     };
     Status status_ = Status::Missing;
-    bool utf8_ = false;  // the file began with a UTF-8 byte order mark
+    // The form its byte order mark gave the file; none: CP932.
+    std::optional<QStringConverter::Encoding> encoding_;
     std::vector<Line> lines_;
 };
 

@@ -168,11 +168,13 @@ bool ReadIni(const std::string& section, const std::string& key, std::string& va
     // The reader hands back a C string: a NUL ends the value.
     qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0) text.truncate(nul);
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text.at(begin) == u' ') ++begin;
-    while (end > begin && text.at(end - 1) == u' ') --end;
-    if (begin == end) return false;
-    value = text.mid(begin, end - begin).toStdString();
+    // The value lies in a buffer of spaces with its terminating NUL after it, and
+    // the spaces are trimmed before that NUL is dropped: spaces before the value
+    // go, but spaces at its end (kept inside quotes, "TRUE ") stay part of it.
+    qsizetype begin = 0;
+    while (begin < text.size() && text.at(begin) == u' ') ++begin;
+    if (begin == text.size()) return false;
+    value = text.sliced(begin).toStdString();
     return true;
 }
 

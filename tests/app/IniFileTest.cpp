@@ -140,8 +140,9 @@ TEST_F(IniFileTest, BadFilesReadAsEmptyAndNeverCrash) {
         {"a megabyte on one line", huge, std::nullopt},
         {"not CP932", "[S]\r\nk=ab\x82\xFF\xFF\r\n", QStringLiteral("ab")},
         {"LF line ends, no last line end", "[S]\nk=v", QStringLiteral("v")},
-        {"section without closing bracket", "[S\nk=v\n", QStringLiteral("v")},
-        {"key line without equals sign", "[S]\nk\nk=v\n", QStringLiteral("v")},
+        // As Windows reads them: no section, and a key without a value.
+        {"section without closing bracket", "[S\nk=v\n", std::nullopt},
+        {"key line without equals sign", "[S]\nk\nk=v\n", QString()},
     };
     for (const Case& c : cases) {
         Put(c.bytes);
@@ -188,11 +189,51 @@ TEST_F(IniFileTest, HandEditedFilesReadAsWindowsReadsThem) {
         {"key only in a second section of the same name", "[S]\r\nx=1\r\n[s]\r\nk=v\r\n",
          std::nullopt},
         {"first of two sections", "[S]\r\nk=first\r\n[S]\r\nk=second\r\n", QStringLiteral("first")},
+        {"'[' without ']' opens no section", "[S\r\nk=2\r\n", std::nullopt},
+        {"'[' without ']' is a key line of its section", "[S]\r\n[\r\nk=2\r\n",
+         QStringLiteral("2")},
+        {"a section line's name runs to its last ']'", "[S] ; see [T]\r\nk=2\r\n", std::nullopt},
+        {"a key without '=' has no value and hides a later one", "[S]\r\nk\r\nk=2\r\n", QString()},
+        {"^Z at the end of the file is a blank", "[S]\r\nk=TRUE\x1A", QStringLiteral("TRUE")},
+        {"VT and FF are blanks",
+         "\x0C[S]\x0B\r\n\x0Bk\x0C=\x0C"
+         "2\x0B\r\n",
+         QStringLiteral("2")},
+        {"a UTF-8 mark further down is a character", "[T]\r\nk=1\r\n\xEF\xBB\xBF[S]\r\nk=2\r\n",
+         std::nullopt},
+        {"a second UTF-8 mark in a UTF-8 file is a character",
+         "\xEF\xBB\xBF[T]\r\nk=1\r\n\xEF\xBB\xBF[S]\r\nk=2\r\n", std::nullopt},
+        {"a CP932 character whose second byte is ']' closes nothing", "[S]\r\n[\x83\x5D\r\nk=2\r\n",
+         QStringLiteral("2")},
+        {"UTF-16 little-endian with its mark",
+         QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xC8\x30\r\0\n\0", 20), QStringLiteral("ト")},
+        {"UTF-16 big-endian with its mark", QByteArray("\xFE\xFF\0[\0S\0]\0\n\0k\0=\0\x32", 16),
+         QStringLiteral("2")},
     };
     for (const Case& c : cases) {
         Put(c.bytes);
         EXPECT_EQ(ReadProfileString(Path(), "S", "k"), c.value) << c.what;
     }
+
+    // Section names that hold brackets: the name runs from the first '[' to the last ']'.
+    const std::pair<const char*, QString> named[] = {
+        {"[S] ; see [T]\r\nk=2\r\n", QStringLiteral("S] ; see [T")},
+        {"[[S]]\r\nk=2\r\n", QStringLiteral("[S]")},
+        {"[S]T]\r\nk=2\r\n", QStringLiteral("S]T")},
+        {"[\x83\x5D]\r\nk=2\r\n", QStringLiteral("ゾ")},
+    };
+    for (const auto& [bytes, name] : named)
+        EXPECT_EQ(IniFile::Parse(bytes).Value(name, "k"), QStringLiteral("2")) << bytes;
+}
+
+TEST_F(IniFileTest, UnicodeFilesAreWrittenBackInTheirOwnForm) {
+    const QByteArray le("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\x31\0\r\0\n\0", 22);
+    Put(le);
+    ASSERT_TRUE(WriteProfileString(Path(), "S", "k", QStringLiteral("ト")));
+    EXPECT_EQ(Get(), QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xC8\x30\r\0\n\0", 22));
+    Put(QByteArray("\xFE\xFF\0[\0S\0]\0\r\0\n", 12));
+    ASSERT_TRUE(WriteProfileString(Path(), "S", "k", "2"));
+    EXPECT_EQ(Get(), QByteArray("\xFE\xFF\0[\0S\0]\0\r\0\n\0k\0=\0\x32\0\r\0\n", 22));
 }
 
 TEST_F(IniFileTest, HandEditedFilesAreWrittenBackWithCrLfAndTheirOwnText) {

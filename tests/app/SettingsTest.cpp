@@ -317,6 +317,21 @@ TEST_F(SettingsTest, SwitchesArePresetOppositeAndToggledIntoLine) {
     EXPECT_EQ(glNoSound, 0);
 }
 
+TEST_F(SettingsTest, ValuesKeepTheBlanksTheirQuotesHoldAtTheEnd) {
+    // The space before the closing quote is part of the value, so it is not TRUE;
+    // spaces before the value are not.
+    const std::pair<const char*, bool> cases[] = {
+        {"TOPWIN=\"TRUE \"\r\n", false},
+        {"TOPWIN=\" TRUE\"\r\n", true},
+        {"TOPWIN=TRUE   \r\n", true},
+        {"TOPWIN=TRUE\r\n\x1A", true},
+    };
+    for (const auto& [file, topMost] : cases) {
+        LoadBoard(file);
+        EXPECT_EQ(switches_.topMost, topMost) << file;
+    }
+}
+
 TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     QByteArray binary(8192, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 73 + 11) % 256);
