@@ -77,13 +77,13 @@ namespace {
 // Lines are looked at through views, so that scanning a big file copies nothing.
 // Blanks are what Windows skips around names and values: space and tab, and
 // the vertical tab, form feed and end-of-file mark (^Z) an old editor may leave.
-// The CP932 decoder hands the byte ^Z over as U+001C (and U+001A stands for
-// bytes that are no character); text of the UTF forms is brought into line.
-constexpr char16_t kEndOfFileMark = 0x1C;
-QStringView TrimBlanks(QStringView text) {
+// `eof` is how the file's form decodes ^Z: the CP932 decoder hands it over as
+// U+001C (its U+001A stands for bytes that are no character), the UTF forms as
+// U+001A.
+QStringView TrimBlanks(QStringView text, QChar eof) {
     qsizetype begin = 0, end = text.size();
-    auto blank = [](QChar c) {
-        return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == kEndOfFileMark;
+    auto blank = [eof](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == eof;
     };
     while (begin < end && blank(text.at(begin))) ++begin;
     while (end > begin && blank(text.at(end - 1))) --end;
@@ -94,15 +94,15 @@ QStringView TrimBlanks(QStringView text) {
 // runs to the last ']' of the line, so it may hold brackets itself; a line that
 // opens a bracket and never closes one is no section line but a key line of the
 // section it stands in.
-std::optional<QStringView> SectionName(QStringView line) {
-    QStringView text = TrimBlanks(line);
+std::optional<QStringView> SectionName(QStringView line, QChar eof) {
+    QStringView text = TrimBlanks(line, eof);
     if (!text.startsWith(u'[')) return std::nullopt;
     qsizetype close = text.lastIndexOf(u']');
     if (close < 1) return std::nullopt;
-    return TrimBlanks(text.sliced(1, close - 1));
+    return TrimBlanks(text.sliced(1, close - 1), eof);
 }
 
-bool IsBlank(QStringView line) { return TrimBlanks(line).isEmpty(); }
+bool IsBlank(QStringView line, QChar eof) { return TrimBlanks(line, eof).isEmpty(); }
 
 // A value in matching quotes is the text between them.
 QStringView Unquoted(QStringView value) {
@@ -121,14 +121,14 @@ struct KeyLine {
 // Splits a key line into its trimmed key and value. A line without '=' is a
 // key with no value: it reads as empty, and hides a later line of that key.
 // Blank lines are no key lines.
-std::optional<KeyLine> KeyAndValue(QStringView line) {
+std::optional<KeyLine> KeyAndValue(QStringView line, QChar eof) {
     qsizetype equals = line.indexOf(u'=');
     if (equals < 0) {
-        QStringView key = TrimBlanks(line);
+        QStringView key = TrimBlanks(line, eof);
         if (key.isEmpty()) return std::nullopt;
         return KeyLine{key, QStringView()};
     }
-    return KeyLine{TrimBlanks(line.first(equals)), TrimBlanks(line.sliced(equals + 1))};
+    return KeyLine{TrimBlanks(line.first(equals), eof), TrimBlanks(line.sliced(equals + 1), eof)};
 }
 
 }  // namespace
@@ -140,8 +140,13 @@ IniFile IniFile::Load(const QString& path) {
     IniFile unreadable;
     unreadable.status_ = Status::Unreadable;
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return unreadable;
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(kLargestFile + 1);
     if (file.error() != QFileDevice::NoError) return unreadable;
+    if (bytes.size() > kLargestFile) {
+        IniFile tooLarge;
+        tooLarge.status_ = Status::TooLarge;
+        return tooLarge;
+    }
     return Parse(bytes);
 }
 
@@ -163,8 +168,7 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
             qsizetype end = start;
             while (end < size && text[end] != u'\r' && text[end] != u'\n') ++end;
             QString line = text.sliced(start, end - start);
-            QByteArray raw = encoder.encode(line);
-            ini.lines_.push_back({std::move(raw), line.replace(QChar(0x1A), kEndOfFileMark)});
+            ini.lines_.push_back({encoder.encode(line), line});
             if (end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n') ++end;
             start = end + 1;
         }
@@ -191,7 +195,6 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         QByteArray raw = bytes.sliced(start, end - start).toByteArray();
         QString text = DecodeAll(decoder, raw);
-        if (ini.encoding_) text.replace(QChar(0x1A), kEndOfFileMark);
         ini.lines_.push_back({std::move(raw), std::move(text)});
         // CR LF is one line end; CR alone and LF alone are one each.
         if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
@@ -202,7 +205,7 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
 
 int IniFile::FindSection(const QString& section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
-        std::optional<QStringView> name = SectionName(lines_[i].text);
+        std::optional<QStringView> name = SectionName(lines_[i].text, Eof());
         if (name && SameName(*name, section)) return static_cast<int>(i);
     }
     return -1;
@@ -212,8 +215,8 @@ std::optional<QString> IniFile::Value(const QString& section, const QString& key
     int start = FindSection(section);
     if (start < 0) return std::nullopt;
     for (size_t i = start + 1; i < lines_.size(); ++i) {
-        if (SectionName(lines_[i].text)) break;
-        std::optional<KeyLine> entry = KeyAndValue(lines_[i].text);
+        if (SectionName(lines_[i].text, Eof())) break;
+        std::optional<KeyLine> entry = KeyAndValue(lines_[i].text, Eof());
         if (entry && SameName(entry->key, key)) return Unquoted(entry->value).toString();
     }
     return std::nullopt;
@@ -222,10 +225,10 @@ std::optional<QString> IniFile::Value(const QString& section, const QString& key
 bool IniFile::HasKeys() const {
     bool inSection = false;
     for (const Line& line : lines_) {
-        if (SectionName(line.text)) {
+        if (SectionName(line.text, Eof())) {
             inSection = true;
         } else if (inSection && line.text.contains(u'=')) {
-            std::optional<KeyLine> entry = KeyAndValue(line.text);
+            std::optional<KeyLine> entry = KeyAndValue(line.text, Eof());
             if (entry && !entry->key.isEmpty()) return true;
         }
     }
@@ -246,15 +249,15 @@ bool IniFile::SetValue(const QString& section, const QString& key, const QString
     int start = FindSection(section);
     if (start < 0) {
         // A new section goes at the end, set off from what is above it by one empty line.
-        if (!lines_.empty() && !IsBlank(lines_.back().text)) lines_.emplace_back();
+        if (!lines_.empty() && !IsBlank(lines_.back().text, Eof())) lines_.emplace_back();
         lines_.push_back({*sectionLine, u'[' + section + u']'});
         lines_.push_back({*keyLine, key + u'=' + value});
         return true;
     }
     size_t lastFilled = start;
     for (size_t i = start + 1; i < lines_.size(); ++i) {
-        if (SectionName(lines_[i].text)) break;
-        std::optional<KeyLine> entry = KeyAndValue(lines_[i].text);
+        if (SectionName(lines_[i].text, Eof())) break;
+        std::optional<KeyLine> entry = KeyAndValue(lines_[i].text, Eof());
         if (entry && SameName(entry->key, key)) {
             // The key keeps the spelling it has in the file.
             const QString text = entry->key.toString() + u'=' + value;
@@ -263,7 +266,7 @@ bool IniFile::SetValue(const QString& section, const QString& key, const QString
             lines_[i] = {*line, text};
             return true;
         }
-        if (!IsBlank(lines_[i].text)) lastFilled = i;
+        if (!IsBlank(lines_[i].text, Eof())) lastFilled = i;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastFilled) + 1,
                   Line{*keyLine, key + u'=' + value});
@@ -307,6 +310,7 @@ std::optional<QString> ReadProfileString(const QString& path, const QString& sec
 bool WriteProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value) {
     IniFile ini = IniFile::Load(path);
-    if (ini.LoadStatus() == IniFile::Status::Unreadable) return false;
+    if (ini.LoadStatus() != IniFile::Status::Read && ini.LoadStatus() != IniFile::Status::Missing)
+        return false;
     return ini.SetValue(section, key, value) && ini.Save(path);
 }

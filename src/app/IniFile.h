@@ -32,11 +32,15 @@ QString CutToBytes(const QString& text, int maxBytes);
 
 class IniFile {
 public:
-    enum class Status { Missing, Read, Unreadable };
+    enum class Status { Missing, Read, Unreadable, TooLarge };
+    // No settings file is anywhere near this size: a larger one is damaged, and
+    // is never read whole.
+    static constexpr qint64 kLargestFile = 4 << 20;
 
     IniFile() = default;
     // Reads the file at `path`. A missing file is an empty one; a file that
-    // cannot be read (a folder, no permission) is empty and says so in Status.
+    // cannot be read (a folder, no permission) is empty and says so in Status;
+    // so is a file larger than kLargestFile.
     static IniFile Load(const QString& path);
     // The file of these bytes.
     static IniFile Parse(QByteArrayView bytes);
@@ -70,6 +74,8 @@ public:
 
 private:
     int FindSection(const QString& section) const;
+    // How ^Z reads in the file's form: U+001A in UTF text, U+001C from CP932.
+    QChar Eof() const { return encoding_ ? QChar(0x1A) : QChar(0x1C); }
     std::optional<QByteArray> Encode(const QString& text) const;
 
     struct Line {

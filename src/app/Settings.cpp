@@ -23,6 +23,8 @@ namespace {
 bool fileNoticeGiven = false;
 // When the file could not be created, the start-up reads the defaults from here.
 std::optional<IniFile> builtInDefaults;
+// The settings file as the start-up load read it, once for all its keys.
+const IniFile* loadedFile = nullptr;
 
 void TellOnce(const QString& text) {
     if (fileNoticeGiven) return;
@@ -81,14 +83,16 @@ QString DamagedName(const QString& path) {
 // A settings file that holds no key gives the game nothing (an empty file is what
 // a save on a full disk used to leave): it is written afresh, as if it were
 // missing. Anything else in it is kept beside it as "tomavel.ini.damaged". A file
-// with keys, or one that cannot be read, is left alone. False when the default
-// file could not be written; the old file is then where it was.
+// with keys, or one that cannot be read, is left alone. A file far larger than
+// any settings file is damaged too, and kept aside the same way. False when the
+// default file could not be written; the old file is then where it was.
 bool ReplaceEmptySettingsFile(const QString& path) {
     if (!QFileInfo(path).isFile()) return WriteDefaultIni();
     const IniFile ini = IniFile::Load(path);
-    if (ini.LoadStatus() != IniFile::Status::Read || ini.HasKeys()) return true;
+    const bool tooLarge = ini.LoadStatus() == IniFile::Status::TooLarge;
+    if (!tooLarge && (ini.LoadStatus() != IniFile::Status::Read || ini.HasKeys())) return true;
     QString aside;
-    if (!ini.Bytes().trimmed().isEmpty()) {
+    if (tooLarge || !ini.Bytes().trimmed().isEmpty()) {
         aside = DamagedName(path);
         if (!QFile::rename(path, aside)) return false;
     }
@@ -157,6 +161,8 @@ bool ReadIni(const std::string& section, const std::string& key, std::string& va
     std::optional<QString> found;
     if (builtInDefaults) {
         found = builtInDefaults->Value(qSection, qKey);
+    } else if (loadedFile) {
+        found = loadedFile->Value(qSection, qKey);
     } else if (QFileInfo(path).isFile()) {
         found = ReadProfileString(path, qSection, qKey);
     } else {
@@ -202,6 +208,15 @@ void ForgetSettingsFileNotice() {
 }
 
 void LoadSettings(SettingsSwitches& switches) {
+    // The file is read and decoded once, not once for every key. A missing file
+    // is still looked for at every key, and the player told.
+    std::optional<IniFile> file;
+    if (!builtInDefaults && QFileInfo(FilePath()).isFile()) file = IniFile::Load(FilePath());
+    struct Loaded {
+        explicit Loaded(const IniFile* f) { loadedFile = f; }
+        ~Loaded() { loadedFile = nullptr; }
+    } loaded(file ? &*file : nullptr);
+
     if (IsTrue(ReadPlayboard("SORITEA"))) {
         SeatHumanAlone();
     } else {

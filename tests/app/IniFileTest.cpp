@@ -195,6 +195,7 @@ TEST_F(IniFileTest, HandEditedFilesReadAsWindowsReadsThem) {
         {"a section line's name runs to its last ']'", "[S] ; see [T]\r\nk=2\r\n", std::nullopt},
         {"a key without '=' has no value and hides a later one", "[S]\r\nk\r\nk=2\r\n", QString()},
         {"^Z at the end of the file is a blank", "[S]\r\nk=TRUE\x1A", QStringLiteral("TRUE")},
+        {"^Z in a UTF-8 file too", "\xEF\xBB\xBF[S]\r\nk=TRUE\x1A", QStringLiteral("TRUE")},
         {"VT and FF are blanks",
          "\x0C[S]\x0B\r\n\x0Bk\x0C=\x0C"
          "2\x0B\r\n",

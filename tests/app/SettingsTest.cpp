@@ -10,6 +10,7 @@
 #include <csignal>
 #include <vector>
 
+#include "app/IniFile.h"
 #include "app/Places.h"
 #include "app/Settings.h"
 #include "engine/GameState.h"
@@ -403,6 +404,8 @@ TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
          kDefaultFile.left(kDefaultFile.indexOf("SORITEA")), true},
         {"keys before any section", "CARD=2\r\nCUR=1\r\n", true},
         {"binary junk", QByteArray("\x00\x01\xFF[\x82", 5), true},
+        {"far larger than any settings file",
+         "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(IniFile::kLargestFile, 'x'), true},
     };
     for (const Case& c : cases) {
         QFile::remove(damaged);
