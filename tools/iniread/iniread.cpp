@@ -1,0 +1,82 @@
+// iniread FILE: the settings the game would take from a settings file, one a
+// line, so that the game's reading of hand-edited files can be compared with
+// any other reader of such files. The file itself is never touched: the game's
+// start-up (which may set a damaged file aside and write the defaults) and its
+// settings load run on a private copy.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/Places.h"
+#include "app/Settings.h"
+#include "engine/GameState.h"
+#include "ui/MessageBoxes.h"
+
+namespace {
+
+const char* KindName(CharacterKind kind) {
+    switch (kind) {
+        case CharacterKind::You:
+            return "You";
+        case CharacterKind::Swallow:
+            return "Swallow";
+        case CharacterKind::Wolf:
+            return "Wolf";
+        case CharacterKind::Tiger:
+            return "Tiger";
+        case CharacterKind::Empty:
+            break;
+    }
+    return "Empty";
+}
+
+// The window's two switches, as the settings load sets them.
+struct Switches : SettingsSwitches {
+    bool topChecked = false, topMost = false, muteChecked = false;
+    void SetTopMostChecked(bool checked) override { topChecked = checked; }
+    void SetTopMost() override { topMost = topChecked = !topChecked; }
+    void SetNoSoundChecked(bool checked) override { muteChecked = checked; }
+    void SetNoSound() override {
+        muteChecked = !muteChecked;
+        glNoSound = muteChecked ? -1 : 0;
+    }
+};
+
+const char* YesNo(bool value) { return value ? "true" : "false"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: iniread FILE\n");
+        return 2;
+    }
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("tomavel.ini"));
+    if (!folder.isValid() || !QFile::copy(QString::fromLocal8Bit(argv[1]), copy)) {
+        std::fprintf(stderr, "iniread: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    // What the game would tell the player goes to the error output.
+    MessageBoxes::SetInformHook([](const QString& text) {
+        std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+    });
+    gsAppPath = folder.path().toStdString() + "/";
+    EnsureSettingsFile();
+    Switches switches;
+    LoadSettings(switches);
+
+    std::printf("soloMode=%s\n", YesNo(game.soloMode));
+    for (int seat = 0; seat < kSeats; ++seat)
+        std::printf("seat%d=%s %s\n", seat, KindName(game.seats[seat].kind),
+                    game.seats[seat].active ? "active" : "inactive");
+    std::printf("cardBack=%d\n", game.cardBack);
+    std::printf("showSeconds=%d\n", glShowSec);
+    std::printf("cursor=%d\n", glCur);
+    std::printf("topMost=%s\n", YesNo(switches.topMost));
+    std::printf("mute=%s\n", YesNo(glNoSound != 0));
+    return 0;
+}
