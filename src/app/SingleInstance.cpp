@@ -58,10 +58,13 @@ std::string PrivateTempFolder(const std::string& tempRoot) {
 }
 
 LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, mode);
+    // Never waiting in open: a pipe planted in the lock's place would hold the
+    // start-up up for ever. Only a regular file is a lock (below).
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode);
     // A lock file another player made beside a shared program folder can still
     // be locked through a read-only handle.
-    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0) return LockTry::Unusable;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

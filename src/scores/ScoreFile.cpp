@@ -1,11 +1,16 @@
 #include "scores/ScoreFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
+#include <optional>
 #include <tuple>
 
 #include "files/SafeFile.h"
@@ -210,6 +215,38 @@ void RemoveStaleScoreTemporaries(const std::string& path) {
     SafeFile::RemoveStaleTemporaries(path, ".tmp");
 }
 
+namespace {
+// The first `limit` bytes of a regular file; nothing for anything else. A pipe
+// or a device in the table's place must never hold the game up: it is opened
+// without waiting and never read.
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        std::string read(limit, '\0');
+        std::size_t have = 0;
+        while (have < limit) {
+            const ssize_t n = ::read(fd, read.data() + have, limit - have);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                have = limit + 1;  // a read error: not read
+                break;
+            }
+            if (n == 0) break;
+            have += static_cast<std::size_t>(n);
+        }
+        if (have <= limit) {
+            read.resize(have);
+            bytes = std::move(read);
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+}  // namespace
+
 ScoreLoad LoadScoreFile(const std::string& path) {
     ScoreLoad load;
     if (!Exists(path)) {
@@ -217,14 +254,9 @@ ScoreLoad LoadScoreFile(const std::string& path) {
         load.created = CreateScoreFile(path);
         return load;
     }
-    std::string bytes;
-    std::ifstream file(path, std::ios::binary);
-    if (file) {
-        bytes.resize(kLongestTable);
-        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(file.gcount()));
-    }
-    const bool read = file || file.eof();
+    const std::optional<std::string> readBytes = ReadRegularFile(path, kLongestTable);
+    const bool read = readBytes.has_value();
+    const std::string bytes = readBytes.value_or(std::string());
     if (read) {
         if (auto table = DecodeScoreTable(bytes)) {
             load.table = *table;

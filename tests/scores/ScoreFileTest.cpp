@@ -2,6 +2,7 @@
 // placing of a new result.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -269,6 +270,18 @@ TEST(ScoreFile, ADamagedFileIsSetAsideAndEveryRecordThatReadsWholeIsCarried) {
         EXPECT_TRUE(load.created.ok) << c.what;
         EXPECT_EQ(ReadAll(path), EncodeScoreTable(expected)) << c.what;
     }
+}
+
+TEST(ScoreFile, APipeInTheTablesPlaceIsNeverWaitedOnAndTheResultGoesIntoANewTable) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const ScoreLoad load = LoadScoreFile(path);  // would block for ever in open
+    EXPECT_EQ(load.state, ScoreFileState::SetAside);
+    EXPECT_EQ(load.asidePath, path + ".damaged");
+    EXPECT_TRUE(fs::is_fifo(load.asidePath));
+    EXPECT_TRUE(load.created.ok);
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(DefaultScoreTable()));
 }
 
 TEST(ScoreFile, AnEarlierDamagedFileIsNeverOverwritten) {
