@@ -195,7 +195,8 @@ bool EnsureSettingsFile() {
     const QString path = FilePath();
     // Only one copy of the game runs on this folder: a temporary file of the
     // settings file now is what a save cut short left behind.
-    SafeFile::RemoveStaleTemporaries(QFile::encodeName(path).toStdString());
+    // Earlier versions saved through "tomavel.ini.XXXXXX".
+    SafeFile::RemoveStaleTemporaries(QFile::encodeName(path).toStdString(), {}, true);
     if (ReplaceEmptySettingsFile(path)) return true;
     builtInDefaults = DefaultIni();
     TellOnce(QStringLiteral("初期化ファイルを作成できません。\n最初の設定で始めます。"));

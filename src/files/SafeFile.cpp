@@ -53,9 +53,26 @@ std::string NameOf(const std::string& path) {
 
 // "<name>.tmp." followed by the process and save numbers, as Replace names them,
 // or the fixed name an earlier version used.
-bool IsTemporaryName(const std::string& entry, const std::string& name,
-                     std::string_view olderName) {
+// "<name>.XXXXXX" as a system temporary file is named: six letters and digits,
+// not all of them small letters (so that a player's "<name>.backup" stays).
+bool IsRandomTemporaryName(const std::string& entry, const std::string& name) {
+    if (entry.size() != name.size() + 7 || entry.compare(0, name.size(), name) != 0 ||
+        entry[name.size()] != '.')
+        return false;
+    bool mixed = false;
+    for (std::string::size_type i = name.size() + 1; i < entry.size(); ++i) {
+        const char c = entry[i];
+        const bool small = c >= 'a' && c <= 'z';
+        if (!small && !(c >= 'A' && c <= 'Z') && !(c >= '0' && c <= '9')) return false;
+        mixed = mixed || !small;
+    }
+    return mixed;
+}
+
+bool IsTemporaryName(const std::string& entry, const std::string& name, std::string_view olderName,
+                     bool olderRandomNames) {
     if (!olderName.empty() && entry == name + std::string(olderName)) return true;
+    if (olderRandomNames && IsRandomTemporaryName(entry, name)) return true;
     const std::string start = name + kTemporaryMark;
     if (entry.size() <= start.size() || entry.compare(0, start.size(), start) != 0) return false;
     for (std::string::size_type i = start.size(); i < entry.size(); ++i)
@@ -113,6 +130,9 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) return {false, Failure(target, EISDIR)};
+    // Only a regular file is ever replaced: a link to a device or a pipe (even
+    // /dev/null) would otherwise turn into a plain file of ours.
+    if (exists && !S_ISREG(old.st_mode)) return {false, target + ": not a regular file"};
     // A file its owner made read-only is not ours to replace, even where the
     // folder would let a rename do it.
     if (exists && (old.st_mode & 0222) == 0) return {false, Failure(target, EACCES)};
@@ -125,10 +145,11 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
+    // What the player is told names the file they know, never the temporary one.
     if (fd < 0) {
         if (exists && whenShut == WhenFolderIsShut::RewriteInPlace)
             return RewriteInPlace(target, bytes);
-        return {false, Failure(temporary, errno)};
+        return {false, Failure(target, errno)};
     }
 
     auto fail = [&](const std::string& what, int error, bool open) {
@@ -138,24 +159,25 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     };
 
     if (exists) ::fchmod(fd, old.st_mode & 07777);
-    if (!WriteAll(fd, bytes)) return fail(temporary, errno, true);
+    if (!WriteAll(fd, bytes)) return fail(target, errno, true);
     // Only what has reached the disk may replace the old file: a full disk or an
     // I/O error can show up first at the flush or at the close.
-    if (disk.fsync(fd) != 0) return fail(temporary, errno, true);
-    if (disk.close(fd) != 0) return fail(temporary, errno, false);
+    if (disk.fsync(fd) != 0) return fail(target, errno, true);
+    if (disk.close(fd) != 0) return fail(target, errno, false);
     if (std::rename(temporary.c_str(), target.c_str()) != 0) return fail(target, errno, false);
     FlushFolder(FolderOf(target));
     return {};
 }
 
-int RemoveStaleTemporaries(const std::string& path, std::string_view olderName) {
+int RemoveStaleTemporaries(const std::string& path, std::string_view olderName,
+                           bool olderRandomNames) {
     const std::string target = Target(path);
     const std::string folder = FolderOf(target), name = NameOf(target);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return 0;
     int removed = 0;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTemporaryName(entry->d_name, name, olderName)) continue;
+        if (!IsTemporaryName(entry->d_name, name, olderName, olderRandomNames)) continue;
         const std::string stale = folder + "/" + entry->d_name;
         struct stat info {};
         if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&

@@ -32,7 +32,9 @@ enum class WhenFolderIsShut {
 // save uses), every write and the flush to disk are checked, and only then is
 // it renamed over the old file. On any failure the old file stays exactly as it
 // was and the temporary file is removed. A file that exists with no write
-// permission, or a folder in its place, is refused rather than replaced. An
+// permission, or anything but a regular file in its place (a folder, a device,
+// a pipe), is refused rather than replaced. A failure names `path`'s file, not
+// the temporary one. An
 // existing file keeps its permissions; a symbolic link keeps pointing at the
 // file it names, which is the one replaced.
 Result Replace(const std::string& path, std::string_view bytes,
@@ -41,8 +43,12 @@ Result Replace(const std::string& path, std::string_view bytes,
 // Removes the temporary files of `path` that a save cut short (the program was
 // killed, the machine went down) left in its folder, and `olderName` (say
 // ".tmp": "<name>.tmp") where an earlier version of the game saved through one
-// fixed name. Run it at start, before the first save. Returns how many were removed.
-int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {});
+// fixed name; with `olderRandomNames`, also "<name>.XXXXXX" (six letters and
+// digits, not all small letters), where an earlier version saved through a
+// system temporary file. Run it at start, before the first save. Returns how
+// many were removed.
+int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {},
+                           bool olderRandomNames = false);
 
 // The calls that put the bytes on the disk. Tests swap them to play a full disk
 // or a flush that fails; the game never touches them.

@@ -305,6 +305,8 @@ TEST_F(IniFileTest, ASaveThatFailsOnTheWayToTheDiskKeepsTheOldFile) {
     EXPECT_FALSE(IniFile::Load(Path()).Save(Path(), &error));
     EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
         << error.toStdString();
+    // ... naming the file they know, not the temporary one.
+    EXPECT_TRUE(error.startsWith(Path() + ": ")) << error.toStdString();
 }
 
 TEST_F(IniFileTest, TwoSavesAtOnceNeverShareATemporaryFile) {

@@ -1,6 +1,8 @@
 // The settings file: its default content, single keys, and what the start-up load makes of it.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -388,6 +390,45 @@ TEST_F(SettingsTest, HandEditedFilesStartTheGameAsWindowsReadsThem) {
         EXPECT_EQ(glCur, 3) << file.constData();
         EXPECT_EQ(glNoSound, -1) << file.constData();
     }
+}
+
+TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsOtherwise) {
+    const std::string pipe = dir_.filePath(QStringLiteral("pipe")).toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const bool linked : {true, false}) {
+        SCOPED_TRACE(linked ? "a link to a pipe" : "a pipe");
+        QFile::remove(IniPath());
+        if (linked) {
+            ASSERT_EQ(::symlink(pipe.c_str(), IniPath().toLocal8Bit().constData()), 0);
+        } else {
+            ASSERT_EQ(::mkfifo(IniPath().toLocal8Bit().constData(), 0600), 0);
+        }
+        ForgetSettingsFileNotice();
+        told_.clear();
+        EXPECT_FALSE(EnsureSettingsFile());
+        EXPECT_EQ(told_.size(), 1);
+        struct stat info {};
+        ASSERT_EQ(::stat(IniPath().toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
+        ResetGameState();
+        LoadSettings(switches_);
+        EXPECT_EQ(game.cardBack, 1);  // the default file's
+    }
+}
+
+TEST_F(SettingsTest, TemporaryFilesOfEarlierSavesAreRemovedAtStartAndThePlayersFilesKept) {
+    PutIni(kDefaultFile);
+    const QStringList stale = {"tomavel.ini.a1B2c3", "tomavel.ini.XXz9QQ", "tomavel.ini.tmp.12.1"};
+    const QStringList kept = {"tomavel.ini.backup", "tomavel.ini.damaged", "tomavel.ini.a1B2c"};
+    for (const QString& name : stale + kept) {
+        QFile file(dir_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_TRUE(EnsureSettingsFile());
+    for (const QString& name : stale)
+        EXPECT_FALSE(QFileInfo::exists(dir_.filePath(name))) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFileInfo::exists(dir_.filePath(name))) << name.toStdString();
 }
 
 TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
