@@ -5,11 +5,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QStringDecoder>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
+#include "app/IniFile.h"
+#include "files/SafeFile.h"
 #include "scores/ScoreFile.h"
 
 // The installed game finds its data relative to its own folder; the build
@@ -158,6 +162,23 @@ std::string ScoreFilePath() { return ScoreFolder() + kScoreFileName; }
 std::string SoundFolder() {
     const std::string beside = gsAppPath + "sound/";
     return IsFolder(beside) ? beside : InstalledSoundFolder(gsAppPath);
+}
+
+std::string HelpFileForViewer(const std::string& helpFile) {
+    QFile file(QString::fromStdString(helpFile));
+    if (!file.open(QIODevice::ReadOnly)) return helpFile;
+    const QByteArray bytes = file.read(1 << 20);
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString asUtf8 = utf8.decode(bytes);
+    if (!utf8.hasError()) return helpFile;
+    const std::string cache =
+        BaseFolder(Environment("XDG_CACHE_HOME"), HomeFolder(), ".cache/") + "tomavel/";
+    if (cache == "tomavel/" || !MakeFolder(cache)) return helpFile;
+    const QByteArray text = Cp932::Decode(bytes).toUtf8();
+    const std::string copy = cache + "readme.txt";
+    if (!SafeFile::Replace(copy, std::string_view(text.constData(), text.size())).ok)
+        return helpFile;
+    return copy;
 }
 
 std::string FindHelpFile() {

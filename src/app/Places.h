@@ -67,3 +67,10 @@ std::string SoundFolder();
 // The help text "readme.txt": the current folder first, then the program
 // folder, then the installed documentation folder. Empty when there is none.
 std::string FindHelpFile();
+// What a viewer is given of the help text `helpFile` (CP932 with CR LF, as the
+// game has always shipped it, which a desktop's text viewer would show as
+// gibberish): a UTF-8 copy in the player's cache folder
+// ($XDG_CACHE_HOME/tomavel/readme.txt, else ~/.cache/tomavel/), written afresh
+// each time. A file that is UTF-8 already, or a copy that cannot be written,
+// is handed over as it is.
+std::string HelpFileForViewer(const std::string& helpFile);

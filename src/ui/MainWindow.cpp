@@ -102,6 +102,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     mHelpHelp_ = item(helpMenu, "mHelpHelp", QStringLiteral("ヘルプ"));
+    mHelpHelp_->setShortcut(QKeySequence(Qt::Key_F1));  // as on every desktop
     helpMenu->addSeparator();
     mHelpAbout_ = item(helpMenu, "mHelpAbout", QStringLiteral("このアプリケーションについて"));
 
@@ -180,11 +181,17 @@ void MainWindow::HelpCommand() {
     // The help text is looked for where the player started the game from
     // first, then beside the game and where it was installed.
     const std::string file = FindHelpFile();
-    if (!file.empty() &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file))))
+    if (file.empty()) {
+        MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));
         return;
-    // A missing file and a viewer that cannot start get the same answer.
-    MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));
+    }
+    // The viewer gets the text in UTF-8, which every desktop reads.
+    const QString shown = QString::fromStdString(HelpFileForViewer(file));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(shown))) return;
+    // The file is there; only nothing could show it. Say so, and where it is.
+    MessageBoxes::Inform(
+        this,
+        QStringLiteral("ヘルプを開けませんでした。\nヘルプファイルはここにあります:\n") + shown);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

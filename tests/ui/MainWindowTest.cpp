@@ -239,6 +239,8 @@ TEST_F(MainWindowTest, ClosingAnsweredYesShowsTheFarewellAboveTheTableAndEnds) {
 
 TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
     QTemporaryDir folder;
+    const QByteArray cacheBefore = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", folder.filePath("cache").toLocal8Bit());
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
     // A program folder with no help text beside it (where else it is looked
@@ -263,16 +265,34 @@ TEST_F(MainWindowTest, HelpOpensReadmeOfTheCurrentFolderOrSaysItIsMissing) {
               QUrl::fromLocalFile(QDir(folder.path()).absoluteFilePath("readme.txt")));
     EXPECT_EQ(informed.size(), 1u);
 
-    // No viewer that can start (the offscreen platform has none): the same
-    // message, and the game goes on.
+    // The help as shipped, in CP932: the viewer gets a UTF-8 copy of its text,
+    // and F1 opens it too.
+    ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
+    readme.write("\x83g\x83}\x83x\x83\x8B\r\n");  // トマベル
+    readme.close();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_EQ(viewer.opened.size(), 2);
+    EXPECT_EQ(viewer.opened[1], QUrl::fromLocalFile(folder.filePath("cache/tomavel/readme.txt")));
+    QFile copy(viewer.opened[1].toLocalFile());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(copy.readAll()), QStringLiteral("トマベル\r\n"));
+
+    // No viewer that can start (the offscreen platform has none): the player is
+    // told that the help could not be opened and where the file is, and the
+    // game goes on.
     QDesktopServices::unsetUrlHandler("file");
     if (QGuiApplication::platformName() == "offscreen") {
         window->HelpAction()->trigger();
         EXPECT_EQ(informed.size(), 2u);
-        EXPECT_EQ(informed.back(), "ヘルプファイルがありません。");
+        EXPECT_EQ(informed.back(), "ヘルプを開けませんでした。\nヘルプファイルはここにあります:\n" +
+                                       folder.filePath("cache/tomavel/readme.txt"));
     }
     QDir::setCurrent(before);
     gsAppPath = appPathBefore;
+    qputenv("XDG_CACHE_HOME", cacheBefore);
 }
 
 // A later start of the game brings this window back: out of the task bar, in
