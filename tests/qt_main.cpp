@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the Qt-side tests under one QApplication: offscreen and with SDL's
 // silent audio driver unless the caller chose otherwise.
 #include <gtest/gtest.h>

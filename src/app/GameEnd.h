@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the end of a game opens on the main window: a solitaire result goes to
 // the top ten, a game against the computer gets its result window. Kept apart
 // from the windows themselves, which know nothing of the main window or the

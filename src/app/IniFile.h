@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings file of the private-profile ("ini") kind, read and written the way
 // the game's file has always been: "[section]" lines, one "key=value" per line,
 // CR LF line ends, text in CP932 (Windows Shift-JIS). Lines before the first

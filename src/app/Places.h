@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game keeps its things: the program folder, the settings file, the
 // score file, the sound effects and the help text. Every path the game opens
 // is decided here and nowhere else.

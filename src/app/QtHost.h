@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop host: the tick count from a monotonic clock, pending events from
 // Qt's event loop, and sound through SDL. Waiting blocks in the event loop with
 // a precise timer armed for the deadline, so a waiting game sleeps instead of

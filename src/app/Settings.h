@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file "tomavel.ini" (beside the program, or in the player's
 // configuration folder: app/Places.h), and the values it sets
 // that belong to no game.

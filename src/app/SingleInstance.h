@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One copy of the game on one set of files at a time. The lock is an advisory
 // file lock that the system drops with the process, so a copy that crashed
 // never blocks the next. A later start rings the running copy's doorbell, a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound effects and music from the "sound" folder beside the program (or the
 // installed game's data folder: app/Places.h).
 #pragma once

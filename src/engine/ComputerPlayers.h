@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer players as the game meets them: the loop steps them, the
 // reveal shows them every attempt, the one-second tick ages what they
 // remember. The opponents library plays them; the engine knows no more of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The deal: renumber the deck, gather the cards into a loose pile while the
 // shuffle sounds, show the start banner, then lay the cards face down into the
 // 9 x 6 grid in a random order.

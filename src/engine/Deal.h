@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The deal: the deck renumbered, a loose pile while the shuffle sounds, the
 // start banner, and the cards laid face down into the 9 x 6 grid.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One game: set-up, the passes in which every seat takes a small step, the
 // pacing between passes, and the clean-up. The loop runs on the window
 // thread; clicks, menu commands and timers run while it lets events through.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One game: the Start and Quit commands, the loop in which every seat takes
 // a small step per pass, the seat panels' set-up and highlight, and the
 // passing of the turn.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The state of the game: the deck and the pair rule, the 9 x 6 table, the four
 // seats and the running game's phase and counters. One record for the whole run,
 // read and written directly by the engine, the opponents and the windows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A table that draws nothing: with the virtual clock, whole games run on it in
 // milliseconds, deterministically (tests, the headless match runner).
 #pragma once

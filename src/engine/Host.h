@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the game reaches time, pending events and sound. The desktop program
 // implements it on Qt and SDL; tests and the match runner use a virtual clock.
 //

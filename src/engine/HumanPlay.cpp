@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The human's play: clicks turn cards for whichever human seat is on turn,
 // the card under the mouse is shown magnified, the keyboard moves that same
 // magnified card over the table and turns it, and the one-second tick counts

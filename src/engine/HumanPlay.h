@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The human's play: mouse and keyboard on the cards and on the table, and the
 // one-second tick. These run as event handlers inside the game loop's waits.
 #pragma once

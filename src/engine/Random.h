@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one random generator of the program: uniform numbers in [0, 1),
 // seeded from the clock at every deal. Tests pin the seed.
 #pragma once

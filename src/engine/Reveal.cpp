@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning a card over, and resolving an attempt: show both cards for a while,
 // then take the pair into the seat's panel or turn both back.
 #include "engine/Reveal.h"

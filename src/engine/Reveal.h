@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turning a card over, and resolving an attempt: both cards shown for a
 // while, then the pair taken into the seat's panel or both turned back.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where things lie on the green table, in pixels of the table (the main
 // window's client area below its menu bar): the 9 x 6 cells, a card magnified
 // under the mouse, the deal pile, the opponents' hand marker and the four seat

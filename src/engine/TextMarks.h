@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text a player reads is written in Japanese, the game's own language,
 // and marked where it stands, so that Qt's translation tools (lupdate) find it.
 // The engine and the opponents link no Qt: they keep their texts as they are

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the engine and the opponents show the game: four narrow roles, each
 // played by the part of the screen that owns it. The table widget plays the
 // cards, the seat panels and the banner and hand; the main window plays the

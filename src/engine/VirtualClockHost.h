@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A virtual clock: time moves only when the game waits, so whole games run on
 // it in milliseconds, deterministically (tests, the headless match runner).
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving a data file so that neither a crash nor a full disk ever costs the
 // player the copy already on disk: the settings file and the score table both
 // save through it. Plain C++ and POSIX, no Qt.

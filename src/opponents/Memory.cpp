@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the opponents remember: the cells of cards they saw in failed attempts.
 // Each character's memory is imperfect in its own way (a chance to notice, a
 // limited number of entries, a lifetime, a chance to forget a taken pair), and

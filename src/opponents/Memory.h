@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the computer opponents remember of failed attempts, how it ages, and
 // how they look in it for a pair or a partner.
 #pragma once

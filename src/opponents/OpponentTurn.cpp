@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A computer opponent's turn, one small step per pass of the game loop, so the
 // window stays responsive and the player can watch it think: a pause, a
 // greeting, the choice of a card from memory or at random, the hand marker

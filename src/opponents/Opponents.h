@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer opponents Swallow, Wolf and Tiger as the game meets them: their
 // turn step by step, their memory of what they saw, their speech.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the opponents say: a balloon beside the character that stays up for
 // 100 loop passes after its last line, the greeting draw at the start of a
 // turn, and every line of the three characters.

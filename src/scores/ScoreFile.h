@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solitaire top ten: the records, the file "solsc.dat" beside the program,
 // the texts a record is shown with, the two orders of the table (by time, by
 // turns), the ranking of a new result and where a new result goes in the table.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scores/VersusPlacing.h"
 
 std::array<int, kVersusSeats> PlaceFaces(const std::array<int, kVersusSeats>& cardsTaken,

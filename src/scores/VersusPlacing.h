@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the players of a game against the computer finish, as the result
 // window shows it with a face for each: 0 for first place .. 3 for last.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // fAbout: the icon, the title lettering, the version, the home page and mail
 // address and a credit line on a blue gradient. Without an owner it is the
 // splash shown while the game starts; from the menu it is the about box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // acxCard: one playing card, drawn by stretching its picture (or the chosen
 // card back) from the picture store over the whole widget, at any size.
 #pragma once

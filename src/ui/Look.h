@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The look the window layouts share: the fonts they name, mapped onto the
 // Japanese fonts this system has, and their colours.
 #pragma once

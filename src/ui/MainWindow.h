@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmMain: the game's window, 640 x 420 of green table below its menu bar.
 // It keeps the menus and their commands, the window's level, the one-second
 // timer, the input block while a card turns, and closing; the table widget

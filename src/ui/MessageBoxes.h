@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one place where the game talks to the player in message boxes, all
 // titled "トマベル". Tests replace the boxes with scripted answers.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmData: the catalogue of every picture the game draws, compiled into the
 // program as resources and addressed by set name and index. Loaded once at start-up.
 // Every picture is also drawn twice and three times as dense, for high-density

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the two result windows share: the green ground, the rounded plates
 // and captions, and the "O.K" label that works as a button on a rounded plate
 // with its shadow.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmScore: the solitaire top ten, by time or by turns. Opened after a
 // solitaire game it tells the player the place reached, takes a name in a box
 // over the new result's row and saves the table on "O.K".

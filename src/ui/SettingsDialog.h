@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmSet: the "設定" dialog. The player chooses solitaire or a game with
 // several seats, who sits in each of the four seats, the card back, how long
 // two turned cards stay up and the table's mouse cursor. Nothing changes in

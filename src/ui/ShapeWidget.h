@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simple shapes of the layouts: rounded rectangles (seat boxes, balloons,
 // button plates), lines, the hatched hand marker and the keyboard's frame.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // acxSprite: shows a picture of irregular shape; every pixel where the mask
 // picture is magenta lets what lies behind show through.
 #pragma once

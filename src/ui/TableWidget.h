@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The green 640 x 420 table inside the main window: the 60 card widgets
 // (acxCard), the four seat panels with their characters, names, counts,
 // small card backs and speech balloons, the solitaire status lines, the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmScoreVs: the result of a game against the computer. The four seats with
 // their players and the cards they took, a face for each seated player's place,
 // the faces bobbing like balloons until "O.K".

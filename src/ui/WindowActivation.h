@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Giving a window the focus when the player asked for it from elsewhere: a
 // later start of the game brings the running game's window forward. Desktops
 // guard the focus against programs that take it unasked; the launcher's token

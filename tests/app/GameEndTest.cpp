@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the end of a game opens: a whole solitaire game on the virtual clock
 // that ends at the score table (the rank message, a name typed over the new
 // row, O.K, and the saved file read back with the game's own time and turns),

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game keeps its files: beside itself or in the player's home, the
 // sound folder, and the help text.
 #include <gtest/gtest.h>

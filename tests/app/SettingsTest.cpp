@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file: its default content, single keys, and what the start-up load makes of it.
 #include <gtest/gtest.h>
 #include <sys/resource.h>

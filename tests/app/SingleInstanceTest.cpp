@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One copy of the game per set of files: the lock, where it goes when its
 // first place cannot be used, and the doorbell a later start rings.
 #include <gtest/gtest.h>

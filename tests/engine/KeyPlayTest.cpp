@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing from the keyboard: where the arrow keys lead over the table, a
 // whole solitaire game without the mouse, and keys during an opponent's turn.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The table's measures, written out once: every other test and the on-screen
 // checks take their coordinates from the geometry, so these numbers hold them.
 #include <gtest/gtest.h>

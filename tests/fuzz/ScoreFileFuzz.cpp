@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes at all may lie in solsc.dat. Whatever they are, the reader must not
 // crash; a table it accepts must be exactly the bytes it came from, and must
 // stand everything the score window does with a table.

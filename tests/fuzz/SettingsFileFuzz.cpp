@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes at all may lie in tomavel.ini. Whatever they are, the reader must
 // not crash, a file written back as it was read must read the same, and a key
 // written into it must read back as the value the game wrote.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one fuzz target for a fixed time, from the checked-in seeds into a fresh
 # corpus of its own. An input that breaks the reader is kept in the work folder.
 #   run.sh TARGET SEEDS WORK SECONDS [libFuzzer options...]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A table laid out in card order (card c in column (c - 1) % 9, row (c - 1) / 9)
 // so that a test knows where every card lies, and a way to play a computer
 // seat's turn pass by pass while noting on which pass it did what.

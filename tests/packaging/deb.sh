@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: built by CPack, it holds exactly the installed game's
 # files under /usr, owned by root, with a control file that names the game's
 # section and what it needs; apt would install it here, and lintian finds no

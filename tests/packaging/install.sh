@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # "cmake --install" into a scratch folder: exactly the game's files land there,
 # and the menu entry, the AppStream data, the icons and the help file are what
 # a desktop and a player expect.

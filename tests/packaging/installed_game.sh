@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed game as a player without rights to its folder runs it: from a
 # scratch install (DESTDIR), under Xvfb, as an unprivileged user (nobody, when
 # the checks run as root; else the caller, with the program folder made

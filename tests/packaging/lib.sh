@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the install checks: the files an installed game is made of, relative
 # to the prefix (the Debian package installs them under /usr).
 # The checks run in a UTF-8 locale whatever the caller's is (see tests/screen/lib.sh).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Beside the shipped game's own main(), a timer that plays a solitaire game,
 // for display servers where no outside program can move the mouse (a headless
 // Wayland compositor). Built for the tests only. It reads the table and clicks

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game on Wayland, through Qt's own Wayland support, in a headless weston:
 # the window comes up with its 640 x 420 table wherever the compositor puts it,
 # and a solitaire game plays to the end and saves its score. No outside program

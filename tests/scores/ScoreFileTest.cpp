@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solitaire top ten: the file, its texts and orders, the ranking and the
 // placing of a new result.
 #include <gtest/gtest.h>

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game on high-density screens. At twice the density the magnified card is the
 # card back drawn at twice the density, pixel for pixel, and the player's figure is
 # its own denser drawing; at one and a half the computers' figures show no pink

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // geometryprint: prints the table's geometry as shell assignments, so that the
 // on-screen checks click and look where the game itself puts things. Table
 // coordinates (below the menu bar); one array entry per column, row or seat.

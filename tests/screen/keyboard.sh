@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A game started and played from the keyboard, on each of the four card backs:
 # F2 deals, the arrows put a framed, magnified card where they lead, Space
 # turns it. Run with QT_SCALE_FACTOR=2 (a whole number) to look at it doubled.

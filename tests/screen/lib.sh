@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the on-screen checks: a private Xvfb, a private copy of the game's
 # folder (its own settings, score file and lock), and a few xdotool helpers.
 # Screenshots are kept in build/screen-shots/<test>/ to look at.

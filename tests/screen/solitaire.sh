@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A whole solitaire game on screen with a known deal: the deal, a magnified
 # card, a failed attempt turned back, pairs taken into the panel, and at the
 # end the rank message over the game and the score table taking a name and

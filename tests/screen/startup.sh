@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up as a player sees it: the table, the data files, one copy only (a second
 # start brings the first forward), and closing.
 source "$(dirname "$0")/lib.sh"

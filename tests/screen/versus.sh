@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Three computers at the table: their panels, the hand marker walking and a
 # speech balloon, then "このゲームやめ" with its message and a cleared table.
 source "$(dirname "$0")/lib.sh"

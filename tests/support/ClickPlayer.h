@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scripted human with a perfect memory: it clicks, at a human pace, the
 // cards it knows make a pair, and otherwise a card it has not seen yet.
 #pragma once

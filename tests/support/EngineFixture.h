@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game on the virtual clock: a headless table, the computer opponents, a
 // pinned random stream, and the game state back at its program-start values.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scripted human with a perfect memory who leaves the mouse alone: it walks
 // the focus to the card it wants with the arrow keys, one key at a human
 // pace, by the shortest way the keys allow, and turns it with Space.

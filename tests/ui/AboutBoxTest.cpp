@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about box: its blue gradient, the links that open and stay, the clicks
 // that close it, and the links lighting up under the mouse.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card widget: the whole picture over the whole card at any size, what
 // stays on screen until the next repaint, and what it says of the mouse.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // High-density screens: the picture store hands out the drawing made for the
 // screen's density at the picture's own logical size, the magnified card shows
 // that drawing pixel for pixel, and a sprite's magenta never shows, also where

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its menus and switches, closing, help, its size, and the
 // way mouse and timer reach the game.
 #include <gtest/gtest.h>

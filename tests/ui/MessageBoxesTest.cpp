@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message boxes as a player meets them: Qt's standard buttons in
 // Japanese, a box centred on the game even when its parent window has not come
 // up yet, and the retry box that offers a way out.

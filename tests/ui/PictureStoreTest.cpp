@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture catalogue: its sets and counts, and the artwork compiled into
 // the program with the sizes, key colour and card frame the game relies on.
 #include <gtest/gtest.h>

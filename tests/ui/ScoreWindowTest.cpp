@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solitaire score window: the place told, the name box on the new result's
 // row, the name checks and the save.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "設定" dialog: what it shows when it opens, the seat buttons, the checks
 // on "Ｏ．Ｋ" and what it hands to the game; "ｷｬﾝｾﾙ" hands over nothing.
 #include <gtest/gtest.h>

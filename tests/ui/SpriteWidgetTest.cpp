@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sprite widget: the figure over whatever lies behind it, the magenta of
 // its mask see-through, and its two mouse events.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The green table: where its widgets lie and in which order, the seat panels,
 // the names and counts that must fit their boxes, and the banner.
 #include <gtest/gtest.h>

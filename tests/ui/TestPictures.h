@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures drawn by the tests themselves, put into the picture store for the
 // length of one test and taken out again afterwards.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The X server time a launcher's startup id carries: what lets the running
 // game take the focus as the player's own request.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small drawing kit shared by every card picture: paths from compact outline
 // data, suit symbols, lettering turned into outlines, and the card's colours.
 #pragma once

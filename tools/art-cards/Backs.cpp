@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four card backs: a white cat on pink, a rabbit under the moon on a blue
 // gradient, a blue chequer, and a plain glossy dark blue.
 

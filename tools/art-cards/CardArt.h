@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card pictures of the picture store, drawn from code: faces 0..53 (clubs,
 // spades, diamonds, hearts ace..king, then the cat and owl jokers) and backs 0..3.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Jack, queen and king: tall letters for clubs (blue) and diamonds (red), birds
 // for spades on a light blue sky, hoofed animals for hearts against an orange dusk.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The figures of the court cards: three birds for spades (heron, a pair of ducks,
 // a king penguin) and three hoofed animals for hearts (horse, antelope, stag).
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame every card face and card back shares: a black one-pixel outline with
 // rounded corners, and outside the rounding five pixels per corner in the
 // table-edge green RGB(51, 153, 102).

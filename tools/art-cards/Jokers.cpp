@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two jokers: a sitting cat and an owl on a branch, drawn in black line on
 // white, each marked J with a star in its corners.
 

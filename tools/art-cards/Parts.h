@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The painters of the separate card designs. Each paints the whole 71 x 96 card
 // area; the frame is stamped over the result afterwards.
 #pragma once

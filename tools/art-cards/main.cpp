@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // art-cards: draws the card faces and card backs of the picture store.
 //
 //   art-cards OUT_DIR                       writes OUT_DIR/picCard/00..53.png and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the two artwork generators share on their command lines: how a drawn
 // picture is compared with the checked-in one, and the contact sheet's scale.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture the generator makes: its file name under the assets folder, its size,
 // whether it is a magenta-keyed sprite picture, and the code that draws it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The seat characters, 71 x 96 each: the human player, the three computer opponents and
 // the empty seat. Drawn on transparent; the catalogue keys them onto magenta.
 #include "Drawing.h"

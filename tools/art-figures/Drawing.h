@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small painting helpers shared by every picture of the generator: the magenta key,
 // outlined shapes, gradients and lettering turned into paths.
 #pragma once

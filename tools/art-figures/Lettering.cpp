@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The banners that float over the table, and the title lettering of the about box.
 #include <QPainterPathStroker>
 #include <cmath>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 32 x 32 pictures: rank faces, cursors and the program icon. Edges that should be
 // crisp sit on half-pixel coordinates so a one-pixel outline fills whole pixels.
 #include <algorithm>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // iniread FILE: the settings the game would take from a settings file, one a
 // line, so that the game's reading of hand-edited files can be compared with
 // any other reader of such files. The file itself is never touched: the game's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // matchrun [--games N] [--seed S] KIND KIND [KIND [KIND]]
 //
 // Plays N complete games between computer opponents (kinds swallow, wolf,

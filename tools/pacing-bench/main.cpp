@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // pacing-bench [SECONDS]: runs a solitaire game loop on the real Qt host
 // (nobody clicks) and reports passes per second and the processor time it
 // took, then times card turns at the table size and magnified.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Synthesises the game's five sound effects as 16-bit mono PCM wave files.
 // Everything is computed from fixed numbers and fixed seeds, so the same
 // program always writes the same bytes.
