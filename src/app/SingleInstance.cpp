@@ -13,15 +13,26 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 
 namespace {
 
 // The longest message a doorbell listens to: one token and its line end.
 constexpr qsizetype kLongestRing = 1024;
+// A ring is this word, the launcher's token and a line end; nothing else that
+// reaches the doorbell brings the game forward.
+constexpr char kRingWord[] = "tomavel-ring ";
+// Callers heard at once, and how long one may take to say its line: a later
+// start says it at once, so more callers or slower ones are not later starts.
+// The oldest caller makes room for a new one, so a real ring always gets in.
+constexpr int kMostCallers = 8;
+constexpr int kCallerMilliseconds = 2000;
 
 enum class LockTry { Taken, Held, Unusable };
 
@@ -171,7 +182,7 @@ bool SingleInstance::RingRunningCopy(const std::string& token) const {
     // starting (no doorbell yet) or stuck (a full queue) is simply not rung.
     bool rung = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     if (rung) {
-        const std::string message = CleanActivationToken(token) + "\n";
+        const std::string message = kRingWord + CleanActivationToken(token) + "\n";
         rung = ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
                static_cast<ssize_t>(message.size());
     }
@@ -192,8 +203,17 @@ void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> c
             if (!server->listen(bell)) continue;
         }
         QLocalServer* door = server.get();
-        QObject::connect(door, &QLocalServer::newConnection, door, [door, comeForward] {
+        door->setMaxPendingConnections(kMostCallers);
+        auto callers = std::make_shared<std::deque<QPointer<QLocalSocket>>>();
+        QObject::connect(door, &QLocalServer::newConnection, door, [door, comeForward, callers] {
             while (QLocalSocket* caller = door->nextPendingConnection()) {
+                std::erase_if(*callers, [](const QPointer<QLocalSocket>& c) { return c.isNull(); });
+                while (callers->size() >= static_cast<size_t>(kMostCallers)) {
+                    if (QLocalSocket* oldest = callers->front()) oldest->abort();
+                    callers->pop_front();
+                }
+                callers->push_back(caller);
+                QTimer::singleShot(kCallerMilliseconds, caller, [caller] { caller->abort(); });
                 auto heard = std::make_shared<QByteArray>();
                 QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, heard] {
                     heard->append(caller->readAll());
@@ -204,9 +224,11 @@ void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> c
                         heard->append(caller->readAll());
                         caller->deleteLater();
                         const qsizetype end = heard->indexOf('\n');
-                        const QByteArray line =
-                            end < 0 || end > kLongestRing ? QByteArray() : heard->left(end);
-                        comeForward(CleanActivationToken(line.toStdString()));
+                        if (end < 0 || end > kLongestRing || !heard->startsWith(kRingWord))
+                            return;  // no later start of the game: nothing happens
+                        const QByteArray token = heard->mid(qsizetype(sizeof kRingWord) - 1,
+                                                            end - qsizetype(sizeof kRingWord) + 1);
+                        comeForward(CleanActivationToken(token.toStdString()));
                     });
             }
         });

@@ -188,6 +188,44 @@ TEST_F(LockTest, ALaterStartRingsTheRunningCopyWithItsToken) {
     }
 }
 
+// Anything but a later start's ring leaves the game where it is, and callers
+// that hold the doorbell without a word never keep a later start out.
+TEST_F(LockTest, OnlyARingBringsTheGameForwardAndIdleCallersNeverBlockIt) {
+    SingleInstance first;
+    ASSERT_TRUE(first.Acquire(Places(true, std::nullopt)));
+    std::vector<std::string> rings;
+    first.AnswerLaterStarts([&](const std::string& token) { rings.push_back(token); });
+    const std::string bell = Path("files") + "/.tomavel.sock";
+    auto call = [&](const std::string& bytes, bool hangUp) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strcpy(address.sun_path, bell.c_str());
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        if (!bytes.empty()) {
+            EXPECT_EQ(::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+        }
+        if (hangUp) ::close(fd);
+        return fd;
+    };
+    for (const std::string& bytes :
+         {std::string(), std::string("\n"), std::string("abc\n"), std::string("tomavel-ring abc"),
+          std::string("\x01\xFF garbage without a line end"), std::string("ring abc\n")})
+        call(bytes, true);
+    std::vector<int> idle;
+    for (int i = 0; i < 40; ++i) idle.push_back(call("", false));
+    QDeadlineTimer settle(300);
+    while (!settle.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(rings.empty());
+
+    SingleInstance second;
+    ASSERT_FALSE(second.Acquire(Places(true, std::nullopt)));
+    EXPECT_TRUE(second.RingRunningCopy("tok"));
+    RunUntil([&] { return !rings.empty(); });
+    EXPECT_EQ(rings, std::vector<std::string>{"tok"});
+    for (int fd : idle) ::close(fd);
+}
+
 TEST_F(LockTest, ADoorbellLeftByACopyThatCrashedIsReplaced) {
     const std::string bell = Path("files") + "/.tomavel.sock";
     // A socket nobody listens on any more, as a killed copy leaves it.
