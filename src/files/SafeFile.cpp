@@ -184,9 +184,12 @@ int RemoveStaleTemporaries(const std::string& path, std::string_view olderName,
         if (!IsTemporaryName(entry->d_name, name, olderName, olderRandomNames)) continue;
         const std::string stale = folder + "/" + entry->d_name;
         struct stat info {};
-        if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            ::unlink(stale.c_str()) == 0)
-            ++removed;
+        if (::lstat(stale.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        // A system temporary file is made private (0600); a copy the player made
+        // under a name of that shape ("tomavel.ini.Backup") is not, and stays.
+        const bool ours = IsTemporaryName(entry->d_name, name, olderName, false);
+        if (!ours && (info.st_mode & 0777) != 0600) continue;
+        if (::unlink(stale.c_str()) == 0) ++removed;
     }
     ::closedir(dir);
     return removed;

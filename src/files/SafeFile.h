@@ -48,9 +48,9 @@ Result Replace(const std::string& path, std::string_view bytes,
 // killed, the machine went down) left in its folder, and `olderName` (say
 // ".tmp": "<name>.tmp") where an earlier version of the game saved through one
 // fixed name; with `olderRandomNames`, also "<name>.XXXXXX" (six letters and
-// digits, not all small letters), where an earlier version saved through a
-// system temporary file. Run it at start, before the first save. Returns how
-// many were removed.
+// digits, not all small letters, private to the player as a system temporary
+// file is made: mode 0600), where an earlier version saved through one. Run it at start, before the
+// first save. Returns how many were removed.
 int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {},
                            bool olderRandomNames = false);
 

@@ -423,10 +423,14 @@ TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsO
 TEST_F(SettingsTest, TemporaryFilesOfEarlierSavesAreRemovedAtStartAndThePlayersFilesKept) {
     PutIni(kDefaultFile);
     const QStringList stale = {"tomavel.ini.a1B2c3", "tomavel.ini.XXz9QQ", "tomavel.ini.tmp.12.1"};
-    const QStringList kept = {"tomavel.ini.backup", "tomavel.ini.damaged", "tomavel.ini.a1B2c"};
+    const QStringList kept = {"tomavel.ini.backup", "tomavel.ini.damaged", "tomavel.ini.a1B2c",
+                              "tomavel.ini.Backup"};
     for (const QString& name : stale + kept) {
         QFile file(dir_.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        // System temporary files are private; the player's own copies are not.
+        const bool isPrivate = stale.contains(name);
+        ::chmod(dir_.filePath(name).toLocal8Bit().constData(), isPrivate ? 0600 : 0644);
     }
     EXPECT_TRUE(EnsureSettingsFile());
     for (const QString& name : stale)

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -60,7 +61,9 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("tomavel.ini"));
-    if (!folder.isValid() || !QFile::copy(QString::fromLocal8Bit(argv[1]), copy)) {
+    // Only a regular file is copied: a pipe would hold the copy up for ever.
+    const QString source = QString::fromLocal8Bit(argv[1]);
+    if (!folder.isValid() || !QFileInfo(source).isFile() || !QFile::copy(source, copy)) {
         std::fprintf(stderr, "iniread: cannot read %s\n", argv[1]);
         return 1;
     }
