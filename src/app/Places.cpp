@@ -185,14 +185,14 @@ std::string HelpFileForViewer(const std::string& helpFile) {
     return copy;
 }
 
-std::string FindHelpFile() {
+std::string FindHelpFile(const std::string& name) {
     std::vector<std::string> candidates;
     std::error_code error;
     const fs::path current = fs::current_path(error);
-    if (!error) candidates.push_back((current / "readme.txt").string());
+    if (!error) candidates.push_back((current / name).string());
     if (IsAbsolute(gsAppPath)) {
-        candidates.push_back(gsAppPath + "readme.txt");
-        candidates.push_back(Beside(gsAppPath, TOMAVEL_BIN_TO_DOC "/readme.txt"));
+        candidates.push_back(gsAppPath + name);
+        candidates.push_back(Beside(gsAppPath, TOMAVEL_BIN_TO_DOC "/" + name));
     }
     for (const std::string& file : candidates)
         if (IsFile(file)) return file;

@@ -68,9 +68,11 @@ std::string ScoreFilePath();  // ScoreFolder() + "solsc.dat"
 // The sound folder, one trailing '/': "sound/" in the program folder when it is
 // there (build tree, a copy), else the installed data folder's tomavel/sound/.
 std::string SoundFolder();
-// The help text "readme.txt": the current folder first, then the program
-// folder, then the installed documentation folder. Empty when there is none.
-std::string FindHelpFile();
+// The help text "readme.txt" (or the English one, `kEnglishHelpFileName`): the
+// current folder first, then the program folder, then the installed
+// documentation folder. Empty when there is none.
+inline constexpr const char* kEnglishHelpFileName = "readme-en.txt";
+std::string FindHelpFile(const std::string& name = "readme.txt");
 // What a viewer is given of the help text `helpFile` (CP932 with CR LF, as the
 // game has always shipped it, which a desktop's text viewer would show as
 // gibberish): a UTF-8 copy in the player's cache folder

@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <charconv>
@@ -170,7 +171,7 @@ bool ReadIni(const std::string& section, const std::string& key, std::string& va
     } else if (QFileInfo(path).isFile()) {
         found = ReadProfileString(path, qSection, qKey);
     } else {
-        TellOnce(QStringLiteral("初期化ファイルがありません。"));
+        TellOnce(QCoreApplication::translate("Settings", "初期化ファイルがありません。"));
     }
     if (!found || found->isEmpty()) return false;
 
@@ -203,7 +204,8 @@ bool EnsureSettingsFile() {
     SafeFile::RemoveStaleTemporaries(QFile::encodeName(path).toStdString(), {}, true);
     if (ReplaceEmptySettingsFile(path)) return true;
     builtInDefaults = DefaultIni();
-    TellOnce(QStringLiteral("初期化ファイルを作成できません。\n最初の設定で始めます。"));
+    TellOnce(QCoreApplication::translate(
+        "Settings", "初期化ファイルを作成できません。\n最初の設定で始めます。"));
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <memory>
 
 #include "app/GameEnd.h"
@@ -17,6 +18,7 @@
 #include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
+#include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -70,7 +72,8 @@ int RunProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    MessageBoxes::InstallJapaneseQtTexts();
+    // The game speaks the desktop's language: Japanese as it always has, or English.
+    InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
     // The splash already shows the icon and the title lettering, so the
     // pictures are loaded first of all.
     PictureStore::Load();

@@ -13,6 +13,7 @@
 #include "engine/Deal.h"
 #include "engine/Host.h"
 #include "engine/Reveal.h"
+#include "engine/TextMarks.h"
 #include "engine/Views.h"
 
 namespace {
@@ -179,7 +180,7 @@ void RunGame() {
     // End.
     GameWindow().StopSecondTimer();
     if (game.phase == GamePhase::QuitRequested) {
-        GameWindow().ShowMessage("このゲームを終了します");
+        GameWindow().ShowMessage(QT_TRANSLATE_NOOP("Engine", "このゲームを終了します"));
     } else if (game.phase == GamePhase::Finished) {
         if (game.soloMode)
             GameWindow().HandOverSoloResult();

@@ -4,6 +4,7 @@
 
 #include "ui/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,7 +18,6 @@
 
 const QString AboutBox::kHomePage = QStringLiteral("https://tomavel.example.org/");
 const QString AboutBox::kMailAddress = QStringLiteral("tomavel@example.org");
-const QString AboutBox::kCredit = QStringLiteral("Copyright (C) 2001 トマベル工房  Have fun!");
 
 namespace {
 
@@ -79,7 +79,9 @@ AboutBox::AboutBox(QWidget* owner)
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
     TextLabel(this, {108, 172, 32, 16}, QStringLiteral("Mail"), 12);
     mail_ = TextLabel(this, {108, 188, 198, 16}, kMailAddress, 12);
-    credit_ = TextLabel(this, {12, 216, 364, 16}, kCredit, 12);
+    credit_ = TextLabel(
+        this, {12, 216, 364, 16},
+        QCoreApplication::translate("AboutBox", "Copyright (C) 2001 トマベル工房  Have fun!"), 12);
     for (QLabel* link : {homePage_, mail_}) {
         link->setMouseTracking(true);
         link->setCursor(PictureStore::Cursor(3));
@@ -176,5 +178,6 @@ void AboutBox::OpenLink(QLabel* link) {
     const QUrl url =
         link == mail_ ? QUrl(QStringLiteral("mailto:") + link->text()) : QUrl(link->text());
     if (!openLink(url))
-        MessageBoxes::Inform(this, QStringLiteral("関連づけられた実行ファイルがありません"));
+        MessageBoxes::Inform(this, QCoreApplication::translate(
+                                       "AboutBox", "関連づけられた実行ファイルがありません"));
 }

@@ -23,7 +23,6 @@ public:
 
     static const QString kHomePage;
     static const QString kMailAddress;
-    static const QString kCredit;
 
     // How a link is handed to the desktop; false when nothing could open it.
     // Tests replace it so that no browser or mail program starts.

@@ -7,16 +7,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Places.h"
+#include "app/Help.h"
 #include "app/Settings.h"
 #include "engine/GameLoop.h"
 #include "engine/HumanPlay.h"
@@ -45,7 +44,7 @@ MainWindow::MainWindow(Commands commands, QWidget* parent)
     InstallFontSubstitutions();
     PictureStore::Load();
 
-    setWindowTitle(QStringLiteral("トマベル"));
+    setWindowTitle(QCoreApplication::translate("MainWindow", "トマベル"));
     setWindowIcon(PictureStore::ProgramIcon());
     BuildMenus();
     table_ = new TableWidget(&game.cardBack, this);
@@ -83,32 +82,37 @@ void MainWindow::BuildMenus() {
         return action;
     };
 
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("ゲーム"));
-    mGAmeStart_ = item(gameMenu, "mGAmeStart", QStringLiteral("開始"));
+    QMenu* gameMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ゲーム"));
+    mGAmeStart_ = item(gameMenu, "mGAmeStart", QCoreApplication::translate("MainWindow", "開始"));
     // Ctrl+N as the desktops' games have it, and F2 as older card games had it.
     // The menu shows them beside the caption; the caption itself stays as it is.
     mGAmeStart_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
-    mGameQuite_ = item(gameMenu, "mGameQuite", QStringLiteral("このゲームやめ"));
+    mGameQuite_ =
+        item(gameMenu, "mGameQuite", QCoreApplication::translate("MainWindow", "このゲームやめ"));
     mGameQuite_->setEnabled(false);
     gameMenu->addSeparator();
-    mGameExit_ = item(gameMenu, "mGameExit", QStringLiteral("このアプリケーションを終了する"));
+    mGameExit_ = item(gameMenu, "mGameExit",
+                      QCoreApplication::translate("MainWindow", "このアプリケーションを終了する"));
     // Ctrl+Q, as every desktop's programs have it: it closes through the same
     // question as the close box.
     mGameExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* setMenu = menuBar()->addMenu(QStringLiteral("設定"));
-    mSetSet_ = item(setMenu, "mSetSet", QStringLiteral("設定"));
+    QMenu* setMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "設定"));
+    mSetSet_ = item(setMenu, "mSetSet", QCoreApplication::translate("MainWindow", "設定"));
     setMenu->addSeparator();
-    mSetFloat_ = item(setMenu, "mSetFloat", QStringLiteral("常に手前に表示"));
+    mSetFloat_ =
+        item(setMenu, "mSetFloat", QCoreApplication::translate("MainWindow", "常に手前に表示"));
     mSetFloat_->setCheckable(true);
-    mSetSound_ = item(setMenu, "mSetSound", QStringLiteral("音を出さない"));
+    mSetSound_ =
+        item(setMenu, "mSetSound", QCoreApplication::translate("MainWindow", "音を出さない"));
     mSetSound_->setCheckable(true);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("ヘルプ"));
-    mHelpHelp_ = item(helpMenu, "mHelpHelp", QStringLiteral("ヘルプ"));
+    QMenu* helpMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ヘルプ"));
+    mHelpHelp_ = item(helpMenu, "mHelpHelp", QCoreApplication::translate("MainWindow", "ヘルプ"));
     mHelpHelp_->setShortcut(QKeySequence(Qt::Key_F1));  // as on every desktop
     helpMenu->addSeparator();
-    mHelpAbout_ = item(helpMenu, "mHelpAbout", QStringLiteral("このアプリケーションについて"));
+    mHelpAbout_ = item(helpMenu, "mHelpAbout",
+                       QCoreApplication::translate("MainWindow", "このアプリケーションについて"));
 
     connect(mGAmeStart_, &QAction::triggered, this, [] { StartCommand(); });
     connect(mGameQuite_, &QAction::triggered, this, [] { QuitCommand(); });
@@ -181,25 +185,10 @@ void MainWindow::BringForward(const std::string& launcherToken) {
     ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
 }
 
-void MainWindow::HelpCommand() {
-    // The help text is looked for where the player started the game from
-    // first, then beside the game and where it was installed.
-    const std::string file = FindHelpFile();
-    if (file.empty()) {
-        MessageBoxes::Inform(this, QStringLiteral("ヘルプファイルがありません。"));
-        return;
-    }
-    // The viewer gets the text in UTF-8, which every desktop reads.
-    const QString shown = QString::fromStdString(HelpFileForViewer(file));
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(shown))) return;
-    // The file is there; only nothing could show it. Say so, and where it is.
-    MessageBoxes::Inform(
-        this,
-        QStringLiteral("ヘルプを開けませんでした。\nヘルプファイルはここにあります:\n") + shown);
-}
+void MainWindow::HelpCommand() { ShowHelp(this); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!MessageBoxes::AskYesNo(this, QStringLiteral("やめる？？"))) {
+    if (!MessageBoxes::AskYesNo(this, QCoreApplication::translate("MainWindow", "やめる？？"))) {
         event->ignore();
         return;
     }
@@ -267,7 +256,8 @@ void MainWindow::StartSecondTimer() { timTimer_.start(1000); }
 void MainWindow::StopSecondTimer() { timTimer_.stop(); }
 
 void MainWindow::ShowMessage(const std::string& text) {
-    MessageBoxes::Inform(this, QString::fromStdString(text));
+    // The engine's messages are Japanese; the player reads them in their own language.
+    MessageBoxes::Inform(this, QCoreApplication::translate("Engine", text.c_str()));
 }
 
 void MainWindow::ShowVersusResult() { Run(commands_.versusResult); }

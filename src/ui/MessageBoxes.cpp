@@ -10,7 +10,8 @@
 #include <QTranslator>
 
 namespace {
-const QString kTitle = QStringLiteral("トマベル");
+// The game's name, in the player's language.
+QString Title() { return QCoreApplication::translate("MessageBoxes", "トマベル"); }
 std::function<void(const QString&)> informHook;
 std::function<bool(const QString&)> askHook;
 std::function<bool(const QString&)> retryHook;
@@ -28,18 +29,19 @@ namespace MessageBoxes {
 
 void Inform(QWidget* parent, const QString& text) {
     if (informHook) return informHook(text);
-    QMessageBox::information(OnScreen(parent), kTitle, text, QMessageBox::Ok);
+    QMessageBox::information(OnScreen(parent), Title(), text, QMessageBox::Ok);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text) {
     if (askHook) return askHook(text);
-    return QMessageBox::question(OnScreen(parent), kTitle, text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(OnScreen(parent), Title(), text,
+                                 QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool AskRetry(QWidget* parent, const QString& text, const QString& giveUp) {
     if (retryHook) return retryHook(text);
-    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Retry, OnScreen(parent));
+    QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Retry, OnScreen(parent));
     // Not a reject button: Esc and the close box would otherwise give up for the player.
     box.addButton(giveUp, QMessageBox::DestructiveRole);
     box.setDefaultButton(QMessageBox::Retry);

@@ -4,6 +4,7 @@
 
 #include "ui/ScoreWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
 
@@ -23,7 +25,6 @@ constexpr const char* kCodePage = "Shift_JIS";  // Qt's table for it is the Wind
 constexpr int kLongestName = 20;
 // A failed save offers Retry (a full disk can be freed meanwhile) and this way out.
 // It says both what happens to the result and to the window.
-const QString kLeaveUnsaved = QStringLiteral("保存しないで閉じる");
 
 // A grid cell: single border, window colours, the table's font.
 QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool bold,
@@ -46,10 +47,11 @@ QLabel* GridCell(QWidget* parent, const QString& text, const QRect& where, bool 
 QRect RowCell(int left, int width, int row) { return QRect(left, 20 + 16 * row, width, 17); }
 
 // A rank as the messages write it: a space and the digits, all full-width ("　３").
+// A place as the message says it: in Japanese a full-width space and full-width
+// digits, in English plain digits.
 QString WideRank(int rank) {
-    QString text = QStringLiteral("\u3000");
-    for (QChar digit : QString::number(rank)) text += QChar(0xFF10 + digit.digitValue());
-    return text;
+    if (CurrentTextLanguage() != TextLanguage::Japanese) return QString::number(rank);
+    return QStringLiteral("\u3000") + CountDigits(rank);
 }
 
 QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -93,17 +95,19 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
       glScoreNew_(newIndex),
       rank_(newIndex >= 0 ? rank : ScoreRank{}),
       afterGame_(afterGame) {
-    setWindowTitle(QStringLiteral("１人トマベル　結果"));
+    setWindowTitle(QCoreApplication::translate("ScoreWindow", "１人トマベル　結果"));
     setFixedSize(496, 225);
     PaintGround(this);
 
     GridCell(this, QStringLiteral("№"), QRect(4, 4, 21, 17), true, Qt::AlignHCenter);
-    GridCell(this, QStringLiteral("名前"), QRect(24, 4, 157, 17), true, Qt::AlignHCenter);
-    lblSort_[0] =
-        GridCell(this, QStringLiteral("時間"), QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
-    lblSort_[1] =
-        GridCell(this, QStringLiteral("ターン"), QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
-    GridCell(this, QStringLiteral("日付"), QRect(300, 4, 189, 17), true, Qt::AlignHCenter);
+    GridCell(this, QCoreApplication::translate("ScoreWindow", "名前"), QRect(24, 4, 157, 17), true,
+             Qt::AlignHCenter);
+    lblSort_[0] = GridCell(this, QCoreApplication::translate("ScoreWindow", "時間"),
+                           QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
+    lblSort_[1] = GridCell(this, QCoreApplication::translate("ScoreWindow", "ターン"),
+                           QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
+    GridCell(this, QCoreApplication::translate("ScoreWindow", "日付"), QRect(300, 4, 189, 17), true,
+             Qt::AlignHCenter);
     for (QLabel* header : lblSort_) header->installEventFilter(this);
     for (int k = 0; k < kScoreCount; ++k) {
         lblRow_[k] =
@@ -135,13 +139,19 @@ void ScoreWindow::Load() {
     if (afterGame_) {
         const int time = rank_.byTime, turn = rank_.byTurn;
         if (turn && !time) {
-            MessageBoxes::Inform(this, "ターン回数が" + WideRank(turn) + "位です。");
+            MessageBoxes::Inform(
+                this, QCoreApplication::translate("ScoreWindow", "ターン回数が%1位です。")
+                          .arg(WideRank(turn)));
             glSortFlg_ = 1;
         } else if (time && !turn) {
-            MessageBoxes::Inform(this, "ゲーム時間が" + WideRank(time) + "位です。");
+            MessageBoxes::Inform(
+                this, QCoreApplication::translate("ScoreWindow", "ゲーム時間が%1位です。")
+                          .arg(WideRank(time)));
         } else if (time && turn) {
-            MessageBoxes::Inform(this, "ゲーム時間が" + WideRank(time) + "位\nターン回数が" +
-                                           WideRank(turn) + "位です。");
+            MessageBoxes::Inform(
+                this, QCoreApplication::translate("ScoreWindow",
+                                                  "ゲーム時間が%1位\nターン回数が%2位です。")
+                          .arg(WideRank(time), WideRank(turn)));
             // The order where the result stands lower is shown (time when equal).
             glSortFlg_ = turn > time ? 1 : 0;
         }
@@ -188,27 +198,32 @@ void ScoreWindow::OkClick() {
     if (afterGame_ && rank_.byTime + rank_.byTurn > 0) {
         const QString name = txtName_->text();
         if (name.isEmpty()) {
-            MessageBoxes::Inform(this, QStringLiteral("名前の入力がありません"));
+            MessageBoxes::Inform(
+                this, QCoreApplication::translate("ScoreWindow", "名前の入力がありません"));
             return;
         }
         QString refused;
         const auto bytes = NameToCp932(name, &refused);
         if (!bytes) {
             MessageBoxes::Inform(
-                this,
-                "「" + refused + "」は名前に使えない文字です。\nほかの文字で入力してください。");
+                this, QCoreApplication::translate(
+                          "ScoreWindow",
+                          "「%1」は名前に使えない文字です。\nほかの文字で入力してください。")
+                          .arg(refused));
             return;
         }
         table_[glScoreNew_].name = *bytes;
         while (saveAllowed_) {
             const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
             if (saved.ok) break;
-            if (!MessageBoxes::AskRetry(this,
-                                        "スコアを保存できませんでした。\n" +
-                                            QString::fromLocal8Bit(saved.error) +
-                                            "\n\nもう一度保存するか、保存しないで閉じるかを"
-                                            "選んでください。",
-                                        kLeaveUnsaved)) {
+            if (!MessageBoxes::AskRetry(
+                    this,
+                    QCoreApplication::translate("ScoreWindow",
+                                                "スコアを保存できませんでした。\n%1\n\n"
+                                                "もう一度保存するか、保存しないで閉じるかを"
+                                                "選んでください。")
+                        .arg(QString::fromLocal8Bit(saved.error)),
+                    QCoreApplication::translate("ScoreWindow", "保存しないで閉じる"))) {
                 reject();  // the player leaves; the file stays as it was
                 return;
             }
@@ -239,15 +254,25 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
         const QString aside = QFileInfo(QString::fromStdString(load.asidePath)).fileName();
         const QString kept =
             load.carried == 0
-                ? QStringLiteral("読み取れる記録がなかったので、新しいスコア表で始めます。")
-                : "読み取れた " + QString::number(load.carried) +
-                      " 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。";
-        MessageBoxes::Inform(parent, "スコアファイル " + file + " が壊れていたので " + aside +
-                                         " という名前で残しました。\n" + kept);
+                ? QCoreApplication::translate(
+                      "ScoreWindow", "読み取れる記録がなかったので、新しいスコア表で始めます。")
+                : QCoreApplication::translate(
+                      "ScoreWindow",
+                      "読み取れた %1 件の記録を新しいスコア表に移し、残りは初めの記録で"
+                      "埋めました。")
+                      .arg(load.carried);
+        MessageBoxes::Inform(
+            parent,
+            QCoreApplication::translate(
+                "ScoreWindow", "スコアファイル %1 が壊れていたので %2 という名前で残しました。\n%3")
+                .arg(file, aside, kept));
     } else if (load.state == ScoreFileState::Damaged) {
-        MessageBoxes::Inform(parent, "スコアファイル " + file +
-                                         " が壊れていて、別の名前で残すこともできませんでした。\n"
-                                         "ファイルはそのままにして、今回の結果は保存しません。");
+        MessageBoxes::Inform(parent,
+                             QCoreApplication::translate(
+                                 "ScoreWindow",
+                                 "スコアファイル %1 が壊れていて、別の名前で残すこともできません"
+                                 "でした。\nファイルはそのままにして、今回の結果は保存しません。")
+                                 .arg(file));
     }
     return load.table;
 }
@@ -258,9 +283,11 @@ void PrepareScoreFile(const std::string& scorePath) {
     const ScoreFileResult created = CreateScoreFile(scorePath);
     if (created.ok) return;
     const QString file = QFileInfo(QString::fromStdString(scorePath)).fileName();
-    MessageBoxes::Inform(nullptr, "スコアファイル " + file + " を作れませんでした。\n" +
-                                      QString::fromLocal8Bit(created.error) +
-                                      "\n\nこのままでは１人トマベルの結果を保存できません。");
+    MessageBoxes::Inform(
+        nullptr, QCoreApplication::translate("ScoreWindow",
+                                             "スコアファイル %1 を作れませんでした。\n%2\n\n"
+                                             "このままでは１人トマベルの結果を保存できません。")
+                     .arg(file, QString::fromLocal8Bit(created.error)));
 }
 
 void AddNewScore(const SoloScoreRecord& result, const std::string& scorePath, QWidget* parent) {

@@ -7,6 +7,7 @@
 #include <qdrawutil.h>
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -26,10 +27,17 @@
 
 namespace {
 
-const QString kNoPlayerMessage = QStringLiteral("プレイヤーが設定されていません。") +
-                                 QStringLiteral("\r\n") +
-                                 QStringLiteral("１人以上のプレーヤーを選択してください。");
-const QString kSolitaireQuestion = QStringLiteral("一人遊びでよろしいですか？");
+// Translated when they are shown: the player's language is settled only once
+// the program runs.
+QString NoPlayerMessage() {
+    return QCoreApplication::translate("SettingsDialog", "プレイヤーが設定されていません。") +
+           QStringLiteral("\r\n") +
+           QCoreApplication::translate("SettingsDialog",
+                                       "１人以上のプレーヤーを選択してください。");
+}
+QString SolitaireQuestion() {
+    return QCoreApplication::translate("SettingsDialog", "一人遊びでよろしいですか？");
+}
 
 constexpr int kKindCount = 5;  // You, Swallow, Wolf, Tiger, Empty
 constexpr std::array<int, 3> kSeconds = {1, 2, 4};
@@ -110,7 +118,7 @@ SettingsDialog::SettingsDialog(MainWindow& window)
     : QDialog(&window, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       window_(window) {
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(QCoreApplication::translate("SettingsDialog", "設定"));
     setFixedSize(530, 335);
     QFont font = this->font();
     font.setPixelSize(12);  // 9 pt on the 96-dpi screen the layout was drawn for
@@ -125,9 +133,12 @@ SettingsDialog::SettingsDialog(MainWindow& window)
 
 void SettingsDialog::BuildLayout() {
     // The seats.
-    fraPlayer_ = Frame(QStringLiteral("プレーヤー選択"), this, {4, 4, 425, 193});
-    optPlayer_[0] = OptionPushButton(QStringLiteral("一人遊び"), fraPlayer_, {8, 16, 89, 21});
-    optPlayer_[1] = OptionPushButton(QStringLiteral("複数で遊ぶ"), fraPlayer_, {100, 16, 89, 21});
+    fraPlayer_ = Frame(QCoreApplication::translate("SettingsDialog", "プレーヤー選択"), this,
+                       {4, 4, 425, 193});
+    optPlayer_[0] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "一人遊び"),
+                                     fraPlayer_, {8, 16, 89, 21});
+    optPlayer_[1] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "複数で遊ぶ"),
+                                     fraPlayer_, {100, 16, 89, 21});
     playerGroup_ = new QButtonGroup(this);
     playerGroup_->setExclusive(true);
     for (int i = 0; i < 2; ++i) playerGroup_->addButton(optPlayer_[i], i);
@@ -143,7 +154,8 @@ void SettingsDialog::BuildLayout() {
         acxChar_[seat]->SetBorderStyle(1);
         connect(acxChar_[seat], &SpriteWidget::pressed, this,
                 [this, seat] { CycleSeatChoice(seat); });
-        cmdNext_[seat] = new QPushButton(QStringLiteral("次のﾌﾟﾚｰﾔ"), frame);
+        cmdNext_[seat] =
+            new QPushButton(QCoreApplication::translate("SettingsDialog", "次のﾌﾟﾚｰﾔ"), frame);
         cmdNext_[seat]->setGeometry(8, 112, 81 - narrow, 25);
         cmdNext_[seat]->setAutoDefault(false);
         connect(cmdNext_[seat], &QPushButton::clicked, this,
@@ -151,7 +163,8 @@ void SettingsDialog::BuildLayout() {
     }
 
     // The card backs.
-    auto* fraCard = Frame(QStringLiteral("カード"), this, {4, 200, 313, 129});
+    auto* fraCard =
+        Frame(QCoreApplication::translate("SettingsDialog", "カード"), this, {4, 200, 313, 129});
     cardGroup_ = new QButtonGroup(this);
     cardGroup_->setExclusive(true);
     const std::array<QRect, 4> cardRects = {
@@ -165,12 +178,16 @@ void SettingsDialog::BuildLayout() {
     }
 
     // The display time and the cursor.
-    auto* other = Frame(QStringLiteral("その他"), this, {320, 200, 205, 129});
-    auto* fraSecond = Frame(QStringLiteral("カードを見せる秒数"), other, {8, 16, 189, 41});
+    auto* other =
+        Frame(QCoreApplication::translate("SettingsDialog", "その他"), this, {320, 200, 205, 129});
+    auto* fraSecond = Frame(QCoreApplication::translate("SettingsDialog", "カードを見せる秒数"),
+                            other, {8, 16, 189, 41});
     secondGroup_ = new QButtonGroup(this);
     secondGroup_->setExclusive(true);
-    const std::array<QString, 3> secondTexts = {QStringLiteral("１秒"), QStringLiteral("２秒"),
-                                                QStringLiteral("４秒")};
+    const std::array<QString, 3> secondTexts = {
+        QCoreApplication::translate("SettingsDialog", "１秒"),
+        QCoreApplication::translate("SettingsDialog", "２秒"),
+        QCoreApplication::translate("SettingsDialog", "４秒")};
     const std::array<QRect, 3> secondRects = {
         {{12, 16, 57, 17}, {68, 16, 57, 17}, {124, 16, 45, 17}}};
     for (int i = 0; i < 3; ++i) {
@@ -178,7 +195,8 @@ void SettingsDialog::BuildLayout() {
         optSecond_[i]->setGeometry(secondRects[i]);
         secondGroup_->addButton(optSecond_[i], i);
     }
-    auto* fraCursor = Frame(QStringLiteral("カーソル"), other, {8, 60, 189, 61});
+    auto* fraCursor =
+        Frame(QCoreApplication::translate("SettingsDialog", "カーソル"), other, {8, 60, 189, 61});
     cursorGroup_ = new QButtonGroup(this);
     cursorGroup_->setExclusive(true);
     for (int i = 0; i < 4; ++i) {
@@ -189,11 +207,11 @@ void SettingsDialog::BuildLayout() {
         cursorGroup_->addButton(button, i);
     }
 
-    cmdExit_ = new QPushButton(QStringLiteral("Ｏ．Ｋ"), this);
+    cmdExit_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "Ｏ．Ｋ"), this);
     cmdExit_->setGeometry(448, 8, 77, 25);
     cmdExit_->setDefault(true);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { Confirm(); });
-    cmdCancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cmdCancel_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "ｷｬﾝｾﾙ"), this);
     cmdCancel_->setGeometry(448, 36, 77, 25);
     cmdCancel_->setAutoDefault(false);
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
@@ -275,12 +293,12 @@ bool SettingsDialog::ConfirmSeats() {
             humanLeft = kind == CharacterKind::You;
     }
     if (empty == kSeats) {
-        MessageBoxes::Inform(this, kNoPlayerMessage);
+        MessageBoxes::Inform(this, NoPlayerMessage());
         return false;
     }
     if (empty == kSeats - 1 && humanLeft) {
         // One human alone is a solitaire game; it moves to seat 0 wherever it sat.
-        if (!MessageBoxes::AskYesNo(this, kSolitaireQuestion)) return false;
+        if (!MessageBoxes::AskYesNo(this, SolitaireQuestion())) return false;
         SelectSolitaire();
     }
     return true;

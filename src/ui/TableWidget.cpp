@@ -4,11 +4,13 @@
 
 #include "ui/TableWidget.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/CardWidget.h"
+#include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/PictureStore.h"
 #include "ui/ShapeWidget.h"
@@ -67,6 +69,20 @@ QString NameOf(CharacterKind kind) {
 
 int TextWidth(const QLabel* label, const QString& text) {
     return QFontMetrics(label->font()).horizontalAdvance(text) + 1;
+}
+
+// The balloon's text, written small enough to fit whole inside the balloon: a
+// line that would not fit at the layout's size is set a point smaller, and
+// smaller again, until it does (Japanese lines fit at the layout's size).
+void FitBalloonText(QLabel* label, const QString& text) {
+    QFont font = LayoutFont(kRoundGothic, 9);
+    const QRect room(QPoint(0, 0), label->size());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    while (font.pixelSize() > 7 &&
+           !room.contains(QFontMetrics(font).boundingRect(room, flags, text)))
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(text);
 }
 
 // A value label keeps its left edge and widens to the right when its text needs more room.
@@ -145,10 +161,13 @@ TableWidget::TableWidget(const int* cardBack, QWidget* parent)
     }
 
     lblTimeCap_ = label(kTimeCapRect, soloFont, kYellow);
-    lblTimeCap_->setText(QStringLiteral("経過時間："));
+    // The captions stand right against their values, whatever their length.
+    lblTimeCap_->setText(QCoreApplication::translate("TableWidget", "経過時間："));
+    lblTimeCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTime_ = label(kTimeRect, soloFont, kYellow);
     lblCntCap_ = label(kCntCapRect, soloFont, kYellow);
-    lblCntCap_->setText(QStringLiteral("手数："));
+    lblCntCap_->setText(QCoreApplication::translate("TableWidget", "手数："));
+    lblCntCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCnt_ = label(kCntRect, soloFont, kYellow);
 
     hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, this);
@@ -392,7 +411,8 @@ void TableWidget::SetSeatCardCount(int seat, const std::string& text) {
 }
 
 void TableWidget::ShowBalloon(int seat, const std::string& text) {
-    balloonTexts_[seat]->setText(QString::fromStdString(text));
+    // The characters speak Japanese; the player reads them in their own language.
+    FitBalloonText(balloonTexts_[seat], QCoreApplication::translate("Speech", text.c_str()));
     balloons_[seat]->show();
     balloonTexts_[seat]->show();
 }
@@ -429,9 +449,9 @@ void TableWidget::SetSoloLabelsVisible(bool visible) {
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
-    FitGrowingRight(lblTime_, kTimeRect, QString::fromStdString(text));
+    FitGrowingRight(lblTime_, kTimeRect, ShownCounter(text));
 }
 
 void TableWidget::SetCountText(const std::string& text) {
-    FitGrowingRight(lblCnt_, kCntRect, QString::fromStdString(text));
+    FitGrowingRight(lblCnt_, kCntRect, ShownCounter(text));
 }

@@ -4,6 +4,7 @@
 
 #include "ui/VersusResultWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <cmath>
 #include <numbers>
@@ -27,7 +28,7 @@ double bobAngle = 0.0;
 QString PlayerName(CharacterKind kind) {
     switch (kind) {
         case CharacterKind::You:
-            return QStringLiteral("Ｙｏｕ");
+            return QCoreApplication::translate("VersusResultWindow", "Ｙｏｕ");
         case CharacterKind::Swallow:
             return QStringLiteral("Baby Swallow");
         case CharacterKind::Wolf:
@@ -49,7 +50,7 @@ void VersusResultWindow::SetBobAngle(double angle) { bobAngle = angle; }
 
 VersusResultWindow::VersusResultWindow(const Seats& seats, RankFaces faces, QWidget* parent)
     : QDialog(parent), seats_(seats), faces_(std::move(faces)) {
-    setWindowTitle(QStringLiteral("結果"));
+    setWindowTitle(QCoreApplication::translate("VersusResultWindow", "結果"));
     setFixedSize(382, 259);
     PaintGround(this);
 
@@ -57,8 +58,9 @@ VersusResultWindow::VersusResultWindow(const Seats& seats, RankFaces faces, QWid
     auto* patch = new ShapeWidget(ShapeWidget::Kind::Rect, this);
     patch->SetFill(kTableGreen);
     patch->setGeometry(16, 12, 93, 25);
-    Caption(this, QStringLiteral("結果発表！！"), QRect(8, 8, 150, 24), ResultFont(18, true),
-            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(this, QCoreApplication::translate("VersusResultWindow", "結果発表！！"),
+            QRect(8, 8, 150, 24), ResultFont(18, true), Qt::white,
+            Qt::AlignLeft | Qt::AlignVCenter);
 
     const QFont rowFont = ResultFont(14.25, true);
     for (int k = 0; k < 4; ++k) {

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/Language.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "ui/MessageBoxes.h"
+
+namespace {
+TextLanguage current = TextLanguage::Japanese;
+QTranslator* ours = nullptr;
+QTranslator* qtOwn = nullptr;
+
+void Drop(QTranslator*& translator) {
+    if (!translator) return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+}
+}  // namespace
+
+TextLanguage ChooseTextLanguage(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        const QString lower = name.toLower();
+        const QString language =
+            lower.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (language == u"ja" || language == u"c" || language.startsWith(u"c.") ||
+            language == u"posix")
+            return TextLanguage::Japanese;
+        if (language == u"en") return TextLanguage::English;
+    }
+    return TextLanguage::English;
+}
+
+bool InstallTextLanguage(TextLanguage language) {
+    RemoveTextLanguage();
+    current = language;
+    if (language == TextLanguage::Japanese) {
+        qtOwn = MessageBoxes::InstallJapaneseQtTexts();
+        return true;
+    }
+    ours = new QTranslator;
+    if (!ours->load(QStringLiteral(":/i18n/tomavel_en.qm")) ||
+        !QCoreApplication::installTranslator(ours)) {
+        Drop(ours);
+        return false;
+    }
+    return true;
+}
+
+void RemoveTextLanguage() {
+    Drop(ours);
+    Drop(qtOwn);
+    current = TextLanguage::Japanese;
+}
+
+TextLanguage CurrentTextLanguage() { return current; }
+
+QString CountDigits(long long n) {
+    QString digits = QString::number(n);
+    if (current == TextLanguage::English) return digits;
+    for (QChar& c : digits)
+        if (c >= u'0' && c <= u'9') c = QChar(c.unicode() - u'0' + 0xFF10);
+    return digits;
+}
+
+QString ShownCounter(const std::string& engineText) {
+    const QString text = QString::fromStdString(engineText);
+    if (current == TextLanguage::Japanese) return text;
+    const qsizetype space = text.lastIndexOf(u' ');
+    if (space < 0) return text;
+    QString digits = text.left(space);
+    for (QChar& c : digits)
+        if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19) c = QChar(c.unicode() - 0xFF10 + u'0');
+    const QString word = text.mid(space + 1);
+    if (word == u"秒") return QCoreApplication::translate("Counters", "%1 秒").arg(digits);
+    if (word == u"手") return QCoreApplication::translate("Counters", "%1 手").arg(digits);
+    return text;
+}

@@ -1,0 +1,438 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Copyright (C) 2001 トマベル工房  Have fun!</source>
+        <translation>Copyright (C) 2001 Tomavel Works  Have fun!</translation>
+    </message>
+    <message>
+        <source>関連づけられた実行ファイルがありません</source>
+        <translation>No program is set up to open this.</translation>
+    </message>
+</context>
+<context>
+    <name>Counters</name>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 手</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>このゲームを終了します</source>
+        <translation>This game ends here.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>ヘルプファイルがありません。</source>
+        <translation>There is no help file.</translation>
+    </message>
+    <message>
+        <source>ヘルプを開けませんでした。
+ヘルプファイルはここにあります:
+%1</source>
+        <translation>The help could not be opened.
+The help file is here:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+    <message>
+        <source>ゲーム</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>このゲームやめ</source>
+        <translation>Stop This Game</translation>
+    </message>
+    <message>
+        <source>このアプリケーションを終了する</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>常に手前に表示</source>
+        <translation>Always on Top</translation>
+    </message>
+    <message>
+        <source>音を出さない</source>
+        <translation>No Sound</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>このアプリケーションについて</source>
+        <translation>About Tomavel</translation>
+    </message>
+    <message>
+        <source>やめる？？</source>
+        <translation>Quit??</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreWindow</name>
+    <message>
+        <source>１人トマベル&#x3000;結果</source>
+        <translation>Tomavel Solitaire Results</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>ターン回数が%1位です。</source>
+        <translation>Your turns rank No. %1.</translation>
+    </message>
+    <message>
+        <source>ゲーム時間が%1位です。</source>
+        <translation>Your time ranks No. %1.</translation>
+    </message>
+    <message>
+        <source>ゲーム時間が%1位
+ターン回数が%2位です。</source>
+        <translation>Your time ranks No. %1,
+your turns rank No. %2.</translation>
+    </message>
+    <message>
+        <source>名前の入力がありません</source>
+        <translation>No name has been entered.</translation>
+    </message>
+    <message>
+        <source>「%1」は名前に使えない文字です。
+ほかの文字で入力してください。</source>
+        <translation>“%1” cannot be used in a name.
+Please type other characters.</translation>
+    </message>
+    <message>
+        <source>スコアを保存できませんでした。
+%1
+
+もう一度保存するか、保存しないで閉じるかを選んでください。</source>
+        <translation>The scores could not be saved.
+%1
+
+Try again, or close without saving.</translation>
+    </message>
+    <message>
+        <source>保存しないで閉じる</source>
+        <translation>Close Without Saving</translation>
+    </message>
+    <message>
+        <source>読み取れる記録がなかったので、新しいスコア表で始めます。</source>
+        <translation>No record could be read, so a new score table begins.</translation>
+    </message>
+    <message>
+        <source>読み取れた %1 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。</source>
+        <translation>The %1 records that could be read went into a new score table; the other places hold the starting records.</translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 が壊れていたので %2 という名前で残しました。
+%3</source>
+        <translation>The score file %1 was damaged, so it has been kept as %2.
+%3</translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 が壊れていて、別の名前で残すこともできませんでした。
+ファイルはそのままにして、今回の結果は保存しません。</source>
+        <translation>The score file %1 is damaged and could not be kept under another name either.
+The file is left as it is, and this result is not saved.</translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 を作れませんでした。
+%2
+
+このままでは１人トマベルの結果を保存できません。</source>
+        <translation>The score file %1 could not be created.
+%2
+
+Solitaire results cannot be saved until it can.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>初期化ファイルがありません。</source>
+        <translation>The settings file is missing.</translation>
+    </message>
+    <message>
+        <source>初期化ファイルを作成できません。
+最初の設定で始めます。</source>
+        <translation>The settings file cannot be created.
+The game starts with the first settings.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>プレイヤーが設定されていません。</source>
+        <translation>No player has been chosen.</translation>
+    </message>
+    <message>
+        <source>１人以上のプレーヤーを選択してください。</source>
+        <translation>Please choose one player or more.</translation>
+    </message>
+    <message>
+        <source>一人遊びでよろしいですか？</source>
+        <translation>Play solitaire?</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>プレーヤー選択</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>一人遊び</source>
+        <translation>Solitaire</translation>
+    </message>
+    <message>
+        <source>複数で遊ぶ</source>
+        <translation>Multiplayer</translation>
+    </message>
+    <message>
+        <source>次のﾌﾟﾚｰﾔ</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>カード</source>
+        <translation>Card Back</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>カードを見せる秒数</source>
+        <translation>Show turned cards for</translation>
+    </message>
+    <message>
+        <source>１秒</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>２秒</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>４秒</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>カーソル</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Ｏ．Ｋ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>まってました。</source>
+        <translation>Finally, me!</translation>
+    </message>
+    <message>
+        <source>俺様の番か？？</source>
+        <translation>My turn, huh??</translation>
+    </message>
+    <message>
+        <source>もうワシの番か・・・</source>
+        <translation>My turn already...</translation>
+    </message>
+    <message>
+        <source>わーい！！</source>
+        <translation>Wheee!!</translation>
+    </message>
+    <message>
+        <source>世界が俺を呼んでるぜぇ。</source>
+        <translation>The world needs me, baby!</translation>
+    </message>
+    <message>
+        <source>・・・</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>俺様の技を見よ</source>
+        <translation>Behold my moves!</translation>
+    </message>
+    <message>
+        <source>まちにまったぜぇ。</source>
+        <translation>Been waitin&apos; for this!</translation>
+    </message>
+    <message>
+        <source>おまえら早すぎるぞ！</source>
+        <translation>You lot are too quick!</translation>
+    </message>
+    <message>
+        <source>！</source>
+        <translation>!</translation>
+    </message>
+    <message>
+        <source>！！！</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>もう少し休ませてくれ</source>
+        <translation>Let an old cat rest a bit.</translation>
+    </message>
+    <message>
+        <source>ゲッ</source>
+        <translation>Got...</translation>
+    </message>
+    <message>
+        <source>俺様って</source>
+        <translation>Am I a...</translation>
+    </message>
+    <message>
+        <source>これと</source>
+        <translation>This one...</translation>
+    </message>
+    <message>
+        <source>チュー</source>
+        <translation>...cha!</translation>
+    </message>
+    <message>
+        <source>天才！！</source>
+        <translation>GENIUS or what!!</translation>
+    </message>
+    <message>
+        <source>これじゃな</source>
+        <translation>...and that one.</translation>
+    </message>
+    <message>
+        <source>ゲッチュー！！</source>
+        <translation>Gotcha!!</translation>
+    </message>
+    <message>
+        <source>ラッキー</source>
+        <translation>Lucky!</translation>
+    </message>
+    <message>
+        <source>見えた！</source>
+        <translation>I see it!</translation>
+    </message>
+    <message>
+        <source>どれにしようかな</source>
+        <translation>Eeny, meeny...</translation>
+    </message>
+    <message>
+        <source>これでいいや。</source>
+        <translation>This&apos;ll do.</translation>
+    </message>
+    <message>
+        <source>これとね、</source>
+        <translation>This one, and...</translation>
+    </message>
+    <message>
+        <source>これかな？、</source>
+        <translation>This one, maybe?</translation>
+    </message>
+    <message>
+        <source>オープン！！</source>
+        <translation>Open up!!</translation>
+    </message>
+    <message>
+        <source>開けるぞ</source>
+        <translation>Let&apos;s have a look.</translation>
+    </message>
+    <message>
+        <source>やったね。</source>
+        <translation>Yay, did it!</translation>
+    </message>
+    <message>
+        <source>へへっ</source>
+        <translation>Heh heh.</translation>
+    </message>
+    <message>
+        <source>まぁこんなもんか</source>
+        <translation>Not bad, not bad.</translation>
+    </message>
+    <message>
+        <source>ちっ！</source>
+        <translation>Tch!</translation>
+    </message>
+    <message>
+        <source>まっこんなもんかな。</source>
+        <translation>Meh, that&apos;s how it goes.</translation>
+    </message>
+    <message>
+        <source>やっと休めるわい</source>
+        <translation>Nap time at last.</translation>
+    </message>
+</context>
+<context>
+    <name>TableWidget</name>
+    <message>
+        <source>経過時間：</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>手数：</source>
+        <translation>Turns:</translation>
+    </message>
+</context>
+<context>
+    <name>VersusResultWindow</name>
+    <message>
+        <source>Ｙｏｕ</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>結果発表！！</source>
+        <translation>Results!!</translation>
+    </message>
+</context>
+</TS>
