@@ -23,6 +23,8 @@ void Drop(QTranslator*& translator) {
 }  // namespace
 
 TextLanguage ChooseTextLanguage(const QStringList& uiLanguages) {
+    // Nothing said at all is the C locale's silence: the game's own language.
+    if (uiLanguages.isEmpty()) return TextLanguage::Japanese;
     for (const QString& name : uiLanguages) {
         const QString lower = name.toLower();
         const QString language =

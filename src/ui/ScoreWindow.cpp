@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QValidator>
 
 #include "ui/Language.h"
 #include "ui/MessageBoxes.h"
@@ -56,16 +57,51 @@ QString WideRank(int rank) {
 
 QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-}  // namespace
-
-std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
-    QString mapped = name;
+// The JIS forms of a few characters become the forms CP932 holds (the wave
+// dash 〜 becomes ～), as Windows writes them.
+QString WindowsForms(QString text) {
     static const std::pair<char16_t, char16_t> kWindowsForms[] = {
         {u'\u301C', u'\uFF5E'}, {u'\u2016', u'\u2225'}, {u'\u2212', u'\uFF0D'},
         {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
         {u'\u2014', u'\u2015'},
     };
-    for (const auto& [jis, windows] : kWindowsForms) mapped.replace(QChar(jis), QChar(windows));
+    for (const auto& [jis, windows] : kWindowsForms) text.replace(QChar(jis), QChar(windows));
+    return text;
+}
+
+QString RefusedNameMessage(const QString& refused) {
+    return QCoreApplication::translate(
+               "ScoreWindow", "「%1」は名前に使えない文字です。\nほかの文字で入力してください。")
+        .arg(refused);
+}
+
+// The name box takes only what the score table can hold: a typed or pasted
+// character that CP932 has no code for is refused on the spot and the hint
+// says which, and the JIS forms turn into CP932's before the player's eyes, so
+// the name saved is the name seen.
+class NameValidator : public QValidator {
+public:
+    NameValidator(QLabel* hint, QObject* parent) : QValidator(parent), hint_(hint) {}
+    State validate(QString& input, int&) const override {
+        input = WindowsForms(input);
+        QString refused;
+        if (NameToCp932(input, &refused)) {
+            hint_->hide();
+            return Acceptable;
+        }
+        hint_->setText(RefusedNameMessage(refused));
+        hint_->show();
+        return Invalid;
+    }
+
+private:
+    QLabel* hint_;
+};
+
+}  // namespace
+
+std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
+    const QString mapped = WindowsForms(name);
 
     QStringEncoder encoder(kCodePage);
     const QByteArray bytes = encoder(mapped);
@@ -126,6 +162,15 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
         QStringLiteral("QLineEdit { border: 1px solid palette(text); padding: 0px 1px; }"));
     txtName_->hide();
     connect(txtName_, &QLineEdit::returnPressed, this, &ScoreWindow::OkClick);
+    lblHint_ = new QLabel(this);
+    lblHint_->setGeometry(8, 186, 380, 34);
+    lblHint_->setFont(ResultFont(9, false));
+    lblHint_->setWordWrap(true);
+    QPalette yellow = lblHint_->palette();
+    yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    lblHint_->setPalette(yellow);
+    lblHint_->hide();
+    txtName_->setValidator(new NameValidator(lblHint_, txtName_));
 
     ok_ = new OkButton(this, QPoint(396, 184), [this] { OkClick(); });
 }
@@ -205,11 +250,7 @@ void ScoreWindow::OkClick() {
         QString refused;
         const auto bytes = NameToCp932(name, &refused);
         if (!bytes) {
-            MessageBoxes::Inform(
-                this, QCoreApplication::translate(
-                          "ScoreWindow",
-                          "「%1」は名前に使えない文字です。\nほかの文字で入力してください。")
-                          .arg(refused));
+            MessageBoxes::Inform(this, RefusedNameMessage(refused));
             return;
         }
         table_[glScoreNew_].name = *bytes;

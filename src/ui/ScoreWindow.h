@@ -54,6 +54,8 @@ public:
     QLabel* TurnCell(int row) const { return lblTurn_[row]; }
     QLabel* DateCell(int row) const { return lblDate_[row]; }
     QLineEdit* NameBox() const { return txtName_; }
+    // Below the table: which typed character the name cannot hold (hidden otherwise).
+    QLabel* NameHint() const { return lblHint_; }
     QLabel* OkLabel() const;
     const ResultParts::OkButton& Ok() const { return *ok_; }
 
@@ -73,6 +75,7 @@ private:
     std::array<QLabel*, 2> lblSort_{};
     std::array<QLabel*, kScoreCount> lblRow_{}, lblName_{}, lblTime_{}, lblTurn_{}, lblDate_{};
     QLineEdit* txtName_ = nullptr;
+    QLabel* lblHint_ = nullptr;
     ResultParts::OkButton* ok_ = nullptr;
 };
 

@@ -181,6 +181,45 @@ TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
     EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
 }
 
+// What the player types is what the table keeps: a character the CP932 table
+// cannot hold is refused at the keyboard or the paste, with a hint saying
+// which, and the JIS forms turn into CP932's in the box itself.
+TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
+    auto window = WindowFor(1, 0);
+    QLineEdit* box = window->NameBox();
+    box->clear();
+    box->setFocus();
+    struct Case {
+        QString typed;
+        QString kept;   // the box afterwards
+        QString named;  // in the hint; empty: no hint
+    };
+    const Case cases[] = {
+        {QStringLiteral("Jos"), QStringLiteral("Jos"), {}},
+        {QStringLiteral("é"), QStringLiteral("Jos"), QStringLiteral("é")},
+        {QStringLiteral("e"), QStringLiteral("Jose"), {}},
+        {QStringLiteral("ß"), QStringLiteral("Jose"), QStringLiteral("ß")},
+        {QStringLiteral("😀"), QStringLiteral("Jose"), QStringLiteral("😀")},
+        {QStringLiteral("\u301C山"), QStringLiteral("Jose\uFF5E山"), {}},
+    };
+    for (const Case& c : cases) {
+        box->insert(c.typed);  // as typed or pasted
+        EXPECT_EQ(box->text(), c.kept) << c.typed.toStdString();
+        EXPECT_EQ(window->NameHint()->isVisible(), !c.named.isEmpty()) << c.typed.toStdString();
+        if (!c.named.isEmpty()) {
+            EXPECT_TRUE(window->NameHint()->text().contains("「" + c.named + "」"))
+                << window->NameHint()->text().toStdString();
+        }
+    }
+    // Typed at the keyboard, too.
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("ü"), Qt::NoModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("Jose\uFF5E山"));
+    EXPECT_TRUE(window->NameHint()->isVisible());
+
+    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Jose\x81\x60\x8e\x52");
+}
+
 TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
     const std::string before = EncodeScoreTable(DefaultScoreTable());
     const struct {
