@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -61,9 +62,43 @@ void ActivateOnX11(QWidget& window, uint32_t time) {
     }
     xcb_flush(connection);
 }
+
+// Sends a startup-notification message to every launcher watching the screen:
+// 20 bytes an event, the first marked as a beginning, the closing NUL
+// included, all from our own window so that the listeners join the pieces.
+void SendStartupMessage(xcb_connection_t* connection, xcb_window_t from,
+                        const std::string& message) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 8;
+    event.window = from;
+    event.type = Atom(connection, "_NET_STARTUP_INFO_BEGIN");
+    const xcb_atom_t more = Atom(connection, "_NET_STARTUP_INFO");
+    const size_t length = message.size() + 1;
+    for (size_t sent = 0; sent < length; sent += sizeof event.data.data8) {
+        std::memset(event.data.data8, 0, sizeof event.data.data8);
+        std::memcpy(event.data.data8, message.c_str() + sent,
+                    std::min(length - sent, sizeof event.data.data8));
+        xcb_send_event(connection, 0, root, XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char*>(&event));
+        event.type = more;
+    }
+    xcb_flush(connection);
+}
 #endif
 
 }  // namespace
+
+std::string StartupRemoveMessage(const std::string& startupId) {
+    if (startupId.find_first_of(" \"\\") == std::string::npos) return "remove: ID=" + startupId;
+    std::string quoted = "remove: ID=\"";
+    for (const char c : startupId) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
 
 uint32_t StartupIdTime(const std::string& startupId) {
     const size_t at = startupId.rfind("_TIME");
@@ -82,6 +117,15 @@ void ActivateAtPlayersRequest(QWidget& window, const std::string& launcherToken)
         qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(launcherToken));
     window.activateWindow();
 #if QT_CONFIG(xcb)
-    if (platform == QLatin1String("xcb")) ActivateOnX11(window, StartupIdTime(launcherToken));
+    if (platform == QLatin1String("xcb")) {
+        ActivateOnX11(window, StartupIdTime(launcherToken));
+        // The later start left without a window of its own, so the launcher
+        // that started it still shows the busy cursor: it is told here that
+        // the start is complete.
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 && x11->connection() && !launcherToken.empty())
+            SendStartupMessage(x11->connection(), static_cast<xcb_window_t>(window.winId()),
+                               StartupRemoveMessage(launcherToken));
+    }
 #endif
 }

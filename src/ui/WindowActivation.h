@@ -21,3 +21,8 @@ void ActivateAtPlayersRequest(QWidget& window, const std::string& launcherToken)
 // The X server time an X11 startup id carries ("..._TIME<number>"); 0 (the
 // server's current time) when it carries none.
 uint32_t StartupIdTime(const std::string& startupId);
+
+// The X11 startup-notification message that tells a launcher the start with
+// this id is complete ("remove: ID=..."), the id quoted when it holds a blank,
+// a quote or a backslash.
+std::string StartupRemoveMessage(const std::string& startupId);

@@ -43,6 +43,16 @@ shot brought-forward
 [[ $(xdotool getwindowfocus) == "$WIN" ]] || fail "the game did not get the focus"
 [[ $(count_windows) -eq 1 ]] || fail "a second window appeared"
 ok "the running game came to the front with the focus"
+# Started from a launcher on X11: the launcher's busy cursor stops, because the
+# running game completes the later start's notification with the id it was given.
+"$(dirname "$DEALPRINT")/startupwatch" 5 >"$WORK/startup-messages" & WATCH=$!
+PIDS+=($WATCH)
+for _ in $(seq 50); do [[ -s $WORK/startup-messages ]] && break; sleep 0.1; done
+timeout 10 env DESKTOP_STARTUP_ID="launcher/tomavel/4242-0-host_TIME0" "$GAME"
+for _ in $(seq 30); do grep -q "^remove:" "$WORK/startup-messages" && break; sleep 0.1; done
+grep -qx "remove: ID=launcher/tomavel/4242-0-host_TIME0" "$WORK/startup-messages" ||
+  fail "no startup completion for a later start: $(cat "$WORK/startup-messages")"
+ok "a later start's launcher notification is completed"
 # Started from a session whose runtime folder is unusable: still refused.
 timeout 10 env XDG_RUNTIME_DIR=/nonexistent "$GAME"; code=$?
 [[ $code -eq 0 && $(count_windows) -eq 1 ]] || fail "a copy without a runtime folder: exit $code"

@@ -23,3 +23,18 @@ TEST(WindowActivation, TheTimeOfAStartupIdIsItsLastTimeField) {
     };
     for (const auto& c : cases) EXPECT_EQ(StartupIdTime(c.id), c.time) << c.id;
 }
+
+// The message that stops a launcher's busy cursor: an id with a blank, a quote
+// or a backslash in it is quoted, so the launcher reads back the very id.
+TEST(WindowActivation, TheStartIsCompletedByItsOwnId) {
+    const struct {
+        const char* id;
+        const char* message;
+    } cases[] = {
+        {"xfce4-panel/|usr|bin|tomavel/1234-0-host_TIME5678",
+         "remove: ID=xfce4-panel/|usr|bin|tomavel/1234-0-host_TIME5678"},
+        {"a b", R"(remove: ID="a b")"},
+        {R"(a"b\c)", R"(remove: ID="a\"b\\c")"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StartupRemoveMessage(c.id), c.message) << c.id;
+}
