@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRect>
@@ -17,6 +18,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/Accessibility.h"
 #include "ui/Look.h"
 #include "ui/ShapeWidget.h"
 
@@ -70,6 +72,12 @@ public:
         label_ = Caption(parent, QStringLiteral("O.K"), QRect(at + QPoint(4, 8), QSize(80, 17)),
                          ResultFont(9.75, true), kYellow, Qt::AlignCenter);
         label_->installEventFilter(this);
+        // The keyboard reaches it too, and a screen reader finds it as a button
+        // by this name; Space or Return presses it.
+        label_->setObjectName(QStringLiteral("lblOK"));
+        label_->setFocusPolicy(Qt::StrongFocus);
+        Accessibility::Install();
+        Accessibility::Forget(label_);
     }
 
     QLabel* Label() const { return label_; }
@@ -97,6 +105,14 @@ protected:
                 Sink(-1);
                 plate_->update();
                 if (over && onClick_) onClick_();
+                return true;
+            }
+            case QEvent::KeyPress: {
+                const auto* key = static_cast<QKeyEvent*>(event);
+                const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                                   key->key() == Qt::Key_Enter;
+                if (!press || key->modifiers() != Qt::NoModifier) return false;
+                if (!key->isAutoRepeat() && !pressed_ && onClick_) onClick_();
                 return true;
             }
             default:

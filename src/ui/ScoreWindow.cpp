@@ -158,6 +158,8 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
     txtName_->setGeometry(8, 208, 105, 18);
     txtName_->setFont(ResultFont(9, false));
     txtName_->setMaxLength(kLongestName);
+    txtName_->setAccessibleName(tr("名前"));
+    txtName_->setAccessibleDescription(tr("新しい記録に付ける名前"));
     txtName_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid palette(text); padding: 0px 1px; }"));
     txtName_->hide();

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "ui/Accessibility.h"
 #include "ui/CardWidget.h"
 #include "ui/Language.h"
 #include "ui/Look.h"
@@ -195,6 +196,8 @@ TableWidget::TableWidget(const int* cardBack, QWidget* parent)
     focusFrame_->SetBorder(kYellow);
     focusFrame_->hide();
 
+    speaker_ = new TableSpeaker(this);
+
     // Moving over anything of the table that is not a card counts as moving
     // over the table: the texts and pictures pass the mouse on.
     for (QLabel* l : findChildren<QLabel*>()) l->setMouseTracking(true);
@@ -300,6 +303,7 @@ bool TableWidget::CardVisible(int card) const {
 }
 void TableWidget::SetCardFace(int card, bool face) {
     if (CardWidget* c = Card(card)) c->SetFace(face);
+    speaker_->CardTurned(card, face);
 }
 bool TableWidget::CardFace(int card) const {
     const CardWidget* c = Card(card);
@@ -339,6 +343,7 @@ void TableWidget::DrawGotCards() {
 void TableWidget::SetFocusFrame(int card) {
     framedCard_ = card;
     PlaceFocusFrame();
+    speaker_->CardFramed(card);
 }
 
 // Round the framed card and just below it, over the cards beside it, which
@@ -404,10 +409,12 @@ void TableWidget::HideSeatPanel(int seat) {
 
 void TableWidget::SetSeatOnTurn(int seat, bool onTurn) {
     boxes_[seat]->SetFill(onTurn ? kOnTurn : kOffTurn);
+    speaker_->SeatOnTurn(seat, onTurn);
 }
 
 void TableWidget::SetSeatCardCount(int seat, const std::string& text) {
     FitGrowingRight(counts_[seat], CountRect(seat), QString::fromStdString(text));
+    speaker_->SeatCountShown(seat, counts_[seat]->text().toInt());
 }
 
 void TableWidget::ShowBalloon(int seat, const std::string& text) {
@@ -415,6 +422,7 @@ void TableWidget::ShowBalloon(int seat, const std::string& text) {
     FitBalloonText(balloonTexts_[seat], QCoreApplication::translate("Speech", text.c_str()));
     balloons_[seat]->show();
     balloonTexts_[seat]->show();
+    speaker_->BalloonShown(seat, balloonTexts_[seat]->text());
 }
 
 void TableWidget::HideBalloon(int seat) {

@@ -18,6 +18,7 @@
 class QLabel;
 class CardWidget;
 class SpriteWidget;
+class TableSpeaker;
 class ShapeWidget;
 
 class TableWidget : public QWidget, public CardsView, public SeatsView, public MarkersView {
@@ -51,6 +52,9 @@ public:
     ShapeWidget* SeatBox(int seat) const;
     ShapeWidget* Hand() const;
     ShapeWidget* FocusFrame() const;  // round the card the keyboard has moved to
+    int FramedCard() const { return framedCard_; }
+    // What a screen reader hears of the table.
+    TableSpeaker* Speaker() const { return speaker_; }
 
     // CardsView (a card that is gone is left alone).
     void SetCardVisible(int card, bool visible) override;
@@ -111,6 +115,7 @@ private:
     ShapeWidget* hand_ = nullptr;
     ShapeWidget* focusFrame_ = nullptr;
     int framedCard_ = 0;
+    TableSpeaker* speaker_ = nullptr;
     void PlaceFocusFrame();
     SpriteWidget* banner_ = nullptr;
     QLabel *lblTimeCap_ = nullptr, *lblTime_ = nullptr, *lblCntCap_ = nullptr, *lblCnt_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QStringList>
 #include <cmath>
 #include <numbers>
 
@@ -98,19 +99,34 @@ void VersusResultWindow::Load() {
         seated[c] = seats_[c].seated;
     }
     face_ = PlaceFaces(cards, seated);
+    QStringList placings;
     for (int c = 0; c < kSeats; ++c) {
         lblPlayer_[c]->setText(PlayerName(seats_[c].kind));
         imgJuni_[c]->hide();
+        // Each row is one stop for the keyboard and one line for a screen reader.
+        lblPlayer_[c]->setFocusPolicy(Qt::TabFocus);
         if (!seated[c]) {
             lblCardCnt_[c]->setText(QString());
+            lblPlayer_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
             continue;
         }
+        const QString placing = tr("Player%1：%2、%3枚、%4位")
+                                    .arg(c + 1)
+                                    .arg(PlayerName(seats_[c].kind))
+                                    .arg(cards[c])
+                                    .arg(face_[c] + 1);
+        lblPlayer_[c]->setAccessibleName(placing);
+        imgJuni_[c]->setAccessibleName(tr("%1位").arg(face_[c] + 1));
+        placings << placing;
         lblCardCnt_[c]->setText(QString::number(cards[c]));
         imgJuni_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
         faceTop_[c] = (RowTop(c) + 4) * kTwipsPerPixel - kFaceLift;
         PlaceFace(c);
         imgJuni_[c]->show();
     }
+    // The window opens on "O.K", which tells the placings to a screen reader.
+    ok_->Label()->setAccessibleDescription(placings.join(QStringLiteral("。")));
+    ok_->Label()->setFocus();
     timFusen_.start();
 }
 
