@@ -261,7 +261,7 @@ void Accessibility::Install() {
 }
 
 void Accessibility::Forget(QObject* object) {
-    if (!object || !QAccessible::isActive()) return;
+    if (!object) return;
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
@@ -352,6 +352,7 @@ void TableSpeaker::Announce(const QString& text) {
     lastNotice_ = text;
     Tell(notice_, QAccessible::NameChanged);
     Tell(notice_, QAccessible::ObjectShow);
+    emit announced(text);
 }
 
 void TableSpeaker::CardFramed(int card) {

@@ -44,6 +44,11 @@ public:
     // Says a notice without moving the focus; the latest stays readable.
     void Announce(const QString& text);
     QString LastNotice() const { return lastNotice_; }
+signals:
+    // Each notice as it is given.
+    void announced(const QString& text);
+
+public:
     bool OnTurn(int seat) const { return onTurn_.at(static_cast<size_t>(seat)); }
 
     TableWidget* Table() const { return table_; }

@@ -5,6 +5,7 @@
 // The versus result window: names, counts, the place faces, the balloons and "O.K".
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 #include <algorithm>
@@ -151,4 +152,24 @@ TEST(VersusResultWindow, OkSinksOnPressAndOnlyAReleaseOverItCloses) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.BalloonTimer()->isActive());
+}
+
+TEST(VersusResultWindow, OpensOnAnOkButtonTheKeyboardPressesAndNamesEveryPlacing) {
+    VersusResultWindow window(SeatsFor({30, 24, kNobody, kNobody}), nullptr);
+    window.Load();
+    window.show();
+    QLabel* ok = window.OkLabel();
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ok);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("O.K"));
+    EXPECT_EQ(window.focusWidget(), ok);
+    EXPECT_EQ(window.PlayerLabel(0)->accessibleName(),
+              QStringLiteral("Player1：Ｙｏｕ、30枚、1位"));
+    EXPECT_EQ(window.PlayerLabel(1)->accessibleName(),
+              QStringLiteral("Player2：Baby Swallow、24枚、2位"));
+    EXPECT_EQ(window.PlayerLabel(2)->accessibleName(), QStringLiteral("Player3：空席"));
+    EXPECT_EQ(window.PlayerLabel(1)->focusPolicy(), Qt::TabFocus);
+    QTest::keyClick(ok, Qt::Key_Space);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
 }

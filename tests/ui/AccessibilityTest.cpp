@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader finds on the table and hears from it: cards named by
+// place and side, the seat panels, the focus on the framed card, and the
+// notices as the play goes on (and none while cards nobody sees are turned).
+// How the notices reach a screen reader is the on-screen screen-reader check's.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QSignalSpy>
+#include <functional>
+#include <memory>
+
+#include "engine/GameState.h"
+#include "ui/Accessibility.h"
+#include "ui/CardWidget.h"
+#include "ui/ShapeWidget.h"
+#include "ui/TableWidget.h"
+
+namespace {
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetGameState();
+        table = std::make_unique<TableWidget>(&cardBack);
+        table->CreateCardWidgets();
+        game.seats[0].active = true;
+        game.seats[0].kind = CharacterKind::You;
+        game.seats[1].active = true;
+        game.seats[1].kind = CharacterKind::Swallow;
+        table->ShowSeatPanel(0, CharacterKind::You);
+        table->ShowSeatPanel(1, CharacterKind::Swallow);
+    }
+    void TearDown() override {
+        table.reset();
+        ResetGameState();
+    }
+    // Card `card` lies face down in (col, row) with picture `picture`.
+    void Lay(int card, int col, int row, int picture) {
+        game.cards[card].col = col;
+        game.cards[card].row = row;
+        game.board[col][row] = card;
+        table->SetCardPicture(card, picture);
+        table->SetCardFace(card, false);
+        table->SetCardVisible(card, true);
+    }
+    QString NameOf(QObject* object) const {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    }
+    int cardBack = 0;
+    std::unique_ptr<TableWidget> table;
+};
+
+TEST_F(AccessibilityTest, EveryFaceIsNamedByItsSuitAndRank) {
+    const struct {
+        int picture;
+        const char* name;
+    } faces[] = {{0, "クラブのエース"}, {9, "クラブの10"},        {12, "クラブのキング"},
+                 {14, "スペードの2"},   {36, "ダイヤのジャック"}, {50, "ハートのクイーン"},
+                 {52, "ジョーカー"},    {53, "ジョーカー"}};
+    for (const auto& f : faces)
+        EXPECT_EQ(TableSpeaker::FaceName(f.picture), QString::fromUtf8(f.name)) << f.picture;
+}
+
+TEST_F(AccessibilityTest, ACardIsAButtonNamedByItsPlaceAndItsSide) {
+    Lay(5, 2, 1, 45);
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(table->Card(5));
+    EXPECT_EQ(card->role(), QAccessible::Button);
+    EXPECT_EQ(card->text(QAccessible::Name), QStringLiteral("2行 3列 裏向き"));
+    table->SetCardFace(5, true);
+    EXPECT_EQ(card->text(QAccessible::Name), QStringLiteral("2行 3列 ハートの7"));
+    game.board[2][1] = 0;  // taken into a seat's panel
+    EXPECT_EQ(card->text(QAccessible::Name), QStringLiteral("取られた札 ハートの7"));
+
+    // The table lists the seat panels, the status line, the notice and the
+    // 54 cards, and none of them is left without a name.
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(table.get());
+    ASSERT_EQ(whole->childCount(), 4 + 2 + 54);
+    for (int i = 0; i < whole->childCount(); ++i) {
+        EXPECT_FALSE(whole->child(i)->text(QAccessible::Name).isEmpty()) << i;
+        EXPECT_EQ(whole->indexOfChild(whole->child(i)), i);
+    }
+}
+
+TEST_F(AccessibilityTest, TheFramedCardHasTheFocus) {
+    Lay(7, 0, 0, 3);
+    Lay(8, 1, 0, 4);
+    table->SetFocusFrame(8);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(table->Card(8))->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(table->Card(7))->state().focused);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table.get())->focusChild()->object(),
+              table->Card(8));
+}
+
+TEST_F(AccessibilityTest, ThePlayIsToldInNoticesAndTheDealSaysNothing) {
+    Lay(1, 0, 0, 2);
+    Lay(2, 1, 0, 15);
+    QSignalSpy notices(table->Speaker(), &TableSpeaker::announced);
+    // Cards turned while nobody sees them (the deal, the clearing) say nothing.
+    table->SetCardVisible(3, false);
+    table->SetCardFace(3, true);
+    table->SetCardFace(3, false);
+    EXPECT_EQ(notices.count(), 0);
+
+    game.currentSeat = 1;
+    TableSpeaker* speaker = table->Speaker();
+    const struct {
+        std::function<void()> act;
+        const char* notice;
+    } steps[] = {
+        {[&] { table->SetSeatOnTurn(1, true); }, "ツバメの番です"},
+        {[&] { table->ShowBalloon(1, "これとね、"); }, "ツバメ「これとね、」"},
+        {[&] {
+             game.firstPick = 1;
+             game.secondPick = 2;
+             table->SetCardFace(1, true);
+         },
+         "ツバメがめくりました：1行 1列 クラブの3"},
+        {[&] { table->SetCardFace(2, true); }, "ツバメがめくりました：1行 2列 スペードの3"},
+        {[&] {
+             table->SetCardFace(1, false);
+             table->SetCardFace(2, false);
+         },
+         "はずれ：1行 1列 クラブの3 と 1行 2列 スペードの3 を裏に戻しました"},
+        {[&] { table->SetSeatCardCount(1, "2"); },
+         "ツバメがペアを取りました：クラブの3 と スペードの3、取った札 2枚"},
+    };
+    for (const auto& step : steps) {
+        notices.clear();
+        step.act();
+        EXPECT_EQ(speaker->LastNotice(), QString::fromUtf8(step.notice));
+        ASSERT_EQ(notices.count(), 1) << step.notice;
+        EXPECT_EQ(notices.at(0).at(0).toString(), QString::fromUtf8(step.notice));
+    }
+    EXPECT_EQ(NameOf(table->SeatBox(1)), QStringLiteral("ツバメ、取った札 2枚、手番"));
+    EXPECT_EQ(NameOf(table->SeatBox(0)), QStringLiteral("あなた、取った札 0枚"));
+    // An empty balloon (a character that says nothing) is not announced.
+    notices.clear();
+    table->ShowBalloon(1, "");
+    EXPECT_EQ(notices.count(), 0);
+}
+
+}  // namespace
