@@ -101,6 +101,7 @@ TEST_F(AccessibilityTest, ThePlayIsToldInNoticesAndTheDealSaysNothing) {
     Lay(2, 1, 0, 15);
     QSignalSpy notices(table->Speaker(), &TableSpeaker::announced);
     // Cards turned while nobody sees them (the deal, the clearing) say nothing.
+    Lay(3, 2, 0, 30);
     table->SetCardVisible(3, false);
     table->SetCardFace(3, true);
     table->SetCardFace(3, false);
