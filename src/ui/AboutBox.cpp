@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +87,15 @@ AboutBox::AboutBox(QWidget* owner)
         link->setMouseTracking(true);
         link->setCursor(PictureStore::Cursor(3));
         link->installEventFilter(this);
+        // The keyboard reaches the links too: Tab goes to them, Space or Return opens them.
+        link->setFocusPolicy(Qt::StrongFocus);
     }
+    // Names for a screen reader: the box has no caption, the pictures no text.
+    setAccessibleName(tr("このアプリケーションについて"));
+    icon_->setAccessibleName(tr("トマベルのアイコン"));
+    title_->setAccessibleName(tr("トマベル"));
+    homePage_->setAccessibleName(tr("ホームページ %1").arg(kHomePage));
+    mail_->setAccessibleName(tr("メール %1").arg(kMailAddress));
 
     if (owner) {
         move(owner->window()->frameGeometry().center() - rect().center());
@@ -149,6 +158,13 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             SetLinkColour(link, kYellow);
             return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+                return QDialog::eventFilter(watched, event);
+            OpenLink(link);
+            return true;
+        }
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             closeArmed_ = false;

@@ -107,6 +107,23 @@ const char* const kFrameStyle =
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
     " left: 6px; top: 0px; padding: 0px 1px; }";
 
+// Who sits in a seat, as a screen reader says it.
+QString SeatKindName(CharacterKind kind) {
+    switch (kind) {
+        case CharacterKind::You:
+            return SettingsDialog::tr("あなた");
+        case CharacterKind::Swallow:
+            return SettingsDialog::tr("ツバメ");
+        case CharacterKind::Wolf:
+            return SettingsDialog::tr("オオカミ");
+        case CharacterKind::Tiger:
+            return SettingsDialog::tr("トラ");
+        case CharacterKind::Empty:
+            break;
+    }
+    return SettingsDialog::tr("空席");
+}
+
 CharacterKind KindOf(int value) {
     return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)
                                             : CharacterKind::Empty;
@@ -149,6 +166,7 @@ void SettingsDialog::BuildLayout() {
         // The fourth seat is a little narrower, as the frame has only 425 pixels.
         const int narrow = seat == 3 ? 4 : 0;
         auto* frame = Frame(QString(), fraPlayer_, {12 + 104 * seat, 44, 97 - narrow, 141});
+        frame->setAccessibleName(tr("席%1").arg(seat + 1));
         acxChar_[seat] = new SpriteWidget(frame);
         acxChar_[seat]->setGeometry(8, 12, 81 - narrow, 97);
         acxChar_[seat]->SetBorderStyle(1);
@@ -173,6 +191,7 @@ void SettingsDialog::BuildLayout() {
         auto* button = new PictureOptionButton(fraCard);
         button->setGeometry(cardRects[i]);
         button->SetPicture(PictureStore::Picture(PicSet::picFace, i));
+        button->setAccessibleName(tr("カードの裏 %1").arg(i + 1));
         optCard_[i] = button;
         cardGroup_->addButton(button, i);
     }
@@ -203,6 +222,7 @@ void SettingsDialog::BuildLayout() {
         auto* button = new PictureOptionButton(fraCursor);
         button->setGeometry(8 + 44 * i, 16, 41, 37);
         button->SetPicture(PictureStore::Picture(PicSet::cursor, i));
+        button->setAccessibleName(tr("カーソル %1").arg(i + 1));
         optCur_[i] = button;
         cursorGroup_->addButton(button, i);
     }
@@ -220,6 +240,7 @@ void SettingsDialog::BuildLayout() {
     icon_->setGeometry(440, 84, 84, 88);
     icon_->setScaledContents(true);
     icon_->setPixmap(PictureStore::LargestIcon());
+    icon_->setAccessibleName(tr("トマベルのアイコン"));
 }
 
 void SettingsDialog::ShowOpeningState() {
@@ -254,6 +275,10 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
     acxChar_[seat]->SetPicture(picture);
     acxChar_[seat]->SetMaskPicture(picture);
     seatChoice_[seat] = kind;
+    // A screen reader hears who sits in the seat, on the picture and on its button.
+    const QString who = tr("席%1：%2").arg(seat + 1).arg(SeatKindName(kind));
+    acxChar_[seat]->setAccessibleName(who);
+    cmdNext_[seat]->setAccessibleName(tr("次のプレーヤー（%1）").arg(who));
 }
 
 void SettingsDialog::CycleSeatChoice(int seat) {

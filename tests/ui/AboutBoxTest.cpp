@@ -6,10 +6,12 @@
 // that close it, and the links lighting up under the mouse.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <set>
 
 #include "ui/AboutBox.h"
 #include "ui/MessageBoxes.h"
@@ -128,3 +130,27 @@ TEST_F(AboutBoxTest, LinksTurnYellowUnderTheMouseAndWhiteOnlyOverTheBackground) 
 }
 
 }  // namespace
+
+// The keyboard reaches both links and opens them; a screen reader finds the
+// box, its pictures and its links named.
+TEST_F(AboutBoxTest, TheLinksAreReachedAndOpenedFromTheKeyboardAndEverythingIsNamed) {
+    AboutBox box(nullptr);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 4 && QApplication::focusWidget(); ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached, (std::set<QWidget*>{box.HomePageLink(), box.MailLink()}));
+    QTest::keyClick(box.MailLink(), Qt::Key_Return);
+    QTest::keyClick(box.HomePageLink(), Qt::Key_Space);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("mailto:") + AboutBox::kMailAddress));
+    EXPECT_EQ(opened[1], QUrl(AboutBox::kHomePage));
+    for (QWidget* w :
+         {static_cast<QWidget*>(&box), static_cast<QWidget*>(box.IconPicture()),
+          static_cast<QWidget*>(box.TitlePicture()), static_cast<QWidget*>(box.HomePageLink())})
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty());
+}

@@ -6,10 +6,14 @@
 // on "Ｏ．Ｋ" and what it hands to the game; "ｷｬﾝｾﾙ" hands over nothing.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <set>
 
 #include "app/Settings.h"
 #include "app/Sound.h"
@@ -352,3 +356,36 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
 }
 
 }  // namespace
+
+// Tab goes round every control of the dialog that can be used, and a screen
+// reader finds a name on each of them and on each of its frames.
+TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
+    SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
+    SettingsDialog dialog(window);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 60 && QApplication::focusWidget(); ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) {
+        if (!b->isVisible() || !b->isEnabled()) continue;
+        const QString name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << b->metaObject()->className();
+        // A group of option buttons is one stop: the arrows move within it.
+        bool stop = reached.count(b) > 0;
+        if (b->group() && b->group()->exclusive())
+            for (QAbstractButton* other : b->group()->buttons())
+                stop = stop || reached.count(other);
+        EXPECT_TRUE(stop) << name.toStdString();
+    }
+    for (QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(frame);
+        EXPECT_EQ(group->role(), QAccessible::Grouping);
+        EXPECT_FALSE(group->text(QAccessible::Name).isEmpty());
+    }
+    EXPECT_EQ(dialog.NextButton(1)->accessibleName(),
+              QStringLiteral("次のプレーヤー（席2：ツバメ）"));
+}
