@@ -358,7 +358,7 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
 }  // namespace
 
 // Tab goes round every control of the dialog that can be used, and a screen
-// reader finds a name on each of them and on each of its frames.
+// reader finds a name of its own on each of them, and a name on each frame.
 TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
     SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
     SettingsDialog dialog(window);
@@ -366,6 +366,7 @@ TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     std::set<QWidget*> reached;
+    std::set<QString> names;
     for (int i = 0; i < 60 && QApplication::focusWidget(); ++i) {
         reached.insert(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -374,6 +375,8 @@ TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
         if (!b->isVisible() || !b->isEnabled()) continue;
         const QString name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << b->metaObject()->className();
+        // Each says which it is: no two share a name.
+        EXPECT_TRUE(names.insert(name).second) << name.toStdString();
         // A group of option buttons is one stop: the arrows move within it.
         bool stop = reached.count(b) > 0;
         if (b->group() && b->group()->exclusive())
