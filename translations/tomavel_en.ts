@@ -11,6 +11,26 @@
         <source>関連づけられた実行ファイルがありません</source>
         <translation>No program is set up to open this.</translation>
     </message>
+    <message>
+        <source>このアプリケーションについて</source>
+        <translation>About Tomavel</translation>
+    </message>
+    <message>
+        <source>トマベルのアイコン</source>
+        <translation>Tomavel icon</translation>
+    </message>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+    <message>
+        <source>ホームページ %1</source>
+        <translation>Home page %1</translation>
+    </message>
+    <message>
+        <source>メール %1</source>
+        <translation>Mail %1</translation>
+    </message>
 </context>
 <context>
     <name>Counters</name>
@@ -189,6 +209,10 @@ The file is left as it is, and this result is not saved.</translation>
 
 Solitaire results cannot be saved until it can.</translation>
     </message>
+    <message>
+        <source>新しい記録に付ける名前</source>
+        <translation>The name for the new record</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -272,6 +296,50 @@ The game starts with the first settings.</translation>
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>ツバメ</source>
+        <translation>Swallow</translation>
+    </message>
+    <message>
+        <source>オオカミ</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>トラ</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Empty seat</translation>
+    </message>
+    <message>
+        <source>席%1</source>
+        <translation>Seat %1</translation>
+    </message>
+    <message>
+        <source>カードの裏 %1</source>
+        <translation>Card back %1</translation>
+    </message>
+    <message>
+        <source>カーソル %1</source>
+        <translation>Cursor %1</translation>
+    </message>
+    <message>
+        <source>トマベルのアイコン</source>
+        <translation>Tomavel icon</translation>
+    </message>
+    <message>
+        <source>席%1：%2</source>
+        <translation>Seat %1: %2</translation>
+    </message>
+    <message>
+        <source>次のプレーヤー（%1）</source>
+        <translation>Next player (%1)</translation>
     </message>
 </context>
 <context>
@@ -410,6 +478,129 @@ The game starts with the first settings.</translation>
     </message>
 </context>
 <context>
+    <name>TableSpeaker</name>
+    <message>
+        <source>テーブル</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>矢印キーで裏向きの札を選び、スペースキーでめくります</source>
+        <translation>Choose a face-down card with the arrow keys and turn it with Space</translation>
+    </message>
+    <message>
+        <source>お知らせ</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>ジョーカー</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>クラブ</source>
+        <translation>clubs</translation>
+    </message>
+    <message>
+        <source>スペード</source>
+        <translation>spades</translation>
+    </message>
+    <message>
+        <source>ダイヤ</source>
+        <translation>diamonds</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>hearts</translation>
+    </message>
+    <message>
+        <source>エース</source>
+        <translation>ace</translation>
+    </message>
+    <message>
+        <source>ジャック</source>
+        <translation>jack</translation>
+    </message>
+    <message>
+        <source>クイーン</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>キング</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>%1の%2</source>
+        <translation>%2 of %1</translation>
+    </message>
+    <message>
+        <source>%1行 %2列</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>取られた札 %1</source>
+        <translation>taken: %1</translation>
+    </message>
+    <message>
+        <source>%1 裏向き</source>
+        <translation>%1, face down</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>ツバメ</source>
+        <translation>Swallow</translation>
+    </message>
+    <message>
+        <source>オオカミ</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>トラ</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Empty seat</translation>
+    </message>
+    <message>
+        <source>%1、取った札 %2枚</source>
+        <translation>%1, cards taken: %2</translation>
+    </message>
+    <message>
+        <source>、手番</source>
+        <translation>, on turn</translation>
+    </message>
+    <message>
+        <source>経過時間 %1、手数 %2</source>
+        <translation>Time %1, turns %2</translation>
+    </message>
+    <message>
+        <source>%1がめくりました：%2</source>
+        <translation>%1 turned %2</translation>
+    </message>
+    <message>
+        <source>はずれ：%1 と %2 を裏に戻しました</source>
+        <translation>No pair: %1 and %2 turned back</translation>
+    </message>
+    <message>
+        <source>%1の番です</source>
+        <translation>%1&apos;s turn</translation>
+    </message>
+    <message>
+        <source>%1がペアを取りました：%2 と %3、取った札 %4枚</source>
+        <translation>%1 took a pair: %2 and %3, cards taken: %4</translation>
+    </message>
+    <message>
+        <source>%1がペアを取りました、取った札 %2枚</source>
+        <translation>%1 took a pair, cards taken: %2</translation>
+    </message>
+    <message>
+        <source>%1「%2」</source>
+        <translation>%1: “%2”</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>経過時間：</source>
@@ -433,6 +624,18 @@ The game starts with the first settings.</translation>
     <message>
         <source>結果発表！！</source>
         <translation>Results!!</translation>
+    </message>
+    <message>
+        <source>Player%1：空席</source>
+        <translation>Player %1: empty seat</translation>
+    </message>
+    <message>
+        <source>Player%1：%2、%3枚、%4位</source>
+        <translation>Player %1: %2, %3 cards, place %4</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>place %1</translation>
     </message>
 </context>
 </TS>
