@@ -162,13 +162,21 @@ QIcon ProgramIcon() {
     Load();
     QIcon& icon = TheStore().programIcon;
     if (!icon.isNull()) return icon;
-    // Each drawing by its own size in pixels, 32 to 256, so the desktop takes the one that
-    // fits. (The reader marks "@2x" files as twice as dense; here they are plain sizes.)
-    const std::pair<const char*, int> drawings[] = {
-        {"0", 1}, {"0", 2}, {"0", 3}, {"large", 1}, {"large", 2}};
-    for (const auto& [name, ratio] : drawings) {
-        QPixmap drawing =
-            LoadPicture(PicturePath(QStringLiteral("icon"), QLatin1String(name), ratio));
+    // Every size the icon is drawn at, 16 to 256 pixels, so a task switcher or a dock
+    // takes the drawing that fits instead of stretching another. The X server is handed
+    // every size as the window appears, so each is read once here. (The reader marks
+    // "@2x" files as twice as dense; here they are plain sizes.)
+    const char* const drawings[] = {":/icons/16.png",
+                                    ":/icons/22.png",
+                                    ":/icons/24.png",
+                                    ":/pictures/icon/0.png",
+                                    ":/icons/48.png",
+                                    ":/pictures/icon/0@2x.png",
+                                    ":/pictures/icon/0@3x.png",
+                                    ":/pictures/icon/large.png",
+                                    ":/pictures/icon/large@2x.png"};
+    for (const char* path : drawings) {
+        QPixmap drawing = LoadPicture(QLatin1String(path));
         drawing.setDevicePixelRatio(1);
         if (!drawing.isNull()) icon.addPixmap(drawing);
     }

@@ -15,6 +15,13 @@ ok "client area $TABLE_WIDTH x $TABLE_HEIGHT below the menu bar"
 middle="$((TABLE_WIDTH / 2)) $((MENU + TABLE_HEIGHT / 2))"
 [[ $(pixel $middle) == "0,128,0" ]] || fail "table is $(pixel $middle), want green"
 ok "green table"
+# The window hands the desktop its icon in every size it is drawn at, so a task
+# switcher or a dock shows a drawing of its own size. (xprop cuts long values short
+# unless told otherwise.)
+icons=$(xprop -len 1000000 -id "$WIN" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' |
+  sed 's/Icon (\([0-9]*\) x .*/\1/' | sort -n | xargs)
+[[ $icons == "16 22 24 32 48 64 96 128 256" ]] || fail "window icon sizes: $icons"
+ok "window icon in sizes $icons"
 [[ -f $WORK/bin/tomavel.ini && $(stat -c %s "$WORK/bin/solsc.dat") -eq 511 ]] ||
   fail "data files were not created beside the game"
 ok "tomavel.ini and solsc.dat created"
@@ -74,6 +81,18 @@ kill -0 "$GPID" 2>/dev/null || fail "the game ended on No"
 sleep 0.5
 [[ $(pixel "$(cell_x 4)" "$(cell_y 2)") != "0,128,0" ]] || fail "the cards went away on No"
 ok "No keeps the game running"
+# Ctrl+Q asks the same question. (There is no window manager here to hand the
+# focus back to the game when the question goes.)
+xdotool windowfocus --sync "$WIN"
+key ctrl+q
+sleep 0.5
+[[ $(count_windows) -eq 2 ]] || fail "no closing question on Ctrl+Q"
+shot close-question-ctrl-q
+key n
+sleep 0.3
+kill -0 "$GPID" 2>/dev/null || fail "the game ended on No after Ctrl+Q"
+[[ $(count_windows) -eq 1 ]] || fail "the question stayed after No"
+ok "Ctrl+Q asks before closing"
 menu_game 2
 key y
 for _ in $(seq 30); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done

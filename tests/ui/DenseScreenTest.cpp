@@ -75,7 +75,9 @@ TEST(PictureStoreDensity, TheProgramIconComesInEverySizeItIsDrawnAt) {
     QList<QSize> sizes = icon.availableSizes();
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
-    const QList<QSize> want = {{32, 32}, {64, 64}, {96, 96}, {128, 128}, {256, 256}};
+    // From the smallest a panel shows to the largest a dock or task switcher asks for.
+    const QList<QSize> want = {{16, 16}, {22, 22}, {24, 24},   {32, 32},  {48, 48},
+                               {64, 64}, {96, 96}, {128, 128}, {256, 256}};
     EXPECT_EQ(sizes, want);
     // Asked for a size, the desktop gets that drawing itself, not a smaller one stretched.
     for (const QSize& size : want) EXPECT_EQ(icon.pixmap(size).size(), size) << size.width();
