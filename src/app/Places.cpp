@@ -168,6 +168,11 @@ std::string SoundFolder() {
     return IsFolder(beside) ? beside : InstalledSoundFolder(gsAppPath);
 }
 
+std::string CacheFolder() {
+    const std::string base = BaseFolder(Environment("XDG_CACHE_HOME"), HomeFolder(), ".cache/");
+    return base.empty() ? std::string() : base + "tomavel/";
+}
+
 std::string HelpFileForViewer(const std::string& helpFile) {
     QFile file(QString::fromStdString(helpFile));
     if (!file.open(QIODevice::ReadOnly)) return helpFile;
@@ -175,9 +180,8 @@ std::string HelpFileForViewer(const std::string& helpFile) {
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString asUtf8 = utf8.decode(bytes);
     if (!utf8.hasError()) return helpFile;
-    const std::string cache =
-        BaseFolder(Environment("XDG_CACHE_HOME"), HomeFolder(), ".cache/") + "tomavel/";
-    if (cache == "tomavel/" || !MakeFolder(cache)) return helpFile;
+    const std::string cache = CacheFolder();
+    if (cache.empty() || !MakeFolder(cache)) return helpFile;
     const QByteArray text = Cp932::Decode(bytes).toUtf8();
     const std::string copy = cache + "readme.txt";
     if (!SafeFile::Replace(copy, std::string_view(text.constData(), text.size())).ok)

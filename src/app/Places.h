@@ -55,6 +55,10 @@ PlaceFacts GatherPlaceFacts(const std::string& programFolder);
 // Makes a folder and any missing parents, private to the player (0700) as the
 // desktop's own programs make them. True when the folder is there afterwards.
 bool MakeFolder(const std::string& folder);
+
+// The game's folder in the player's cache ($XDG_CACHE_HOME/tomavel/, else
+// ~/.cache/tomavel/), not made here; empty when the player has no home.
+std::string CacheFolder();
 // Start-up: decides where the files live, makes their folders and keeps the choice.
 void SettleFilePlaces(const PlaceFacts& facts);
 // Puts every file back into the program folder (the tests' own folders).

@@ -21,6 +21,8 @@
 #include <cstring>
 #include <deque>
 
+#include "app/Places.h"
+
 namespace {
 
 // The longest message a doorbell listens to: one token and its line end.
@@ -72,6 +74,15 @@ std::string PrivateTempFolder(const std::string& tempRoot) {
     return IsPrivateFolder(folder) ? folder + "/" : std::string();
 }
 
+// The game's folder in the player's cache, made when missing; empty when it
+// is not the player's alone.
+std::string PrivateCacheFolder(const std::string& cacheFolder) {
+    if (cacheFolder.empty() || !MakeFolder(cacheFolder)) return {};
+    std::string folder = cacheFolder;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return IsPrivateFolder(folder) ? folder + "/" : std::string();
+}
+
 LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
     // Never waiting in open: a pipe planted in the lock's place would hold the
     // start-up up for ever. Only a regular file is a lock (below).
@@ -103,6 +114,7 @@ LockPlaces LockPlaces::ForFilesIn(const std::string& filesFolder) {
     LockPlaces places;
     places.filesFolder = filesFolder;
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) places.runtimeDir = runtime;
+    places.cacheFolder = CacheFolder();
     return places;
 }
 
@@ -135,6 +147,8 @@ bool SingleInstance::Acquire(const LockPlaces& places) {
         paths.push_back(runtime + name);
     if (std::string temp = PrivateTempFolder(places.tempRoot); !temp.empty())
         paths.push_back(temp + name);
+    if (std::string cache = PrivateCacheFolder(places.cacheFolder); !cache.empty())
+        paths.push_back(cache + name);
     for (const std::string& path : paths) {
         switch (TryLock(path, 0600, fds_)) {
             case LockTry::Taken:

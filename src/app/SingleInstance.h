@@ -23,10 +23,15 @@ struct LockPlaces {
     std::string filesFolder;
     // Where that folder cannot hold a lock, the lock is taken in both per-user
     // places at once (a copy started without a runtime folder still meets one
-    // started with it): $XDG_RUNTIME_DIR as set (empty when unset), and a
-    // private folder "tomavel-<uid>" under tempRoot.
+    // started with it): $XDG_RUNTIME_DIR as set (empty when unset), a private
+    // folder "tomavel-<uid>" under tempRoot,
     std::string runtimeDir;
     std::string tempRoot = "/tmp";
+    // And always in the game's folder in the player's cache as well (made
+    // private when missing; empty: none): the temporary folder's name can be
+    // taken by another player before this one ever starts the game, and two
+    // copies of the game must still meet somewhere.
+    std::string cacheFolder;
 
     static LockPlaces ForFilesIn(const std::string& filesFolder);  // from the environment
 };

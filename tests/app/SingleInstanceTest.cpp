@@ -41,6 +41,7 @@ protected:
         places.filesFolder = filesUsable ? Path("files") + "/" : Path("gone") + "/";
         places.runtimeDir = runtime.value_or(Path("run"));
         places.tempRoot = Path("tmp");
+        places.cacheFolder = Path("cache") + "/tomavel/";
         return places;
     }
     // Lets the Qt side run until `done` or a second has passed.
@@ -108,11 +109,12 @@ TEST_F(LockTest, AnUnusableFolderIsPassedOverNeverSwitchingTheLockOff) {
         SingleInstance first;
         ASSERT_TRUE(first.Acquire(Places(false, c.runtime)));
         const auto& paths = first.LockPaths();
-        ASSERT_EQ(paths.size(), c.runtimeUsed ? 2u : 1u);
+        ASSERT_EQ(paths.size(), c.runtimeUsed ? 3u : 2u);
         if (c.runtimeUsed) {
             EXPECT_EQ(paths[0].rfind(Path("run") + "/tomavel-", 0), 0u);
         }
-        EXPECT_EQ(paths.back().rfind(PrivateTemp() + "tomavel-", 0), 0u) << paths.back();
+        EXPECT_EQ(paths.end()[-2].rfind(PrivateTemp() + "tomavel-", 0), 0u) << paths.end()[-2];
+        EXPECT_EQ(paths.back().rfind(Path("cache") + "/tomavel/tomavel-", 0), 0u) << paths.back();
         SingleInstance second;
         EXPECT_FALSE(second.Acquire(Places(false, c.runtime)));
     }
@@ -136,28 +138,45 @@ TEST_F(LockTest, CopiesWithDifferentEnvironmentsStillMeet) {
 }
 
 TEST_F(LockTest, APrivateTemporaryFolderTakenByAnythingElseIsNotUsed) {
-    // A file where the folder should be, then a link to a folder that is not
-    // the player's own: neither holds the lock.
-    for (const char* squat : {"file", "link"}) {
+    // A file where the folder should be, a link to a folder that is not the
+    // player's own, and a folder made before the game by someone else, open to
+    // all: none of them holds the lock.
+    for (const std::string squat : {"file", "link", "folder"}) {
         SCOPED_TRACE(squat);
         QDir(QString::fromStdString(PrivateTemp())).removeRecursively();
         QFile::remove(QString::fromStdString(PrivateTemp()).chopped(1));
-        if (std::string(squat) == "file") {
+        if (squat == "file") {
             ASSERT_TRUE(
                 QFile(QString::fromStdString(PrivateTemp()).chopped(1)).open(QIODevice::WriteOnly));
+        } else if (squat == "folder") {
+            ASSERT_EQ(::mkdir(PrivateTemp().c_str(), 0777), 0);
+            ASSERT_EQ(::chmod(PrivateTemp().c_str(), 0777), 0);
+            // Run as root, it is another player's folder indeed.
+            if (::geteuid() == 0) {
+                ASSERT_EQ(::chown(PrivateTemp().c_str(), 65534, 65534), 0);
+            }
         } else {
             ASSERT_EQ(::symlink(Path("run").c_str(),
                                 PrivateTemp().substr(0, PrivateTemp().size() - 1).c_str()),
                       0);
         }
-        SingleInstance first;
-        ASSERT_TRUE(first.Acquire(Places(false, std::nullopt)));
-        EXPECT_EQ(first.LockPaths().size(), 1u) << "the runtime folder only";
-        EXPECT_EQ(first.LockPaths()[0].rfind(Path("run") + "/", 0), 0u);
-        // With the runtime folder gone too, nothing can hold a lock: the game
-        // still starts rather than refusing the player.
+        {
+            SingleInstance first;
+            ASSERT_TRUE(first.Acquire(Places(false, std::nullopt)));
+            EXPECT_EQ(first.LockPaths().size(), 2u) << "the runtime and cache folders only";
+            EXPECT_EQ(first.LockPaths()[0].rfind(Path("run") + "/", 0), 0u);
+        }
+        // Started without a runtime folder, the copies still meet in the cache.
+        SingleInstance first, second;
+        ASSERT_TRUE(first.Acquire(Places(false, "")));
+        EXPECT_EQ(first.LockPaths().size(), 1u);
+        EXPECT_FALSE(second.Acquire(Places(false, "")));
+        // With no cache folder either, nothing can hold a lock: the game still
+        // starts rather than refusing the player.
+        LockPlaces nowhere = Places(false, "");
+        nowhere.cacheFolder.clear();
         SingleInstance alone;
-        EXPECT_TRUE(alone.Acquire(Places(false, "")));
+        EXPECT_TRUE(alone.Acquire(nowhere));
         EXPECT_TRUE(alone.LockPaths().empty());
     }
 }
