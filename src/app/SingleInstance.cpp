@@ -36,7 +36,8 @@ constexpr char kRingWord[] = "tomavel-ring ";
 constexpr int kMostCallers = 8;
 constexpr int kCallerMilliseconds = 2000;
 
-enum class LockTry { Taken, Held, Unusable };
+// Gone: the file was locked just as the copy that held it removed it.
+enum class LockTry { Taken, Held, Unusable, Gone };
 
 // A short, stable name for a folder, the same in every build of the game.
 std::string NameFor(const std::string& text) {
@@ -83,7 +84,7 @@ std::string PrivateCacheFolder(const std::string& cacheFolder) {
     return IsPrivateFolder(folder) ? folder + "/" : std::string();
 }
 
-LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
+LockTry TryLockOnce(const std::string& path, mode_t mode, std::vector<int>& fds) {
     // Never waiting in open: a pipe planted in the lock's place would hold the
     // start-up up for ever. Only a regular file is a lock (below).
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, mode);
@@ -98,12 +99,28 @@ LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
         return LockTry::Unusable;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        // A copy that ends cleanly removes its lock file; one opened just
+        // before that is locked in vain, since the next copy makes a new file.
+        // Only the file that still bears the name is the lock.
+        struct stat named {};
+        if (::lstat(path.c_str(), &named) != 0 || named.st_ino != info.st_ino ||
+            named.st_dev != info.st_dev) {
+            ::close(fd);
+            return LockTry::Gone;
+        }
         fds.push_back(fd);
         return LockTry::Taken;
     }
     const bool held = errno == EWOULDBLOCK;
     ::close(fd);
     return held ? LockTry::Held : LockTry::Unusable;
+}
+
+LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
+    LockTry result = LockTry::Gone;
+    for (int attempt = 0; attempt < 8 && result == LockTry::Gone; ++attempt)
+        result = TryLockOnce(path, mode, fds);
+    return result == LockTry::Gone ? LockTry::Unusable : result;
 }
 
 bool FitsASocket(const std::string& path) { return path.size() < sizeof(sockaddr_un::sun_path); }
@@ -119,6 +136,19 @@ LockPlaces LockPlaces::ForFilesIn(const std::string& filesFolder) {
 }
 
 SingleInstance::SingleInstance() = default;
+
+void SingleInstance::Release() {
+    doorbells_.clear();  // the sockets go before the locks
+    // Each lock file is removed while it is still held, so no other copy can
+    // hold it meanwhile; one that opened it just before locks a file without
+    // a name, notices, and tries again (TryLock).
+    for (size_t i = 0; i < fds_.size(); ++i) {
+        if (i < lockPaths_.size()) ::unlink(lockPaths_[i].c_str());
+        ::close(fds_[i]);
+    }
+    fds_.clear();
+    lockPaths_.clear();
+}
 
 SingleInstance::~SingleInstance() {
     doorbells_.clear();  // the sockets go before the locks
@@ -137,6 +167,7 @@ bool SingleInstance::Acquire(const LockPlaces& places) {
                 lockPaths_ = {path};
                 return false;
             case LockTry::Unusable:
+            case LockTry::Gone:
                 break;
         }
     }
@@ -160,6 +191,7 @@ bool SingleInstance::Acquire(const LockPlaces& places) {
                 lockPaths_ = {path};
                 return false;
             case LockTry::Unusable:
+            case LockTry::Gone:
                 break;
         }
     }

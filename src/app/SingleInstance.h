@@ -49,6 +49,10 @@ public:
     // The lock files this copy holds; after a refusal, the one the other copy holds.
     const std::vector<std::string>& LockPaths() const { return lockPaths_; }
 
+    // The game is ending cleanly: the doorbells and the lock files go, so
+    // nothing of this copy is left beside the player's files.
+    void Release();
+
     // Refused copy: rings the running copy's doorbell, handing over the
     // launcher's activation token (may be empty). Never waits for an answer.
     bool RingRunningCopy(const std::string& token) const;

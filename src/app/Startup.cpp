@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "app/GameEnd.h"
@@ -42,8 +44,15 @@ private:
 };
 
 // What the main window's commands open.
-MainWindow::Commands WindowCommands() {
+MainWindow::Commands WindowCommands(SingleInstance& instance) {
     MainWindow::Commands commands;
+    // The game ends at once, from wherever it is (even in the middle of a
+    // game's loop), and leaves no lock or doorbell behind.
+    commands.exitProcess = [&instance] {
+        instance.Release();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
     commands.settings = [](MainWindow& window) {
         SettingsDialog dialog(window);
         dialog.exec();
@@ -87,7 +96,7 @@ int RunProgram(int argc, char** argv) {
     EnsureSettingsFile();
     PrepareScoreFile(ScoreFilePath());
 
-    MainWindow window(WindowCommands());
+    MainWindow window(WindowCommands(instance));
     window.FitClientArea();
     window.Table()->CreateCardWidgets();
 

@@ -279,3 +279,22 @@ TEST(ProgramFolder, EndsInExactlyOneSeparator) {
     EXPECT_EQ(WithTrailingSeparator("/opt/tomavel/"), "/opt/tomavel/");
     EXPECT_EQ(WithTrailingSeparator("/"), "/");
 }
+
+// A game that ends cleanly leaves neither lock nor doorbell beside the files,
+// and the next copy starts as usual.
+TEST_F(LockTest, ACleanEndLeavesNoLockOrDoorbellBehind) {
+    for (bool filesUsable : {true, false}) {
+        SCOPED_TRACE(filesUsable ? "beside the files" : "in the per-user places");
+        SingleInstance first;
+        ASSERT_TRUE(first.Acquire(Places(filesUsable, std::nullopt)));
+        first.AnswerLaterStarts([](const std::string&) {});
+        std::vector<std::string> left = first.LockPaths();
+        for (const std::string& lock : first.LockPaths())
+            left.push_back(SingleInstance::DoorbellPathFor(lock, Path("tmp")));
+        for (const std::string& file : left) ASSERT_EQ(::access(file.c_str(), F_OK), 0) << file;
+        first.Release();
+        for (const std::string& file : left) EXPECT_NE(::access(file.c_str(), F_OK), 0) << file;
+        SingleInstance next;
+        EXPECT_TRUE(next.Acquire(Places(filesUsable, std::nullopt)));
+    }
+}

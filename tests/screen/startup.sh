@@ -98,3 +98,6 @@ key y
 for _ in $(seq 30); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$GPID" 2>/dev/null && fail "the game did not end on Yes"
 ok "Yes ends the game"
+[[ ! -e $WORK/bin/.tomavel.lock && ! -e $WORK/bin/.tomavel.sock ]] ||
+  fail "the lock or the doorbell was left beside the files: $(ls -A "$WORK/bin" | grep '^\.' | xargs)"
+ok "no lock or doorbell left behind"
