@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -297,4 +299,29 @@ TEST_F(LockTest, ACleanEndLeavesNoLockOrDoorbellBehind) {
         SingleInstance next;
         EXPECT_TRUE(next.Acquire(Places(filesUsable, std::nullopt)));
     }
+}
+
+// A pipe planted where the lock file goes, by another player in a shared
+// program folder, never holds the start-up: the lock is looked for elsewhere.
+// (Run as root, the check plays that other player's neighbour as "nobody".)
+TEST_F(LockTest, APipeInTheLocksPlaceNeverHoldsTheStartUp) {
+    const std::string lock = Path("files") + "/.tomavel.lock";
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(root_.path().toLocal8Bit().constData(), 0755), 0);
+    ASSERT_EQ(::chmod(Path("files").c_str(), 0755), 0);
+    const LockPlaces places = Places(true, std::nullopt);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::alarm(5);
+        SingleInstance instance;
+        const bool started = instance.Acquire(places);
+        const auto& paths = instance.LockPaths();
+        ::_exit(started && std::find(paths.begin(), paths.end(), lock) == paths.end() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the start-up was held up by the pipe";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
