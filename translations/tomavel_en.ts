@@ -637,5 +637,10 @@ The game starts with the first settings.</translation>
         <source>%1位</source>
         <translation>place %1</translation>
     </message>
+    <message>
+        <source>。</source>
+        <comment>between the placings read out as one text</comment>
+        <translation>. </translation>
+    </message>
 </context>
 </TS>

@@ -125,7 +125,8 @@ void VersusResultWindow::Load() {
         imgJuni_[c]->show();
     }
     // The window opens on "O.K", which tells the placings to a screen reader.
-    ok_->Label()->setAccessibleDescription(placings.join(QStringLiteral("。")));
+    ok_->Label()->setAccessibleDescription(
+        placings.join(tr("。", "between the placings read out as one text")));
     ok_->Label()->setFocus();
     timFusen_.start();
 }

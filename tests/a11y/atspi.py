@@ -17,148 +17,25 @@ buttons and the name entry.
 
 import os
 import re
-import subprocess
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from atspilib import (GameWindow, children, fail, find, notices, ok, press, pump, send_key,
+                      showing, wait_for)
 
 GAME, FOLDER = sys.argv[1], sys.argv[2]
 SEED = "7"
 
-notices = []  # every notice the table said, in order
 
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def ok(message):
-    print("ok: " + message)
-
-
-def pump(seconds=0.0):
-    """Lets the events from the game arrive, for at least `seconds`."""
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while True:
-        while context.iteration(False):
-            pass
-        if time.monotonic() >= end:
-            return
-        time.sleep(0.02)
-
-
-def wait_for(what, check, timeout=20.0):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        pump()
-        try:
-            result = check()
-        except Exception:  # an object went away while it was read
-            result = None
-        if result:
-            return result
-        time.sleep(0.05)
-    fail("timed out waiting for " + what)
-
-
-def on_showing(event):
-    try:
-        if event.detail1 == 1 and event.source.getRoleName() == "notification":
-            notices.append(event.source.name)
-    except Exception:
-        pass
-
-
-pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
-
-
-def showing(obj):
-    return obj.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def children(obj):
-    return [obj.getChildAtIndex(i) for i in range(obj.childCount)]
-
-
-def find(root, predicate, depth=6):
-    if predicate(root):
-        return root
-    if depth == 0:
-        return None
-    for child in children(root):
-        if child is None:
-            continue
-        found = find(child, predicate, depth - 1)
-        if found is not None:
-            return found
-    return None
-
-
-def press(obj):
-    action = obj.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("Press", "press", "click"):
-            action.doAction(i)
-            return
-    fail("%s has no press action" % obj.name)
-
-
-KEYSYMS = {"F2": 0xFFBF, "Right": 0xFF53, "Down": 0xFF54, "Left": 0xFF51, "space": 0x20}
-
-
-def send_key(name):
-    pyatspi.Registry.generateKeyboardEvent(KEYSYMS[name], None, pyatspi.KEY_SYM)
-    pump(0.2)
-
-
-class Game:
+class Game(GameWindow):
     def __init__(self, settings):
-        with open(os.path.join(FOLDER, "tomavel.ini"), "wb") as f:
-            f.write(settings.encode("ascii"))
-        self.process = subprocess.Popen([GAME, SEED], cwd=FOLDER)
-        self.app = wait_for("the game on the accessibility bus", self.find_app)
-        self.frame = wait_for("the game's window", lambda: find(
-            self.app, lambda o: o.getRoleName() == "frame" and o.name == "トマベル", 1))
-        self.table = wait_for("the table", lambda: find(
-            self.frame, lambda o: o.name == "テーブル", 2))
-        # The keys the registry makes go to the window that has the X focus.
-        wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^トマベル$"],
-                             capture_output=True, text=True).stdout.split()
-        if wid:
-            subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], check=False)
-        pump(0.3)
-
-    def find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name == os.path.basename(GAME):
-                return app
-        return None
-
-    def close(self):
-        self.process.kill()
-        self.process.wait()
-
-    # The table's objects, as the screen reader lists them.
-    def cards(self):
-        return [c for c in children(self.table) if c.getRoleName() == "push button"]
-
-    def seats(self):
-        return [c for c in children(self.table) if c.getRoleName() == "panel"]
-
-    def status(self):
-        return [c for c in children(self.table) if c.getRoleName() == "status bar"][0]
+        super().__init__(GAME, FOLDER, [SEED], settings, "トマベル", "テーブル")
 
     def dealt_cards(self):
         cards = [c for c in self.cards() if showing(c) and "裏向き" in c.name]
         return cards if len(cards) == 54 else None
-
-    def windows(self):
-        return [w for w in children(self.app) if w is not None and showing(w)]
 
     def my_turn(self):
         return "手番" in self.seats()[0].name

@@ -1,0 +1,108 @@
+# SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The game for a player who reads English, seen through AT-SPI.
+
+Usage: english.py GAME FOLDER SHOTS   (inside a D-Bus session, on an X server)
+
+Under an English desktop the window, its menus, the settings dialog, a game of
+the three computers with their balloons, and the result window say everything
+in English: no Japanese letter is left in any name a screen reader reads.
+"""
+
+import os
+import re
+import subprocess
+import sys
+
+import pyatspi
+
+from atspilib import GameWindow, children, fail, find, notices, ok, press, pump, showing, wait_for
+
+GAME, FOLDER, SHOTS = sys.argv[1], sys.argv[2], sys.argv[3]
+JAPANESE = re.compile("[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
+
+
+def names(obj, depth=8):
+    """Every name and description under `obj`, as a screen reader may read them."""
+    found = [n for n in (obj.name, obj.description) if n]
+    if depth > 0:
+        for child in children(obj):
+            if child is not None:
+                found += names(child, depth - 1)
+    return found
+
+
+def shot(name):
+    subprocess.run(["import", "-window", "root", os.path.join(SHOTS, name + ".png")], check=False)
+
+
+def all_english(what, obj):
+    japanese = [n for n in names(obj) if JAPANESE.search(n)]
+    if japanese:
+        fail("%s still reads Japanese: %s" % (what, japanese[:5]))
+    ok("%s reads in English (%d names)" % (what, len(names(obj))))
+
+
+env = dict(os.environ, LANGUAGE="en_US")
+game = GameWindow(GAME, FOLDER, ["7"], "[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=1234\r\n",
+                  "Tomavel", "Table", env)
+menus = [m.name for m in children(find(game.frame, lambda o: o.getRoleName() == "menu bar", 2))]
+if menus != ["Game", "Settings", "Help"]:
+    fail("the menu bar reads %s" % menus)
+all_english("the window and its menus", game.frame)
+shot("window")
+
+
+def click(obj):
+    """Clicks the middle of an object, as the player's mouse would."""
+    x, y, w, h = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2),
+                    "click", "1"], check=True)
+    pump(0.3)
+
+
+def choose(menu, item):
+    """Opens a menu of the menu bar with the mouse and chooses one of its items.
+    (A dialog's own loop would keep a screen reader's press waiting.)"""
+    bar = find(game.frame, lambda o: o.getRoleName() == "menu bar", 2)
+    top = next(m for m in children(bar) if m.name == menu)
+    click(top)
+    click(wait_for("the menu item %s > %s" % (menu, item), lambda: next(
+        (found for found in (find(child, lambda o: o.getRoleName() == "menu item" and
+                                  o.name == item and showing(o), 2)
+                             for child in children(top)) if found is not None), None), 5))
+
+
+choose("Settings", "Settings")
+dialog = wait_for("the settings dialog", lambda: next(
+    (w for w in game.windows() if w.name == "Settings"), None), 10)
+pump(0.5)
+all_english("the settings dialog", dialog)
+shot("settings")
+click(find(dialog, lambda o: o.getRoleName() == "push button" and o.name == "Cancel", 6))
+wait_for("the settings dialog to close", lambda: len(game.windows()) == 1, 10)
+
+choose("Game", "Start")
+wait_for("a balloon", lambda: any(n.startswith(("Swallow: ", "Wolf: ", "Tiger: ")) for n in notices),
+         60)
+shot("balloon")
+result = wait_for("the result window", lambda: next(
+    (w for w in game.windows() if w.name == "Results"), None), 400)
+balloons = [n for n in notices if re.match(r"^(Swallow|Wolf|Tiger): “", n)]
+if not balloons:
+    fail("no balloon was announced: %s" % notices[-8:])
+japanese = [n for n in notices if JAPANESE.search(n)]
+if japanese:
+    fail("notices in Japanese: %s" % japanese[:5])
+ok("%d notices in English, %d of them balloons, e.g. %s" % (
+    len(notices), len(balloons), sorted(set(balloons))[:3]))
+pump(0.5)
+all_english("the result window", result)
+shot("result")
+press(wait_for("the result window's O.K", lambda: find(
+    result, lambda o: o.getRoleName() == "push button" and o.name == "O.K", 3), 5))
+wait_for("the result window to close", lambda: len(game.windows()) == 1, 10)
+ok("a game of the three computers played in English to its result")
+game.close()
