@@ -13,13 +13,10 @@
 
 #include "app/IniFile.h"
 #include "app/Places.h"
+#include "engine/Deal.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "ui/MessageBoxes.h"
-
-int32_t glCur = 0;
-int32_t glNoSound = 0;
-int32_t glShowSec = 1;
 
 namespace {
 
@@ -214,7 +211,7 @@ void ForgetSettingsFileNotice() {
     builtInDefaults.reset();
 }
 
-void LoadSettings(SettingsSwitches& switches) {
+GameSettings LoadSettings() {
     // The file is read and decoded once, not once for every key. A missing file
     // is still looked for at every key, and the player told.
     std::optional<IniFile> file;
@@ -224,38 +221,83 @@ void LoadSettings(SettingsSwitches& switches) {
         ~Loaded() { loadedFile = nullptr; }
     } loaded(file ? &*file : nullptr);
 
+    GameSettings settings;
     if (IsTrue(ReadPlayboard("SORITEA"))) {
-        SeatHumanAlone();
+        settings.solitaire = true;
     } else {
         const std::string player = ReadPlayboard("PLAYER");
-        if (player.empty()) {
-            SeatHumanAlone();
-        } else {
-            game.soloMode = false;
+        settings.solitaire = player.empty();
+        if (!settings.solitaire) {
             // One character per seat, from seat 0; characters past the fourth have no seat.
             const std::u32string kinds = QString::fromStdString(player).toStdU32String();
             for (size_t seat = 0; seat < kinds.size() && seat < kSeats; ++seat)
-                ConfigureSeat(KindOfCharacter(kinds[seat]), static_cast<int>(seat));
+                settings.seats[seat] = KindOfCharacter(kinds[seat]);
             // A list that seats nobody is taken as it stands: such a game deals the
             // cards and waits until the player quits (the turn never moves).
         }
     }
 
-    game.cardBack = OptionOf(ReadPlayboard("CARD"));
+    settings.cardBack = OptionOf(ReadPlayboard("CARD"));
 
     // SHOWSEC is the display-time option of the settings dialog: 0, 1, 2 for 1, 2, 4 seconds.
     const int32_t showOption = AsNumber(ReadPlayboard("SHOWSEC"));
-    glShowSec = showOption == 1 ? 2 : showOption == 2 ? 4 : 1;
-    game.showSeconds = glShowSec;
+    settings.showSeconds = showOption == 1 ? 2 : showOption == 2 ? 4 : 1;
 
-    glCur = OptionOf(ReadPlayboard("CUR"));
+    settings.cursor = OptionOf(ReadPlayboard("CUR"));
+    settings.topMost = IsTrue(ReadPlayboard("TOPWIN"));
+    settings.mute = IsTrue(ReadPlayboard("NOSOUND"));
+    return settings;
+}
 
-    // Each switch is preset to the opposite mark and then toggled, which brings
-    // the window level and the mute flag into line with the mark.
-    const bool topMost = IsTrue(ReadPlayboard("TOPWIN"));
-    switches.SetTopMostChecked(!topMost);
-    switches.SetTopMost();
-    const bool mute = IsTrue(ReadPlayboard("NOSOUND"));
-    switches.SetNoSoundChecked(!mute);
-    switches.SetNoSound();
+void ApplyLoadedSettings(const GameSettings& settings) {
+    if (settings.solitaire) {
+        SeatHumanAlone();
+    } else {
+        game.soloMode = false;
+        for (int seat = 0; seat < kSeats; ++seat)
+            if (settings.seats[seat]) ConfigureSeat(*settings.seats[seat], seat);
+    }
+    game.cardBack = settings.cardBack;
+    game.showSeconds = settings.showSeconds;
+}
+
+void ApplyChosenSettings(const GameSettings& chosen) {
+    // During a game the seats and the mode stay as the game began with them.
+    if (game.phase == GamePhase::Idle) {
+        game.soloMode = chosen.solitaire;
+        for (int seat = 0; seat < kSeats; ++seat) {
+            PlayerSlot& slot = game.seats[seat];
+            switch (chosen.seats[seat].value_or(CharacterKind::Empty)) {
+                case CharacterKind::You:
+                    // The human keeps whatever else the seat held.
+                    slot.active = true;
+                    slot.kind = CharacterKind::You;
+                    break;
+                case CharacterKind::Empty:
+                    slot.active = false;
+                    ConfigureSeat(CharacterKind::Empty, seat);
+                    break;
+                default:
+                    ConfigureSeat(*chosen.seats[seat], seat);
+                    break;
+            }
+        }
+    }
+
+    game.cardBack = chosen.cardBack;
+    RedrawFaceDownCards();
+
+    game.showSeconds = chosen.showSeconds;
+}
+
+GameSettings SettingsInForce(const GameSettings& inForce) {
+    GameSettings settings = inForce;
+    settings.solitaire = game.soloMode;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const PlayerSlot& slot = game.seats[seat];
+        settings.seats[seat] = slot.active ? slot.kind : CharacterKind::Empty;
+    }
+    settings.cardBack = game.cardBack;
+    settings.showSeconds = game.showSeconds;
+    return settings;
 }

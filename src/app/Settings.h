@@ -10,13 +10,7 @@
 #include <cstdint>
 #include <string>
 
-extern int32_t glCur;      // cursor option 0..3 of the settings dialog
-extern int32_t glNoSound;  // -1 sound off, 0 on
-// Seconds a turned pair stays up as the file asks for it (SHOWSEC, an option
-// number of the settings dialog: 0 = 1 s, 1 = 2 s, 2 = 4 s). Start-up puts it
-// into game.showSeconds, so the dialog preselects it until the first game
-// starts (every game starts at 1 second).
-extern int32_t glShowSec;
+#include "engine/GameSettings.h"
 
 // SettingsFolder() + "tomavel.ini".
 std::string SettingsFilePath();
@@ -39,16 +33,18 @@ bool EnsureSettingsFile();
 // A new start: the player may be told about the settings file again.
 void ForgetSettingsFileNotice();
 
-// The two menu switches of the main window that the settings load sets.
-struct SettingsSwitches {
-    virtual ~SettingsSwitches() = default;
-    virtual void SetTopMostChecked(bool checked) = 0;
-    virtual void SetTopMost() = 0;  // toggles the check mark and the window level
-    virtual void SetNoSoundChecked(bool checked) = 0;
-    virtual void SetNoSound() = 0;  // toggles the check mark and glNoSound
-};
-
-// Applies the file at start-up: seats, solitaire mode, card back, display time,
-// cursor, the two menu switches.
+// Reads the file at start-up: seats, solitaire mode, card back, display time,
+// cursor and the two menu switches.
 // Lets events run: the message box about a missing settings file (ReadIni).
-void LoadSettings(SettingsSwitches& switches);
+GameSettings LoadSettings();
+// Puts what the start-up read into the game: the seats and the mode, the card
+// back, and the display time (the dialog preselects it until the first game
+// starts; every game starts at 1 second).
+void ApplyLoadedSettings(const GameSettings& settings);
+// Puts what the settings dialog confirmed into the game. While a game runs its
+// seats and mode stay as it began with them; the card back and the display
+// time change at once, and the face-down cards are drawn with the new back.
+void ApplyChosenSettings(const GameSettings& chosen);
+// The settings in force now, for the dialog to open with: the game's seats,
+// mode, card back and display time, the rest from `inForce`.
+GameSettings SettingsInForce(const GameSettings& inForce);

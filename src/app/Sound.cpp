@@ -11,7 +11,8 @@
 #include <unordered_map>
 
 #include "app/Places.h"
-#include "app/Settings.h"
+
+int32_t glNoSound = 0;
 
 namespace {
 

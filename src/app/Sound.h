@@ -6,7 +6,11 @@
 // installed game's data folder: app/Places.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+// "音を出さない": -1 sound off, 0 on. The main window's switch sets it.
+extern int32_t glNoSound;
 
 // Opens the audio device; without one the game stays silent and never hangs.
 void InitSound();

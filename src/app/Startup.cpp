@@ -10,12 +10,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/GameEnd.h"
 #include "app/Places.h"
 #include "app/QtHost.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/Sound.h"
+#include "app/WindowCommands.h"
 #include "engine/Views.h"
 #include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
@@ -26,46 +26,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
-#include "ui/SettingsDialog.h"
 #include "ui/TableWidget.h"
-
-namespace {
-// The settings load sets the main window's two menu switches.
-class MainWindowSwitches : public SettingsSwitches {
-public:
-    explicit MainWindowSwitches(MainWindow& window) : window_(window) {}
-    void SetTopMostChecked(bool checked) override { window_.SetTopMostChecked(checked); }
-    void SetTopMost() override { window_.SetTopMost(); }
-    void SetNoSoundChecked(bool checked) override { window_.SetNoSoundChecked(checked); }
-    void SetNoSound() override { window_.SetNoSound(); }
-
-private:
-    MainWindow& window_;
-};
-
-// What the main window's commands open.
-MainWindow::Commands WindowCommands(SingleInstance& instance) {
-    MainWindow::Commands commands;
-    // The game ends at once, from wherever it is (even in the middle of a
-    // game's loop), and leaves no lock or doorbell behind.
-    commands.exitProcess = [&instance] {
-        instance.Release();
-        std::fflush(nullptr);
-        std::_Exit(0);
-    };
-    commands.settings = [](MainWindow& window) {
-        SettingsDialog dialog(window);
-        dialog.exec();
-    };
-    commands.about = [](MainWindow& window) {
-        AboutBox about(&window);
-        about.exec();
-    };
-    commands.versusResult = [](MainWindow& window) { ShowVersusResultWindow(window); };
-    commands.soloResult = [](MainWindow& window) { HandOverSoloResult(window); };
-    return commands;
-}
-}  // namespace
 
 int RunProgram(int argc, char** argv) {
     // Where the files live is settled before anything else: the lock guards them.
@@ -96,7 +57,19 @@ int RunProgram(int argc, char** argv) {
     EnsureSettingsFile();
     PrepareScoreFile(ScoreFilePath());
 
-    MainWindow window(WindowCommands(instance));
+    // The settings file is read before the window is made: the window's two
+    // switches start as the file has them.
+    GameSettings settings = LoadSettings();
+    ApplyLoadedSettings(settings);
+    MainWindow::Commands commands = WindowCommands(settings);
+    // The game ends at once, from wherever it is (even in the middle of a
+    // game's loop), and leaves no lock or doorbell behind.
+    commands.exitProcess = [&instance] {
+        instance.Release();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    MainWindow window(std::move(commands), settings);
     window.FitClientArea();
     window.Table()->CreateCardWidgets();
 
@@ -107,8 +80,6 @@ int RunProgram(int argc, char** argv) {
     AttachComputerPlayers(&opponents);
     instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
-    MainWindowSwitches switches(window);
-    LoadSettings(switches);
     window.show();
     splash.reset();
     // The sound device opens once the table is up; a player sees the window sooner.

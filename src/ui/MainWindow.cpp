@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Help.h"
-#include "app/Settings.h"
 #include "engine/GameLoop.h"
 #include "engine/HumanPlay.h"
 #include "ui/Look.h"
@@ -35,7 +33,7 @@ void EndProcessNow() {
 
 }  // namespace
 
-MainWindow::MainWindow(Commands commands, QWidget* parent)
+MainWindow::MainWindow(Commands commands, const GameSettings& settings, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -60,6 +58,10 @@ MainWindow::MainWindow(Commands commands, QWidget* parent)
     timTimer_.setInterval(1000);
     connect(&timTimer_, &QTimer::timeout, this, [] { SecondTick(); });
     qApp->installEventFilter(this);  // for the input block while a card turns
+
+    SetTopMostChecked(settings.topMost);
+    mSetSound_->setChecked(settings.mute);
+    if (commands_.mute) commands_.mute(settings.mute);
 
     FitClientArea();
 }
@@ -123,9 +125,10 @@ void MainWindow::BuildMenus() {
     // A check item has already flipped its mark when it is triggered: the
     // mark is the new state.
     connect(mSetFloat_, &QAction::triggered, this, [this](bool checked) { ApplyTopMost(checked); });
-    connect(mSetSound_, &QAction::triggered, this,
-            [](bool checked) { glNoSound = checked ? -1 : 0; });
-    connect(mHelpHelp_, &QAction::triggered, this, [this] { HelpCommand(); });
+    connect(mSetSound_, &QAction::triggered, this, [this](bool checked) {
+        if (commands_.mute) commands_.mute(checked);
+    });
+    connect(mHelpHelp_, &QAction::triggered, this, [this] { Run(commands_.help); });
     connect(mHelpAbout_, &QAction::triggered, this, [this] {
         if (commands_.about) SuspendTopMost([this] { Run(commands_.about); });
     });
@@ -138,7 +141,7 @@ void MainWindow::SetTopMost() {
 
 void MainWindow::SetNoSound() {
     mSetSound_->setChecked(!mSetSound_->isChecked());
-    glNoSound = mSetSound_->isChecked() ? -1 : 0;
+    if (commands_.mute) commands_.mute(mSetSound_->isChecked());
 }
 
 bool MainWindow::TopMostChecked() const { return mSetFloat_->isChecked(); }
@@ -184,8 +187,6 @@ void MainWindow::BringForward(const std::string& launcherToken) {
     if (front && front != this) front->raise();
     ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
 }
-
-void MainWindow::HelpCommand() { ShowHelp(this); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!MessageBoxes::AskYesNo(this, QCoreApplication::translate("MainWindow", "やめる？？"))) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/GameSettings.h"
 #include "engine/Views.h"
 
 class QAction;
@@ -29,10 +30,16 @@ public:
         std::function<void(MainWindow&)> about;     // "このアプリケーションについて"
         std::function<void(MainWindow&)> versusResult;  // a game against the computer ended
         std::function<void(MainWindow&)> soloResult;    // a solitaire game ended
+        std::function<void(MainWindow&)> help;          // "ヘルプ" and F1
+        // "音を出さない" switched: true when the sound is off now.
+        std::function<void(bool)> mute;
         // How the process ends after "やめる？？" was answered Yes; empty: at once.
         std::function<void()> exitProcess;
     };
-    explicit MainWindow(Commands commands = {}, QWidget* parent = nullptr);
+    // The two menu switches start as `settings` has them; the mute command
+    // hears the sound switch's first state.
+    explicit MainWindow(Commands commands = {}, const GameSettings& settings = {},
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Sizes the window so that the table below the menu bar is exactly 640 x 420.
@@ -43,7 +50,7 @@ public:
 
     // Menu switches.
     void SetTopMost();  // toggles "常に手前に表示" and the window level
-    void SetNoSound();  // toggles "音を出さない" and glNoSound
+    void SetNoSound();  // toggles "音を出さない" and tells the mute command
     bool TopMostChecked() const;
     void SetTopMostChecked(bool checked);
     bool NoSoundChecked() const;
@@ -89,8 +96,6 @@ protected:
 
 private:
     void BuildMenus();
-    // Lets events run: the message box when there is no help file.
-    void HelpCommand();
     void ApplyTopMost(bool topMost);
     // Lets events run: the window the command opens.
     void Run(const std::function<void(MainWindow&)>& command);

@@ -16,14 +16,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "app/Settings.h"
-#include "app/Sound.h"
-#include "engine/Deal.h"
-#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SpriteWidget.h"
-#include "ui/TableWidget.h"
 
 namespace {
 
@@ -131,10 +126,13 @@ CharacterKind KindOf(int value) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(MainWindow& window)
-    : QDialog(&window, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      window_(window) {
+SettingsDialog::SettingsDialog(const GameSettings& settings, bool seatsOpen,
+                               std::function<void()> beep, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      chosen_(settings),
+      seatsOpen_(seatsOpen),
+      beep_(std::move(beep)) {
     setWindowTitle(QCoreApplication::translate("SettingsDialog", "設定"));
     setFixedSize(530, 335);
     QFont font = this->font();
@@ -142,10 +140,12 @@ SettingsDialog::SettingsDialog(MainWindow& window)
     setFont(font);
     setStyleSheet(QString::fromLatin1(kFrameStyle));
     BuildLayout();
-    ShowOpeningState();
+    ShowOpeningState(settings);
     // Centred on the main window, whatever frame the window system gives it.
-    const QRect owner = window.frameGeometry();
-    move(owner.center() - rect().center());
+    if (parent) {
+        const QRect owner = parent->frameGeometry();
+        move(owner.center() - rect().center());
+    }
 }
 
 void SettingsDialog::BuildLayout() {
@@ -243,29 +243,28 @@ void SettingsDialog::BuildLayout() {
     icon_->setAccessibleName(tr("トマベルのアイコン"));
 }
 
-void SettingsDialog::ShowOpeningState() {
+void SettingsDialog::ShowOpeningState(const GameSettings& settings) {
     // While a game runs, its seats cannot change under it.
-    fraPlayer_->setEnabled(game.phase == GamePhase::Idle);
+    fraPlayer_->setEnabled(seatsOpen_);
 
-    if (game.soloMode) {
+    if (settings.solitaire) {
         SelectSolitaire();
     } else {
         SelectSeveral();
-        for (int seat = 0; seat < kSeats; ++seat) {
-            const PlayerSlot& slot = game.seats[seat];
-            ShowSeatChoice(seat, slot.active ? slot.kind : CharacterKind::Empty);
-        }
+        for (int seat = 0; seat < kSeats; ++seat)
+            ShowSeatChoice(seat, settings.seats[seat].value_or(CharacterKind::Empty));
     }
 
     // A hand-edited settings file may name a cursor or a card back the game
     // does not have; the table then shows the first of each, and so does the dialog.
-    optCur_[glCur >= 0 && glCur < 4 ? glCur : 0]->setChecked(true);
-    optCard_[game.cardBack >= 0 && game.cardBack < 4 ? game.cardBack : 0]->setChecked(true);
+    const int cursor = settings.cursor, back = settings.cardBack;
+    optCur_[cursor >= 0 && cursor < 4 ? cursor : 0]->setChecked(true);
+    optCard_[back >= 0 && back < 4 ? back : 0]->setChecked(true);
 
     // Before the first game the display time may still be 0: one second then.
     int second = 0;
     for (int i = 0; i < 3; ++i)
-        if (game.showSeconds == kSeconds[i]) second = i;
+        if (settings.showSeconds == kSeconds[i]) second = i;
     optSecond_[second]->setChecked(true);
 }
 
@@ -284,7 +283,7 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
 void SettingsDialog::CycleSeatChoice(int seat) {
     const int next = (static_cast<int>(seatChoice_[seat]) + 1) % kKindCount;
     ShowSeatChoice(seat, static_cast<CharacterKind>(next));
-    PlaySoundFile("beep.wav", 1);
+    if (beep_) beep_();
 }
 
 void SettingsDialog::SelectSolitaire() {
@@ -329,41 +328,15 @@ bool SettingsDialog::ConfirmSeats() {
     return true;
 }
 
-void SettingsDialog::ApplySeats() {
-    game.soloMode = optPlayer_[0]->isChecked();
-    for (int seat = 0; seat < kSeats; ++seat) {
-        PlayerSlot& slot = game.seats[seat];
-        switch (seatChoice_[seat]) {
-            case CharacterKind::You:
-                // The human keeps whatever else the seat held.
-                slot.active = true;
-                slot.kind = CharacterKind::You;
-                break;
-            case CharacterKind::Empty:
-                slot.active = false;
-                ConfigureSeat(CharacterKind::Empty, seat);
-                break;
-            default:
-                ConfigureSeat(seatChoice_[seat], seat);
-                break;
-        }
-    }
-}
-
 void SettingsDialog::Confirm() {
     // During a game the seats and the mode stay as the game began with them.
-    if (game.phase == GamePhase::Idle) {
+    if (seatsOpen_) {
         if (!ConfirmSeats()) return;
-        ApplySeats();
+        chosen_.solitaire = optPlayer_[0]->isChecked();
+        for (int seat = 0; seat < kSeats; ++seat) chosen_.seats[seat] = seatChoice_[seat];
     }
-
-    game.cardBack = cardGroup_->checkedId();
-    RedrawFaceDownCards();
-
-    game.showSeconds = kSeconds[static_cast<size_t>(secondGroup_->checkedId())];
-
-    glCur = cursorGroup_->checkedId();
-    window_.Table()->SetTableCursor(glCur);
-
+    chosen_.cardBack = cardGroup_->checkedId();
+    chosen_.showSeconds = kSeconds[static_cast<size_t>(secondGroup_->checkedId())];
+    chosen_.cursor = cursorGroup_->checkedId();
     accept();
 }

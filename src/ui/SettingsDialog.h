@@ -10,8 +10,9 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
-#include "engine/GameState.h"
+#include "engine/GameSettings.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -19,13 +20,19 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class MainWindow;
 class SpriteWidget;
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SettingsDialog(MainWindow& window);
+    // Opens with `settings`; the seats can be changed only when `seatsOpen`
+    // (no game running). `beep` sounds at every seat change. Centred on `parent`.
+    SettingsDialog(const GameSettings& settings, bool seatsOpen, std::function<void()> beep,
+                   QWidget* parent);
+
+    // What "Ｏ．Ｋ" confirmed (the dialog's result is then Accepted); until
+    // then the settings it opened with.
+    const GameSettings& Chosen() const { return chosen_; }
 
     // The seat choice as it stands in the dialog (not yet applied).
     CharacterKind SeatChoice(int seat) const { return seatChoice_[seat]; }
@@ -48,7 +55,7 @@ public:
 
 private:
     void BuildLayout();
-    void ShowOpeningState();
+    void ShowOpeningState(const GameSettings& settings);
     void ShowSeatChoice(int seat, CharacterKind kind);
     void SelectSolitaire();
     void SelectSeveral();
@@ -57,9 +64,10 @@ private:
     void Confirm();
     // Lets events run: "no player" and "solitaire?" message boxes.
     bool ConfirmSeats();
-    void ApplySeats();
 
-    MainWindow& window_;
+    GameSettings chosen_;
+    bool seatsOpen_ = true;
+    std::function<void()> beep_;
     std::array<CharacterKind, kSeats> seatChoice_{};
 
     QGroupBox* fraPlayer_ = nullptr;

@@ -57,31 +57,6 @@ const QByteArray kDefaultFile =
     "WOLF1=\r\n"
     "TIGER1=\r\n";
 
-// The main window's two switches, toggling the way its menu commands do.
-struct FakeSwitches : SettingsSwitches {
-    bool topChecked = false, topMost = false, soundChecked = false;
-    std::vector<std::string> calls;
-
-    void SetTopMostChecked(bool checked) override {
-        calls.push_back(checked ? "top mark on" : "top mark off");
-        topChecked = checked;
-    }
-    void SetTopMost() override {
-        calls.push_back("SetTopMost");
-        topMost = !topChecked;
-        topChecked = !topChecked;
-    }
-    void SetNoSoundChecked(bool checked) override {
-        calls.push_back(checked ? "sound mark on" : "sound mark off");
-        soundChecked = checked;
-    }
-    void SetNoSound() override {
-        calls.push_back("SetNoSound");
-        glNoSound = soundChecked ? 0 : -1;
-        soundChecked = !soundChecked;
-    }
-};
-
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -89,13 +64,16 @@ protected:
         gsAppPath = dir_.path().toStdString() + "/";
         ResetGameState();
         ForgetSettingsFileNotice();
-        glCur = 7, glNoSound = 5, glShowSec = 0;
         MessageBoxes::SetInformHook([this](const QString& text) { told_ << text; });
     }
     void TearDown() override {
         MessageBoxes::SetInformHook(nullptr);
         ForgetSettingsFileNotice();
-        glNoSound = 0;
+    }
+    // What the start-up does with the file: reads it, and puts it into the game.
+    void Load() {
+        loaded_ = LoadSettings();
+        ApplyLoadedSettings(loaded_);
     }
 
     QString IniPath() const { return dir_.filePath(QStringLiteral("tomavel.ini")); }
@@ -110,7 +88,7 @@ protected:
     }
     void LoadBoard(const QByteArray& keys) {
         PutIni("[PLAYBOARD]\r\n" + keys);
-        LoadSettings(switches_);
+        Load();
     }
     std::vector<CharacterKind> Kinds() const {
         std::vector<CharacterKind> kinds;
@@ -121,7 +99,7 @@ protected:
 
     QTemporaryDir dir_;
     QStringList told_;
-    FakeSwitches switches_;
+    GameSettings loaded_;
 };
 
 using K = CharacterKind;
@@ -137,16 +115,14 @@ TEST_F(SettingsTest, DefaultFileIsWrittenByteForByte) {
 
 TEST_F(SettingsTest, DefaultFileStartsSolitaireWithTheHumanAloneCardBackOneSoundOn) {
     ASSERT_TRUE(WriteDefaultIni());
-    LoadSettings(switches_);
+    Load();
     EXPECT_TRUE(game.soloMode);
     EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
     EXPECT_EQ(game.cardBack, 1);
-    EXPECT_EQ(glCur, 0);
+    EXPECT_EQ(loaded_.cursor, 0);
     EXPECT_EQ(game.showSeconds, 1);
-    EXPECT_FALSE(switches_.topMost);
-    EXPECT_FALSE(switches_.topChecked);
-    EXPECT_EQ(glNoSound, 0);
-    EXPECT_FALSE(switches_.soundChecked);
+    EXPECT_FALSE(loaded_.topMost);
+    EXPECT_FALSE(loaded_.mute);
     EXPECT_TRUE(told_.isEmpty());
 }
 
@@ -198,13 +174,13 @@ TEST_F(SettingsTest, ReadIniTrimsCutsAndLeavesTheValueAloneWhenThereIsNothing) {
 }
 
 TEST_F(SettingsTest, AMissingFileIsToldOnceAndEveryKeyFallsBack) {
-    LoadSettings(switches_);
+    Load();
     EXPECT_EQ(told_, QStringList{QStringLiteral("初期化ファイルがありません。")});
     EXPECT_TRUE(game.soloMode);
     EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
     EXPECT_EQ(game.cardBack, 0);
-    EXPECT_EQ(glCur, 0);
-    EXPECT_EQ(glNoSound, 0);
+    EXPECT_EQ(loaded_.cursor, 0);
+    EXPECT_FALSE(loaded_.mute);
     EXPECT_FALSE(QFileInfo::exists(IniPath()));  // reading never creates the file
 }
 
@@ -231,13 +207,13 @@ TEST_F(SettingsTest, AFileThatCannotBeCreatedIsToldOnceAndTheGameStartsWithTheDe
         ForgetSettingsFileNotice();
         told_.clear();
         EXPECT_FALSE(EnsureSettingsFile());
-        LoadSettings(switches_);
+        Load();
         ASSERT_EQ(told_.size(), 1);
         EXPECT_TRUE(told_[0].startsWith(QStringLiteral("初期化ファイルを作成できません。")));
         EXPECT_TRUE(game.soloMode);
         EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Empty, K::Empty, K::Empty}));
         EXPECT_EQ(game.cardBack, 1);
-        EXPECT_EQ(glNoSound, 0);
+        EXPECT_FALSE(loaded_.mute);
     }
 }
 
@@ -274,6 +250,11 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
         EXPECT_EQ(game.soloMode, c.solo) << c.keys.constData();
         EXPECT_EQ(Kinds(), c.kinds) << c.keys.constData();
     }
+    // A short list leaves the seats past it as they were, whoever sat there.
+    ResetGameState();
+    ConfigureSeat(K::Wolf, 3);
+    LoadBoard("SORITEA=FALSE\r\nPLAYER=13\r\n");
+    EXPECT_EQ(Kinds(), (std::vector<K>{K::Swallow, K::Tiger, K::Empty, K::Wolf}));
     // The computer seats get their characters' memories.
     LoadBoard("PLAYER=0123\r\n");
     EXPECT_EQ(game.seats[3].memorySize, 60);
@@ -298,30 +279,23 @@ TEST_F(SettingsTest, NumbersAreOptionsOfTheSettingsDialog) {
         const QByteArray v(c.value);
         LoadBoard("CARD=" + v + "\r\nCUR=" + v + "\r\nSHOWSEC=" + v + "\r\n");
         EXPECT_EQ(game.cardBack, c.option) << c.value;
-        EXPECT_EQ(glCur, c.option) << c.value;
+        EXPECT_EQ(loaded_.cursor, c.option) << c.value;
         EXPECT_EQ(game.showSeconds, c.showSeconds) << c.value;
-        EXPECT_EQ(glShowSec, c.showSeconds) << c.value;
+        EXPECT_EQ(loaded_.showSeconds, c.showSeconds) << c.value;
     }
     // The display time never touches the card back.
     LoadBoard("CARD=3\r\nSHOWSEC=1\r\n");
     EXPECT_EQ(game.cardBack, 3);
 }
 
-TEST_F(SettingsTest, SwitchesArePresetOppositeAndToggledIntoLine) {
+TEST_F(SettingsTest, TheTwoSwitchesComeFromTopwinAndNosound) {
     LoadBoard("TOPWIN=true\r\nNOSOUND=TRUE\r\n");
-    EXPECT_EQ(switches_.calls, (std::vector<std::string>{"top mark off", "SetTopMost",
-                                                         "sound mark off", "SetNoSound"}));
-    EXPECT_TRUE(switches_.topMost && switches_.topChecked);
-    EXPECT_TRUE(switches_.soundChecked);
-    EXPECT_EQ(glNoSound, -1);
+    EXPECT_TRUE(loaded_.topMost);
+    EXPECT_TRUE(loaded_.mute);
 
-    switches_.calls.clear();
     LoadBoard("TOPWIN=FALSE\r\nNOSOUND=1\r\n");
-    EXPECT_EQ(switches_.calls, (std::vector<std::string>{"top mark on", "SetTopMost",
-                                                         "sound mark on", "SetNoSound"}));
-    EXPECT_FALSE(switches_.topMost || switches_.topChecked);
-    EXPECT_FALSE(switches_.soundChecked);
-    EXPECT_EQ(glNoSound, 0);
+    EXPECT_FALSE(loaded_.topMost);
+    EXPECT_FALSE(loaded_.mute);
 }
 
 TEST_F(SettingsTest, ValuesKeepTheBlanksTheirQuotesHoldAtTheEnd) {
@@ -335,7 +309,7 @@ TEST_F(SettingsTest, ValuesKeepTheBlanksTheirQuotesHoldAtTheEnd) {
     };
     for (const auto& [file, topMost] : cases) {
         LoadBoard(file);
-        EXPECT_EQ(switches_.topMost, topMost) << file;
+        EXPECT_EQ(loaded_.topMost, topMost) << file;
     }
 }
 
@@ -356,7 +330,7 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     for (int i = 0; i < 5; ++i) {
         ResetGameState();
         PutIni(files[i]);
-        LoadSettings(switches_);
+        Load();
         EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
         for (const PlayerSlot& seat : game.seats)
             EXPECT_TRUE(seat.kind >= K::You && seat.kind <= K::Empty) << i;
@@ -384,15 +358,14 @@ TEST_F(SettingsTest, HandEditedFilesStartTheGameAsWindowsReadsThem) {
     };
     for (const QByteArray& file : files) {
         ResetGameState();
-        glNoSound = 0;
         PutIni(file);
-        LoadSettings(switches_);
+        Load();
         EXPECT_FALSE(game.soloMode) << file.constData();
         EXPECT_EQ(Kinds(), (std::vector<K>{K::You, K::Swallow, K::Wolf, K::Tiger}))
             << file.constData();
         EXPECT_EQ(game.cardBack, 2) << file.constData();
-        EXPECT_EQ(glCur, 3) << file.constData();
-        EXPECT_EQ(glNoSound, -1) << file.constData();
+        EXPECT_EQ(loaded_.cursor, 3) << file.constData();
+        EXPECT_TRUE(loaded_.mute) << file.constData();
     }
 }
 
@@ -415,7 +388,7 @@ TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsO
         ASSERT_EQ(::stat(IniPath().toLocal8Bit().constData(), &info), 0);
         EXPECT_TRUE(S_ISFIFO(info.st_mode));
         ResetGameState();
-        LoadSettings(switches_);
+        Load();
         EXPECT_EQ(game.cardBack, 1);  // the default file's
     }
 }
@@ -507,7 +480,7 @@ TEST_F(SettingsTest, AFullDiskAtStartKeepsTheOldFileTellsThePlayerAndStartsWithT
         EXPECT_EQ(left, before.isNull() ? QStringList() : QStringList{"tomavel.ini"});
         EXPECT_EQ(IniBytes(), before);
 
-        LoadSettings(switches_);
+        Load();
         EXPECT_EQ(told_.size(), 1);
         EXPECT_TRUE(game.soloMode);
         EXPECT_EQ(game.cardBack, 1);

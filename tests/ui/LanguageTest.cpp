@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <memory>
 
+#include "app/Settings.h"
 #include "engine/GameState.h"
 #include "opponents/Speech.h"
 #include "scores/ScoreFile.h"
@@ -81,7 +82,7 @@ protected:
 TEST_F(English, EveryWindowSpeaksEnglish) {
     MainWindow window;
     window.Table()->CreateCardWidgets();
-    SettingsDialog settings(window);
+    SettingsDialog settings(SettingsInForce({}), true, {}, &window);
     AboutBox about(nullptr);
     VersusResultWindow::Seats seats{};
     seats[0] = {CharacterKind::You, true, 30};

@@ -21,7 +21,8 @@
 
 #include "TestPictures.h"
 #include "app/Places.h"
-#include "app/Settings.h"
+#include "app/Sound.h"
+#include "app/WindowCommands.h"
 #include "engine/Deal.h"
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
@@ -58,10 +59,15 @@ protected:
         });
         MakeWindow({});
     }
-    // A window with these commands; it ends the process by counting.
-    void MakeWindow(MainWindow::Commands commands) {
+    // A window with these commands; it ends the process by counting, and its
+    // help and sound switch are the program's own unless the test gives others.
+    void MakeWindow(MainWindow::Commands commands, const GameSettings& settings = {}) {
         commands.exitProcess = [this] { ++exits; };
-        window = std::make_unique<MainWindow>(std::move(commands));
+        const MainWindow::Commands program = WindowCommands(inForce);
+        if (!commands.help) commands.help = program.help;
+        if (!commands.mute) commands.mute = program.mute;
+        window.reset();
+        window = std::make_unique<MainWindow>(std::move(commands), settings);
         window->Table()->CreateCardWidgets();
     }
     void TearDown() override {
@@ -75,6 +81,7 @@ protected:
         ResetGameState();
     }
 
+    GameSettings inForce;
     std::unique_ptr<MainWindow> window;
     std::vector<QString> informed, asked;
     bool answerYes = false;
@@ -167,6 +174,20 @@ TEST_F(MainWindowTest, TheTwoSwitchesToggleTheirStateAndComeBackWhenChosenTwice)
     window->SetNoSoundChecked(true);
     window->SetNoSoundChecked(true);
     EXPECT_EQ(glNoSound, -1);
+}
+
+TEST_F(MainWindowTest, TheTwoSwitchesStartAsTheSettingsHaveThem) {
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        GameSettings settings;
+        settings.topMost = settings.mute = on;
+        glNoSound = on ? 0 : -1;  // the other way round: the start must set it
+        MakeWindow({}, settings);
+        EXPECT_EQ(window->TopMostChecked(), on);
+        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        EXPECT_EQ(window->NoSoundChecked(), on);
+        EXPECT_EQ(glNoSound, on ? -1 : 0);
+    }
 }
 
 TEST_F(MainWindowTest, AModalWindowOpensBelowNoLevelAndTheLevelComesBack) {

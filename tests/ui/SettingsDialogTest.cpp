@@ -17,6 +17,7 @@
 
 #include "app/Settings.h"
 #include "app/Sound.h"
+#include "app/WindowCommands.h"
 #include "engine/HeadlessTable.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -30,11 +31,24 @@ namespace {
 using K = CharacterKind;
 using Seats = std::array<CharacterKind, kSeats>;
 
+// The dialog as the program opens it over the main window: with the settings
+// in force, its seats open between games, a beep for every seat change; what
+// "Ｏ．Ｋ" confirms is put into force.
+class OpenedDialog : public SettingsDialog {
+public:
+    OpenedDialog(MainWindow& window, GameSettings& inForce)
+        : SettingsDialog(
+              SettingsInForce(inForce), game.phase == GamePhase::Idle,
+              [] { PlaySoundFile("beep.wav", 1); }, &window) {
+        connect(this, &QDialog::accepted, this,
+                [this, &window, &inForce] { ApplySettingsChoice(Chosen(), inForce, window); });
+    }
+};
+
 class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
-        glCur = 0;
         AttachViews(table.AsViews());
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
@@ -47,7 +61,6 @@ protected:
         MessageBoxes::SetAskHook({});
         AttachViews({});
         ResetGameState();
-        glCur = 0;
         glNoSound = 0;
     }
 
@@ -71,6 +84,7 @@ protected:
 
     HeadlessTable table;
     MainWindow window;
+    GameSettings inForce;
     std::vector<QString> informed, asked;
     bool answerYes = true;
 };
@@ -85,7 +99,7 @@ TEST_F(SettingsDialogTest, SolitaireOpensWithTheHumanAloneAndTheSeatsLocked) {
     // Whatever the seats held before, solitaire shows You and three empty seats.
     SeatAll({K::Wolf, K::You, K::Tiger, K::Empty});
     game.soloMode = true;
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     EXPECT_TRUE(dialog.SoloButton()->isChecked());
     EXPECT_FALSE(dialog.SeveralButton()->isChecked());
     EXPECT_EQ(Choices(dialog), (Seats{K::You, K::Empty, K::Empty, K::Empty}));
@@ -111,8 +125,8 @@ TEST_F(SettingsDialogTest, SeveralPlayersOpenWithTheSeatsAndTheOtherChoicesInFor
     game.seats[2].active = false;  // an inactive seat shows as empty whatever its kind
     game.cardBack = 2;
     game.showSeconds = 4;
-    glCur = 3;
-    SettingsDialog dialog(window);
+    inForce.cursor = 3;
+    OpenedDialog dialog(window, inForce);
     EXPECT_TRUE(dialog.SeveralButton()->isChecked());
     EXPECT_EQ(Choices(dialog), (Seats{K::Wolf, K::You, K::Empty, K::Swallow}));
     EXPECT_TRUE(dialog.Character(0)->isEnabled());
@@ -136,9 +150,9 @@ TEST_F(SettingsDialogTest, OpensWhateverTheValuesInForce) {
     };
     for (const Case& c : cases) {
         game.cardBack = c.cardBack;
-        glCur = c.cursor;
+        inForce.cursor = c.cursor;
         game.showSeconds = c.seconds;
-        SettingsDialog dialog(window);
+        OpenedDialog dialog(window, inForce);
         EXPECT_TRUE(dialog.CardButton(c.cardButton)->isChecked()) << c.cardBack;
         EXPECT_TRUE(dialog.CursorButton(c.cursorButton)->isChecked()) << c.cursor;
         EXPECT_TRUE(dialog.SecondButton(c.secondButton)->isChecked()) << c.seconds;
@@ -146,19 +160,19 @@ TEST_F(SettingsDialogTest, OpensWhateverTheValuesInForce) {
     // Confirming writes what the dialog shows.
     SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
     game.cardBack = 9;
-    glCur = 6;
-    SettingsDialog dialog(window);
+    inForce.cursor = 6;
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     Click(dialog.OkButton());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(game.cardBack, 0);
-    EXPECT_EQ(glCur, 0);
+    EXPECT_EQ(inForce.cursor, 0);
     EXPECT_EQ(game.showSeconds, 1);
 }
 
 TEST_F(SettingsDialogTest, SeatButtonsCycleThroughTheFiveChoices) {
     SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     const int beepsBefore = SoundActivitySoFar().lookups;
     const Seats expected[] = {
         {K::You, K::Wolf, K::Empty, K::Empty},    {K::You, K::Tiger, K::Empty, K::Empty},
@@ -196,7 +210,7 @@ TEST_F(SettingsDialogTest, SeatButtonsCycleThroughTheFiveChoices) {
 
 TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
     SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     ChooseSeat(dialog, 0, K::Empty);
     ChooseSeat(dialog, 1, K::Empty);
@@ -217,7 +231,7 @@ TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
 TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
     SeatAll({K::Tiger, K::Wolf, K::Empty, K::Empty});
     game.seats[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     ChooseSeat(dialog, 0, K::Empty);
     ChooseSeat(dialog, 1, K::Empty);
@@ -238,7 +252,7 @@ TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
 TEST_F(SettingsDialogTest, ALoneHumanRefusedKeepsTheDialogOpenAndAppliesNothing) {
     SeatAll({K::Tiger, K::Empty, K::Empty, K::Empty});
     answerYes = false;
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     ChooseSeat(dialog, 0, K::Empty);
     ChooseSeat(dialog, 3, K::You);
@@ -259,7 +273,7 @@ TEST_F(SettingsDialogTest, ALoneHumanRefusedKeepsTheDialogOpenAndAppliesNothing)
 TEST_F(SettingsDialogTest, ASingleComputerIsAcceptedWithoutQuestion) {
     SeatAll({K::You, K::Empty, K::Empty, K::Empty});
     game.soloMode = true;
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     Click(dialog.SeveralButton());
     ChooseSeat(dialog, 0, K::Empty);
@@ -280,7 +294,7 @@ TEST_F(SettingsDialogTest, ASingleComputerIsAcceptedWithoutQuestion) {
     EXPECT_FALSE(game.seats[2].active);
     EXPECT_FALSE(game.seats[3].active);
     EXPECT_EQ(game.showSeconds, 2);
-    EXPECT_EQ(glCur, 2);
+    EXPECT_EQ(inForce.cursor, 2);
     EXPECT_EQ(window.Table()->cursor().pixmap().toImage(),
               PictureStore::Cursor(2).pixmap().toImage());
     EXPECT_EQ(window.Table()->cursor().shape(), PictureStore::Cursor(2).shape());
@@ -290,10 +304,10 @@ TEST_F(SettingsDialogTest, CancelAndTheCloseBoxApplyNothing) {
     SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
     game.cardBack = 1;
     game.showSeconds = 2;
-    glCur = 1;
+    inForce.cursor = 1;
     const GameState before = game;
     for (bool closeBox : {false, true}) {
-        SettingsDialog dialog(window);
+        OpenedDialog dialog(window, inForce);
         dialog.show();
         Click(dialog.SoloButton());
         Click(dialog.CardButton(3));
@@ -310,7 +324,7 @@ TEST_F(SettingsDialogTest, CancelAndTheCloseBoxApplyNothing) {
         EXPECT_EQ(game.seats[1].kind, before.seats[1].kind);
         EXPECT_EQ(game.cardBack, 1);
         EXPECT_EQ(game.showSeconds, 2);
-        EXPECT_EQ(glCur, 1);
+        EXPECT_EQ(inForce.cursor, 1);
         EXPECT_EQ(table.gotCardPaints, 0);
     }
 }
@@ -320,7 +334,7 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
     game.phase = GamePhase::Running;
     // Cards 1..10 lie face up, the others face down.
     for (int c = 1; c <= kCardCount; ++c) table.cards[c].face = c <= 10;
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     EXPECT_FALSE(dialog.PlayerFrame()->isEnabled());
     EXPECT_FALSE(dialog.Character(1)->isEnabled());
@@ -343,7 +357,7 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
     // Even an unchanged card back is redrawn, and even with seats the dialog
     // would have refused: the seat checks belong to the time between games.
     game.seats[1].active = false;
-    SettingsDialog again(window);
+    OpenedDialog again(window, inForce);
     again.show();
     EXPECT_TRUE(again.CardButton(2)->isChecked());
     EXPECT_TRUE(again.SecondButton(2)->isChecked());
@@ -361,7 +375,7 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
 // reader finds a name of its own on each of them, and a name on each frame.
 TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
     SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
-    SettingsDialog dialog(window);
+    OpenedDialog dialog(window, inForce);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

@@ -37,18 +37,6 @@ const char* KindName(CharacterKind kind) {
     return "Empty";
 }
 
-// The window's two switches, as the settings load sets them.
-struct Switches : SettingsSwitches {
-    bool topChecked = false, topMost = false, muteChecked = false;
-    void SetTopMostChecked(bool checked) override { topChecked = checked; }
-    void SetTopMost() override { topMost = topChecked = !topChecked; }
-    void SetNoSoundChecked(bool checked) override { muteChecked = checked; }
-    void SetNoSound() override {
-        muteChecked = !muteChecked;
-        glNoSound = muteChecked ? -1 : 0;
-    }
-};
-
 const char* YesNo(bool value) { return value ? "true" : "false"; }
 
 }  // namespace
@@ -73,17 +61,17 @@ int main(int argc, char** argv) {
     });
     gsAppPath = folder.path().toStdString() + "/";
     EnsureSettingsFile();
-    Switches switches;
-    LoadSettings(switches);
+    const GameSettings settings = LoadSettings();
+    ApplyLoadedSettings(settings);
 
     std::printf("soloMode=%s\n", YesNo(game.soloMode));
     for (int seat = 0; seat < kSeats; ++seat)
         std::printf("seat%d=%s %s\n", seat, KindName(game.seats[seat].kind),
                     game.seats[seat].active ? "active" : "inactive");
     std::printf("cardBack=%d\n", game.cardBack);
-    std::printf("showSeconds=%d\n", glShowSec);
-    std::printf("cursor=%d\n", glCur);
-    std::printf("topMost=%s\n", YesNo(switches.topMost));
-    std::printf("mute=%s\n", YesNo(glNoSound != 0));
+    std::printf("showSeconds=%d\n", settings.showSeconds);
+    std::printf("cursor=%d\n", settings.cursor);
+    std::printf("topMost=%s\n", YesNo(settings.topMost));
+    std::printf("mute=%s\n", YesNo(settings.mute));
     return 0;
 }

@@ -13,7 +13,7 @@
 #include <cstdio>
 
 #include "app/QtHost.h"
-#include "app/Settings.h"
+#include "app/Sound.h"
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "engine/Reveal.h"
