@@ -33,6 +33,29 @@
     </message>
 </context>
 <context>
+    <name>Characters</name>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Empty seat</translation>
+    </message>
+    <message>
+        <source>ツバメ</source>
+        <translation>Swallow</translation>
+    </message>
+    <message>
+        <source>オオカミ</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>トラ</source>
+        <translation>Tiger</translation>
+    </message>
+</context>
+<context>
     <name>Counters</name>
     <message>
         <source>%1 秒</source>
@@ -298,26 +321,6 @@ The game starts with the first settings.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>あなた</source>
-        <translation>You</translation>
-    </message>
-    <message>
-        <source>ツバメ</source>
-        <translation>Swallow</translation>
-    </message>
-    <message>
-        <source>オオカミ</source>
-        <translation>Wolf</translation>
-    </message>
-    <message>
-        <source>トラ</source>
-        <translation>Tiger</translation>
-    </message>
-    <message>
-        <source>空席</source>
-        <translation>Empty seat</translation>
-    </message>
-    <message>
         <source>席%1</source>
         <translation>Seat %1</translation>
     </message>
@@ -542,22 +545,6 @@ The game starts with the first settings.</translation>
     <message>
         <source>%1 裏向き</source>
         <translation>%1, face down</translation>
-    </message>
-    <message>
-        <source>あなた</source>
-        <translation>You</translation>
-    </message>
-    <message>
-        <source>ツバメ</source>
-        <translation>Swallow</translation>
-    </message>
-    <message>
-        <source>オオカミ</source>
-        <translation>Wolf</translation>
-    </message>
-    <message>
-        <source>トラ</source>
-        <translation>Tiger</translation>
     </message>
     <message>
         <source>空席</source>

@@ -16,6 +16,7 @@
 #include "engine/Deal.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
+#include "opponents/Characters.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -133,14 +134,6 @@ int32_t OptionOf(const std::string& value) {
     return n >= 0 && n <= 3 ? n : 0;
 }
 
-// One character of PLAYER, taken as a number: the digits 0..4 name a character,
-// any character that is no digit (a letter, a space, a full-width digit) is the
-// number 0, the human. The digits 5..9 name nobody and leave the seat empty.
-CharacterKind KindOfCharacter(char32_t c) {
-    if (c < U'0' || c > U'9') return CharacterKind::You;
-    return c <= U'4' ? static_cast<CharacterKind>(c - U'0') : CharacterKind::Empty;
-}
-
 void SeatHumanAlone() {
     game.soloMode = true;
     ConfigureSeat(CharacterKind::You, 0);
@@ -228,10 +221,13 @@ GameSettings LoadSettings() {
         const std::string player = ReadPlayboard("PLAYER");
         settings.solitaire = player.empty();
         if (!settings.solitaire) {
-            // One character per seat, from seat 0; characters past the fourth have no seat.
+            // One character per seat, from seat 0; characters past the fourth have no
+            // seat. Each is taken as a digit (KindOfDigit): anything that is no digit
+            // (a letter, a space, a full-width digit) is the human, and a digit no
+            // character has leaves the seat empty.
             const std::u32string kinds = QString::fromStdString(player).toStdU32String();
             for (size_t seat = 0; seat < kinds.size() && seat < kSeats; ++seat)
-                settings.seats[seat] = KindOfCharacter(kinds[seat]);
+                settings.seats[seat] = KindOfDigit(kinds[seat]);
             // A list that seats nobody is taken as it stands: such a game deals the
             // cards and waits until the player quits (the turn never moves).
         }

@@ -40,27 +40,22 @@ bool AnySeatActive() {
 
 StepResult SeatStep(int s) {
     PlayerSlot& seat = game.seats[s];
-    switch (seat.kind) {
-        case CharacterKind::You:
-            if (s == game.currentSeat && game.pickState == PickTwoUp) {
-                // Clicks rest while the two cards are shown. The player may quit or
-                // close the window in that second: that choice outlives the attempt.
-                if (game.phase == GamePhase::Running) game.phase = GamePhase::Resolving;
-                const StepResult g = ResolvePicks(s);
-                if (game.phase == GamePhase::Resolving) game.phase = GamePhase::Running;
-                game.pickState = PickNone;
-                ++game.turnCount;
-                GameWindow().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
-                return g;
-            }
-            return StepResult::Continue;
-        case CharacterKind::Swallow:
-        case CharacterKind::Wolf:
-        case CharacterKind::Tiger:
-            return s == game.currentSeat ? Computers().TurnStep(s) : Computers().IdleStep(s);
-        case CharacterKind::Empty:
-            break;
+    if (seat.kind == CharacterKind::You) {
+        if (s == game.currentSeat && game.pickState == PickTwoUp) {
+            // Clicks rest while the two cards are shown. The player may quit or
+            // close the window in that second: that choice outlives the attempt.
+            if (game.phase == GamePhase::Running) game.phase = GamePhase::Resolving;
+            const StepResult g = ResolvePicks(s);
+            if (game.phase == GamePhase::Resolving) game.phase = GamePhase::Running;
+            game.pickState = PickNone;
+            ++game.turnCount;
+            GameWindow().SetCountText(FullWidthDigits(std::to_string(game.turnCount)) + " 手");
+            return g;
+        }
+        return StepResult::Continue;
     }
+    if (seat.IsComputer())
+        return s == game.currentSeat ? Computers().TurnStep(s) : Computers().IdleStep(s);
     return StepResult::Continue;
 }
 }  // namespace

@@ -75,10 +75,8 @@ struct PlayerSlot {
     AiState aiNextState = AiState::AiIdle;
     int32_t partnerCard = 0;
 
-    bool IsComputer() const {
-        return kind == CharacterKind::Swallow || kind == CharacterKind::Wolf ||
-               kind == CharacterKind::Tiger;
-    }
+    // Every character but the human and the empty seat is played by the computer.
+    bool IsComputer() const { return kind != CharacterKind::You && kind != CharacterKind::Empty; }
 };
 
 struct GameState {
@@ -117,9 +115,6 @@ struct Cell {
 // Two cards are a pair when their ranks are equal, or when they are the two jokers.
 bool IsPair(int rankA, int rankB);
 bool CardsArePair(int cardA, int cardB);
-
-// Makes a seat hold a character with its opponent parameters; kind Empty leaves it inactive.
-void ConfigureSeat(CharacterKind kind, int seat);
 
 // Where a card lies on the board; (99, 99) when it is not there (taken, or not dealt).
 Cell FindCardCell(int card);

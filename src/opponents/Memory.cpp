@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "engine/Random.h"
+#include "opponents/Characters.h"
 
 namespace {
 // The entries the memory loops cover. The array always holds memorySize + 1
@@ -20,7 +21,6 @@ int CoveredEntries(const PlayerSlot& seat) {
     return std::clamp<int>(seat.memorySize, 0, static_cast<int>(seat.memory.size()));
 }
 
-int LifetimeOf(CharacterKind kind) { return kind == CharacterKind::Swallow ? 10 : 20; }
 }  // namespace
 
 void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
@@ -45,7 +45,7 @@ void RememberCard(int seat, int card) {
     if (k < 0) return;  // a full memory takes nothing new
     OpponentMemory& m = s.memory[k];
     m.inUse = true;
-    m.lifetime = LifetimeOf(s.kind);
+    m.lifetime = CharacterOf(s.kind).lifetime;
     m.age = 0;
     m.col = cell.col;
     m.row = cell.row;

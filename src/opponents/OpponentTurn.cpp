@@ -16,6 +16,7 @@
 #include "engine/Random.h"
 #include "engine/Reveal.h"
 #include "engine/Views.h"
+#include "opponents/Characters.h"
 #include "opponents/Memory.h"
 #include "opponents/Speech.h"
 
@@ -186,10 +187,7 @@ int HandStartRow(int seat) {
     return rows[seat];
 }
 
-int QuickStepLimit(CharacterKind kind) {
-    // Tiger takes its time even when it knows where to go.
-    return kind == CharacterKind::Tiger ? 20 : 7;
-}
+int QuickStepLimit(CharacterKind kind) { return CharacterOf(kind).quickStepLimit; }
 
 Cell PickRandomCell() { return DrawCellWithCard(Cell{}); }
 

@@ -4,52 +4,18 @@
 
 // What the opponents say: a balloon beside the character that stays up for
 // 100 loop passes after its last line, the greeting draw at the start of a
-// turn, and every line of the three characters.
+// turn. The lines themselves are the characters' own (Characters.h).
 #include "opponents/Speech.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "engine/Random.h"
 #include "engine/TextMarks.h"
 #include "engine/Views.h"
+#include "opponents/Characters.h"
 
 namespace {
-// One row per line, one column per character: Swallow, Wolf, Tiger. The lines
-// are marked for translation and the table's balloon shows them in the
-// player's language (Tiger's empty line stays empty in every language).
-// The first four rows are the greetings; the rest follow the order of SpeechEvent.
-using LineRow = std::array<std::string, 3>;
-const std::array<LineRow, 12> kLines = {{
-    {{QT_TRANSLATE_NOOP("Speech", "まってました。"), QT_TRANSLATE_NOOP("Speech", "俺様の番か？？"),
-      QT_TRANSLATE_NOOP("Speech", "もうワシの番か・・・")}},  // greeting 1
-    {{QT_TRANSLATE_NOOP("Speech", "わーい！！"),
-      QT_TRANSLATE_NOOP("Speech", "世界が俺を呼んでるぜぇ。"),
-      QT_TRANSLATE_NOOP("Speech", "・・・")}},  // greeting 2
-    {{QT_TRANSLATE_NOOP("Speech", "俺様の技を見よ"),
-      QT_TRANSLATE_NOOP("Speech", "まちにまったぜぇ。"),
-      QT_TRANSLATE_NOOP("Speech", "おまえら早すぎるぞ！")}},  // greeting 3
-    {{QT_TRANSLATE_NOOP("Speech", "！"), QT_TRANSLATE_NOOP("Speech", "！！！"),
-      QT_TRANSLATE_NOOP("Speech", "もう少し休ませてくれ")}},  // greeting 4
-    {{QT_TRANSLATE_NOOP("Speech", "ゲッ"), QT_TRANSLATE_NOOP("Speech", "俺様って"),
-      QT_TRANSLATE_NOOP("Speech", "これと")}},  // KnownPairFirst
-    {{QT_TRANSLATE_NOOP("Speech", "チュー"), QT_TRANSLATE_NOOP("Speech", "天才！！"),
-      QT_TRANSLATE_NOOP("Speech", "これじゃな")}},  // KnownPairSecond
-    {{QT_TRANSLATE_NOOP("Speech", "ゲッチュー！！"), QT_TRANSLATE_NOOP("Speech", "ラッキー"),
-      QT_TRANSLATE_NOOP("Speech", "見えた！")}},  // PartnerRemembered
-    {{QT_TRANSLATE_NOOP("Speech", "どれにしようかな"),
-      QT_TRANSLATE_NOOP("Speech", "これでいいや。"), ""}},  // Guessing
-    {{QT_TRANSLATE_NOOP("Speech", "これとね、"), QT_TRANSLATE_NOOP("Speech", "これとね、"),
-      QT_TRANSLATE_NOOP("Speech", "これとね、")}},  // FirstOpened
-    {{QT_TRANSLATE_NOOP("Speech", "これかな？、"), QT_TRANSLATE_NOOP("Speech", "オープン！！"),
-      QT_TRANSLATE_NOOP("Speech", "開けるぞ")}},  // SecondOpened
-    {{QT_TRANSLATE_NOOP("Speech", "やったね。"), QT_TRANSLATE_NOOP("Speech", "へへっ"),
-      QT_TRANSLATE_NOOP("Speech", "まぁこんなもんか")}},  // GotPair
-    {{QT_TRANSLATE_NOOP("Speech", "ちっ！"), QT_TRANSLATE_NOOP("Speech", "まっこんなもんかな。"),
-      QT_TRANSLATE_NOOP("Speech", "やっと休めるわい")}},  // TurnOver
-}};
-
 constexpr int kBalloonPasses = 100;
 
 int RowOf(SpeechEvent event, int variant) {
@@ -58,12 +24,10 @@ int RowOf(SpeechEvent event, int variant) {
 }
 }  // namespace
 
-const std::string& LineFor(CharacterKind kind, SpeechEvent event, int variant) {
-    static const std::string none;
-    if (kind != CharacterKind::Swallow && kind != CharacterKind::Wolf &&
-        kind != CharacterKind::Tiger)
-        return none;
-    return kLines[RowOf(event, variant)][static_cast<int>(kind) - 1];
+std::string LineFor(CharacterKind kind, SpeechEvent event, int variant) {
+    const Character& who = CharacterOf(kind);
+    if (!who.computer) return {};
+    return who.lines[static_cast<size_t>(RowOf(event, variant))];
 }
 
 void SayLine(int seat, const std::string& text) {

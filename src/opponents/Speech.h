@@ -21,7 +21,7 @@ enum class SpeechEvent {
     TurnOver,
 };
 // The line of a character for an event; for Greeting, `variant` 0..3 picks one of its four lines.
-const std::string& LineFor(CharacterKind kind, SpeechEvent event, int variant = 0);
+std::string LineFor(CharacterKind kind, SpeechEvent event, int variant = 0);
 void SayLine(int seat, const std::string& text);
 void Say(int seat, SpeechEvent event);
 void Greet(int seat);  // one draw: silence or one of the four greetings

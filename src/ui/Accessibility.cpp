@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "engine/GameState.h"
+#include "opponents/Characters.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/ShapeWidget.h"
@@ -314,19 +315,8 @@ QString TableSpeaker::CardName(int card, int picture, bool face, bool onTable) {
 }
 
 QString TableSpeaker::PlayerName(int seat) {
-    switch (game.seats[std::clamp(seat, 0, kSeats - 1)].kind) {
-        case CharacterKind::You:
-            return tr("あなた");
-        case CharacterKind::Swallow:
-            return tr("ツバメ");
-        case CharacterKind::Wolf:
-            return tr("オオカミ");
-        case CharacterKind::Tiger:
-            return tr("トラ");
-        case CharacterKind::Empty:
-            break;
-    }
-    return tr("空席");
+    const CharacterKind kind = game.seats[std::clamp(seat, 0, kSeats - 1)].kind;
+    return QCoreApplication::translate("Characters", CharacterOf(kind).displayName);
 }
 
 QString TableSpeaker::SeatName(int seat) const {

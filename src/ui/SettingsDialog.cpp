@@ -16,6 +16,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "opponents/Characters.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SpriteWidget.h"
@@ -34,7 +35,6 @@ QString SolitaireQuestion() {
     return QCoreApplication::translate("SettingsDialog", "一人遊びでよろしいですか？");
 }
 
-constexpr int kKindCount = 5;  // You, Swallow, Wolf, Tiger, Empty
 constexpr std::array<int, 3> kSeconds = {1, 2, 4};
 
 // An option button drawn as a push button with a picture on it: the card backs
@@ -104,24 +104,7 @@ const char* const kFrameStyle =
 
 // Who sits in a seat, as a screen reader says it.
 QString SeatKindName(CharacterKind kind) {
-    switch (kind) {
-        case CharacterKind::You:
-            return SettingsDialog::tr("あなた");
-        case CharacterKind::Swallow:
-            return SettingsDialog::tr("ツバメ");
-        case CharacterKind::Wolf:
-            return SettingsDialog::tr("オオカミ");
-        case CharacterKind::Tiger:
-            return SettingsDialog::tr("トラ");
-        case CharacterKind::Empty:
-            break;
-    }
-    return SettingsDialog::tr("空席");
-}
-
-CharacterKind KindOf(int value) {
-    return value >= 0 && value < kKindCount ? static_cast<CharacterKind>(value)
-                                            : CharacterKind::Empty;
+    return QCoreApplication::translate("Characters", CharacterOf(kind).displayName);
 }
 
 }  // namespace
@@ -269,8 +252,8 @@ void SettingsDialog::ShowOpeningState(const GameSettings& settings) {
 }
 
 void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
-    kind = KindOf(static_cast<int>(kind));
-    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, static_cast<int>(kind));
+    kind = CharacterOf(kind).kind;
+    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, CharacterOf(kind).picture);
     acxChar_[seat]->SetPicture(picture);
     acxChar_[seat]->SetMaskPicture(picture);
     seatChoice_[seat] = kind;
@@ -281,8 +264,12 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
 }
 
 void SettingsDialog::CycleSeatChoice(int seat) {
-    const int next = (static_cast<int>(seatChoice_[seat]) + 1) % kKindCount;
-    ShowSeatChoice(seat, static_cast<CharacterKind>(next));
+    // The next row of the characters' table, and after the last the first again.
+    const std::vector<::Character>& rows = Characters();
+    size_t next = 0;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].kind == seatChoice_[seat]) next = (i + 1) % rows.size();
+    ShowSeatChoice(seat, rows[next].kind);
     if (beep_) beep_();
 }
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "opponents/Characters.h"
 #include "ui/Accessibility.h"
 #include "ui/CardWidget.h"
 #include "ui/Language.h"
@@ -52,20 +53,10 @@ const QRect kTemplateCardRect(kPileLeft, kPileTop, kCardWidth, kCardHeight);
 // The keyboard's frame lies round the card, clear of its picture.
 constexpr int kFocusMargin = 4;
 
+// The seat panel's caption: the character's English name; the empty seat has none.
 QString NameOf(CharacterKind kind) {
-    switch (kind) {
-        case CharacterKind::You:
-            return QStringLiteral("You");
-        case CharacterKind::Swallow:
-            return QStringLiteral("Swallow");
-        case CharacterKind::Wolf:
-            return QStringLiteral("Wolf");
-        case CharacterKind::Tiger:
-            return QStringLiteral("Tiger");
-        case CharacterKind::Empty:
-            break;
-    }
-    return QString();
+    if (kind == CharacterKind::Empty) return QString();
+    return QString::fromLatin1(CharacterOf(kind).name);
 }
 
 int TextWidth(const QLabel* label, const QString& text) {
@@ -364,7 +355,7 @@ void TableWidget::PlaceFocusFrame() {
 // The seat panels and their balloons
 
 void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
-    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, static_cast<int>(kind));
+    const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, CharacterOf(kind).picture);
     chars_[seat]->SetPicture(picture);
     chars_[seat]->SetMaskPicture(picture);
     chars_[seat]->show();

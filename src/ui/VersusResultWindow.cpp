@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "opponents/Characters.h"
 #include "scores/VersusPlacing.h"
 #include "ui/ResultParts.h"
 
@@ -27,19 +28,7 @@ constexpr int kBalloonInterval = 50;
 double bobAngle = 0.0;
 
 QString PlayerName(CharacterKind kind) {
-    switch (kind) {
-        case CharacterKind::You:
-            return QCoreApplication::translate("VersusResultWindow", "Ｙｏｕ");
-        case CharacterKind::Swallow:
-            return QStringLiteral("Baby Swallow");
-        case CharacterKind::Wolf:
-            return QStringLiteral("Funny Wolf");
-        case CharacterKind::Tiger:
-            return QStringLiteral("Fat Tiger");
-        case CharacterKind::Empty:
-            break;
-    }
-    return QString();
+    return QCoreApplication::translate("VersusResultWindow", CharacterOf(kind).resultName);
 }
 
 int RowTop(int seat) { return 40 + 44 * seat; }

@@ -21,6 +21,7 @@
 #include "app/Settings.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
+#include "opponents/Characters.h"
 #include "ui/MessageBoxes.h"
 
 namespace {

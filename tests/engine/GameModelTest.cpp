@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/GameState.h"
+#include "opponents/Characters.h"
 
 TEST(PairRule, RanksMatchOrBothJokers) {
     struct Case {

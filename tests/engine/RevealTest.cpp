@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "opponents/Characters.h"
 #include "opponents/Memory.h"
 #include "support/EngineFixture.h"
 

@@ -14,6 +14,7 @@
 #include "engine/HumanPlay.h"
 #include "engine/Random.h"
 #include "engine/Reveal.h"
+#include "opponents/Characters.h"
 #include "opponents/Opponents.h"
 
 class EngineFixture : public ::testing::Test {

@@ -28,6 +28,7 @@
 #include "engine/HeadlessTable.h"
 #include "engine/HumanPlay.h"
 #include "engine/Reveal.h"
+#include "opponents/Characters.h"
 #include "opponents/Opponents.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"

@@ -19,6 +19,7 @@
 #include "app/Sound.h"
 #include "app/WindowCommands.h"
 #include "engine/HeadlessTable.h"
+#include "opponents/Characters.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"

@@ -4,8 +4,12 @@
 
 #include "Catalogue.h"
 
+#include <map>
+#include <string>
+
 #include "Drawing.h"
 #include "Pictures.h"
+#include "opponents/Characters.h"
 
 namespace Art {
 
@@ -23,11 +27,16 @@ Picture Clear(const char* name, int w, int h, std::function<void(QPainter&)> dra
 const std::vector<Picture>& Catalogue() {
     static const std::vector<Picture> pictures = [] {
         std::vector<Picture> v;
-        v.push_back(Keyed("picPlayer/0", 71, 96, DrawYou));
-        v.push_back(Keyed("picPlayer/1", 71, 96, DrawSwallow));
-        v.push_back(Keyed("picPlayer/2", 71, 96, DrawWolf));
-        v.push_back(Keyed("picPlayer/3", 71, 96, DrawTiger));
-        v.push_back(Keyed("picPlayer/4", 71, 96, DrawNotEntry));
+        // One picture for every row of the game's table of characters, at the
+        // row's picture number; a row without a drawing here stops the tool.
+        const std::map<std::string, std::function<void(QPainter&)>> figures = {
+            {"You", DrawYou},     {"Swallow", DrawSwallow}, {"Wolf", DrawWolf},
+            {"Tiger", DrawTiger}, {"Empty", DrawNotEntry},
+        };
+        for (const Character& c : Characters()) {
+            const QByteArray name = "picPlayer/" + QByteArray::number(c.picture);
+            v.push_back(Keyed(name.constData(), 71, 96, figures.at(c.name)));
+        }
 
         v.push_back(Keyed("picMsgDat/0", 138, 50, DrawByeBye));
         v.push_back(Keyed("picMsgDat/1", 320, 96, DrawPlayStart));

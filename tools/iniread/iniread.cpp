@@ -17,25 +17,10 @@
 #include "app/Places.h"
 #include "app/Settings.h"
 #include "engine/GameState.h"
+#include "opponents/Characters.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
-
-const char* KindName(CharacterKind kind) {
-    switch (kind) {
-        case CharacterKind::You:
-            return "You";
-        case CharacterKind::Swallow:
-            return "Swallow";
-        case CharacterKind::Wolf:
-            return "Wolf";
-        case CharacterKind::Tiger:
-            return "Tiger";
-        case CharacterKind::Empty:
-            break;
-    }
-    return "Empty";
-}
 
 const char* YesNo(bool value) { return value ? "true" : "false"; }
 
@@ -66,7 +51,7 @@ int main(int argc, char** argv) {
 
     std::printf("soloMode=%s\n", YesNo(game.soloMode));
     for (int seat = 0; seat < kSeats; ++seat)
-        std::printf("seat%d=%s %s\n", seat, KindName(game.seats[seat].kind),
+        std::printf("seat%d=%s %s\n", seat, CharacterOf(game.seats[seat].kind).name,
                     game.seats[seat].active ? "active" : "inactive");
     std::printf("cardBack=%d\n", game.cardBack);
     std::printf("showSeconds=%d\n", settings.showSeconds);

@@ -22,10 +22,10 @@
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "engine/Random.h"
+#include "opponents/Characters.h"
 #include "opponents/Opponents.h"
 
 namespace {
-const char* const kNames[] = {"You", "Swallow", "Wolf", "Tiger", "Empty"};
 
 // Counts attempts by seat: the second card of an attempt is the one turned
 // face up while a first pick lies on the table.
@@ -57,19 +57,21 @@ int Usage() {
     return 2;
 }
 
+// A computer character by its name, in any case.
 bool ParseKind(std::string_view text, CharacterKind& kind) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    if (lower == "swallow")
-        kind = CharacterKind::Swallow;
-    else if (lower == "wolf")
-        kind = CharacterKind::Wolf;
-    else if (lower == "tiger")
-        kind = CharacterKind::Tiger;
-    else
-        return false;
-    return true;
+    auto lower = [](std::string_view word) {
+        std::string out(word);
+        std::transform(out.begin(), out.end(), out.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+        return out;
+    };
+    for (const Character& c : Characters()) {
+        if (c.computer && lower(c.name) == lower(text)) {
+            kind = c.kind;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ParseNumber(const char* text, unsigned long long& value) {
@@ -148,7 +150,7 @@ int main(int argc, char** argv) {
     std::printf("seat  character  cards   wins    attempts\n");
     const double n = static_cast<double>(std::max(finished, 1L));
     for (int s = 0; s < static_cast<int>(kinds.size()); ++s)
-        std::printf("%-4d  %-9s  %5.2f  %5.1f%%  %8.2f\n", s, kNames[static_cast<int>(kinds[s])],
+        std::printf("%-4d  %-9s  %5.2f  %5.1f%%  %8.2f\n", s, CharacterOf(kinds[s]).name,
                     cards[s] / n, 100.0 * wins[s] / n,
                     table.attempts[s] / static_cast<double>(games));
     std::printf("mean game length: %.1f s of play\n",

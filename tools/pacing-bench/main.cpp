@@ -17,6 +17,7 @@
 #include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "engine/Reveal.h"
+#include "opponents/Characters.h"
 #include "opponents/Opponents.h"
 
 namespace {

@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2001-2026 Tomavel Team <tomavel@example.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "opponents/Characters.h"
+
+#include "engine/TextMarks.h"
+
+namespace {
+const Character kHuman{CharacterKind::You,
+                       '0',
+                       0,
+                       "You",
+                       QT_TRANSLATE_NOOP("Characters", "あなた"),
+                       QT_TRANSLATE_NOOP("VersusResultWindow", "Ｙｏｕ"),
+                       false,
+                       0,
+                       0,
+                       0,
+                       0,
+                       0,
+                       0,
+                       {}};
+
+const Character kEmptySeat{CharacterKind::Empty,
+                           '4',
+                           4,
+                           "Empty",
+                           QT_TRANSLATE_NOOP("Characters", "空席"),
+                           "",
+                           false,
+                           0,
+                           0,
+                           0,
+                           0,
+                           0,
+                           0,
+                           {}};
+
+const Character kSwallow{
+    CharacterKind::Swallow,
+    '1',
+    1,
+    "Swallow",
+    QT_TRANSLATE_NOOP("Characters", "ツバメ"),
+    "Baby Swallow",
+    true,
+    20,
+    90,
+    30,
+    40,
+    10,
+    7,
+    {QT_TRANSLATE_NOOP("Speech", "まってました。"), QT_TRANSLATE_NOOP("Speech", "わーい！！"),
+     QT_TRANSLATE_NOOP("Speech", "俺様の技を見よ"), QT_TRANSLATE_NOOP("Speech", "！"),
+     QT_TRANSLATE_NOOP("Speech", "ゲッ"), QT_TRANSLATE_NOOP("Speech", "チュー"),
+     QT_TRANSLATE_NOOP("Speech", "ゲッチュー！！"), QT_TRANSLATE_NOOP("Speech", "どれにしようかな"),
+     QT_TRANSLATE_NOOP("Speech", "これとね、"), QT_TRANSLATE_NOOP("Speech", "これかな？、"),
+     QT_TRANSLATE_NOOP("Speech", "やったね。"), QT_TRANSLATE_NOOP("Speech", "ちっ！")}};
+
+const Character kWolf{
+    CharacterKind::Wolf,
+    '2',
+    2,
+    "Wolf",
+    QT_TRANSLATE_NOOP("Characters", "オオカミ"),
+    "Funny Wolf",
+    true,
+    40,
+    90,
+    60,
+    80,
+    20,
+    7,
+    {QT_TRANSLATE_NOOP("Speech", "俺様の番か？？"), QT_TRANSLATE_NOOP("Speech", "世界が俺を呼んでるぜぇ。"),
+     QT_TRANSLATE_NOOP("Speech", "まちにまったぜぇ。"), QT_TRANSLATE_NOOP("Speech", "！！！"),
+     QT_TRANSLATE_NOOP("Speech", "俺様って"), QT_TRANSLATE_NOOP("Speech", "天才！！"),
+     QT_TRANSLATE_NOOP("Speech", "ラッキー"), QT_TRANSLATE_NOOP("Speech", "これでいいや。"),
+     QT_TRANSLATE_NOOP("Speech", "これとね、"), QT_TRANSLATE_NOOP("Speech", "オープン！！"),
+     QT_TRANSLATE_NOOP("Speech", "へへっ"), QT_TRANSLATE_NOOP("Speech", "まっこんなもんかな。")}};
+
+// Tiger takes its time even when it knows where to go, and says nothing while
+// it guesses.
+const Character kTiger{
+    CharacterKind::Tiger,
+    '3',
+    3,
+    "Tiger",
+    QT_TRANSLATE_NOOP("Characters", "トラ"),
+    "Fat Tiger",
+    true,
+    60,
+    100,
+    80,
+    90,
+    20,
+    20,
+    {QT_TRANSLATE_NOOP("Speech", "もうワシの番か・・・"), QT_TRANSLATE_NOOP("Speech", "・・・"),
+     QT_TRANSLATE_NOOP("Speech", "おまえら早すぎるぞ！"),
+     QT_TRANSLATE_NOOP("Speech", "もう少し休ませてくれ"), QT_TRANSLATE_NOOP("Speech", "これと"),
+     QT_TRANSLATE_NOOP("Speech", "これじゃな"), QT_TRANSLATE_NOOP("Speech", "見えた！"), "",
+     QT_TRANSLATE_NOOP("Speech", "これとね、"), QT_TRANSLATE_NOOP("Speech", "開けるぞ"),
+     QT_TRANSLATE_NOOP("Speech", "まぁこんなもんか"),
+     QT_TRANSLATE_NOOP("Speech", "やっと休めるわい")}};
+}  // namespace
+
+const std::vector<Character>& Characters() {
+    static const std::vector<Character> rows = {kHuman, kSwallow, kWolf, kTiger, kEmptySeat};
+    return rows;
+}
+
+const Character& CharacterOf(CharacterKind kind) {
+    for (const Character& c : Characters())
+        if (c.kind == kind) return c;
+    return kEmptySeat;
+}
+
+CharacterKind KindOfDigit(char32_t c) {
+    if (c < U'0' || c > U'9') return CharacterKind::You;
+    for (const Character& row : Characters())
+        if (static_cast<char32_t>(row.digit) == c) return row.kind;
+    return CharacterKind::Empty;
+}
+
+void ConfigureSeat(CharacterKind kind, int seat) {
+    PlayerSlot& s = game.seats[seat];
+    s.active = kind != CharacterKind::Empty;
+    s.kind = kind;
+    s.stepCount = 0;
+    s.waitCount = 0;
+    s.stepLimit = 40;
+    s.waitLimit = 50;
+    if (s.IsComputer()) {
+        const Character& who = CharacterOf(kind);
+        s.memorySize = who.memorySize;
+        s.recallOtherPct = who.recallOtherPct;
+        s.recallOwnPct = who.recallOwnPct;
+        s.forgetTakenPct = who.forgetTakenPct;
+    }
+    // One entry more than the loops cover, as the memory has always been laid out.
+    s.memory.assign(s.memorySize + 1, OpponentMemory{});
+}
