@@ -59,7 +59,7 @@ inline QLabel* Caption(QWidget* parent, const QString& text, const QRect& where,
 }
 
 // The "O.K" button: the label takes the mouse. Pressing sinks the plate and the
-// label one pixel (16 twips) onto the shadow; releasing lifts them back and
+// label one pixel (15 twips) onto the shadow; releasing lifts them back and
 // repaints the plate, and only a release over the label counts as a click, so
 // sliding off before letting go changes nothing.
 class OkButton : public QObject {
