@@ -126,7 +126,7 @@ PlaceFacts GatherPlaceFacts(const std::string& programFolder) {
         ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
     facts.installed =
         !IsFolder(programFolder + "sound") && IsFolder(InstalledSoundFolder(programFolder));
-    const std::string settingsFile = programFolder + "tomavel.ini";
+    const std::string settingsFile = programFolder + kSettingsFileName;
     const std::string scoreFile = programFolder + kScoreFileName;
     facts.settingsFileBesideUsable =
         IsFile(settingsFile) && ::faccessat(AT_FDCWD, settingsFile.c_str(), R_OK, AT_EACCESS) == 0;

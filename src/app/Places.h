@@ -76,6 +76,8 @@ std::string SoundFolder();
 // current folder first, then the program folder, then the installed
 // documentation folder. Empty when there is none.
 inline constexpr const char* kEnglishHelpFileName = "readme-en.txt";
+// The settings file's name, wherever it lies.
+inline constexpr const char* kSettingsFileName = "tomavel.ini";
 std::string FindHelpFile(const std::string& name = "readme.txt");
 // What a viewer is given of the help text `helpFile` (CP932 with CR LF, as the
 // game has always shipped it, which a desktop's text viewer would show as

@@ -148,7 +148,7 @@ std::string ReadPlayboard(const char* key) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return SettingsFolder() + "tomavel.ini"; }
+std::string SettingsFilePath() { return SettingsFolder() + kSettingsFileName; }
 
 bool ReadIni(const std::string& section, const std::string& key, std::string& value) {
     const QString path = FilePath();

@@ -12,7 +12,7 @@
 
 #include "engine/GameSettings.h"
 
-// SettingsFolder() + "tomavel.ini".
+// SettingsFolder() + kSettingsFileName ("tomavel.ini").
 std::string SettingsFilePath();
 
 // Reads one key of the settings file; false (and `value` untouched) when it is missing or empty.

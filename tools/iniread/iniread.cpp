@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QTemporaryDir folder;
-    const QString copy = folder.filePath(QStringLiteral("tomavel.ini"));
+    const QString copy = folder.filePath(QString::fromLatin1(kSettingsFileName));
     // Only a regular file is copied: a pipe would hold the copy up for ever.
     const QString source = QString::fromLocal8Bit(argv[1]);
     if (!folder.isValid() || !QFileInfo(source).isFile() || !QFile::copy(source, copy)) {
