@@ -39,11 +39,11 @@ struct Character {
     // its memory entries, the chance in a hundred to note the cards of its own
     // and of another seat's failed attempt, the chance to drop the cells of a
     // pair someone took, and the seconds an entry lasts.
-    int memorySize, recallOwnPct, recallOtherPct, forgetTakenPct, lifetime;
+    int memorySize = 0, recallOwnPct = 0, recallOtherPct = 0, forgetTakenPct = 0, lifetime = 0;
     // The hand's steps to a card it knows (a guess walks the usual 40).
-    int quickStepLimit;
+    int quickStepLimit = 0;
     // Its lines (marked for translation in the context "Speech").
-    std::array<const char*, kSpeechLines> lines;
+    std::array<const char*, kSpeechLines> lines{};
 };
 
 // Every row, in the order the settings dialog's seat buttons go through them.
