@@ -5,7 +5,11 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/GameEnd.h"
 #include "app/Places.h"
@@ -38,6 +42,30 @@ public:
 private:
     MainWindow& window_;
 };
+
+// Calls `then` once, when `widget` has been drawn for the first time.
+void AfterFirstDrawing(QWidget* widget, std::function<void()> then) {
+    class Watch : public QObject {
+    public:
+        Watch(QWidget* widget, std::function<void()> then)
+            : QObject(widget), then_(std::move(then)) {
+            widget->installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            // The painting this event starts is on the screen before the event
+            // loop turns again.
+            if (event->type() == QEvent::Paint && then_) {
+                QTimer::singleShot(0, std::exchange(then_, nullptr));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> then_;
+    };
+    new Watch(widget, std::move(then));
+}
 
 // What the main window's commands open.
 MainWindow::Commands WindowCommands() {
@@ -72,7 +100,7 @@ int RunProgram(int argc, char** argv) {
     InstallFontSubstitutions();
     MessageBoxes::InstallJapaneseQtTexts();
     // The splash already shows the icon and the title lettering, so the
-    // pictures are loaded first of all.
+    // picture catalogue opens first of all (each picture is read when first shown).
     PictureStore::Load();
 
     // The about box stands in as a splash while the rest starts.
@@ -97,10 +125,12 @@ int RunProgram(int argc, char** argv) {
 
     MainWindowSwitches switches(window);
     LoadSettings(switches);
+    // The sound device opens once the table is on the screen: the mixer and the
+    // fifty-odd libraries it plays through load beside the game while the player
+    // looks at the table, and the first deal's sound finds them ready.
+    AfterFirstDrawing(window.Table(), [] { InitSound(); });
     window.show();
     splash.reset();
-    // The sound device opens once the table is up; a player sees the window sooner.
-    InitSound();
 
     const int code = app.exec();
     AttachComputerPlayers(nullptr);
