@@ -51,7 +51,10 @@ constexpr std::array<int, 2> kDenserRatios = {2, 3};
 // Made on first use: pixmaps cannot exist before the application does.
 struct Store {
     bool loaded = false;
+    // Each picture is read from the program the first time it is asked for: a
+    // start-up that shows a few of them does not wait for all the others.
     std::array<std::vector<QPixmap>, kSetCount> sets;
+    std::array<std::vector<bool>, kSetCount> read;
     // Which set and index each loaded picture is, so a user holding only the picture can
     // still ask for its denser drawing.
     QHash<qint64, std::pair<int, int>> owners;
@@ -115,14 +118,8 @@ void Load() {
     store.loaded = true;
     InitPictureResources();
     for (int s = 0; s < kSetCount; ++s) {
-        const SetInfo& info = kSets[s];
-        auto& list = store.sets[s];
-        list.clear();
-        list.reserve(info.count);
-        for (int i = 0; i < info.count; ++i) {
-            list.push_back(LoadPicture(PicturePath(info, i)));
-            if (!list.back().isNull()) store.owners.insert(list.back().cacheKey(), {s, i});
-        }
+        store.sets[s].assign(kSets[s].count, QPixmap());
+        store.read[s].assign(kSets[s].count, false);
     }
 }
 
@@ -133,9 +130,17 @@ bool Has(PicSet set, int index) { return !Picture(set, index).isNull(); }
 const QPixmap& Picture(PicSet set, int index) {
     static const QPixmap none;
     Load();
-    const auto& list = TheStore().sets[static_cast<size_t>(set)];
-    if (index < 0 || index >= static_cast<int>(list.size())) return none;
-    return list[static_cast<size_t>(index)];
+    Store& store = TheStore();
+    const auto s = static_cast<size_t>(set);
+    if (index < 0 || index >= Info(set).count) return none;
+    const auto i = static_cast<size_t>(index);
+    QPixmap& picture = store.sets[s][i];
+    if (!store.read[s][i]) {
+        store.read[s][i] = true;
+        picture = LoadPicture(PicturePath(Info(set), index));
+        if (!picture.isNull()) store.owners.insert(picture.cacheKey(), {int(s), index});
+    }
+    return picture;
 }
 
 QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
@@ -177,9 +182,10 @@ QIcon ProgramIcon() {
 
 void Replace(PicSet set, int index, const QPixmap& picture) {
     Load();
-    auto& list = TheStore().sets[static_cast<size_t>(set)];
-    if (index >= 0 && index < static_cast<int>(list.size()))
-        list[static_cast<size_t>(index)] = picture;
+    const auto s = static_cast<size_t>(set);
+    if (index < 0 || index >= Info(set).count) return;
+    TheStore().sets[s][static_cast<size_t>(index)] = picture;
+    TheStore().read[s][static_cast<size_t>(index)] = true;
 }
 
 }  // namespace PictureStore
