@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QString>
 #include <array>
 #include <utility>
@@ -84,9 +85,12 @@ QString PicturePath(const SetInfo& info, int index, int ratio = 1) {
 
 // A picture that is not in the program stays a null pixmap; every user copes with that.
 QPixmap LoadPicture(const QString& path) {
-    QPixmap pixmap;
-    if (QFile::exists(path)) pixmap.load(path, "PNG");
-    return pixmap;
+    if (!QFile::exists(path)) return QPixmap();
+    // Every picture is a PNG: the reader is told so, and does not first ask every
+    // image format plugin on the machine whether it knows the file (loading each).
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 // The density of the drawing for a screen: the least dense one that still has a pixel for
