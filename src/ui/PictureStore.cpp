@@ -175,9 +175,12 @@ QIcon ProgramIcon() {
     // fits. (The reader marks "@2x" files as twice as dense; here they are plain sizes.)
     const std::pair<const char*, int> drawings[] = {
         {"0", 1}, {"0", 2}, {"0", 3}, {"large", 1}, {"large", 2}};
+    const auto& loaded = TheStore().denser;
     for (const auto& [name, ratio] : drawings) {
-        QPixmap drawing =
-            LoadPicture(PicturePath(QStringLiteral("icon"), QLatin1String(name), ratio));
+        // A drawing already read (the splash shows the large one) is not read again.
+        const QString path = PicturePath(QStringLiteral("icon"), QLatin1String(name), ratio);
+        const auto found = loaded.constFind(path);
+        QPixmap drawing = found != loaded.constEnd() ? *found : LoadPicture(path);
         drawing.setDevicePixelRatio(1);
         if (!drawing.isNull()) icon.addPixmap(drawing);
     }
