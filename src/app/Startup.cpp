@@ -51,11 +51,11 @@ void AfterFirstDrawing(QWidget* widget, std::function<void()> then) {
             : QObject(widget), then_(std::move(then)) {
             widget->installEventFilter(this);
         }
-        bool eventFilter(QObject*, QEvent* event) override {
+        bool eventFilter(QObject* watched, QEvent* event) override {
             // The painting this event starts is on the screen before the event
             // loop turns again.
             if (event->type() == QEvent::Paint && then_) {
-                QTimer::singleShot(0, std::exchange(then_, nullptr));
+                QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
                 deleteLater();
             }
             return false;
@@ -125,10 +125,15 @@ int RunProgram(int argc, char** argv) {
 
     MainWindowSwitches switches(window);
     LoadSettings(switches);
-    // The sound device opens once the table is on the screen: the mixer and the
-    // fifty-odd libraries it plays through load beside the game while the player
-    // looks at the table, and the first deal's sound finds them ready.
-    AfterFirstDrawing(window.Table(), [] { InitSound(); });
+    // Once the table is on the screen, the window gets its icon (five drawings up
+    // to 256 pixels, read and handed to the window manager), and the sound device
+    // opens: the mixer and the fifty-odd libraries it plays through load beside
+    // the game while the player looks at the table, and the first deal's sound
+    // finds them ready.
+    AfterFirstDrawing(window.Table(), [&window] {
+        window.setWindowIcon(PictureStore::ProgramIcon());
+        InitSound();
+    });
     window.show();
     splash.reset();
 

@@ -46,7 +46,6 @@ MainWindow::MainWindow(Commands commands, QWidget* parent)
     PictureStore::Load();
 
     setWindowTitle(QStringLiteral("トマベル"));
-    setWindowIcon(PictureStore::ProgramIcon());
     BuildMenus();
     table_ = new TableWidget(&game.cardBack, this);
     setCentralWidget(table_);
