@@ -20,6 +20,10 @@ ok "green table"
 [[ -f $WORK/bin/tomavel.ini && $(stat -c %s "$WORK/bin/solsc.dat") -eq 511 ]] ||
   fail "data files were not created beside the game"
 ok "tomavel.ini and solsc.dat created"
+# The icon the window hands the window manager: every size it is drawn at.
+icons=$(xprop -len 100000000 -id "$WIN" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr -dc '0-9 \n' | xargs)
+[[ $icons == "32 32 64 64 96 96 128 128 256 256" ]] || fail "window icon sizes: '$icons'"
+ok "the window's icon, 32 to 256 pixels"
 shot table
 
 # A second copy ends within a second, silently, with no window of its own, and
