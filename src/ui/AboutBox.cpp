@@ -62,6 +62,8 @@ AboutBox::AboutBox(QWidget* owner)
                          Qt::WindowCloseButtonHint) {
     // Closing the splash early must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The bands of blue cover the whole box: nothing needs filling under them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString());
     setFixedSize(kWidth, kHeight);
     QPalette palette = this->palette();
