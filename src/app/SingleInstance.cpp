@@ -27,8 +27,10 @@ namespace {
 
 // The longest message a doorbell listens to: one token and its line end.
 constexpr qsizetype kLongestRing = 1024;
-// Callers the system lets wait at the door while the game is busy.
+// Callers the system lets wait at the door while the game is busy, and how
+// long the door stays shut when the game has no descriptor left for a caller.
 constexpr int kWaitingCallers = 50;
+constexpr int kRetryMilliseconds = 200;
 // A ring is this word, the launcher's token and a line end; nothing else that
 // reaches the doorbell brings the game forward.
 constexpr char kRingWord[] = "tomavel-ring ";
@@ -177,7 +179,13 @@ private:
             const int caller = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
             if (caller < 0) {
                 if (errno == EINTR || errno == ECONNABORTED) continue;
-                return;  // nobody else waiting (or no room for one more descriptor)
+                if (errno == EAGAIN || errno == EWOULDBLOCK) return;  // nobody else waiting
+                // No room for one more descriptor: the door is looked at again a
+                // little later, rather than at every turn of the event loop.
+                notifier_.setEnabled(false);
+                QTimer::singleShot(kRetryMilliseconds, this,
+                                   [this] { notifier_.setEnabled(true); });
+                return;
             }
             std::erase_if(callers_, [](const QPointer<Caller>& c) { return c.isNull(); });
             while (callers_.size() >= static_cast<size_t>(kMostCallers)) {
@@ -291,7 +299,7 @@ bool SingleInstance::RingRunningCopy(const std::string& token) const {
 
 namespace {
 // A socket listening at `path`, or -1.
-int Listen(const std::string& path) {
+int ListenAt(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return -1;
     const sockaddr_un address = SocketAddress(path);
@@ -318,7 +326,7 @@ void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> c
     for (const std::string& lockPath : lockPaths_) {
         const std::string bell = DoorbellPathFor(lockPath, tempRoot_);
         if (bell.empty()) continue;
-        const int fd = Listen(bell);
+        const int fd = ListenAt(bell);
         if (fd >= 0) doorbells_.push_back(std::make_unique<Doorbell>(fd, bell, comeForward));
     }
 }
