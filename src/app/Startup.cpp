@@ -43,25 +43,30 @@ private:
     MainWindow& window_;
 };
 
-// Calls `then` once, when `widget` has been drawn for the first time.
+// Calls `then` once, when `widget` has been drawn for the first time, or half
+// a second after the call when it has not (a window that opens on another
+// desktop is not drawn until the player goes there).
 void AfterFirstDrawing(QWidget* widget, std::function<void()> then) {
     class Watch : public QObject {
     public:
         Watch(QWidget* widget, std::function<void()> then)
             : QObject(widget), then_(std::move(then)) {
             widget->installEventFilter(this);
+            QTimer::singleShot(500, this, [this] { Fire(); });
         }
-        bool eventFilter(QObject* watched, QEvent* event) override {
+        bool eventFilter(QObject*, QEvent* event) override {
             // The painting this event starts is on the screen before the event
             // loop turns again.
-            if (event->type() == QEvent::Paint && then_) {
-                QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
-                deleteLater();
-            }
+            if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { Fire(); });
             return false;
         }
 
     private:
+        void Fire() {
+            if (!then_) return;
+            std::exchange(then_, nullptr)();
+            deleteLater();
+        }
         std::function<void()> then_;
     };
     new Watch(widget, std::move(then));
