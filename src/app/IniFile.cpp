@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+#include <algorithm>
 
 #include "files/SafeFile.h"
 
@@ -29,6 +30,21 @@ QStringDecoder Cp932Decoder() {
     return QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless);
 }
 
+// Tabs, line ends and printable ASCII are the same characters in CP932. A text
+// of nothing else (as the game's own settings are) is taken as it is, without
+// opening the converter, which costs the start-up a millisecond. (The other
+// control codes are not: the converter's table swaps 0x1A, 0x1C and 0x7F.)
+bool IsPlain(char16_t c) {
+    return c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c < 0x7F);
+}
+bool IsPlain(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return IsPlain(char16_t(uchar(c))); });
+}
+bool IsPlain(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return IsPlain(c.unicode()); });
+}
+
 // Files saved as UTF-8 or UTF-16 by an editor that marks them so (Notepad's
 // "UTF-8" and "Unicode").
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
@@ -40,6 +56,7 @@ const QByteArray kUtf16BeMark("\xFE\xFF");
 namespace Cp932 {
 
 std::optional<QByteArray> Encode(const QString& text) {
+    if (IsPlain(text)) return text.toLatin1();
     // The wave dash of Japanese text comes to us as U+301C; CP932 keeps it as
     // the full-width tilde U+FF5E.
     QString mapped = text;
@@ -52,6 +69,7 @@ std::optional<QByteArray> Encode(const QString& text) {
 }
 
 QString Decode(const QByteArray& bytes) {
+    if (IsPlain(bytes)) return QString::fromLatin1(bytes);
     QStringDecoder decoder = Cp932Decoder();
     return DecodeAll(decoder, bytes);
 }
@@ -187,19 +205,25 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
     // never depends on its neighbours, and a line written back reads the same.
     // A byte order mark further down (two files joined) is an ordinary
     // character, so the decoder must not swallow one at the start of a line.
-    QStringDecoder decoder =
-        ini.encoding_ == QStringConverter::Utf8
-            ? QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                         QStringConverter::Flag::ConvertInitialBom)
-            : Cp932Decoder();
+    const bool utf8 = ini.encoding_ == QStringConverter::Utf8;
+    std::optional<QStringDecoder> decoder;  // opened for the first line that needs it
     const qsizetype size = bytes.size();
     qsizetype start = 0;
     while (start < size) {
         qsizetype end = start;
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         QByteArray raw = bytes.sliced(start, end - start).toByteArray();
-        QString text = DecodeAll(decoder, raw);
-        ini.lines_.push_back({std::move(raw), std::move(text)});
+        if (!utf8 && IsPlain(raw)) {
+            ini.lines_.push_back({raw, QString::fromLatin1(raw)});
+        } else {
+            if (!decoder)
+                decoder = utf8 ? QStringDecoder(QStringConverter::Utf8,
+                                                QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom)
+                               : Cp932Decoder();
+            QString text = DecodeAll(*decoder, raw);
+            ini.lines_.push_back({std::move(raw), std::move(text)});
+        }
         // CR LF is one line end; CR alone and LF alone are one each.
         if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
         start = end + 1;

@@ -11,15 +11,17 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QByteArray>
+#include <QObject>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <utility>
 
 #include "app/Places.h"
 
@@ -27,6 +29,10 @@ namespace {
 
 // The longest message a doorbell listens to: one token and its line end.
 constexpr qsizetype kLongestRing = 1024;
+// Callers the system lets wait at the door while the game is busy, and how
+// long the door stays shut when the game has no descriptor left for a caller.
+constexpr int kWaitingCallers = 50;
+constexpr int kRetryMilliseconds = 200;
 // A ring is this word, the launcher's token and a line end; nothing else that
 // reaches the doorbell brings the game forward.
 constexpr char kRingWord[] = "tomavel-ring ";
@@ -125,7 +131,110 @@ LockTry TryLock(const std::string& path, mode_t mode, std::vector<int>& fds) {
 
 bool FitsASocket(const std::string& path) { return path.size() < sizeof(sockaddr_un::sun_path); }
 
+sockaddr_un SocketAddress(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return address;
+}
+
+// One later start at the door, heard until it hangs up: what it said then is
+// its ring. One that says too much, or nothing for too long, is sent away.
+class Caller : public QObject {
+public:
+    using Heard = std::function<void(const QByteArray&)>;
+    Caller(int fd, QObject* door, Heard heard)
+        : QObject(door),
+          fd_(fd),
+          notifier_(fd, QSocketNotifier::Read, this),
+          heard_(std::move(heard)) {
+        QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Listen(); });
+        QTimer::singleShot(kCallerMilliseconds, this, [this] { SendAway(); });
+    }
+    ~Caller() override { ::close(fd_); }
+    void SendAway() {
+        notifier_.setEnabled(false);
+        deleteLater();
+    }
+
+private:
+    void Listen() {
+        char bytes[512];
+        for (;;) {
+            const ssize_t got = ::read(fd_, bytes, sizeof bytes);
+            if (got > 0) {
+                said_.append(bytes, got);
+                if (said_.size() > kLongestRing) return SendAway();
+                continue;
+            }
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+            // Hung up (or gone): what it said is all it says.
+            SendAway();
+            if (got == 0) heard_(said_);
+            return;
+        }
+    }
+
+    int fd_;
+    QSocketNotifier notifier_;
+    Heard heard_;
+    QByteArray said_;
+};
+
 }  // namespace
+
+// A listening socket beside the lock, heard on the event loop. At most
+// kMostCallers callers are heard at once; the oldest makes room for a new one.
+class Doorbell : public QObject {
+public:
+    Doorbell(int fd, std::string path, std::function<void(const std::string&)> comeForward)
+        : fd_(fd),
+          path_(std::move(path)),
+          notifier_(fd, QSocketNotifier::Read, this),
+          comeForward_(std::move(comeForward)) {
+        QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Answer(); });
+    }
+    ~Doorbell() override {
+        notifier_.setEnabled(false);
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+
+private:
+    void Answer() {
+        for (;;) {
+            const int caller = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+            if (caller < 0) {
+                if (errno == EINTR || errno == ECONNABORTED) continue;
+                if (errno == EAGAIN || errno == EWOULDBLOCK) return;  // nobody else waiting
+                // No room for one more descriptor: the door is looked at again a
+                // little later, rather than at every turn of the event loop.
+                notifier_.setEnabled(false);
+                QTimer::singleShot(kRetryMilliseconds, this,
+                                   [this] { notifier_.setEnabled(true); });
+                return;
+            }
+            std::erase_if(callers_, [](const QPointer<Caller>& c) { return c.isNull(); });
+            while (callers_.size() >= static_cast<size_t>(kMostCallers)) {
+                if (Caller* oldest = callers_.front()) oldest->SendAway();
+                callers_.pop_front();
+            }
+            callers_.emplace_back(new Caller(caller, this, [this](const QByteArray& said) {
+                const qsizetype end = said.indexOf('\n');
+                if (end < 0 || !said.startsWith(kRingWord)) return;  // not a later start
+                const qsizetype word = qsizetype(sizeof kRingWord) - 1;
+                comeForward_(CleanActivationToken(said.mid(word, end - word).toStdString()));
+            }));
+        }
+    }
+
+    int fd_;
+    std::string path_;
+    QSocketNotifier notifier_;
+    std::function<void(const std::string&)> comeForward_;
+    std::deque<QPointer<Caller>> callers_;
+};
 
 LockPlaces LockPlaces::ForFilesIn(const std::string& filesFolder) {
     LockPlaces places;
@@ -221,12 +330,10 @@ bool SingleInstance::RingRunningCopy(const std::string& token) const {
     if (bell.empty()) return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return false;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, bell.c_str(), bell.size() + 1);
+    const sockaddr_un address = SocketAddress(bell);
     // A local connection is made or refused at once; a copy that is still
     // starting (no doorbell yet) or stuck (a full queue) is simply not rung.
-    bool rung = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    bool rung = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     if (rung) {
         const std::string message = kRingWord + CleanActivationToken(token) + "\n";
         rung = ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
@@ -236,49 +343,37 @@ bool SingleInstance::RingRunningCopy(const std::string& token) const {
     return rung;
 }
 
+namespace {
+// A socket listening at `path`, or -1.
+int ListenAt(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return -1;
+    const sockaddr_un address = SocketAddress(path);
+    const auto bind = [&] {
+        return ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    };
+    // We hold the lock, so a socket already there was left by a copy that has
+    // gone: closing the game ends it at once, and a crash leaves it too.
+    if (!bind() && !(errno == EADDRINUSE && ::unlink(path.c_str()) == 0 && bind())) {
+        ::close(fd);
+        return -1;
+    }
+    if (::listen(fd, kWaitingCallers) != 0) {
+        ::close(fd);
+        ::unlink(path.c_str());
+        return -1;
+    }
+    return fd;
+}
+}  // namespace
+
 void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> comeForward) {
     if (fds_.empty()) return;  // a refused copy, or one with no lock at all
     for (const std::string& lockPath : lockPaths_) {
-        const QString bell = QString::fromStdString(DoorbellPathFor(lockPath, tempRoot_));
-        if (bell.isEmpty()) continue;
-        auto server = std::make_unique<QLocalServer>();
-        // We hold the lock, so a socket already there was left by a copy that has
-        // gone: closing the game ends it at once, and a crash leaves it too.
-        if (!server->listen(bell)) {
-            QLocalServer::removeServer(bell);
-            if (!server->listen(bell)) continue;
-        }
-        QLocalServer* door = server.get();
-        door->setMaxPendingConnections(kMostCallers);
-        auto callers = std::make_shared<std::deque<QPointer<QLocalSocket>>>();
-        QObject::connect(door, &QLocalServer::newConnection, door, [door, comeForward, callers] {
-            while (QLocalSocket* caller = door->nextPendingConnection()) {
-                std::erase_if(*callers, [](const QPointer<QLocalSocket>& c) { return c.isNull(); });
-                while (callers->size() >= static_cast<size_t>(kMostCallers)) {
-                    if (QLocalSocket* oldest = callers->front()) oldest->abort();
-                    callers->pop_front();
-                }
-                callers->push_back(caller);
-                QTimer::singleShot(kCallerMilliseconds, caller, [caller] { caller->abort(); });
-                auto heard = std::make_shared<QByteArray>();
-                QObject::connect(caller, &QLocalSocket::readyRead, caller, [caller, heard] {
-                    heard->append(caller->readAll());
-                    if (heard->size() > kLongestRing) caller->abort();
-                });
-                QObject::connect(
-                    caller, &QLocalSocket::disconnected, caller, [caller, heard, comeForward] {
-                        heard->append(caller->readAll());
-                        caller->deleteLater();
-                        const qsizetype end = heard->indexOf('\n');
-                        if (end < 0 || end > kLongestRing || !heard->startsWith(kRingWord))
-                            return;  // no later start of the game: nothing happens
-                        const QByteArray token = heard->mid(qsizetype(sizeof kRingWord) - 1,
-                                                            end - qsizetype(sizeof kRingWord) + 1);
-                        comeForward(CleanActivationToken(token.toStdString()));
-                    });
-            }
-        });
-        doorbells_.push_back(std::move(server));
+        const std::string bell = DoorbellPathFor(lockPath, tempRoot_);
+        if (bell.empty()) continue;
+        const int fd = ListenAt(bell);
+        if (fd >= 0) doorbells_.push_back(std::make_unique<Doorbell>(fd, bell, comeForward));
     }
 }
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class QLocalServer;
+class Doorbell;
 
 // Where the lock may lie.
 struct LockPlaces {
@@ -68,7 +68,7 @@ private:
     std::vector<int> fds_;
     std::vector<std::string> lockPaths_;
     std::string tempRoot_;
-    std::vector<std::unique_ptr<QLocalServer>> doorbells_;
+    std::vector<std::unique_ptr<Doorbell>> doorbells_;
 };
 
 // The launcher's activation token of this start: what lets the running copy's

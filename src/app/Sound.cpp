@@ -6,9 +6,14 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
+#include <type_traits>
 #include <unordered_map>
+#include <utility>
 
 #include "app/Places.h"
 
@@ -16,31 +21,116 @@ int32_t glNoSound = 0;
 
 namespace {
 
+// The mixer and everything it plays through (SDL, the sound server's client,
+// the MIDI synthesiser and the decoders: some fifty libraries) are loaded when
+// the sound device opens, not with the program: the window is up before them.
+// Debian's runtime package names the mixer by this name.
+std::string mixerLibrary = "libSDL2_mixer-2.0.so.0";
+
+// What the game calls in SDL and the mixer, looked up in the loaded library.
+struct Mixer {
+    decltype(&SDL_SetHint) SetHint;
+    decltype(&SDL_InitSubSystem) InitSubSystem;
+    decltype(&SDL_QuitSubSystem) QuitSubSystem;
+    decltype(&Mix_Init) Init;
+    decltype(&Mix_Quit) Quit;
+    decltype(&Mix_OpenAudio) OpenAudio;
+    decltype(&Mix_CloseAudio) CloseAudio;
+    decltype(&Mix_AllocateChannels) AllocateChannels;
+    decltype(&Mix_QuerySpec) QuerySpec;
+    decltype(&Mix_LoadWAV) LoadWAV;
+    decltype(&Mix_FreeChunk) FreeChunk;
+    decltype(&Mix_PlayChannel) PlayChannel;
+    decltype(&Mix_Playing) Playing;
+    decltype(&Mix_HaltChannel) HaltChannel;
+    decltype(&Mix_LoadMUS) LoadMUS;
+    decltype(&Mix_FreeMusic) FreeMusic;
+    decltype(&Mix_PlayMusic) PlayMusic;
+};
+
+// Every function or none: a mixer that lacks one is no mixer to play through.
+bool LoadMixer(Mixer& mix) {
+    void* library = ::dlopen(mixerLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) return false;
+    bool complete = true;
+    auto find = [&](auto& function, const char* name) {
+        function =
+            reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
+        complete = complete && function;
+    };
+    find(mix.SetHint, "SDL_SetHint");
+    find(mix.InitSubSystem, "SDL_InitSubSystem");
+    find(mix.QuitSubSystem, "SDL_QuitSubSystem");
+    find(mix.Init, "Mix_Init");
+    find(mix.Quit, "Mix_Quit");
+    find(mix.OpenAudio, "Mix_OpenAudio");
+    find(mix.CloseAudio, "Mix_CloseAudio");
+    find(mix.AllocateChannels, "Mix_AllocateChannels");
+    find(mix.QuerySpec, "Mix_QuerySpec");
+    find(mix.LoadWAV, "Mix_LoadWAV");
+    find(mix.FreeChunk, "Mix_FreeChunk");
+    find(mix.PlayChannel, "Mix_PlayChannel");
+    find(mix.Playing, "Mix_Playing");
+    find(mix.HaltChannel, "Mix_HaltChannel");
+    find(mix.LoadMUS, "Mix_LoadMUS");
+    find(mix.FreeMusic, "Mix_FreeMusic");
+    find(mix.PlayMusic, "Mix_PlayMusic");
+    // The library stays loaded for the rest of the run: SDL keeps threads in it.
+    return complete;
+}
+
 // Effects share one channel, so a newer effect cuts the older one off.
 constexpr int kEffectChannel = 0;
 // How often a synchronous play looks whether its sound has ended.
-constexpr Uint32 kPollMs = 2;
+constexpr std::chrono::milliseconds kPoll(2);
 // However the driver behaves, a synchronous play gives up this long after the sound's end.
-constexpr Uint32 kStuckDriverMs = 500;
+constexpr std::chrono::milliseconds kStuckDriver(500);
 
+Mixer mix{};
+bool mixerLoaded = false;
+// The device opens on a thread of its own; everything else waits for it first.
+std::jthread opening;
+bool openingStarted = false;
 bool deviceOpen = false;
 std::unordered_map<std::string, Mix_Chunk*> chunks;  // loaded effects, by path
 Mix_Music* bgm = nullptr;                            // the one music piece, "bgm"
 SoundActivity activity;
 
-Uint32 ChunkMs(const Mix_Chunk& chunk) {
+void OpenDevice() {
+    if (!mixerLoaded) mixerLoaded = LoadMixer(mix);
+    if (!mixerLoaded) return;
+    // SDL must not take over the termination signals: the game has to end on kill.
+    mix.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mix.InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    mix.Init(MIX_INIT_MID);
+    if (mix.OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        mix.Quit();
+        mix.QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    mix.AllocateChannels(1);
+    deviceOpen = true;
+}
+
+// Waits for the device to have opened, or to have failed to.
+void Settle() {
+    if (opening.joinable()) opening.join();
+}
+
+std::chrono::milliseconds ChunkLength(const Mix_Chunk& chunk) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
-    if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
+    if (!mix.QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0)
+        return {};
     const Uint64 bytesPerSecond =
         static_cast<Uint64>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-    return static_cast<Uint32>(static_cast<Uint64>(chunk.alen) * 1000 / bytesPerSecond);
+    return std::chrono::milliseconds(static_cast<Uint64>(chunk.alen) * 1000 / bytesPerSecond);
 }
 
 Mix_Chunk* LoadedChunk(const std::string& path) {
     auto found = chunks.find(path);
     if (found != chunks.end()) return found->second;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* chunk = mix.LoadWAV(path.c_str());
     // A file that is not a sound we can play stays silent, and is not tried again.
     chunks.emplace(path, chunk);
     return chunk;
@@ -50,16 +140,17 @@ void PlayEffect(const std::string& path, int flags) {
     ++activity.effects;
     if (!deviceOpen) return;
     Mix_Chunk* chunk = LoadedChunk(path);
-    if (!chunk || Mix_PlayChannel(kEffectChannel, chunk, 0) < 0) return;
+    if (!chunk || mix.PlayChannel(kEffectChannel, chunk, 0) < 0) return;
     if (flags != 0) return;
     // Synchronous: the caller goes on when the sound has ended.
-    const Uint64 deadline = SDL_GetTicks64() + ChunkMs(*chunk) + kStuckDriverMs;
-    while (Mix_Playing(kEffectChannel) && SDL_GetTicks64() < deadline) SDL_Delay(kPollMs);
+    const auto deadline = std::chrono::steady_clock::now() + ChunkLength(*chunk) + kStuckDriver;
+    while (mix.Playing(kEffectChannel) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(kPoll);
 }
 
 void CloseMusic() {
     if (!bgm) return;
-    Mix_FreeMusic(bgm);  // stops it first when it is still playing
+    mix.FreeMusic(bgm);  // stops it first when it is still playing
     bgm = nullptr;
 }
 
@@ -67,9 +158,9 @@ void PlayMusic(const std::string& path) {
     ++activity.music;
     if (!deviceOpen) return;
     CloseMusic();
-    bgm = Mix_LoadMUS(path.c_str());
+    bgm = mix.LoadMUS(path.c_str());
     // Played once, never waited for; a piece that cannot be loaded is silent.
-    if (bgm) Mix_PlayMusic(bgm, 0);
+    if (bgm) mix.PlayMusic(bgm, 0);
 }
 
 bool IsMusic(const std::string& path) {
@@ -82,30 +173,23 @@ bool IsMusic(const std::string& path) {
 }  // namespace
 
 void InitSound() {
-    if (deviceOpen) return;
-    // SDL must not take over the termination signals: the game has to end on kill.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
-    }
-    Mix_AllocateChannels(1);
-    deviceOpen = true;
+    if (openingStarted) return;
+    openingStarted = true;
+    opening = std::jthread(OpenDevice);
 }
 
 void ShutdownSound() {
+    Settle();
+    openingStarted = false;
     if (!deviceOpen) return;
-    Mix_HaltChannel(-1);
+    mix.HaltChannel(-1);
     CloseMusic();
     for (auto& [path, chunk] : chunks)
-        if (chunk) Mix_FreeChunk(chunk);
+        if (chunk) mix.FreeChunk(chunk);
     chunks.clear();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix.CloseAudio();
+    mix.Quit();
+    mix.QuitSubSystem(SDL_INIT_AUDIO);
     deviceOpen = false;
 }
 
@@ -115,6 +199,9 @@ void PlaySoundFile(const std::string& name, int flags) {
     ++activity.lookups;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return;
+    // A sound asked for before the device was ever opened opens it.
+    InitSound();
+    Settle();
     if (IsMusic(path))
         PlayMusic(path);
     else
@@ -123,4 +210,13 @@ void PlaySoundFile(const std::string& name, int flags) {
 
 const SoundActivity& SoundActivitySoFar() { return activity; }
 
-bool SoundDeviceOpen() { return deviceOpen; }
+bool SoundDeviceOpen() {
+    Settle();
+    return deviceOpen;
+}
+
+std::string UseMixerLibrary(const std::string& name) {
+    Settle();
+    mixerLoaded = false;
+    return std::exchange(mixerLibrary, name);
+}

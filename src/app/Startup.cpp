@@ -5,10 +5,14 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/Places.h"
 #include "app/QtHost.h"
@@ -28,6 +32,37 @@
 #include "ui/ScoreWindow.h"
 #include "ui/TableWidget.h"
 
+namespace {
+// Calls `then` once, when `widget` has been drawn for the first time, or half
+// a second after the call when it has not (a window that opens on another
+// desktop is not drawn until the player goes there).
+void AfterFirstDrawing(QWidget* widget, std::function<void()> then) {
+    class Watch : public QObject {
+    public:
+        Watch(QWidget* widget, std::function<void()> then)
+            : QObject(widget), then_(std::move(then)) {
+            widget->installEventFilter(this);
+            QTimer::singleShot(500, this, [this] { Fire(); });
+        }
+        bool eventFilter(QObject*, QEvent* event) override {
+            // The painting this event starts is on the screen before the event
+            // loop turns again.
+            if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { Fire(); });
+            return false;
+        }
+
+    private:
+        void Fire() {
+            if (!then_) return;
+            std::exchange(then_, nullptr)();
+            deleteLater();
+        }
+        std::function<void()> then_;
+    };
+    new Watch(widget, std::move(then));
+}
+}  // namespace
+
 int RunProgram(int argc, char** argv) {
     // Where the files live is settled before anything else: the lock guards them.
     const std::string programFolder = ProgramFolder();
@@ -45,7 +80,7 @@ int RunProgram(int argc, char** argv) {
     // The game speaks the desktop's language: Japanese as it always has, or English.
     InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
     // The splash already shows the icon and the title lettering, so the
-    // pictures are loaded first of all.
+    // picture catalogue opens first of all (each picture is read when first shown).
     PictureStore::Load();
 
     // The about box stands in as a splash while the rest starts.
@@ -80,10 +115,17 @@ int RunProgram(int argc, char** argv) {
     AttachComputerPlayers(&opponents);
     instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
+    // Once the table is on the screen, the window gets its icon (five drawings up
+    // to 256 pixels, read and handed to the window manager), and the sound device
+    // opens: the mixer and the fifty-odd libraries it plays through load beside
+    // the game while the player looks at the table, and the first deal's sound
+    // finds them ready.
+    AfterFirstDrawing(window.Table(), [&window] {
+        window.setWindowIcon(PictureStore::ProgramIcon());
+        InitSound();
+    });
     window.show();
     splash.reset();
-    // The sound device opens once the table is up; a player sees the window sooner.
-    InitSound();
 
     const int code = app.exec();
     AttachComputerPlayers(nullptr);

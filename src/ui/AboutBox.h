@@ -9,7 +9,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
+#include <QPainter>
 #include <QUrl>
 #include <functional>
 
@@ -44,12 +44,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void DrawGradient();
+    void DrawGradient(QPainter& painter);
     void SetLinkColour(QLabel* link, const QColor& colour);
     // Lets events run: the message box when nothing can open the link.
     void OpenLink(QLabel* link);
 
-    QPixmap surface_;  // the gradient, drawn once
     QLabel* icon_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* version_ = nullptr;

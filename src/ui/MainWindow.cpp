@@ -43,7 +43,6 @@ MainWindow::MainWindow(Commands commands, const GameSettings& settings, QWidget*
     PictureStore::Load();
 
     setWindowTitle(QCoreApplication::translate("MainWindow", "トマベル"));
-    setWindowIcon(PictureStore::ProgramIcon());
     BuildMenus();
     table_ = new TableWidget(&game.cardBack, this);
     setCentralWidget(table_);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QString>
 #include <array>
 #include <utility>
@@ -51,7 +52,10 @@ constexpr std::array<int, 2> kDenserRatios = {2, 3};
 // Made on first use: pixmaps cannot exist before the application does.
 struct Store {
     bool loaded = false;
+    // Each picture is read from the program the first time it is asked for: a
+    // start-up that shows a few of them does not wait for all the others.
     std::array<std::vector<QPixmap>, kSetCount> sets;
+    std::array<std::vector<bool>, kSetCount> read;
     // Which set and index each loaded picture is, so a user holding only the picture can
     // still ask for its denser drawing.
     QHash<qint64, std::pair<int, int>> owners;
@@ -81,9 +85,12 @@ QString PicturePath(const SetInfo& info, int index, int ratio = 1) {
 
 // A picture that is not in the program stays a null pixmap; every user copes with that.
 QPixmap LoadPicture(const QString& path) {
-    QPixmap pixmap;
-    if (QFile::exists(path)) pixmap.load(path, "PNG");
-    return pixmap;
+    if (!QFile::exists(path)) return QPixmap();
+    // Every picture is a PNG: the reader is told so, and does not first ask every
+    // image format plugin on the machine whether it knows the file (loading each).
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 // The density of the drawing for a screen: the least dense one that still has a pixel for
@@ -115,14 +122,8 @@ void Load() {
     store.loaded = true;
     InitPictureResources();
     for (int s = 0; s < kSetCount; ++s) {
-        const SetInfo& info = kSets[s];
-        auto& list = store.sets[s];
-        list.clear();
-        list.reserve(info.count);
-        for (int i = 0; i < info.count; ++i) {
-            list.push_back(LoadPicture(PicturePath(info, i)));
-            if (!list.back().isNull()) store.owners.insert(list.back().cacheKey(), {s, i});
-        }
+        store.sets[s].assign(kSets[s].count, QPixmap());
+        store.read[s].assign(kSets[s].count, false);
     }
 }
 
@@ -133,9 +134,17 @@ bool Has(PicSet set, int index) { return !Picture(set, index).isNull(); }
 const QPixmap& Picture(PicSet set, int index) {
     static const QPixmap none;
     Load();
-    const auto& list = TheStore().sets[static_cast<size_t>(set)];
-    if (index < 0 || index >= static_cast<int>(list.size())) return none;
-    return list[static_cast<size_t>(index)];
+    Store& store = TheStore();
+    const auto s = static_cast<size_t>(set);
+    if (index < 0 || index >= Info(set).count) return none;
+    const auto i = static_cast<size_t>(index);
+    QPixmap& picture = store.sets[s][i];
+    if (!store.read[s][i]) {
+        store.read[s][i] = true;
+        picture = LoadPicture(PicturePath(Info(set), index));
+        if (!picture.isNull()) store.owners.insert(picture.cacheKey(), {int(s), index});
+    }
+    return picture;
 }
 
 QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
@@ -163,8 +172,7 @@ QIcon ProgramIcon() {
     QIcon& icon = TheStore().programIcon;
     if (!icon.isNull()) return icon;
     // Every size the icon is drawn at, 16 to 256 pixels, so a task switcher or a dock
-    // takes the drawing that fits instead of stretching another. The X server is handed
-    // every size as the window appears, so each is read once here. (The reader marks
+    // takes the drawing that fits instead of stretching another. (The reader marks
     // "@2x" files as twice as dense; here they are plain sizes.)
     const char* const drawings[] = {":/icons/16.png",
                                     ":/icons/22.png",
@@ -175,8 +183,12 @@ QIcon ProgramIcon() {
                                     ":/pictures/icon/0@3x.png",
                                     ":/pictures/icon/large.png",
                                     ":/pictures/icon/large@2x.png"};
-    for (const char* path : drawings) {
-        QPixmap drawing = LoadPicture(QLatin1String(path));
+    const auto& loaded = TheStore().denser;
+    for (const char* name : drawings) {
+        // A drawing already read (the splash shows the large one) is not read again.
+        const QString path = QLatin1String(name);
+        const auto found = loaded.constFind(path);
+        QPixmap drawing = found != loaded.constEnd() ? *found : LoadPicture(path);
         drawing.setDevicePixelRatio(1);
         if (!drawing.isNull()) icon.addPixmap(drawing);
     }
@@ -185,9 +197,10 @@ QIcon ProgramIcon() {
 
 void Replace(PicSet set, int index, const QPixmap& picture) {
     Load();
-    auto& list = TheStore().sets[static_cast<size_t>(set)];
-    if (index >= 0 && index < static_cast<int>(list.size()))
-        list[static_cast<size_t>(index)] = picture;
+    const auto s = static_cast<size_t>(set);
+    if (index < 0 || index >= Info(set).count) return;
+    TheStore().sets[s][static_cast<size_t>(index)] = picture;
+    TheStore().read[s][static_cast<size_t>(index)] = true;
 }
 
 }  // namespace PictureStore

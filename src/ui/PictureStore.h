@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // frmData: the catalogue of every picture the game draws, compiled into the
-// program as resources and addressed by set name and index. Loaded once at start-up.
+// program as resources and addressed by set name and index. Each picture is
+// read the first time it is asked for.
 // Every picture is also drawn twice and three times as dense, for high-density
 // screens; those drawings are loaded when a screen first asks for them.
 #pragma once
@@ -16,7 +17,7 @@
 enum class PicSet { picCard, picFace, picPlayer, picMsgDat, imgJuni, cursor, icon, title };
 
 namespace PictureStore {
-// Loads every picture of the catalogue (idempotent).
+// Opens the catalogue (idempotent); the pictures themselves are read when first asked for.
 void Load();
 // Number of pictures in a set.
 int Count(PicSet set);

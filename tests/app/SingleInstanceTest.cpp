@@ -229,15 +229,26 @@ TEST_F(LockTest, OnlyARingBringsTheGameForwardAndIdleCallersNeverBlockIt) {
         if (hangUp) ::close(fd);
         return fd;
     };
+    const auto settle = [](int ms) {
+        const QDeadlineTimer deadline(ms);
+        while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
     for (const std::string& bytes :
          {std::string(), std::string("\n"), std::string("abc\n"), std::string("tomavel-ring abc"),
-          std::string("\x01\xFF garbage without a line end"), std::string("ring abc\n")})
+          std::string("\x01\xFF garbage without a line end"), std::string("ring abc\n"),
+          "tomavel-ring " + std::string(1100, 'x') + "\n"})
         call(bytes, true);
+    settle(150);
     std::vector<int> idle;
     for (int i = 0; i < 40; ++i) idle.push_back(call("", false));
-    QDeadlineTimer settle(300);
-    while (!settle.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    settle(300);
     EXPECT_TRUE(rings.empty());
+    // Eight callers are heard at once: the game has hung up on the older ones.
+    for (size_t i = 0; i < idle.size(); ++i) {
+        char byte = 0;
+        const bool hungUp = ::recv(idle[i], &byte, 1, MSG_DONTWAIT) == 0;
+        EXPECT_EQ(hungUp, i < idle.size() - 8) << "idle caller " << i;
+    }
 
     SingleInstance second;
     ASSERT_FALSE(second.Acquire(Places(true, std::nullopt)));

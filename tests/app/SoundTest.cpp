@@ -202,13 +202,36 @@ TEST_F(SoundTest, AnEffectReallyReachesTheDevice) {
     EXPECT_GT(loud, 44100 / 4);
 }
 
-TEST_F(SoundTest, WithoutADeviceTheGameIsSilentAndNeverWaits) {
-    AudioDriver none("no-such-driver");
-    EXPECT_FALSE(SoundDeviceOpen());
-    const auto start = Clock::now();
-    PlaySoundFile("long.wav", 0);
-    PlaySoundFile("tune.mid", 0);
-    EXPECT_LT(MsSince(start), 100);
+TEST_F(SoundTest, WithoutADeviceOrAMixerTheGameIsSilentAndNeverWaits) {
+    Put("tune.mid", kOneNoteMidi);
+    for (const bool mixerThere : {true, false}) {
+        SCOPED_TRACE(mixerThere ? "no device" : "no mixer library");
+        const std::string mixer = UseMixerLibrary(mixerThere ? "" : "libno-such-mixer.so.0");
+        if (mixerThere) UseMixerLibrary(mixer);
+        {
+            AudioDriver none(mixerThere ? "no-such-driver" : "dummy");
+            EXPECT_FALSE(SoundDeviceOpen());
+            const auto start = Clock::now();
+            PlaySoundFile("long.wav", 0);
+            PlaySoundFile("tune.mid", 0);
+            EXPECT_LT(MsSince(start), 100);
+            UseMixerLibrary(mixer);
+        }
+        EXPECT_TRUE(SoundDeviceOpen());
+    }
+}
+
+// The device opens beside the game; a sound asked for before it has opened, or
+// before anything opened it, waits for it and plays.
+TEST_F(SoundTest, TheFirstSoundWaitsForTheDeviceToOpen) {
+    for (const bool opening : {true, false}) {
+        SCOPED_TRACE(opening ? "still opening" : "never opened");
+        ShutdownSound();
+        if (opening) InitSound();
+        PlaySoundFile("long.wav", 1);
+        ASSERT_TRUE(SoundDeviceOpen());
+        EXPECT_TRUE(Mix_Playing(0));
+    }
 }
 
 }  // namespace

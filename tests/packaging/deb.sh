@@ -28,8 +28,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
    $(field Architecture) == "$arch" ]] || fail "control file: $(dpkg-deb -f "$deb")"
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
-# From the shared libraries, and what they cannot show: the fonts, Qt's Japanese
-# button texts and its Wayland plugin.
+# From the shared libraries, and what they cannot show: the sound mixer the game
+# loads itself, the fonts, Qt's Japanese button texts and its Wayland plugin.
 for need in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-mixer-2.0-0 \
   fonts-motoya-l-maruberi fonts-ipafont-mincho qt6-translations-l10n qt6-wayland; do
   [[ ", $depends," == *", $need"[\ ,]* ]] || fail "Depends lacks $need: $depends"

@@ -8,6 +8,8 @@
 # start brings the first forward), and closing.
 source "$(dirname "$0")/lib.sh"
 
+# What the game plays lands in a file here, written as fast as a sound card would play it.
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/sound.raw
 start_game
 [[ $WW -eq $TABLE_WIDTH && $WH -eq $((TABLE_HEIGHT + MENU)) ]] ||
   fail "window is ${WW}x${WH}, want ${TABLE_WIDTH}x$((TABLE_HEIGHT + MENU))"
@@ -101,3 +103,16 @@ ok "Yes ends the game"
 [[ ! -e $WORK/bin/.tomavel.lock && ! -e $WORK/bin/.tomavel.sock ]] ||
   fail "the lock or the doorbell was left beside the files: $(ls -A "$WORK/bin" | grep '^\.' | xargs)"
 ok "no lock or doorbell left behind"
+
+# The sound device opened while the table came up, long before the deal (the
+# recording starts with seconds of silence), and the deal's first sound reached
+# it at once.
+first_sound() {  # seconds into the 16-bit stereo recording of the first loud sample, and the peak
+  od -An -v -td2 -w2 "$WORK/sound.raw" | awk '
+    { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (v > 4000 && !at) at = NR }
+    END { printf "%.2f %d\n", at ? at / 2 / 44100 : -1, peak }'
+}
+read -r at peak < <(first_sound)
+awk -v at="$at" 'BEGIN { exit !(at >= 1) }' && ((peak > 12000)) ||
+  fail "first sound at $at s into the recording, peak $peak"
+ok "the device was open and silent for $at s, then the deal's sound reached it (peak $peak)"
