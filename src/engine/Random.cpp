@@ -15,8 +15,6 @@ std::optional<uint64_t> pinned;
 
 double Rnd() { return std::generate_canonical<double, 53>(generator) * (1.0 - 1e-16); }
 
-void SeedRandom(uint64_t seed) { generator.seed(seed); }
-
 void PinRandomSeed(std::optional<uint64_t> seed) {
     pinned = seed;
     if (seed) generator.seed(*seed);

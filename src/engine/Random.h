@@ -12,7 +12,6 @@
 double Rnd();
 // Seeds from the current date and time, unless a fixed seed is pinned.
 void RandomizeFromClock();
-void SeedRandom(uint64_t seed);
 // Pins every later RandomizeFromClock to `seed` (tests, the match runner); nullopt unpins.
 void PinRandomSeed(std::optional<uint64_t> seed);
 

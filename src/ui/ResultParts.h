@@ -81,8 +81,6 @@ public:
     }
 
     QLabel* Label() const { return label_; }
-    ShapeWidget* Plate() const { return plate_; }
-    bool Pressed() const { return pressed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

@@ -20,7 +20,6 @@ public:
     void SetFill(const QColor& colour);  // an invalid colour leaves the inside transparent
     QColor Fill() const { return fill_; }
     void SetBorder(const QColor& colour);  // an invalid colour draws no border
-    QColor Border() const { return border_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -16,7 +16,6 @@ public:
 
     QPixmap Picture() const { return picture_; }
     void SetPicture(const QPixmap& picture);
-    QPixmap MaskPicture() const { return mask_; }
     void SetMaskPicture(const QPixmap& mask);
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int style);  // 0 none, 1 single line
