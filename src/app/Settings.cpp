@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "app/IniFile.h"
@@ -74,15 +75,6 @@ IniFile DefaultIni() {
 
 QString FilePath() { return QString::fromStdString(SettingsFilePath()); }
 
-// The first free "<file>.damaged", "<file>.damaged.2", ...
-QString DamagedName(const QString& path) {
-    for (int n = 1;; ++n) {
-        const QString name = path + QStringLiteral(".damaged") +
-                             (n == 1 ? QString() : QStringLiteral(".") + QString::number(n));
-        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink()) return name;
-    }
-}
-
 // A settings file that holds no key gives the game nothing (an empty file is what
 // a save on a full disk used to leave): it is written afresh, as if it were
 // missing. Anything else in it is kept beside it as "tomavel.ini.damaged". A file
@@ -94,13 +86,13 @@ bool ReplaceEmptySettingsFile(const QString& path) {
     const IniFile ini = IniFile::Load(path);
     const bool tooLarge = ini.LoadStatus() == IniFile::Status::TooLarge;
     if (!tooLarge && (ini.LoadStatus() != IniFile::Status::Read || ini.HasKeys())) return true;
-    QString aside;
+    std::optional<std::string> aside;
     if (tooLarge || !ini.Bytes().trimmed().isEmpty()) {
-        aside = DamagedName(path);
-        if (!QFile::rename(path, aside)) return false;
+        aside = SafeFile::SetAside(path.toStdString());
+        if (!aside) return false;
     }
     if (WriteDefaultIni()) return true;
-    if (!aside.isEmpty()) QFile::rename(aside, path);
+    if (aside) std::rename(aside->c_str(), path.toStdString().c_str());
     return false;
 }
 

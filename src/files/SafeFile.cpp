@@ -195,4 +195,15 @@ int RemoveStaleTemporaries(const std::string& path, std::string_view olderName,
     return removed;
 }
 
+std::optional<std::string> SetAside(const std::string& path) {
+    for (int n = 1; n < 1000; ++n) {
+        const std::string aside = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
+        struct stat info {};
+        if (::lstat(aside.c_str(), &info) == 0 || errno != ENOENT) continue;
+        if (::rename(path.c_str(), aside.c_str()) != 0) return std::nullopt;
+        return aside;
+    }
+    return std::nullopt;
+}
+
 }  // namespace SafeFile

@@ -9,6 +9,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,11 @@ enum class WhenFolderIsShut {
 // file it names, which is the one replaced.
 Result Replace(const std::string& path, std::string_view bytes,
                WhenFolderIsShut whenShut = WhenFolderIsShut::Fail);
+
+// Renames a damaged file to the first free "<name>.damaged", "<name>.damaged.2",
+// ... "<name>.damaged.999", so the player's file is kept for them to look at and
+// never overwritten; nothing when no name is free or the rename fails.
+std::optional<std::string> SetAside(const std::string& path);
 
 // Removes the temporary files of `path` that a save cut short (the program was
 // killed, the machine went down) left in its folder, and `olderName` (say

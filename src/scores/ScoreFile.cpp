@@ -95,19 +95,6 @@ bool Exists(const std::string& path) {
     return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
-// Renames a damaged file to the first free "<name>.damaged", "<name>.damaged.2", ...
-std::optional<std::string> SetAside(const std::string& path) {
-    for (int n = 1; n < 1000; ++n) {
-        const std::string aside = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
-        if (Exists(aside)) continue;
-        std::error_code ec;
-        std::filesystem::rename(path, aside, ec);
-        if (ec) return std::nullopt;
-        return aside;
-    }
-    return std::nullopt;
-}
-
 // Where each record stands in the two orders of the table: row[index].
 std::array<int, kScoreCount> Rows(const std::array<int, kScoreCount>& order) {
     std::array<int, kScoreCount> rows{};
@@ -274,7 +261,7 @@ ScoreLoad LoadScoreFile(const std::string& path) {
         load.table = std::move(salvage.table);
         load.carried = salvage.carried;
     }
-    if (auto aside = SetAside(path)) {
+    if (auto aside = SafeFile::SetAside(path)) {
         load.state = ScoreFileState::SetAside;
         load.asidePath = *aside;
         load.created = SaveScoreTable(path, load.table);

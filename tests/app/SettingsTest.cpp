@@ -445,6 +445,18 @@ TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
     PutIni("junk");
     EXPECT_TRUE(EnsureSettingsFile());
     EXPECT_TRUE(QFileInfo::exists(damaged + QStringLiteral(".2")));
+    // With every name up to ".damaged.999" taken, the file is left where it is,
+    // as the score file would be, and the player is told.
+    for (int n = 3; n <= 999; ++n) {
+        QFile other(damaged + QStringLiteral(".") + QString::number(n));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    }
+    PutIni("more junk");
+    EXPECT_FALSE(EnsureSettingsFile());
+    EXPECT_EQ(IniBytes(), "more junk");
+    EXPECT_FALSE(QFileInfo::exists(damaged + QStringLiteral(".1000")));
+    EXPECT_FALSE(told_.isEmpty());
+    told_.clear();
     // A file with a key in any section is the player's own.
     PutIni("[OTHER]\r\nx=1\r\n");
     EXPECT_TRUE(EnsureSettingsFile());
