@@ -15,86 +15,11 @@
 
 namespace {
 
-// The converters hold back a lead byte at the very end, waiting for the rest of
-// its character, and never hand it over. A line end is no part of any
-// character: after one, the held-back byte has to come out as a substitute.
-// A stateless decoder carries nothing from one call to the next, so one decoder
-// serves every line of a file.
-QString DecodeAll(QStringDecoder& decoder, const QByteArray& bytes) {
-    QString text = decoder.decode(bytes + '\n');
-    if (text.endsWith(u'\n')) text.chop(1);
-    return text;
-}
-
-QStringDecoder Cp932Decoder() {
-    return QStringDecoder("Shift_JIS", QStringConverter::Flag::Stateless);
-}
-
-// Tabs, line ends and printable ASCII are the same characters in CP932. A text
-// of nothing else (as the game's own settings are) is taken as it is, without
-// opening the converter, which costs the start-up a millisecond. (The other
-// control codes are not: the converter's table swaps 0x1A, 0x1C and 0x7F.)
-bool IsPlain(char16_t c) {
-    return c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c < 0x7F);
-}
-bool IsPlain(QByteArrayView bytes) {
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return IsPlain(char16_t(uchar(c))); });
-}
-bool IsPlain(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return IsPlain(c.unicode()); });
-}
-
 // Files saved as UTF-8 or UTF-16 by an editor that marks them so (Notepad's
 // "UTF-8" and "Unicode").
 const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 const QByteArray kUtf16LeMark("\xFF\xFE");
 const QByteArray kUtf16BeMark("\xFE\xFF");
-
-}  // namespace
-
-namespace Cp932 {
-
-std::optional<QByteArray> Encode(const QString& text) {
-    if (IsPlain(text)) return text.toLatin1();
-    // The wave dash of Japanese text comes to us as U+301C; CP932 keeps it as
-    // the full-width tilde U+FF5E.
-    QString mapped = text;
-    mapped.replace(QChar(0x301C), QChar(0xFF5E));
-    // A fresh encoder each time: an encoder keeps reporting an old error even after a reset.
-    QStringEncoder encoder("Shift_JIS");
-    QByteArray bytes = encoder.encode(mapped);
-    if (!encoder.isValid() || encoder.hasError()) return std::nullopt;
-    return bytes;
-}
-
-QString Decode(const QByteArray& bytes) {
-    if (IsPlain(bytes)) return QString::fromLatin1(bytes);
-    QStringDecoder decoder = Cp932Decoder();
-    return DecodeAll(decoder, bytes);
-}
-
-QString CutToBytes(const QString& text, int maxBytes) {
-    std::optional<QByteArray> whole = Encode(text);
-    if (whole && whole->size() <= maxBytes) return text;
-    int used = 0;
-    qsizetype end = 0;
-    while (end < text.size()) {
-        qsizetype next = end + (text.at(end).isHighSurrogate() && end + 1 < text.size() ? 2 : 1);
-        QString one = text.mid(end, next - end);
-        // A character without a CP932 code stands in the file as two bytes.
-        std::optional<QByteArray> bytes = Encode(one);
-        int length = bytes ? static_cast<int>(bytes->size()) : 2;
-        if (used + length > maxBytes) break;
-        used += length;
-        end = next;
-    }
-    return text.left(end);
-}
-
-}  // namespace Cp932
-
-namespace {
 
 // Lines are looked at through views, so that scanning a big file copies nothing.
 // Blanks are what Windows skips around names and values: space and tab, and
@@ -213,15 +138,15 @@ IniFile IniFile::Parse(QByteArrayView bytes) {
         qsizetype end = start;
         while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
         QByteArray raw = bytes.sliced(start, end - start).toByteArray();
-        if (!utf8 && IsPlain(raw)) {
+        if (!utf8 && Cp932::IsPlain(raw)) {
             ini.lines_.push_back({raw, QString::fromLatin1(raw)});
         } else {
             if (!decoder)
                 decoder = utf8 ? QStringDecoder(QStringConverter::Utf8,
                                                 QStringConverter::Flag::Stateless |
                                                     QStringConverter::Flag::ConvertInitialBom)
-                               : Cp932Decoder();
-            QString text = DecodeAll(*decoder, raw);
+                               : Cp932::LineDecoder();
+            QString text = Cp932::DecodeLine(*decoder, raw);
             ini.lines_.push_back({std::move(raw), std::move(text)});
         }
         // CR LF is one line end; CR alone and LF alone are one each.

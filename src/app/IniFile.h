@@ -22,17 +22,7 @@
 #include <optional>
 #include <vector>
 
-namespace Cp932 {
-// The text in CP932, or nothing when a character has no CP932 code.
-std::optional<QByteArray> Encode(const QString& text);
-// The text of CP932 bytes; bytes that are not CP932, a lead byte at the very end
-// included, become a substitute character (U+001A), so the text of a line never
-// depends on what follows it.
-QString Decode(const QByteArray& bytes);
-// The longest start of `text` whose CP932 form fits in `maxBytes` bytes; a
-// double-byte character is never split.
-QString CutToBytes(const QString& text, int maxBytes);
-}  // namespace Cp932
+#include "text/Cp932.h"
 
 class IniFile {
 public:

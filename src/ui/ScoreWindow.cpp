@@ -10,9 +10,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QValidator>
 
+#include "text/Cp932.h"
 #include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
@@ -59,16 +59,6 @@ QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // The JIS forms of a few characters become the forms CP932 holds (the wave
 // dash 〜 becomes ～), as Windows writes them.
-QString WindowsForms(QString text) {
-    static const std::pair<char16_t, char16_t> kWindowsForms[] = {
-        {u'\u301C', u'\uFF5E'}, {u'\u2016', u'\u2225'}, {u'\u2212', u'\uFF0D'},
-        {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
-        {u'\u2014', u'\u2015'},
-    };
-    for (const auto& [jis, windows] : kWindowsForms) text.replace(QChar(jis), QChar(windows));
-    return text;
-}
-
 QString RefusedNameMessage(const QString& refused) {
     return QCoreApplication::translate(
                "ScoreWindow", "「%1」は名前に使えない文字です。\nほかの文字で入力してください。")
@@ -83,7 +73,7 @@ class NameValidator : public QValidator {
 public:
     NameValidator(QLabel* hint, QObject* parent) : QValidator(parent), hint_(hint) {}
     State validate(QString& input, int&) const override {
-        input = WindowsForms(input);
+        input = Cp932::WindowsForms(input);
         QString refused;
         if (NameToCp932(input, &refused)) {
             hint_->hide();
@@ -101,20 +91,8 @@ private:
 }  // namespace
 
 std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
-    const QString mapped = WindowsForms(name);
-
-    QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder(mapped);
-    if (!encoder.hasError()) return bytes.toStdString();
-    if (refused) {
-        refused->clear();
-        for (char32_t c : mapped.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            QStringEncoder single(kCodePage);
-            [[maybe_unused]] const QByteArray encoded = single(one);  // encodes on conversion
-            if (single.hasError() && !refused->contains(one)) *refused += one;
-        }
-    }
+    if (const std::optional<QByteArray> bytes = Cp932::Encode(name)) return bytes->toStdString();
+    if (refused) *refused = Cp932::Unencodable(name);
     return std::nullopt;
 }
 

@@ -104,6 +104,17 @@ TEST_F(IniFileTest, TextIsCp932BothWays) {
     // A wave dash typed on another system is stored as the same two bytes.
     ASSERT_TRUE(WriteProfileString(Path(), "S", name, QStringLiteral("ト\u301Cル")));
     EXPECT_EQ(Get(), QByteArray("[S]\r\n\x96\xBC\x91O=\x83g\x81`\x83\x8B\r\n"));
+    // So is every JIS form Linux text may carry, as the score table's name box
+    // takes it: one table for the whole game.
+    const std::pair<const char16_t*, const char16_t*> forms[] = {
+        {u"\u301C", u"\uFF5E"}, {u"\u2016", u"\u2225"}, {u"\u2212", u"\uFF0D"},
+        {u"\u00A2", u"\uFFE0"}, {u"\u00A3", u"\uFFE1"}, {u"\u00AC", u"\uFFE2"},
+        {u"\u2014", u"\u2015"}};
+    for (const auto& [jis, windows] : forms) {
+        const std::optional<QByteArray> bytes = Cp932::Encode(QString::fromUtf16(jis));
+        ASSERT_TRUE(bytes) << QString::fromUtf16(jis).toStdString();
+        EXPECT_EQ(bytes, Cp932::Encode(QString::fromUtf16(windows)));
+    }
 
     // Text with no CP932 form is refused and the file is left as it was.
     EXPECT_FALSE(WriteProfileString(Path(), "S", name, QStringLiteral("한글")));
