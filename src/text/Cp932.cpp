@@ -68,7 +68,9 @@ QString DecodeLine(QStringDecoder& decoder, const QByteArray& bytes) {
     return text;
 }
 
-QStringDecoder LineDecoder() { return QStringDecoder(kCodePage, QStringConverter::Flag::Stateless); }
+QStringDecoder LineDecoder() {
+    return QStringDecoder(kCodePage, QStringConverter::Flag::Stateless);
+}
 
 bool IsPlain(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(),

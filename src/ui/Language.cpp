@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "engine/GameLoop.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -62,11 +63,8 @@ void RemoveTextLanguage() {
 TextLanguage CurrentTextLanguage() { return current; }
 
 QString CountDigits(long long n) {
-    QString digits = QString::number(n);
-    if (current == TextLanguage::English) return digits;
-    for (QChar& c : digits)
-        if (c >= u'0' && c <= u'9') c = QChar(c.unicode() - u'0' + 0xFF10);
-    return digits;
+    if (current == TextLanguage::English) return QString::number(n);
+    return QString::fromStdString(FullWidthDigits(std::to_string(n)));
 }
 
 QString ShownCounter(const std::string& engineText) {
