@@ -4,8 +4,9 @@
 
 // The computer players as the game meets them: the loop steps them, the
 // reveal shows them every attempt, the one-second tick ages what they
-// remember. The opponents library plays them; the engine knows no more of
-// them than this.
+// remember, the turn tells them when it comes and goes. What they remember
+// and how far their turn has got is their own, kept per seat by the
+// opponents library; the engine knows no more of them than this.
 #pragma once
 
 #include "engine/GameState.h"
@@ -18,13 +19,19 @@ public:
     virtual StepResult TurnStep(int seat) = 0;
     // A computer seat not on turn: it only watches.
     virtual StepResult IdleStep(int seat) = 0;
+    // The game's first turn goes to the computer in this seat: it chooses its
+    // first card at once, without the opening wait.
+    virtual void OpensGame(int seat) = 0;
+    // The turn leaves a seat, and comes to a seat (whoever sits there).
+    virtual void TurnLeaves(int seat) = 0;
+    virtual void TurnComes(int seat) = 0;
     // A failed attempt, its two cards still face up: each computer seat may remember them.
     virtual void SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) = 0;
     // A pair taken, still on the board: each computer seat may forget where it lay.
     virtual void SeeTakenPair(int firstCard, int secondCard) = 0;
     // One second of a game against the computer.
     virtual void AgeMemories() = 0;
-    // The game is over: nothing remembered is kept.
+    // The game is over: nothing remembered is kept, and no partner card is planned.
     virtual void ClearMemories() = 0;
 };
 

@@ -109,7 +109,7 @@ void HighlightSeat(int seat) {
 }
 
 void AdvanceTurn() {
-    game.seats[game.currentSeat % kSeats].turnJustStarted = false;
+    Computers().TurnLeaves(game.currentSeat % kSeats);
     // With no seat active the turn would never land anywhere; the game can then
     // only be quit, and the turn stays where it is.
     if (!AnySeatActive()) return;
@@ -120,9 +120,7 @@ void AdvanceTurn() {
     game.secondPick = 0;
     game.pickState = PickNone;
     HighlightSeat(game.currentSeat);
-    PlayerSlot& next = game.seats[game.currentSeat];
-    next.turnJustStarted = true;
-    next.waitCount = 0;
+    Computers().TurnComes(game.currentSeat);
 }
 
 void ShowVersusResult() { GameWindow().ShowVersusResult(); }
@@ -148,7 +146,7 @@ void RunGame() {
     if (!first.active && AnySeatActive()) {
         AdvanceTurn();
     } else if (first.active && first.IsComputer()) {
-        first.aiState = AiState::AiChooseFirst;
+        Computers().OpensGame(0);
     }
     uint32_t t0 = host.TickCount();
 
@@ -190,7 +188,6 @@ void RunGame() {
     for (int s = 0; s < kSeats; ++s) {
         Seats().HideSeatPanel(s);
         game.seats[s].cardsTaken = 0;
-        game.seats[s].partnerCard = 0;
     }
     Markers().SetHandVisible(false);
     GameWindow().SetSoloLabelsVisible(false);

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 enum class GamePhase : int32_t {
     Idle = 0,
@@ -26,17 +25,6 @@ enum class StepResult : int32_t { Continue = 0, PairTaken = 16, GameOver = 32, N
 
 enum PickState : int32_t { PickNone = 0, PickOneUp = 64, PickTwoUp = 128 };
 
-// States of a computer opponent's turn; the numbers are fixed.
-enum class AiState : int32_t {
-    AiIdle = 0,
-    AiMoveHand = 1,
-    AiChooseFirst = 2,
-    AiChooseSecond = 4,
-    AiPause = 8,
-    AiOpenCard = 64,
-    AiEndTurn = 255,
-};
-
 constexpr int kCardCount = 54;
 constexpr int kJokerA = 53;
 constexpr int kJokerB = 54;
@@ -51,29 +39,10 @@ struct BoardCard {
     int32_t row = 0;
 };
 
-struct OpponentMemory {
-    bool inUse = false;
-    int32_t col = 0, row = 0;
-    int32_t lifetime = 0;
-    int32_t age = 0;
-};
-
 struct PlayerSlot {
     bool active = false;
     CharacterKind kind = CharacterKind::You;
-    std::vector<OpponentMemory> memory = std::vector<OpponentMemory>(1);  // 0..memorySize
-    int32_t memorySize = 0;
     int32_t cardsTaken = 0;
-    int32_t balloonAge = 0;
-    bool turnJustStarted = false;
-    int32_t waitLimit = 0, waitCount = 0;
-    int32_t stepLimit = 0, stepCount = 0;
-    int32_t recallOwnPct = 0, recallOtherPct = 0, forgetTakenPct = 0;
-    int32_t targetCol = 0, targetRow = 0;
-    bool balloonShown = false;
-    AiState aiState = AiState::AiIdle;
-    AiState aiNextState = AiState::AiIdle;
-    int32_t partnerCard = 0;
 
     // Every character but the human and the empty seat is played by the computer.
     bool IsComputer() const { return kind != CharacterKind::You && kind != CharacterKind::Empty; }

@@ -5,6 +5,7 @@
 #include "opponents/Characters.h"
 
 #include "engine/TextMarks.h"
+#include "opponents/OpponentSeat.h"
 
 namespace {
 const Character kHuman{.kind = CharacterKind::You,
@@ -115,14 +116,15 @@ CharacterKind KindOfDigit(char32_t c) {
 }
 
 void ConfigureSeat(CharacterKind kind, int seat) {
-    PlayerSlot& s = game.seats[seat];
-    s.active = kind != CharacterKind::Empty;
-    s.kind = kind;
+    PlayerSlot& player = game.seats[seat];
+    player.active = kind != CharacterKind::Empty;
+    player.kind = kind;
+    OpponentSeat& s = OpponentSeats()[seat];
     s.stepCount = 0;
     s.waitCount = 0;
     s.stepLimit = 40;
     s.waitLimit = 50;
-    if (s.IsComputer()) {
+    if (player.IsComputer()) {
         const Character& who = CharacterOf(kind);
         s.memorySize = who.memorySize;
         s.recallOtherPct = who.recallOtherPct;

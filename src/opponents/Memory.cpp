@@ -12,12 +12,13 @@
 
 #include "engine/Random.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 
 namespace {
 // The entries the memory loops cover. The array always holds memorySize + 1
 // entries; the count is bounded by it anyway so that a seat can never be read
 // past its array.
-int CoveredEntries(const PlayerSlot& seat) {
+int CoveredEntries(const OpponentSeat& seat) {
     return std::clamp<int>(seat.memorySize, 0, static_cast<int>(seat.memory.size()));
 }
 
@@ -25,8 +26,8 @@ int CoveredEntries(const PlayerSlot& seat) {
 
 void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
     for (int i = 0; i < kSeats; ++i) {
-        const PlayerSlot& seat = game.seats[i];
-        if (!seat.IsComputer()) continue;
+        if (!game.seats[i].IsComputer()) continue;
+        const OpponentSeat& seat = OpponentSeats()[i];
         // One draw per seat: it keeps both cards of the attempt or neither.
         const int pct = i == seatOnTurn ? seat.recallOwnPct : seat.recallOtherPct;
         if (Chance(pct)) {
@@ -37,22 +38,22 @@ void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
 }
 
 void RememberCard(int seat, int card) {
-    PlayerSlot& s = game.seats[seat];
-    if (!s.active) return;
+    const PlayerSlot& player = game.seats[seat];
+    if (!player.active) return;
     const Cell cell = FindCardCell(card);
-    if (!s.IsComputer()) return;
+    if (!player.IsComputer()) return;
     const int k = FindFreeMemorySlot(seat);
     if (k < 0) return;  // a full memory takes nothing new
-    OpponentMemory& m = s.memory[k];
+    OpponentMemory& m = OpponentSeats()[seat].memory[k];
     m.inUse = true;
-    m.lifetime = CharacterOf(s.kind).lifetime;
+    m.lifetime = CharacterOf(player.kind).lifetime;
     m.age = 0;
     m.col = cell.col;
     m.row = cell.row;
 }
 
 int FindFreeMemorySlot(int seat) {
-    const PlayerSlot& s = game.seats[seat];
+    const OpponentSeat& s = OpponentSeats()[seat];
     const int n = CoveredEntries(s);
     for (int k = 0; k < n; ++k)
         if (!s.memory[k].inUse) return k;
@@ -62,8 +63,8 @@ int FindFreeMemorySlot(int seat) {
 void ForgetTakenPair(int firstCard, int secondCard) {
     const Cell a = FindCardCell(firstCard), b = FindCardCell(secondCard);
     for (int i = 0; i < kSeats; ++i) {
-        PlayerSlot& seat = game.seats[i];
-        if (!seat.IsComputer()) continue;
+        if (!game.seats[i].IsComputer()) continue;
+        OpponentSeat& seat = OpponentSeats()[i];
         if (!Chance(seat.forgetTakenPct)) continue;  // keeps entries that now lead nowhere
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) {
@@ -75,7 +76,7 @@ void ForgetTakenPair(int firstCard, int secondCard) {
 }
 
 void AgeMemories() {
-    for (PlayerSlot& seat : game.seats) {
+    for (OpponentSeat& seat : OpponentSeats()) {
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) {
             OpponentMemory& m = seat.memory[k];
@@ -87,14 +88,14 @@ void AgeMemories() {
 }
 
 void ClearMemories() {
-    for (PlayerSlot& seat : game.seats) {
+    for (OpponentSeat& seat : OpponentSeats()) {
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) seat.memory[k].inUse = false;
     }
 }
 
 KnownPair FindKnownPair(int seat) {
-    const PlayerSlot& s = game.seats[seat];
+    const OpponentSeat& s = OpponentSeats()[seat];
     const int n = CoveredEntries(s);
     for (int i = 0; i < n; ++i) {
         const OpponentMemory& mi = s.memory[i];
@@ -114,7 +115,7 @@ KnownPair FindKnownPair(int seat) {
 }
 
 int FindRememberedPartner(int seat, int card) {
-    const PlayerSlot& s = game.seats[seat];
+    const OpponentSeat& s = OpponentSeats()[seat];
     const Cell own = FindCardCell(card);
     const int n = CoveredEntries(s);
     for (int k = 0; k < n; ++k) {

@@ -18,6 +18,7 @@
 #include "engine/Views.h"
 #include "opponents/Characters.h"
 #include "opponents/Memory.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/Speech.h"
 
 namespace {
@@ -47,14 +48,14 @@ Cell DrawCellWithCard(Cell except) {
     }
 }
 
-void SetTarget(PlayerSlot& s, Cell cell) {
+void SetTarget(OpponentSeat& s, Cell cell) {
     s.targetCol = cell.col;
     s.targetRow = cell.row;
 }
 
 // The turn ends as after a failed attempt: a pause of the length that is left,
 // then the turn-over line.
-void EndAttempt(PlayerSlot& s) {
+void EndAttempt(OpponentSeat& s) {
     s.aiState = AiState::AiPause;
     s.aiNextState = AiState::AiEndTurn;
     s.partnerCard = 0;
@@ -64,7 +65,7 @@ void EndAttempt(PlayerSlot& s) {
 
 // Nothing left to aim at (the table holds no card where one was expected):
 // the opponent turns its first card back and passes instead of wandering off.
-void GiveUpAttempt(PlayerSlot& s) {
+void GiveUpAttempt(OpponentSeat& s) {
     if (game.firstPick != 0) {
         const int first = game.firstPick;
         FlipCard(first);
@@ -80,7 +81,7 @@ void ShowHand() {
 }
 
 void ChooseFirst(int seat) {
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     s.aiState = AiState::AiMoveHand;
     s.stepLimit = kRandomStepLimit;
     s.stepCount = 0;
@@ -89,7 +90,7 @@ void ChooseFirst(int seat) {
         SetTarget(s, known.a);
         s.partnerCard = CardAt(known.b);
         Say(seat, SpeechEvent::KnownPairFirst);
-        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
     } else {
         SetTarget(s, PickRandomCell());
@@ -100,7 +101,7 @@ void ChooseFirst(int seat) {
 }
 
 void ChooseSecond(int seat) {
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     s.aiState = AiState::AiMoveHand;
     s.stepLimit = kRandomStepLimit;
     s.stepCount = 0;
@@ -108,7 +109,7 @@ void ChooseSecond(int seat) {
         // The planned partner; the hand still stands on the first card.
         SetTarget(s, FindCardCell(s.partnerCard));
         Say(seat, SpeechEvent::KnownPairSecond);
-        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
         if (!OnTable({s.targetCol, s.targetRow})) GiveUpAttempt(s);
         return;
@@ -117,7 +118,7 @@ void ChooseSecond(int seat) {
     if (remembered != 0) {
         SetTarget(s, FindCardCell(remembered));
         Say(seat, SpeechEvent::PartnerRemembered);
-        s.stepLimit = QuickStepLimit(s.kind);
+        s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
     } else {
         SetTarget(s, PickRandomCellExcept(game.firstPick));
@@ -127,7 +128,7 @@ void ChooseSecond(int seat) {
     ShowHand();
 }
 
-void MoveHandStep(PlayerSlot& s) {
+void MoveHandStep(OpponentSeat& s) {
     if (s.stepCount <= s.stepLimit) {
         ++s.stepCount;
         return;
@@ -144,7 +145,7 @@ void MoveHandStep(PlayerSlot& s) {
 // Turns up the card under the hand; the second one is resolved at once.
 // Returns GameOver when that took the last pair.
 StepResult OpenCard(int seat) {
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     const int card = CardAt({game.handCol, game.handRow});
     if (card == 0 || card == game.firstPick) {
         GiveUpAttempt(s);
@@ -199,7 +200,7 @@ void MoveHandMarker() {
 }
 
 StepResult OpponentTurnStep(int seat) {
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     StepResult result = StepResult::Continue;
 
     // The opening wait; its balloon does not age until the greeting.

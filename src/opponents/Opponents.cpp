@@ -5,10 +5,21 @@
 #include "opponents/Opponents.h"
 
 #include "opponents/Memory.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/OpponentTurn.h"
 
 StepResult Opponents::TurnStep(int seat) { return OpponentTurnStep(seat); }
 StepResult Opponents::IdleStep(int seat) { return OpponentIdleStep(seat); }
+
+void Opponents::OpensGame(int seat) { OpponentSeats()[seat].aiState = AiState::AiChooseFirst; }
+
+void Opponents::TurnLeaves(int seat) { OpponentSeats()[seat].turnJustStarted = false; }
+
+void Opponents::TurnComes(int seat) {
+    OpponentSeat& s = OpponentSeats()[seat];
+    s.turnJustStarted = true;
+    s.waitCount = 0;
+}
 
 void Opponents::SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
     RememberFailedAttempt(firstCard, secondCard, seatOnTurn);
@@ -19,4 +30,7 @@ void Opponents::SeeTakenPair(int firstCard, int secondCard) {
 }
 
 void Opponents::AgeMemories() { ::AgeMemories(); }
-void Opponents::ClearMemories() { ::ClearMemories(); }
+void Opponents::ClearMemories() {
+    for (OpponentSeat& s : OpponentSeats()) s.partnerCard = 0;
+    ::ClearMemories();
+}

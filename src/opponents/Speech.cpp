@@ -14,6 +14,7 @@
 #include "engine/TextMarks.h"
 #include "engine/Views.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 
 namespace {
 constexpr int kBalloonPasses = 100;
@@ -32,7 +33,7 @@ std::string LineFor(CharacterKind kind, SpeechEvent event, int variant) {
 
 void SayLine(int seat, const std::string& text) {
     Seats().ShowBalloon(seat, text);
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     s.balloonShown = true;
     s.balloonAge = 0;  // a new line replaces the old one and starts the count again
 }
@@ -48,7 +49,7 @@ void Greet(int seat) {
 }
 
 void TickBalloon(int seat) {
-    PlayerSlot& s = game.seats[seat];
+    OpponentSeat& s = OpponentSeats()[seat];
     if (!s.balloonShown) return;
     ++s.balloonAge;
     if (s.balloonAge > kBalloonPasses) {

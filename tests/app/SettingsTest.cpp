@@ -22,6 +22,7 @@
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -64,6 +65,7 @@ protected:
         ASSERT_TRUE(dir_.isValid());
         gsAppPath = dir_.path().toStdString() + "/";
         ResetGameState();
+        ResetOpponentSeats();
         ForgetSettingsFileNotice();
         MessageBoxes::SetInformHook([this](const QString& text) { told_ << text; });
     }
@@ -205,6 +207,7 @@ TEST_F(SettingsTest, AFileThatCannotBeCreatedIsToldOnceAndTheGameStartsWithTheDe
             ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("tomavel.ini")));
         }
         ResetGameState();
+        ResetOpponentSeats();
         ForgetSettingsFileNotice();
         told_.clear();
         EXPECT_FALSE(EnsureSettingsFile());
@@ -247,18 +250,20 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
     };
     for (const Case& c : cases) {
         ResetGameState();
+        ResetOpponentSeats();
         LoadBoard(c.keys);
         EXPECT_EQ(game.soloMode, c.solo) << c.keys.constData();
         EXPECT_EQ(Kinds(), c.kinds) << c.keys.constData();
     }
     // A short list leaves the seats past it as they were, whoever sat there.
     ResetGameState();
+    ResetOpponentSeats();
     ConfigureSeat(K::Wolf, 3);
     LoadBoard("SORITEA=FALSE\r\nPLAYER=13\r\n");
     EXPECT_EQ(Kinds(), (std::vector<K>{K::Swallow, K::Tiger, K::Empty, K::Wolf}));
     // The computer seats get their characters' memories.
     LoadBoard("PLAYER=0123\r\n");
-    EXPECT_EQ(game.seats[3].memorySize, 60);
+    EXPECT_EQ(OpponentSeats()[3].memorySize, 60);
 }
 
 TEST_F(SettingsTest, NumbersAreOptionsOfTheSettingsDialog) {
@@ -330,6 +335,7 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     const int32_t expectedBack[] = {0, 0, 3, 0, 3};
     for (int i = 0; i < 5; ++i) {
         ResetGameState();
+        ResetOpponentSeats();
         PutIni(files[i]);
         Load();
         EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
@@ -359,6 +365,7 @@ TEST_F(SettingsTest, HandEditedFilesStartTheGameAsWindowsReadsThem) {
     };
     for (const QByteArray& file : files) {
         ResetGameState();
+        ResetOpponentSeats();
         PutIni(file);
         Load();
         EXPECT_FALSE(game.soloMode) << file.constData();
@@ -389,6 +396,7 @@ TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsO
         ASSERT_EQ(::stat(IniPath().toLocal8Bit().constData(), &info), 0);
         EXPECT_TRUE(S_ISFIFO(info.st_mode));
         ResetGameState();
+        ResetOpponentSeats();
         Load();
         EXPECT_EQ(game.cardBack, 1);  // the default file's
     }
@@ -473,6 +481,7 @@ TEST_F(SettingsTest, AFullDiskAtStartKeepsTheOldFileTellsThePlayerAndStartsWithT
     const QByteArray emptyBoard = "[PLAYBOARD]\r\n";
     for (const QByteArray& before : {QByteArray(), emptyBoard}) {
         ResetGameState();
+        ResetOpponentSeats();
         ForgetSettingsFileNotice();
         told_.clear();
         if (before.isNull())

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "opponents/Memory.h"
+#include "opponents/OpponentSeat.h"
 #include "support/ClickPlayer.h"
 #include "support/EngineFixture.h"
 
@@ -91,6 +92,7 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
     for (const Case& c : cases) {
         SCOPED_TRACE(c.moment);
         ResetGameState();
+        ResetOpponentSeats();
         table.messages.clear();
         table.soloResults = table.versusResults = 0;
         SeatAll(c.seats[0], c.seats[1], c.seats[2], c.seats[3]);
@@ -177,11 +179,11 @@ TEST_F(GameLoopTest, TheTurnStartsAtTheFirstActiveSeatAndWraps) {
     game.currentSeat = 0;
     AdvanceTurn();
     EXPECT_EQ(game.currentSeat, 1);
-    EXPECT_TRUE(game.seats[1].turnJustStarted);
+    EXPECT_TRUE(OpponentSeats()[1].turnJustStarted);
     EXPECT_TRUE(table.onTurn[1]);
     AdvanceTurn();
     EXPECT_EQ(game.currentSeat, 3);
-    EXPECT_FALSE(game.seats[1].turnJustStarted);
+    EXPECT_FALSE(OpponentSeats()[1].turnJustStarted);
     AdvanceTurn();
     EXPECT_EQ(game.currentSeat, 1);
     EXPECT_FALSE(table.onTurn[3]);
@@ -279,11 +281,11 @@ TEST_F(GameLoopTest, TheSecondTimerAgesMemoriesOnlyAgainstTheComputers) {
         RememberCard(0, 5);
         table.StartSecondTimer();
         WaitWithEvents(10'500);
-        EXPECT_EQ(game.seats[0].memory[0].age, solo ? 0 : 10);
-        EXPECT_TRUE(game.seats[0].memory[0].inUse);
+        EXPECT_EQ(OpponentSeats()[0].memory[0].age, solo ? 0 : 10);
+        EXPECT_TRUE(OpponentSeats()[0].memory[0].inUse);
         WaitWithEvents(1000);
         table.StopSecondTimer();
-        EXPECT_EQ(game.seats[0].memory[0].inUse, solo);
+        EXPECT_EQ(OpponentSeats()[0].memory[0].inUse, solo);
         EXPECT_EQ(game.elapsedSeconds, solo ? 11 : 0);
         ClearMemories();
     }

@@ -6,6 +6,7 @@
 
 #include "engine/GameState.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 
 TEST(PairRule, RanksMatchOrBothJokers) {
     struct Case {
@@ -18,6 +19,7 @@ TEST(PairRule, RanksMatchOrBothJokers) {
 
 TEST(PairRule, SuitPlaysNoPart) {
     ResetGameState();
+    ResetOpponentSeats();
     for (int c = 1; c <= kCardCount; ++c) game.cards[c].rank = c <= 52 ? (c - 1) % 13 + 1 : c;
     EXPECT_TRUE(CardsArePair(14, 40));  // two aces
     EXPECT_TRUE(CardsArePair(53, 54));
@@ -26,6 +28,7 @@ TEST(PairRule, SuitPlaysNoPart) {
 
 TEST(FindCardCell, ScansRowsThenColumnsAndMissesTakenCards) {
     ResetGameState();
+    ResetOpponentSeats();
     game.board[3][0] = 7;
     game.board[8][5] = 54;
     game.board[0][1] = 7;  // the same card twice: the first in row order wins
@@ -50,12 +53,13 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
     };
     for (const Case& c : cases) {
         ResetGameState();
-        game.seats[2].stepCount = 7;
-        game.seats[2].waitCount = 9;
+        ResetOpponentSeats();
+        OpponentSeats()[2].stepCount = 7;
+        OpponentSeats()[2].waitCount = 9;
         ConfigureSeat(c.kind, 2);
-        const PlayerSlot& s = game.seats[2];
-        EXPECT_EQ(s.active, c.active);
-        EXPECT_EQ(s.kind, c.kind);
+        EXPECT_EQ(game.seats[2].active, c.active);
+        EXPECT_EQ(game.seats[2].kind, c.kind);
+        const OpponentSeat& s = OpponentSeats()[2];
         EXPECT_EQ(s.memorySize, c.memorySize);
         EXPECT_EQ(s.recallOtherPct, c.recallOther);
         EXPECT_EQ(s.recallOwnPct, c.recallOwn);
@@ -70,16 +74,17 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
 
 TEST(ConfigureSeat, HumanAndEmptyKeepTheMemoryParameters) {
     ResetGameState();
+    ResetOpponentSeats();
     ConfigureSeat(CharacterKind::Wolf, 1);
-    game.seats[1].memory[3].inUse = true;
+    OpponentSeats()[1].memory[3].inUse = true;
     ConfigureSeat(CharacterKind::You, 1);
     EXPECT_TRUE(game.seats[1].active);
-    EXPECT_EQ(game.seats[1].memorySize, 40);
-    EXPECT_EQ(game.seats[1].forgetTakenPct, 80);
-    EXPECT_FALSE(game.seats[1].memory[3].inUse);  // the memory is made anew, empty
+    EXPECT_EQ(OpponentSeats()[1].memorySize, 40);
+    EXPECT_EQ(OpponentSeats()[1].forgetTakenPct, 80);
+    EXPECT_FALSE(OpponentSeats()[1].memory[3].inUse);  // the memory is made anew, empty
 
     ConfigureSeat(CharacterKind::Empty, 1);
     EXPECT_FALSE(game.seats[1].active);
     EXPECT_EQ(game.seats[1].kind, CharacterKind::Empty);
-    EXPECT_EQ(game.seats[1].recallOtherPct, 60);
+    EXPECT_EQ(OpponentSeats()[1].recallOtherPct, 60);
 }

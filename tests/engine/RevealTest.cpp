@@ -8,6 +8,7 @@
 
 #include "opponents/Characters.h"
 #include "opponents/Memory.h"
+#include "opponents/OpponentSeat.h"
 #include "support/EngineFixture.h"
 
 class RevealTest : public EngineFixture {
@@ -130,7 +131,7 @@ TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
     host.OnEveryPass([&] {
         if (!seenFirst.empty() || cardsUp) return;
         cardsUp = table.cards[1].face && table.cards[2].face;
-        for (const OpponentMemory& m : game.seats[2].memory)
+        for (const OpponentMemory& m : OpponentSeats()[2].memory)
             if (m.inUse) seenFirst.push_back({m.col, m.row});
     });
     EXPECT_EQ(ResolvePicks(2), StepResult::NextSeat);
@@ -152,7 +153,7 @@ TEST_F(RevealTest, ATakenPairIsForgottenBeforeItsCellsEmptyButNotTheLastOne) {
     }
     const auto inUse = [](int seat) {
         std::vector<Cell> cells;
-        for (const OpponentMemory& m : game.seats[seat].memory)
+        for (const OpponentMemory& m : OpponentSeats()[seat].memory)
             if (m.inUse) cells.push_back({m.col, m.row});
         return cells;
     };

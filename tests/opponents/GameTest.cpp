@@ -7,6 +7,7 @@
 #include <random>
 
 #include "OpponentFixture.h"
+#include "opponents/OpponentSeat.h"
 
 // Whole games through RunGame on the virtual clock, played by the real opponents.
 class OpponentGameTest : public OpponentFixture {
@@ -36,8 +37,8 @@ protected:
         EXPECT_FALSE(table.handVisible);
         for (int s = 0; s < kSeats; ++s) {
             EXPECT_EQ(game.seats[s].cardsTaken, 0);
-            EXPECT_EQ(game.seats[s].partnerCard, 0);
-            for (const OpponentMemory& m : game.seats[s].memory) EXPECT_FALSE(m.inUse);
+            EXPECT_EQ(OpponentSeats()[s].partnerCard, 0);
+            for (const OpponentMemory& m : OpponentSeats()[s].memory) EXPECT_FALSE(m.inUse);
         }
     }
 };
@@ -100,7 +101,7 @@ TEST_F(OpponentGameTest, AHumanClickingAtRandomPlaysAlongWithTheOpponents) {
 TEST_F(OpponentGameTest, AComputerInSeatZeroOpensTheNextGameWithoutGreeting) {
     SeatAll(CharacterKind::Wolf, CharacterKind::Tiger, CharacterKind::Empty, CharacterKind::Empty);
     Play();
-    ASSERT_FALSE(game.seats[0].turnJustStarted);
+    ASSERT_FALSE(OpponentSeats()[0].turnJustStarted);
     const int handCol = game.handCol, handRow = game.handRow;
     table.said.clear();
     table.handPath.clear();
@@ -132,6 +133,7 @@ TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirst
     for (const auto& l : lineups) {
         SCOPED_TRACE(static_cast<int>(l[0]));
         ResetGameState();
+        ResetOpponentSeats();
         SeatAll(l[0], l[1], l[2], l[3]);
         struct Turn {
             int seat, from;  // `from`: the seat that passed the turn on (-1: the deal)
@@ -149,13 +151,13 @@ TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirst
             if (turns.empty() || turns.back().seat != game.currentSeat) {
                 if (turns.size() == 13) return QuitCommand();
                 const int from = turns.empty() ? -1 : turns.back().seat;
-                const PlayerSlot& s = game.seats[game.currentSeat];
+                const OpponentSeat& s = OpponentSeats()[game.currentSeat];
                 turns.push_back(
                     {game.currentSeat, from, s.waitLimit, pass, -1, -1, table.said.size(), 0});
                 handMoves = table.handPath.size();
             }
             Turn& t = turns.back();
-            if (t.greeting < 0 && !game.seats[t.seat].turnJustStarted) t.greeting = pass;
+            if (t.greeting < 0 && !OpponentSeats()[t.seat].turnJustStarted) t.greeting = pass;
             if (t.choice < 0 && table.handPath.size() > handMoves) {
                 t.choice = pass;
                 t.linesAtChoice = table.said.size();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "OpponentFixture.h"
+#include "opponents/OpponentSeat.h"
 
 class MemoryTest : public OpponentFixture {
 protected:
@@ -14,7 +15,7 @@ protected:
     }
     int InUse(int seat) const {
         int n = 0;
-        for (const OpponentMemory& m : game.seats[seat].memory) n += m.inUse;
+        for (const OpponentMemory& m : OpponentSeats()[seat].memory) n += m.inUse;
         return n;
     }
     // The draws the generator will hand out next, without using them up.
@@ -49,8 +50,8 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
                 const bool remembers = r[draw++] * 100 < c.pct[s];
                 ASSERT_EQ(InUse(s), remembers ? 2 : 0) << "seat " << s << " seed " << seed;
                 if (!remembers) continue;
-                const OpponentMemory& a = game.seats[s].memory[0];
-                const OpponentMemory& b = game.seats[s].memory[1];
+                const OpponentMemory& a = OpponentSeats()[s].memory[0];
+                const OpponentMemory& b = OpponentSeats()[s].memory[1];
                 EXPECT_EQ((Cell{a.col, a.row}), CellOf(5));
                 EXPECT_EQ((Cell{b.col, b.row}), CellOf(30));
                 EXPECT_EQ(a.lifetime, s == 0 ? 10 : 20);
@@ -68,20 +69,21 @@ TEST_F(MemoryTest, AFullSwallowStoresNothingNew) {
     EXPECT_EQ(FindFreeMemorySlot(0), -1);
     RememberCard(0, 40);
     EXPECT_EQ(InUse(0), 20);
-    EXPECT_FALSE(game.seats[0].memory[20].inUse);  // the spare entry is never used
-    for (const OpponentMemory& m : game.seats[0].memory)
+    EXPECT_FALSE(OpponentSeats()[0].memory[20].inUse);  // the spare entry is never used
+    for (const OpponentMemory& m : OpponentSeats()[0].memory)
         EXPECT_FALSE(m.inUse && (Cell{m.col, m.row} == CellOf(40)));
 
-    game.seats[0].memory[7].inUse = false;  // one entry frees up: the lowest free one is taken
+    OpponentSeats()[0].memory[7].inUse = false;  // one entry frees up: the lowest free one is taken
     EXPECT_EQ(FindFreeMemorySlot(0), 7);
     RememberCard(0, 40);
-    EXPECT_EQ((Cell{game.seats[0].memory[7].col, game.seats[0].memory[7].row}), CellOf(40));
+    EXPECT_EQ((Cell{OpponentSeats()[0].memory[7].col, OpponentSeats()[0].memory[7].row}),
+              CellOf(40));
 }
 
 TEST_F(MemoryTest, HumanSeatsNeverRemember) {
     SeatAll(CharacterKind::Wolf, CharacterKind::You, CharacterKind::Empty, CharacterKind::Empty);
-    game.seats[1].memorySize = 40;
-    game.seats[1].memory.assign(41, {});
+    OpponentSeats()[1].memorySize = 40;
+    OpponentSeats()[1].memory.assign(41, {});
     RememberCard(1, 3);
     EXPECT_EQ(InUse(1), 0);
 }
@@ -96,9 +98,9 @@ TEST_F(MemoryTest, AMemoryExpiresOnTheTickAfterItsLifetime) {
         SeatAll(c.kind, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
         RememberCard(0, 9);
         for (int t = 1; t <= c.lastTick; ++t) AgeMemories();
-        EXPECT_TRUE(game.seats[0].memory[0].inUse);
+        EXPECT_TRUE(OpponentSeats()[0].memory[0].inUse);
         AgeMemories();
-        EXPECT_FALSE(game.seats[0].memory[0].inUse) << static_cast<int>(c.kind);
+        EXPECT_FALSE(OpponentSeats()[0].memory[0].inUse) << static_cast<int>(c.kind);
     }
 }
 
@@ -114,7 +116,7 @@ TEST_F(MemoryTest, ATakenPairIsForgottenWithTheSeatsOwnChance) {
         for (int s : {0, 1, 3}) {
             const bool forgets = r[draw++] * 100 < pct[s];
             EXPECT_EQ(InUse(s), forgets ? 1 : 4) << "seat " << s << " seed " << seed;
-            EXPECT_TRUE(game.seats[s].memory[3].inUse);  // the 33 stays
+            EXPECT_TRUE(OpponentSeats()[s].memory[3].inUse);  // the 33 stays
         }
     }
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "opponents/Memory.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/OpponentTurn.h"
 #include "opponents/Speech.h"
 #include "support/EngineFixture.h"
@@ -56,7 +57,7 @@ protected:
     // The seat's turn has just come round to it, as AdvanceTurn leaves it.
     void TurnStartsFor(int seat, int waitLimit = 50) {
         game.currentSeat = seat;
-        PlayerSlot& s = game.seats[seat];
+        OpponentSeat& s = OpponentSeats()[seat];
         s.turnJustStarted = true;
         s.waitCount = 0;
         s.waitLimit = waitLimit;

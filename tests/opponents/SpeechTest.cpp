@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "OpponentFixture.h"
+#include "opponents/OpponentSeat.h"
 
 namespace {
 struct Voice {
@@ -45,6 +46,7 @@ protected:
     // A fresh game state with the character in seat 2.
     void Seat(CharacterKind kind) {
         ResetGameState();
+        ResetOpponentSeats();
         table.said.clear();
         SeatAll(CharacterKind::You, CharacterKind::Empty, kind, CharacterKind::Empty);
     }
@@ -78,7 +80,7 @@ TEST_F(SpeechTest, EachCharacterTalksThroughItsAttempts) {
         Remember(kSeat, {46});
         game.currentSeat = kSeat;
         game.handCol = CellOf(7).col, game.handRow = CellOf(7).row;
-        game.seats[kSeat].aiState = AiState::AiOpenCard;
+        OpponentSeats()[kSeat].aiState = AiState::AiOpenCard;
         run = PlayUntil(kSeat, tookPair);
         EXPECT_EQ(run.Said(), v.rememberedPartner);
         EXPECT_EQ(game.board[CellOf(46).col][CellOf(46).row], 0);
@@ -130,13 +132,13 @@ TEST_F(SpeechTest, BalloonStaysUpForAHundredPassesAfterTheLastLine) {
     EXPECT_TRUE(table.balloonShown[kSeat]);
     OpponentIdleStep(kSeat);
     EXPECT_FALSE(table.balloonShown[kSeat]);
-    EXPECT_FALSE(game.seats[kSeat].balloonShown);
+    EXPECT_FALSE(OpponentSeats()[kSeat].balloonShown);
 
     // During the opening wait of a turn the balloon does not age.
     LayOutAll();
     SayLine(kSeat, "c");
     TurnStartsFor(kSeat, 75);
     for (int i = 0; i < 74; ++i) EXPECT_EQ(OpponentTurnStep(kSeat), StepResult::Continue);
-    EXPECT_EQ(game.seats[kSeat].balloonAge, 0);
-    EXPECT_TRUE(game.seats[kSeat].turnJustStarted);
+    EXPECT_EQ(OpponentSeats()[kSeat].balloonAge, 0);
+    EXPECT_TRUE(OpponentSeats()[kSeat].turnJustStarted);
 }

@@ -7,12 +7,14 @@
 #include <algorithm>
 
 #include "OpponentFixture.h"
+#include "opponents/OpponentSeat.h"
 
 class TurnTest : public OpponentFixture {
 protected:
     static constexpr int kSeat = 2;
     void Seat(CharacterKind kind, int seat = kSeat) {
         ResetGameState();
+        ResetOpponentSeats();
         table.said.clear();
         table.handPath.clear();
         host.sounds.clear();
@@ -43,7 +45,7 @@ TEST_F(TurnTest, OpeningWaitThenGreetingThenChoiceOnPass101) {
         int greeted = 0, chosen = 0;
         for (int pass = 1; pass <= 200 && !chosen; ++pass) {
             EXPECT_EQ(OpponentTurnStep(c.seat), StepResult::Continue);
-            if (!greeted && !game.seats[c.seat].turnJustStarted) greeted = pass;
+            if (!greeted && !OpponentSeats()[c.seat].turnJustStarted) greeted = pass;
             if (!table.handPath.empty()) chosen = pass;
         }
         EXPECT_EQ(greeted, c.waitLimit);
@@ -70,9 +72,9 @@ TEST_F(TurnTest, HandStepsAtTheCharactersPace) {
         if (c.remembered) Remember(kSeat, {9, 22});  // two nines, the first in the far corner
         game.currentSeat = kSeat;
         game.handCol = 0, game.handRow = 5;
-        game.seats[kSeat].aiState = AiState::AiChooseFirst;
+        OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
         const Run run =
-            PlayUntil(kSeat, [] { return game.seats[kSeat].aiState == AiState::AiOpenCard; });
+            PlayUntil(kSeat, [] { return OpponentSeats()[kSeat].aiState == AiState::AiOpenCard; });
         const std::vector<int> moves = run.PassesOf("hand");  // the choice, then every step
         ASSERT_GE(moves.size(), 2u);
         for (size_t i = 1; i < moves.size(); ++i)
@@ -101,7 +103,7 @@ TEST_F(TurnTest, HandWalksOneCellPerStepDiagonallyFirst) {
         LayOutAll();
         game.currentSeat = kSeat;
         game.handCol = c.from.col, game.handRow = c.from.row;
-        PlayerSlot& s = game.seats[kSeat];
+        OpponentSeat& s = OpponentSeats()[kSeat];
         s.targetCol = c.to.col, s.targetRow = c.to.row;
         s.aiState = AiState::AiMoveHand;
         s.stepLimit = 20;
@@ -137,8 +139,8 @@ TEST_F(TurnTest, AFailedAttemptEndsTheTurnTwoPassesLaterAndDrawsTheNextOpeningWa
     const Run run = PlayUntil(kSeat, [] { return false; });
     EXPECT_EQ(run.last, StepResult::NextSeat);
     EXPECT_EQ(run.passes, run.PassesOf("said:開けるぞ").front() + 2);
-    EXPECT_EQ(game.seats[kSeat].aiState, AiState::AiIdle);
-    EXPECT_EQ(game.seats[kSeat].partnerCard, 0);
+    EXPECT_EQ(OpponentSeats()[kSeat].aiState, AiState::AiIdle);
+    EXPECT_EQ(OpponentSeats()[kSeat].partnerCard, 0);
     // Both cards were shown magnified, and lie face down at their cells again.
     EXPECT_NE(std::find(table.flipWidths.begin(), table.flipWidths.end(), kBigCardWidth),
               table.flipWidths.end());
@@ -153,9 +155,9 @@ TEST_F(TurnTest, AFailedAttemptEndsTheTurnTwoPassesLaterAndDrawsTheNextOpeningWa
         PinRandomSeed(seed);
         const double r = Rnd();
         PinRandomSeed(seed);
-        game.seats[kSeat].aiState = AiState::AiEndTurn;
+        OpponentSeats()[kSeat].aiState = AiState::AiEndTurn;
         EXPECT_EQ(OpponentTurnStep(kSeat), StepResult::NextSeat);
-        const int w = game.seats[kSeat].waitLimit;
+        const int w = OpponentSeats()[kSeat].waitLimit;
         EXPECT_EQ(w, RoundHalfEven(r * 50 + 25));
         low = std::min(low, w), high = std::max(high, w);
     }
@@ -170,14 +172,15 @@ TEST_F(TurnTest, TakingTheLastPairEndsTheGameWithoutAnotherWord) {
     LayOut({7, 33});
     Remember(kSeat, {7, 33});
     game.currentSeat = kSeat;
-    game.seats[kSeat].aiState = AiState::AiChooseFirst;
+    OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
     const Run run = PlayUntil(kSeat, [] { return false; });
     EXPECT_EQ(run.last, StepResult::GameOver);
     EXPECT_EQ(run.Said(), (std::vector<std::string>{"これと", "これとね、", "これじゃな"}));
     EXPECT_EQ(game.seats[kSeat].cardsTaken, 2);
     // The balloon did not age on the last pass.
-    EXPECT_TRUE(game.seats[kSeat].balloonShown);
-    EXPECT_EQ(game.seats[kSeat].balloonAge, run.passes - run.PassesOf("said:これじゃな").front());
+    EXPECT_TRUE(OpponentSeats()[kSeat].balloonShown);
+    EXPECT_EQ(OpponentSeats()[kSeat].balloonAge,
+              run.passes - run.PassesOf("said:これじゃな").front());
 }
 
 TEST_F(TurnTest, RandomCellsDrawTheColumnFirstAndSkipEmptyCells) {
@@ -210,9 +213,9 @@ TEST_F(TurnTest, GuessedSecondCardIsNeverTheFirstCardsCell) {
         LayOutAll();
         game.currentSeat = kSeat;
         game.handCol = CellOf(31).col, game.handRow = CellOf(31).row;
-        game.seats[kSeat].aiState = AiState::AiOpenCard;
-        PlayUntil(kSeat, [] { return game.seats[kSeat].aiState == AiState::AiOpenCard; });
-        const PlayerSlot& s = game.seats[kSeat];
+        OpponentSeats()[kSeat].aiState = AiState::AiOpenCard;
+        PlayUntil(kSeat, [] { return OpponentSeats()[kSeat].aiState == AiState::AiOpenCard; });
+        const OpponentSeat& s = OpponentSeats()[kSeat];
         EXPECT_NE((Cell{s.targetCol, s.targetRow}), CellOf(31));
         EXPECT_EQ(game.firstPick, 31);
     }
@@ -224,8 +227,8 @@ TEST_F(TurnTest, WithNothingLeftToAimAtTheOpponentPassesInsteadOfHanging) {
     Seat(CharacterKind::Tiger);
     LayOut({});
     game.currentSeat = kSeat;
-    game.seats[kSeat].aiState = AiState::AiChooseFirst;
-    game.seats[kSeat].waitCount = 101, game.seats[kSeat].waitLimit = 100;
+    OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
+    OpponentSeats()[kSeat].waitCount = 101, OpponentSeats()[kSeat].waitLimit = 100;
     const Run run = PlayUntil(
         kSeat, [] { return false; }, 10);
     EXPECT_EQ(run.last, StepResult::NextSeat);

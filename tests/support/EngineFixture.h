@@ -15,12 +15,14 @@
 #include "engine/Random.h"
 #include "engine/Reveal.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/Opponents.h"
 
 class EngineFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
+        ResetOpponentSeats();
         PinRandomSeed(12345);
         AttachHost(&host);
         AttachViews(table.AsViews());

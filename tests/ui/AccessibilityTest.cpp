@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "engine/GameState.h"
+#include "opponents/OpponentSeat.h"
 #include "ui/Accessibility.h"
 #include "ui/CardWidget.h"
 #include "ui/ShapeWidget.h"
@@ -26,6 +27,7 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
+        ResetOpponentSeats();
         table = std::make_unique<TableWidget>(&cardBack);
         table->CreateCardWidgets();
         game.seats[0].active = true;
@@ -38,6 +40,7 @@ protected:
     void TearDown() override {
         table.reset();
         ResetGameState();
+        ResetOpponentSeats();
     }
     // Card `card` lies face down in (col, row) with picture `picture`.
     void Lay(int card, int col, int row, int picture) {

@@ -18,6 +18,7 @@
 
 #include "app/Settings.h"
 #include "engine/GameState.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/Speech.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
@@ -74,6 +75,7 @@ class English : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
+        ResetOpponentSeats();
         ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
     }
     void TearDown() override { RemoveTextLanguage(); }
@@ -112,6 +114,7 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
 // keeps the layout's size.
 TEST(SpeechBalloon, EveryLineFitsTheBalloonInEnglishAndInJapanese) {
     ResetGameState();
+    ResetOpponentSeats();
     for (TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
         ASSERT_TRUE(InstallTextLanguage(language));
         TableWidget table(&game.cardBack);
@@ -161,6 +164,7 @@ TEST(SolitaireCounters, ShownInTheLanguagesOwnTypography) {
         {TextLanguage::English, "", ""},
     };
     ResetGameState();
+    ResetOpponentSeats();
     for (const Case& c : cases) {
         ASSERT_TRUE(InstallTextLanguage(c.language));
         TableWidget table(&game.cardBack);

@@ -29,6 +29,7 @@
 #include "engine/HumanPlay.h"
 #include "engine/Reveal.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 #include "opponents/Opponents.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"
@@ -52,6 +53,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
+        ResetOpponentSeats();
         glNoSound = 0;
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
@@ -80,6 +82,7 @@ protected:
         MessageBoxes::SetAskHook(nullptr);
         glNoSound = 0;
         ResetGameState();
+        ResetOpponentSeats();
     }
 
     GameSettings inForce;

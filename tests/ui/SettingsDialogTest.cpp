@@ -20,6 +20,7 @@
 #include "app/WindowCommands.h"
 #include "engine/HeadlessTable.h"
 #include "opponents/Characters.h"
+#include "opponents/OpponentSeat.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -50,6 +51,7 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetGameState();
+        ResetOpponentSeats();
         AttachViews(table.AsViews());
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
@@ -62,6 +64,7 @@ protected:
         MessageBoxes::SetAskHook({});
         AttachViews({});
         ResetGameState();
+        ResetOpponentSeats();
         glNoSound = 0;
     }
 
@@ -231,7 +234,7 @@ TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
 
 TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
     SeatAll({K::Tiger, K::Wolf, K::Empty, K::Empty});
-    game.seats[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
+    OpponentSeats()[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
     OpenedDialog dialog(window, inForce);
     dialog.show();
     ChooseSeat(dialog, 0, K::Empty);
@@ -245,9 +248,9 @@ TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
     EXPECT_TRUE(game.soloMode);
     EXPECT_TRUE(game.seats[0].active);
     EXPECT_EQ(game.seats[0].kind, K::You);
-    EXPECT_EQ(game.seats[0].memorySize, 60);  // left from the tiger that sat there
+    EXPECT_EQ(OpponentSeats()[0].memorySize, 60);  // left from the tiger that sat there
     for (int s = 1; s < kSeats; ++s) EXPECT_FALSE(game.seats[s].active) << s;
-    EXPECT_EQ(game.seats[1].recallOwnPct, 77);
+    EXPECT_EQ(OpponentSeats()[1].recallOwnPct, 77);
 }
 
 TEST_F(SettingsDialogTest, ALoneHumanRefusedKeepsTheDialogOpenAndAppliesNothing) {
@@ -290,8 +293,8 @@ TEST_F(SettingsDialogTest, ASingleComputerIsAcceptedWithoutQuestion) {
     EXPECT_FALSE(game.seats[0].active);
     EXPECT_TRUE(game.seats[1].active);
     EXPECT_EQ(game.seats[1].kind, K::Tiger);
-    EXPECT_EQ(game.seats[1].memorySize, 60);
-    EXPECT_EQ(game.seats[1].recallOtherPct, 80);
+    EXPECT_EQ(OpponentSeats()[1].memorySize, 60);
+    EXPECT_EQ(OpponentSeats()[1].recallOtherPct, 80);
     EXPECT_FALSE(game.seats[2].active);
     EXPECT_FALSE(game.seats[3].active);
     EXPECT_EQ(game.showSeconds, 2);
