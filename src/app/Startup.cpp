@@ -104,7 +104,7 @@ int RunProgram(int argc, char** argv) {
         std::fflush(nullptr);
         std::_Exit(0);
     };
-    MainWindow window(std::move(commands), settings);
+    MainWindow window(game, std::move(commands), settings);
     window.FitClientArea();
     window.Table()->CreateCardWidgets();
 

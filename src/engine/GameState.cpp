@@ -19,9 +19,11 @@ Cell FindCardCell(int card) {
     return {};
 }
 
-int CardAt(Cell cell) {
+int GameState::CardAt(Cell cell) const {
     if (cell.col < 0 || cell.col >= kColumns || cell.row < 0 || cell.row >= kRows) return 0;
-    return game.board[cell.col][cell.row];
+    return board[cell.col][cell.row];
 }
+
+int CardAt(Cell cell) { return game.CardAt(cell); }
 
 void ResetGameState() { game = GameState{}; }

@@ -4,7 +4,7 @@
 
 // The state of the game: the deck and the pair rule, the 9 x 6 table, the four
 // seats and the running game's phase and counters. One record for the whole run,
-// read and written directly by the engine, the opponents and the windows.
+// read and written directly by the engine and the opponents, handed to the windows.
 #pragma once
 
 #include <array>
@@ -39,6 +39,11 @@ struct BoardCard {
     int32_t row = 0;
 };
 
+struct Cell {
+    int32_t col = kNoCell, row = kNoCell;
+    bool operator==(const Cell&) const = default;
+};
+
 struct PlayerSlot {
     bool active = false;
     CharacterKind kind = CharacterKind::You;
@@ -66,6 +71,9 @@ struct GameState {
     int32_t hoveredCard = 0;
     int32_t handCol = 0, handRow = 0;
     int32_t cardBack = 0;
+
+    // The card lying in a cell; 0 for an empty cell or one off the table.
+    int CardAt(Cell cell) const;
 };
 
 // The one game of this run.
@@ -75,11 +83,6 @@ extern GameState game;
 // closed meanwhile, and the game must then be left at once, without its end
 // steps (the program is ending).
 inline bool GameAbandoned() { return game.phase == GamePhase::Exiting; }
-
-struct Cell {
-    int32_t col = kNoCell, row = kNoCell;
-    bool operator==(const Cell&) const = default;
-};
 
 // Two cards are a pair when their ranks are equal, or when they are the two jokers.
 bool IsPair(int rankA, int rankB);

@@ -31,10 +31,10 @@ namespace {
 const char* const kNoticeName = "tableNotice";
 const char* const kStatusName = "tableStatus";
 
-bool OnTable(int card) {
+bool OnTable(const GameState& game, int card) {
     if (card < 1 || card > kCardCount) return false;
     const BoardCard& c = game.cards[card];
-    return CardAt({c.col, c.row}) == card;
+    return game.CardAt({c.col, c.row}) == card;
 }
 
 QRect GlobalRect(const QWidget* widget) {
@@ -52,8 +52,8 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         const auto* card = static_cast<const CardWidget*>(widget());
-        return TableSpeaker::CardName(card->Index(), card->pCard(), card->Face(),
-                                      OnTable(card->Index()));
+        return table_->Speaker()->CardName(card->Index(), card->pCard(), card->Face(),
+                                           OnTable(table_->Game(), card->Index()));
     }
 
     QAccessible::State state() const override {
@@ -303,19 +303,19 @@ QString TableSpeaker::FaceName(int picture) {
     return tr("%1の%2").arg(tr(suits[suit]), rankName);
 }
 
-QString TableSpeaker::PlaceName(int card) {
-    const BoardCard& c = game.cards[std::clamp(card, 0, kCardCount)];
+QString TableSpeaker::PlaceName(int card) const {
+    const BoardCard& c = table_->Game().cards[std::clamp(card, 0, kCardCount)];
     return tr("%1行 %2列").arg(c.row + 1).arg(c.col + 1);
 }
 
-QString TableSpeaker::CardName(int card, int picture, bool face, bool onTable) {
+QString TableSpeaker::CardName(int card, int picture, bool face, bool onTable) const {
     if (!onTable) return tr("取られた札 %1").arg(FaceName(picture));
     if (face) return PlaceName(card) + QLatin1Char(' ') + FaceName(picture);
     return tr("%1 裏向き").arg(PlaceName(card));
 }
 
-QString TableSpeaker::PlayerName(int seat) {
-    const CharacterKind kind = game.seats[std::clamp(seat, 0, kSeats - 1)].kind;
+QString TableSpeaker::PlayerName(int seat) const {
+    const CharacterKind kind = table_->Game().seats[std::clamp(seat, 0, kSeats - 1)].kind;
     return QCoreApplication::translate("Characters", CharacterOf(kind).displayName);
 }
 
@@ -355,7 +355,8 @@ void TableSpeaker::CardFramed(int card) {
 void TableSpeaker::CardTurned(int card, bool face) {
     CardWidget* w = table_->Card(card);
     // The deal and the clearing turn cards nobody sees: nothing to say then.
-    if (!w || w->isHidden() || !OnTable(card)) return;
+    const GameState& game = table_->Game();
+    if (!w || w->isHidden() || !OnTable(game, card)) return;
     Tell(w, QAccessible::NameChanged);
     if (face) {
         // The focused card reads its own new name.
@@ -388,6 +389,7 @@ void TableSpeaker::SeatOnTurn(int seat, bool onTurn) {
 void TableSpeaker::SeatCountShown(int seat, int count) {
     Tell(table_->SeatBox(seat), QAccessible::NameChanged);
     if (count <= 0) return;
+    const GameState& game = table_->Game();
     const int first = game.firstPick, second = game.secondPick;
     if (table_->Card(first) && table_->Card(second) && first != 0 && second != 0)
         Announce(tr("%1がペアを取りました：%2 と %3、取った札 %4枚")

@@ -58,10 +58,10 @@ public:
     QObject* Status() const { return status_; }
 
     // Names, in the game's language.
-    static QString CardName(int card, int picture, bool face, bool onTable);
+    QString CardName(int card, int picture, bool face, bool onTable) const;
     static QString FaceName(int picture);
-    static QString PlaceName(int card);
-    static QString PlayerName(int seat);
+    QString PlaceName(int card) const;
+    QString PlayerName(int seat) const;
     QString SeatName(int seat) const;
     QString StatusText() const;
 

@@ -33,10 +33,12 @@ void EndProcessNow() {
 
 }  // namespace
 
-MainWindow::MainWindow(Commands commands, const GameSettings& settings, QWidget* parent)
+MainWindow::MainWindow(GameState& game, Commands commands, const GameSettings& settings,
+                       QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
+      game_(game),
       commands_(std::move(commands)) {
     if (!commands_.exitProcess) commands_.exitProcess = EndProcessNow;
     InstallFontSubstitutions();
@@ -44,7 +46,7 @@ MainWindow::MainWindow(Commands commands, const GameSettings& settings, QWidget*
 
     setWindowTitle(QCoreApplication::translate("MainWindow", "トマベル"));
     BuildMenus();
-    table_ = new TableWidget(&game.cardBack, this);
+    table_ = new TableWidget(game_, this);
     setCentralWidget(table_);
     connect(table_, &TableWidget::cardClicked, this, [](int card) { CardMouseDown(card); });
     connect(table_, &TableWidget::cardHovered, this, [](int card) { CardMouseMove(card); });
@@ -192,7 +194,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    game.phase = GamePhase::Exiting;
+    game_.phase = GamePhase::Exiting;
     table_->ShowFarewell();
     event->accept();
     commands_.exitProcess();

@@ -36,9 +36,10 @@ public:
         // How the process ends after "やめる？？" was answered Yes; empty: at once.
         std::function<void()> exitProcess;
     };
-    // The two menu switches start as `settings` has them; the mute command
-    // hears the sound switch's first state.
-    explicit MainWindow(Commands commands = {}, const GameSettings& settings = {},
+    // The window shows `game` and ends it when it is closed. The two menu
+    // switches start as `settings` has them; the mute command hears the sound
+    // switch's first state.
+    explicit MainWindow(GameState& game, Commands commands = {}, const GameSettings& settings = {},
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -105,6 +106,7 @@ private:
     bool inputBlocked_ = false;
     bool BelongsHere(QObject* object) const;
 
+    GameState& game_;
     Commands commands_;
     TableWidget* table_ = nullptr;
     QTimer timTimer_;

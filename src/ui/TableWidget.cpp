@@ -86,8 +86,8 @@ void FitGrowingRight(QLabel* label, const QRect& box, const QString& text) {
 
 }  // namespace
 
-TableWidget::TableWidget(const int* cardBack, QWidget* parent)
-    : QWidget(parent), cardBack_(cardBack) {
+TableWidget::TableWidget(const GameState& game, QWidget* parent)
+    : QWidget(parent), game_(game), cardBack_(&game.cardBack) {
     setObjectName(QStringLiteral("table"));
     setAutoFillBackground(true);
     QPalette green = palette();

@@ -24,8 +24,11 @@ class ShapeWidget;
 class TableWidget : public QWidget, public CardsView, public SeatsView, public MarkersView {
     Q_OBJECT
 public:
-    // Face-down cards show card back *cardBack (back 0 without one).
-    explicit TableWidget(const int* cardBack, QWidget* parent = nullptr);
+    // The table shows `game`: face-down cards show its card back, and a screen
+    // reader hears its places, seats and picks.
+    explicit TableWidget(const GameState& game, QWidget* parent = nullptr);
+
+    const GameState& Game() const { return game_; }
 
     // Start-up: card widgets 1..59 join the layout's card 0, hidden, 48 x 65, pCard = index.
     void CreateCardWidgets();
@@ -106,6 +109,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    const GameState& game_;
     const int* cardBack_;
     std::array<CardWidget*, 60> cards_{};
     std::array<CardWidget*, 4> gotCards_{};

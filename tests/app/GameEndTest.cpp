@@ -41,7 +41,7 @@ TEST_F(GameEndTest, AFinishedSolitaireGameIsRankedNamedAndSaved) {
     // The hand-over the main window makes, with the score file in the program folder.
     const std::string appPath = gsAppPath;
     gsAppPath = dir.path().toStdString() + "/";
-    MainWindow mainWindow;
+    MainWindow mainWindow(game);
     table.onSoloResult = [&] {
         turns = game.turnCount;
         seconds = game.elapsedSeconds;
@@ -81,7 +81,7 @@ TEST_F(GameEndTest, TheVersusResultShowsTheSeatsOfTheGame) {
     SeatAll(CharacterKind::Tiger, CharacterKind::You, CharacterKind::Empty, CharacterKind::Wolf);
     const int taken[4] = {20, 14, 0, 20};
     for (int s = 0; s < 4; ++s) game.seats[s].cardsTaken = taken[s];
-    MainWindow mainWindow;
+    MainWindow mainWindow(game);
     QStringList players, counts;
     std::vector<int> faces;
     QTimer::singleShot(0, [&] {

@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         ResetGameState();
         ResetOpponentSeats();
-        table = std::make_unique<TableWidget>(&cardBack);
+        table = std::make_unique<TableWidget>(game);
         table->CreateCardWidgets();
         game.seats[0].active = true;
         game.seats[0].kind = CharacterKind::You;
@@ -54,7 +54,6 @@ protected:
     QString NameOf(QObject* object) const {
         return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
     }
-    int cardBack = 0;
     std::unique_ptr<TableWidget> table;
 };
 

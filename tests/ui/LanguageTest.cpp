@@ -82,7 +82,7 @@ protected:
 };
 
 TEST_F(English, EveryWindowSpeaksEnglish) {
-    MainWindow window;
+    MainWindow window(game);
     window.Table()->CreateCardWidgets();
     SettingsDialog settings(SettingsInForce({}), true, {}, &window);
     AboutBox about(nullptr);
@@ -104,7 +104,7 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
 
     // Back in Japanese, the game's own texts are there again, byte for byte.
     RemoveTextLanguage();
-    MainWindow japanese;
+    MainWindow japanese(game);
     EXPECT_EQ(japanese.windowTitle(), "トマベル");
     EXPECT_EQ(japanese.menuBar()->actions().first()->text(), "ゲーム");
 }
@@ -117,7 +117,7 @@ TEST(SpeechBalloon, EveryLineFitsTheBalloonInEnglishAndInJapanese) {
     ResetOpponentSeats();
     for (TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
         ASSERT_TRUE(InstallTextLanguage(language));
-        TableWidget table(&game.cardBack);
+        TableWidget table(game);
         for (CharacterKind kind :
              {CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Tiger})
             for (int e = 0; e <= static_cast<int>(SpeechEvent::TurnOver); ++e)
@@ -167,7 +167,7 @@ TEST(SolitaireCounters, ShownInTheLanguagesOwnTypography) {
     ResetOpponentSeats();
     for (const Case& c : cases) {
         ASSERT_TRUE(InstallTextLanguage(c.language));
-        TableWidget table(&game.cardBack);
+        TableWidget table(game);
         table.SetTimeText(c.engine);
         EXPECT_EQ(table.TimeLabel()->text(), c.shown) << c.engine;
         table.SetCountText(c.engine);

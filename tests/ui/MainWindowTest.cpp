@@ -70,7 +70,7 @@ protected:
         if (!commands.help) commands.help = program.help;
         if (!commands.mute) commands.mute = program.mute;
         window.reset();
-        window = std::make_unique<MainWindow>(std::move(commands), settings);
+        window = std::make_unique<MainWindow>(game, std::move(commands), settings);
         window->Table()->CreateCardWidgets();
     }
     void TearDown() override {

@@ -87,7 +87,7 @@ protected:
     }
 
     HeadlessTable table;
-    MainWindow window;
+    MainWindow window{game};
     GameSettings inForce;
     std::vector<QString> informed, asked;
     bool answerYes = true;

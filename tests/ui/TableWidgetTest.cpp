@@ -29,10 +29,10 @@ protected:
     void SetUp() override {
         InstallFontSubstitutions();  // as the start-up does: the names are measured in the game's
                                      // fonts
-        table = std::make_unique<TableWidget>(&cardBack);
+        table = std::make_unique<TableWidget>(shown);
         table->CreateCardWidgets();
     }
-    int cardBack = 0;
+    GameState shown;  // a game of its own, as the program starts it
     std::unique_ptr<TableWidget> table;
 };
 
