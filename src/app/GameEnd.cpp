@@ -15,6 +15,7 @@
 void HandOverSoloResult(MainWindow& window) {
     SoloScoreRecord result;
     SetScoreDate(result);
+    const GameState& game = window.Game();
     CompleteScoreRecord(result, game.elapsedSeconds, game.turnCount);
     window.SuspendTopMost([&] { AddNewScore(result, ScoreFilePath(), &window); });
 }
@@ -34,7 +35,7 @@ void ShowVersusResultWindow(MainWindow& window) {
         const qreal ratio = window.devicePixelRatioF();
         VersusResultWindow::Seats seats;
         for (int s = 0; s < kSeats; ++s) {
-            const PlayerSlot& slot = game.seats[s];
+            const PlayerSlot& slot = window.Game().seats[s];
             seats[s] = {slot.kind, slot.active, slot.cardsTaken};
         }
         VersusResultWindow result(

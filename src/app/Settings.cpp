@@ -126,10 +126,10 @@ int32_t OptionOf(const std::string& value) {
     return n >= 0 && n <= 3 ? n : 0;
 }
 
-void SeatHumanAlone() {
+void SeatHumanAlone(GameState& game) {
     game.soloMode = true;
-    ConfigureSeat(CharacterKind::You, 0);
-    for (int seat = 1; seat < kSeats; ++seat) ConfigureSeat(CharacterKind::Empty, seat);
+    ConfigureSeat(game, CharacterKind::You, 0);
+    for (int seat = 1; seat < kSeats; ++seat) ConfigureSeat(game, CharacterKind::Empty, seat);
 }
 
 std::string ReadPlayboard(const char* key) {
@@ -237,19 +237,19 @@ GameSettings LoadSettings() {
     return settings;
 }
 
-void ApplyLoadedSettings(const GameSettings& settings) {
+void ApplyLoadedSettings(GameState& game, const GameSettings& settings) {
     if (settings.solitaire) {
-        SeatHumanAlone();
+        SeatHumanAlone(game);
     } else {
         game.soloMode = false;
         for (int seat = 0; seat < kSeats; ++seat)
-            if (settings.seats[seat]) ConfigureSeat(*settings.seats[seat], seat);
+            if (settings.seats[seat]) ConfigureSeat(game, *settings.seats[seat], seat);
     }
     game.cardBack = settings.cardBack;
     game.showSeconds = settings.showSeconds;
 }
 
-void ApplyChosenSettings(const GameSettings& chosen) {
+void ApplyChosenSettings(GameState& game, const GameSettings& chosen) {
     // During a game the seats and the mode stay as the game began with them.
     if (game.phase == GamePhase::Idle) {
         game.soloMode = chosen.solitaire;
@@ -263,10 +263,10 @@ void ApplyChosenSettings(const GameSettings& chosen) {
                     break;
                 case CharacterKind::Empty:
                     slot.active = false;
-                    ConfigureSeat(CharacterKind::Empty, seat);
+                    ConfigureSeat(game, CharacterKind::Empty, seat);
                     break;
                 default:
-                    ConfigureSeat(*chosen.seats[seat], seat);
+                    ConfigureSeat(game, *chosen.seats[seat], seat);
                     break;
             }
         }
@@ -278,7 +278,7 @@ void ApplyChosenSettings(const GameSettings& chosen) {
     game.showSeconds = chosen.showSeconds;
 }
 
-GameSettings SettingsInForce(const GameSettings& inForce) {
+GameSettings SettingsInForce(const GameState& game, const GameSettings& inForce) {
     GameSettings settings = inForce;
     settings.solitaire = game.soloMode;
     for (int seat = 0; seat < kSeats; ++seat) {

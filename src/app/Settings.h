@@ -40,11 +40,11 @@ GameSettings LoadSettings();
 // Puts what the start-up read into the game: the seats and the mode, the card
 // back, and the display time (the dialog preselects it until the first game
 // starts; every game starts at 1 second).
-void ApplyLoadedSettings(const GameSettings& settings);
+void ApplyLoadedSettings(GameState& game, const GameSettings& settings);
 // Puts what the settings dialog confirmed into the game. While a game runs its
 // seats and mode stay as it began with them; the card back and the display
 // time change at once, and the face-down cards are drawn with the new back.
-void ApplyChosenSettings(const GameSettings& chosen);
+void ApplyChosenSettings(GameState& game, const GameSettings& chosen);
 // The settings in force now, for the dialog to open with: the game's seats,
 // mode, card back and display time, the rest from `inForce`.
-GameSettings SettingsInForce(const GameSettings& inForce);
+GameSettings SettingsInForce(const GameState& game, const GameSettings& inForce);

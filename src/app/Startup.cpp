@@ -95,7 +95,7 @@ int RunProgram(int argc, char** argv) {
     // The settings file is read before the window is made: the window's two
     // switches start as the file has them.
     GameSettings settings = LoadSettings();
-    ApplyLoadedSettings(settings);
+    ApplyLoadedSettings(game, settings);
     MainWindow::Commands commands = WindowCommands(settings);
     // The game ends at once, from wherever it is (even in the middle of a
     // game's loop), and leaves no lock or doorbell behind.

@@ -16,7 +16,7 @@ MainWindow::Commands WindowCommands(GameSettings& inForce) {
     MainWindow::Commands commands;
     commands.settings = [&inForce](MainWindow& window) {
         SettingsDialog dialog(
-            SettingsInForce(inForce), game.phase == GamePhase::Idle,
+            SettingsInForce(window.Game(), inForce), window.Game().phase == GamePhase::Idle,
             [] { PlaySoundFile("beep.wav", 1); }, &window);
         if (dialog.exec() == QDialog::Accepted)
             ApplySettingsChoice(dialog.Chosen(), inForce, window);
@@ -33,7 +33,7 @@ MainWindow::Commands WindowCommands(GameSettings& inForce) {
 }
 
 void ApplySettingsChoice(const GameSettings& chosen, GameSettings& inForce, MainWindow& window) {
-    ApplyChosenSettings(chosen);
+    ApplyChosenSettings(window.Game(), chosen);
     inForce.cursor = chosen.cursor;
     window.Table()->SetTableCursor(chosen.cursor);
 }

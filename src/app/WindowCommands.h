@@ -17,5 +17,5 @@
 MainWindow::Commands WindowCommands(GameSettings& inForce);
 
 // What "Ｏ．Ｋ" of the settings dialog confirmed, put into force: into the game
-// (ApplyChosenSettings), the table's cursor and `inForce`.
+// (ApplyChosenSettings) for the window's game, the table's cursor and `inForce`.
 void ApplySettingsChoice(const GameSettings& chosen, GameSettings& inForce, MainWindow& window);

@@ -115,7 +115,7 @@ CharacterKind KindOfDigit(char32_t c) {
     return CharacterKind::Empty;
 }
 
-void ConfigureSeat(CharacterKind kind, int seat) {
+void ConfigureSeat(GameState& game, CharacterKind kind, int seat) {
     PlayerSlot& player = game.seats[seat];
     player.active = kind != CharacterKind::Empty;
     player.kind = kind;

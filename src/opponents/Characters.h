@@ -54,6 +54,7 @@ const Character& CharacterOf(CharacterKind kind);
 // for 0, the human; a digit no row has leaves the seat empty.
 CharacterKind KindOfDigit(char32_t c);
 
-// Makes a seat hold a character with its memory figures; the empty seat leaves
-// it inactive. The human and the empty seat keep the figures the seat had.
-void ConfigureSeat(CharacterKind kind, int seat);
+// Makes a seat of `game` hold a character, and gives the seat's computer its
+// memory figures; the empty seat leaves it inactive. The human and the empty
+// seat keep the figures the seat had.
+void ConfigureSeat(GameState& game, CharacterKind kind, int seat);

@@ -46,6 +46,8 @@ public:
     // Sizes the window so that the table below the menu bar is exactly 640 x 420.
     void FitClientArea();
     TableWidget* Table() const { return table_; }
+    // The game the window shows.
+    GameState& Game() const { return game_; }
     // The four views as this window plays them: the table's three and its own.
     Views AsViews();
 

@@ -76,7 +76,7 @@ protected:
     // What the start-up does with the file: reads it, and puts it into the game.
     void Load() {
         loaded_ = LoadSettings();
-        ApplyLoadedSettings(loaded_);
+        ApplyLoadedSettings(game, loaded_);
     }
 
     QString IniPath() const { return dir_.filePath(QStringLiteral("tomavel.ini")); }
@@ -258,7 +258,7 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
     // A short list leaves the seats past it as they were, whoever sat there.
     ResetGameState();
     ResetOpponentSeats();
-    ConfigureSeat(K::Wolf, 3);
+    ConfigureSeat(game, K::Wolf, 3);
     LoadBoard("SORITEA=FALSE\r\nPLAYER=13\r\n");
     EXPECT_EQ(Kinds(), (std::vector<K>{K::Swallow, K::Tiger, K::Empty, K::Wolf}));
     // The computer seats get their characters' memories.

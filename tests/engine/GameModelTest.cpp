@@ -56,7 +56,7 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
         ResetOpponentSeats();
         OpponentSeats()[2].stepCount = 7;
         OpponentSeats()[2].waitCount = 9;
-        ConfigureSeat(c.kind, 2);
+        ConfigureSeat(game, c.kind, 2);
         EXPECT_EQ(game.seats[2].active, c.active);
         EXPECT_EQ(game.seats[2].kind, c.kind);
         const OpponentSeat& s = OpponentSeats()[2];
@@ -75,15 +75,15 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
 TEST(ConfigureSeat, HumanAndEmptyKeepTheMemoryParameters) {
     ResetGameState();
     ResetOpponentSeats();
-    ConfigureSeat(CharacterKind::Wolf, 1);
+    ConfigureSeat(game, CharacterKind::Wolf, 1);
     OpponentSeats()[1].memory[3].inUse = true;
-    ConfigureSeat(CharacterKind::You, 1);
+    ConfigureSeat(game, CharacterKind::You, 1);
     EXPECT_TRUE(game.seats[1].active);
     EXPECT_EQ(OpponentSeats()[1].memorySize, 40);
     EXPECT_EQ(OpponentSeats()[1].forgetTakenPct, 80);
     EXPECT_FALSE(OpponentSeats()[1].memory[3].inUse);  // the memory is made anew, empty
 
-    ConfigureSeat(CharacterKind::Empty, 1);
+    ConfigureSeat(game, CharacterKind::Empty, 1);
     EXPECT_FALSE(game.seats[1].active);
     EXPECT_EQ(game.seats[1].kind, CharacterKind::Empty);
     EXPECT_EQ(OpponentSeats()[1].recallOtherPct, 60);

@@ -123,7 +123,7 @@ TEST_F(RevealTest, LastPairEndsTheGameAndKeepsThePicks) {
 // The computers see a failed attempt while both cards still lie face up, before
 // the pause: a Tiger on turn always keeps both cells.
 TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
-    ConfigureSeat(CharacterKind::Tiger, 2);
+    ConfigureSeat(game, CharacterKind::Tiger, 2);
     game.currentSeat = 2;
     Pick(1, 2);
     std::vector<Cell> seenFirst;  // the Tiger's memory at the first event of the resolution
@@ -142,9 +142,9 @@ TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
 // A taken pair may be forgotten: the cells are looked up while the cards still
 // stand on them. The last pair of the game is nobody's concern any more.
 TEST_F(RevealTest, ATakenPairIsForgottenBeforeItsCellsEmptyButNotTheLastOne) {
-    ConfigureSeat(CharacterKind::Swallow, 1);
-    ConfigureSeat(CharacterKind::Wolf, 2);
-    ConfigureSeat(CharacterKind::Tiger, 3);
+    ConfigureSeat(game, CharacterKind::Swallow, 1);
+    ConfigureSeat(game, CharacterKind::Wolf, 2);
+    ConfigureSeat(game, CharacterKind::Tiger, 3);
     // A stream whose next three draws make every seat forget (Swallow: under 40 %).
     uint64_t seed = 0;
     for (bool found = false; !found;) {

@@ -37,12 +37,13 @@ protected:
     // Solitaire: the human alone in seat 0.
     void SeatSolitaire() {
         game.soloMode = true;
-        ConfigureSeat(CharacterKind::You, 0);
-        for (int s = 1; s < kSeats; ++s) ConfigureSeat(CharacterKind::Empty, s);
+        ConfigureSeat(game, CharacterKind::You, 0);
+        for (int s = 1; s < kSeats; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
     }
     void SeatAll(CharacterKind a, CharacterKind b, CharacterKind c, CharacterKind d) {
         game.soloMode = false;
-        ConfigureSeat(a, 0), ConfigureSeat(b, 1), ConfigureSeat(c, 2), ConfigureSeat(d, 3);
+        ConfigureSeat(game, a, 0), ConfigureSeat(game, b, 1), ConfigureSeat(game, c, 2),
+            ConfigureSeat(game, d, 3);
     }
 
     VirtualClockHost host;

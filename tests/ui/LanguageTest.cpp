@@ -84,7 +84,7 @@ protected:
 TEST_F(English, EveryWindowSpeaksEnglish) {
     MainWindow window(game);
     window.Table()->CreateCardWidgets();
-    SettingsDialog settings(SettingsInForce({}), true, {}, &window);
+    SettingsDialog settings(SettingsInForce(game, {}), true, {}, &window);
     AboutBox about(nullptr);
     VersusResultWindow::Seats seats{};
     seats[0] = {CharacterKind::You, true, 30};

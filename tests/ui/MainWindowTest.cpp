@@ -372,7 +372,7 @@ protected:
         AttachComputerPlayers(&opponents);
         ResetDeck();
         game.phase = GamePhase::Running;
-        ConfigureSeat(CharacterKind::You, 0);
+        ConfigureSeat(game, CharacterKind::You, 0);
         game.currentSeat = 0;
         for (int c = 1; c <= 54; ++c) {
             game.cards[c].col = (c - 1) % 9;
@@ -471,8 +471,8 @@ TEST_F(MainWindowPlayTest, CtrlNAndF2StartAGameWhenStartIsOffered) {
          {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
         SCOPED_TRACE(keys.toString().toStdString());
         informed.clear();
-        ConfigureSeat(CharacterKind::You, 0);
-        for (int s = 1; s < 4; ++s) ConfigureSeat(CharacterKind::Empty, s);
+        ConfigureSeat(game, CharacterKind::You, 0);
+        for (int s = 1; s < 4; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
         host.At(host.Now() + 2000, [] { QuitCommand(); });
         QTest::keySequence(window.get(), keys);
         EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
@@ -506,7 +506,7 @@ TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
 // "開始" plays a game on this window; during it only "このゲームやめ" is offered,
 // and choosing it ends the game with its message and offers "開始" again.
 TEST_F(MainWindowPlayTest, StartAndQuitFromTheMenuPlayAndEndAGame) {
-    for (int s = 1; s < 4; ++s) ConfigureSeat(CharacterKind::Empty, s);
+    for (int s = 1; s < 4; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
     game.soloMode = true;
     game.phase = GamePhase::Idle;
     bool startOffered = true, quitOffered = false, dealt = false, quitTaken = false;

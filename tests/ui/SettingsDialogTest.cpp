@@ -40,7 +40,7 @@ class OpenedDialog : public SettingsDialog {
 public:
     OpenedDialog(MainWindow& window, GameSettings& inForce)
         : SettingsDialog(
-              SettingsInForce(inForce), game.phase == GamePhase::Idle,
+              SettingsInForce(game, inForce), game.phase == GamePhase::Idle,
               [] { PlaySoundFile("beep.wav", 1); }, &window) {
         connect(this, &QDialog::accepted, this,
                 [this, &window, &inForce] { ApplySettingsChoice(Chosen(), inForce, window); });
@@ -71,7 +71,7 @@ protected:
     // The seats as the settings file or an earlier "Ｏ．Ｋ" left them.
     static void SeatAll(const Seats& kinds) {
         game.soloMode = false;
-        for (int s = 0; s < kSeats; ++s) ConfigureSeat(kinds[s], s);
+        for (int s = 0; s < kSeats; ++s) ConfigureSeat(game, kinds[s], s);
     }
     static Seats Choices(const SettingsDialog& dialog) {
         Seats seats{};

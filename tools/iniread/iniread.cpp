@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     gsAppPath = folder.path().toStdString() + "/";
     EnsureSettingsFile();
     const GameSettings settings = LoadSettings();
-    ApplyLoadedSettings(settings);
+    ApplyLoadedSettings(game, settings);
 
     std::printf("soloMode=%s\n", YesNo(game.soloMode));
     for (int seat = 0; seat < kSeats; ++seat)

@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
     PinRandomSeed(seed);
     game.soloMode = false;
     for (int s = 0; s < kSeats; ++s)
-        ConfigureSeat(s < static_cast<int>(kinds.size()) ? kinds[s] : CharacterKind::Empty, s);
+        ConfigureSeat(game, s < static_cast<int>(kinds.size()) ? kinds[s] : CharacterKind::Empty,
+                      s);
 
     std::array<double, kSeats> cards{}, wins{};
     long finished = 0, abandoned = 0;

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     AttachViews(table.AsViews());
     AttachComputerPlayers(&opponents);
     game.soloMode = true;
-    ConfigureSeat(CharacterKind::You, 0);
-    for (int s = 1; s < kSeats; ++s) ConfigureSeat(CharacterKind::Empty, s);
+    ConfigureSeat(game, CharacterKind::You, 0);
+    for (int s = 1; s < kSeats; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
 
     // The loop idles waiting for a click; measure from after the deal.
     int64_t passesAtStart = 0;
