@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     gsAppPath = folder.path().toStdString() + "/";
     EnsureSettingsFile();
     const GameSettings settings = LoadSettings();
+    GameState game;
     ApplyLoadedSettings(game, settings);
 
     std::printf("soloMode=%s\n", YesNo(game.soloMode));
