@@ -88,6 +88,6 @@ void Deal() {
 
 void RedrawFaceDownCards() {
     for (int c = 1; c <= kCardCount; ++c)
-        if (!Cards().CardFace(c)) Cards().DrawCard(c);
+        if (!game.cards[c].faceUp) Cards().DrawCard(c);
     Cards().DrawGotCards();
 }

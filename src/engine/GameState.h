@@ -37,6 +37,8 @@ struct BoardCard {
     int32_t rank = 0;
     int32_t col = 0;
     int32_t row = 0;
+    // The side it shows; the card on the screen follows it (ShowCardFace).
+    bool faceUp = false;
 };
 
 struct Cell {

@@ -39,7 +39,7 @@ void Magnify(int card) {
 
 // A card the keys can go to: lying on the table, dealt out, face down.
 bool KeyTarget(int card) {
-    return card != 0 && Cards().CardVisible(card) && !Cards().CardFace(card);
+    return card != 0 && Cards().CardVisible(card) && !game.cards[card].faceUp;
 }
 
 // The card the player sees focused: the magnified one, still on the table.
@@ -55,7 +55,7 @@ bool ShownFocused(int card) {
 
 void CardMouseDown(int card) {
     if (!HumanOnTurn()) return;
-    if (Cards().CardFace(card) || game.phase != GamePhase::Running) return;
+    if (game.cards[card].faceUp || game.phase != GamePhase::Running) return;
     // Two cards are already up and wait for the loop to resolve them: a third
     // click in that short gap must not become a further pick.
     if (game.pickState == PickTwoUp) return;

@@ -18,6 +18,7 @@ int TruncDiv(int a, int b) { return a / b; }
 }  // namespace
 
 void ShowCardFace(int card, bool face) {
+    game.cards[card].faceUp = face;
     Cards().SetCardFace(card, face);
     CurrentHost().LetEventsRun();
 }
@@ -32,7 +33,7 @@ void FlipCard(int card) {
         Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    ShowCardFace(card, !Cards().CardFace(card));
+    ShowCardFace(card, !game.cards[card].faceUp);
     for (int o = width / 2 - 1; o >= 0; o -= 3) {
         Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);

@@ -25,7 +25,7 @@ void LayTable(HeadlessTable& table, const std::array<const char*, kRows>& rows) 
             game.cards[card].col = col;
             game.cards[card].row = row;
             table.cards[card].visible = true;
-            table.cards[card].face = rows[row][col] == '^';
+            game.cards[card].faceUp = table.cards[card].face = rows[row][col] == '^';
         }
 }
 

@@ -25,6 +25,7 @@ protected:
     }
     // Turns up two cards as an attempt of seat 0.
     void Pick(int a, int b) {
+        game.cards[a].faceUp = game.cards[b].faceUp = true;
         table.cards[a].face = table.cards[b].face = true;
         game.firstPick = a;
         game.secondPick = b;

@@ -33,6 +33,7 @@ protected:
             game.cards[c].col = CellOf(c).col;
             game.cards[c].row = CellOf(c).row;
             table.cards[c].visible = false;
+            game.cards[c].faceUp = false;
             table.cards[c].face = false;
             table.cards[c].rect = NormalPlacement(CellOf(c).col, CellOf(c).row);
         }

@@ -379,6 +379,7 @@ protected:
             game.cards[c].row = (c - 1) / 9;
             game.board[game.cards[c].col][game.cards[c].row] = c;
             Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+            game.cards[c].faceUp = false;
             Cards().SetCardFace(c, false);
             Cards().SetCardVisible(c, true);
         }

@@ -337,7 +337,7 @@ TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
     SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
     game.phase = GamePhase::Running;
     // Cards 1..10 lie face up, the others face down.
-    for (int c = 1; c <= kCardCount; ++c) table.cards[c].face = c <= 10;
+    for (int c = 1; c <= kCardCount; ++c) game.cards[c].faceUp = table.cards[c].face = c <= 10;
     OpenedDialog dialog(window, inForce);
     dialog.show();
     EXPECT_FALSE(dialog.PlayerFrame()->isEnabled());
