@@ -41,7 +41,7 @@ void Deal() {
     RandomizeFromClock();
 
     for (int c = 1; c <= kCardCount; ++c) {
-        Cards().SetCardVisible(c, false);
+        ShowCard(c, false);
         ShowCardFace(c, false);
         CurrentHost().LetEventsRun();
     }
@@ -62,7 +62,7 @@ void Deal() {
             Cards().RaiseCard(c);
             PlaySound("shuffle.wav", 0);
         }
-        Cards().SetCardVisible(c, true);
+        ShowCard(c, true);
         WaitWithEvents(5);
     }
     Markers().SetBannerVisible(false);

@@ -183,7 +183,7 @@ void RunGame() {
     if (GameAbandoned()) return;
     GameWindow().SetStartEnabled(true);
     GameWindow().SetQuitEnabled(false);
-    for (int c = 0; c <= kCardCount; ++c) Cards().SetCardVisible(c, false);
+    for (int c = 0; c <= kCardCount; ++c) ShowCard(c, false);
     ResetDeck();
     for (int s = 0; s < kSeats; ++s) {
         Seats().HideSeatPanel(s);

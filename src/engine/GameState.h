@@ -37,8 +37,10 @@ struct BoardCard {
     int32_t rank = 0;
     int32_t col = 0;
     int32_t row = 0;
-    // The side it shows; the card on the screen follows it (ShowCardFace).
+    // The side it shows, and whether it lies out at all (dealt and not yet
+    // taken); the card on the screen follows both (ShowCardFace, ShowCard).
     bool faceUp = false;
+    bool shown = false;
 };
 
 struct Cell {

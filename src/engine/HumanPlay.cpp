@@ -38,15 +38,13 @@ void Magnify(int card) {
 }
 
 // A card the keys can go to: lying on the table, dealt out, face down.
-bool KeyTarget(int card) {
-    return card != 0 && Cards().CardVisible(card) && !game.cards[card].faceUp;
-}
+bool KeyTarget(int card) { return card != 0 && game.cards[card].shown && !game.cards[card].faceUp; }
 
 // The card the player sees focused: the magnified one, still on the table.
 // A card left magnified by an earlier game was laid back in its cell by the
 // deal, so it is not focused any more.
 bool ShownFocused(int card) {
-    if (card == 0 || !Cards().CardVisible(card)) return false;
+    if (card == 0 || !game.cards[card].shown) return false;
     const BoardCard& c = game.cards[card];
     return CardAt({c.col, c.row}) == card &&
            Cards().CardRect(card) == MagnifiedPlacement(c.col, c.row);
@@ -116,7 +114,7 @@ void CardKeyMove(int dx, int dy) {
     const int focused = game.hoveredCard;
     int next = 0;
     // A focused card that has just been taken off the table still marks where the focus was.
-    if (ShownFocused(focused) || (focused != 0 && !Cards().CardVisible(focused))) {
+    if (ShownFocused(focused) || (focused != 0 && !game.cards[focused].shown)) {
         const BoardCard& f = game.cards[focused];
         next = NextCardInDirection({f.col, f.row}, dx, dy);
         // At the edge the focus stays where it is, and shows itself.

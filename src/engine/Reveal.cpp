@@ -23,6 +23,11 @@ void ShowCardFace(int card, bool face) {
     CurrentHost().LetEventsRun();
 }
 
+void ShowCard(int card, bool shown) {
+    game.cards[card].shown = shown;
+    Cards().SetCardVisible(card, shown);
+}
+
 void FlipCard(int card) {
     GameWindow().SetWindowEnabled(false);
     PlaySound("open.wav", 1);
@@ -76,8 +81,8 @@ StepResult ResolvePicks(int seat) {
         }
         WaitWithEvents(10);
     }
-    Cards().SetCardVisible(first, false);
-    Cards().SetCardVisible(second, false);
+    ShowCard(first, false);
+    ShowCard(second, false);
     PlaySound("bonus.wav", 1);
 
     PlayerSlot& taker = game.seats[seat];

@@ -12,6 +12,8 @@
 // the player sees the new side before the game goes on.
 // Lets events run: once.
 void ShowCardFace(int card, bool face);
+// Lays a card out on the screen or takes it off.
+void ShowCard(int card, bool shown);
 // Turns a card over in 16 frames of 10 ms (24 when magnified), the window's
 // input blocked meanwhile.
 // Lets events run: in every frame's wait and when the side changes.

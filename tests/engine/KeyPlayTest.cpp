@@ -24,7 +24,7 @@ void LayTable(HeadlessTable& table, const std::array<const char*, kRows>& rows) 
             game.board[col][row] = card;
             game.cards[card].col = col;
             game.cards[card].row = row;
-            table.cards[card].visible = true;
+            game.cards[card].shown = table.cards[card].visible = true;
             game.cards[card].faceUp = table.cards[card].face = rows[row][col] == '^';
         }
 }

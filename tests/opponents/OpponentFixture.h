@@ -32,14 +32,14 @@ protected:
         for (int c = 1; c <= kCardCount; ++c) {
             game.cards[c].col = CellOf(c).col;
             game.cards[c].row = CellOf(c).row;
-            table.cards[c].visible = false;
+            game.cards[c].shown = table.cards[c].visible = false;
             game.cards[c].faceUp = false;
             table.cards[c].face = false;
             table.cards[c].rect = NormalPlacement(CellOf(c).col, CellOf(c).row);
         }
         for (int c : cards) {
             game.board[CellOf(c).col][CellOf(c).row] = c;
-            table.cards[c].visible = true;
+            game.cards[c].shown = table.cards[c].visible = true;
         }
         game.cardsTakenTotal = kCardCount - static_cast<int>(cards.size());
         game.phase = GamePhase::Running;

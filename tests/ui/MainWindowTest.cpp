@@ -381,6 +381,7 @@ protected:
             Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
             game.cards[c].faceUp = false;
             Cards().SetCardFace(c, false);
+            game.cards[c].shown = true;
             Cards().SetCardVisible(c, true);
         }
         window->show();
