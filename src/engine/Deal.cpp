@@ -58,7 +58,7 @@ void Deal() {
         if (c < 27) {
             const int dx = RoundHalfEven(Rnd() * 32 - 16);
             const int dy = RoundHalfEven(Rnd() * 32 - 16);
-            Cards().MoveCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
+            PlaceCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
             Cards().RaiseCard(c);
             PlaySound("shuffle.wav", 0);
         }
@@ -82,7 +82,7 @@ void Deal() {
         }
     }
     for (int c = 1; c <= kCardCount; ++c)
-        Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+        PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
     GameWindow().SetWindowEnabled(true);
 }
 

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/TableGeometry.h"
+
 enum class GamePhase : int32_t {
     Idle = 0,
     Running = 1,
@@ -37,10 +39,12 @@ struct BoardCard {
     int32_t rank = 0;
     int32_t col = 0;
     int32_t row = 0;
-    // The side it shows, and whether it lies out at all (dealt and not yet
-    // taken); the card on the screen follows both (ShowCardFace, ShowCard).
+    // The side it shows, whether it lies out at all (dealt and not yet taken)
+    // and where on the table it is drawn; the card on the screen follows all
+    // three (ShowCardFace, ShowCard, PlaceCard).
     bool faceUp = false;
     bool shown = false;
+    Rect place{};
 };
 
 struct Cell {

@@ -29,11 +29,11 @@ void Magnify(int card) {
     if (card != game.hoveredCard) {
         if (game.hoveredCard != 0) {
             const BoardCard& h = game.cards[game.hoveredCard];
-            Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+            PlaceCard(game.hoveredCard, NormalPlacement(h.col, h.row));
         }
         game.hoveredCard = card;
     }
-    Cards().MoveCard(card, MagnifiedPlacement(c.col, c.row));
+    PlaceCard(card, MagnifiedPlacement(c.col, c.row));
     Cards().RaiseCard(game.hoveredCard);
 }
 
@@ -47,7 +47,7 @@ bool ShownFocused(int card) {
     if (card == 0 || !game.cards[card].shown) return false;
     const BoardCard& c = game.cards[card];
     return CardAt({c.col, c.row}) == card &&
-           Cards().CardRect(card) == MagnifiedPlacement(c.col, c.row);
+           game.cards[card].place == MagnifiedPlacement(c.col, c.row);
 }
 }  // namespace
 
@@ -79,7 +79,7 @@ void CardMouseMove(int card) {
 void WindowMouseMove() {
     if (game.hoveredCard == 0) return;
     const BoardCard& h = game.cards[game.hoveredCard];
-    Cards().MoveCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+    PlaceCard(game.hoveredCard, NormalPlacement(h.col, h.row));
     game.hoveredCard = 0;
     Cards().SetFocusFrame(0);
 }

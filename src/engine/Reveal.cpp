@@ -28,22 +28,27 @@ void ShowCard(int card, bool shown) {
     Cards().SetCardVisible(card, shown);
 }
 
+void PlaceCard(int card, const Rect& rect) {
+    game.cards[card].place = rect;
+    Cards().MoveCard(card, rect);
+}
+
 void FlipCard(int card) {
     GameWindow().SetWindowEnabled(false);
     PlaySound("open.wav", 1);
-    const Rect r = Cards().CardRect(card);
+    const Rect r = game.cards[card].place;
     const int left = r.left, width = r.width;
     // Shrink to a sliver, turn, grow back: 8 + 8 frames at width 48, 12 + 12 at 71.
     for (int o = 0; o <= width / 2 - 1; o += 3) {
-        Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        PlaceCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
     ShowCardFace(card, !game.cards[card].faceUp);
     for (int o = width / 2 - 1; o >= 0; o -= 3) {
-        Cards().MoveCard(card, {left + o, r.top, width - 2 * o, r.height});
+        PlaceCard(card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    Cards().MoveCard(card, {left, r.top, width, r.height});
+    PlaceCard(card, {left, r.top, width, r.height});
     Cards().RaiseCard(card);
     GameWindow().SetWindowEnabled(true);
 }
@@ -70,14 +75,14 @@ StepResult ResolvePicks(int seat) {
     const int picks[2] = {first, second};
     int dx[2], dy[2];
     for (int i = 0; i < 2; ++i) {
-        const Rect r = Cards().CardRect(picks[i]);
+        const Rect r = game.cards[picks[i]].place;
         dx[i] = TruncDiv(r.left - target.left, 10);
         dy[i] = TruncDiv(r.top - target.top, 10);
     }
     for (int frame = 0; frame < 10; ++frame) {
         for (int i = 0; i < 2; ++i) {
-            const Rect r = Cards().CardRect(picks[i]);
-            Cards().MoveCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
+            const Rect r = game.cards[picks[i]].place;
+            PlaceCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
         }
         WaitWithEvents(10);
     }

@@ -14,6 +14,8 @@
 void ShowCardFace(int card, bool face);
 // Lays a card out on the screen or takes it off.
 void ShowCard(int card, bool shown);
+// Moves a card and sizes it.
+void PlaceCard(int card, const Rect& rect);
 // Turns a card over in 16 frames of 10 ms (24 when magnified), the window's
 // input blocked meanwhile.
 // Lets events run: in every frame's wait and when the side changes.

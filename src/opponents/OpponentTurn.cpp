@@ -69,7 +69,7 @@ void GiveUpAttempt(OpponentSeat& s) {
     if (game.firstPick != 0) {
         const int first = game.firstPick;
         FlipCard(first);
-        Cards().MoveCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
+        PlaceCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
         game.firstPick = 0;
     }
     EndAttempt(s);
@@ -153,7 +153,7 @@ StepResult OpenCard(int seat) {
     }
     FlipCard(card);
     const BoardCard& at = game.cards[card];
-    Cards().MoveCard(card, MagnifiedPlacement(at.col, at.row));
+    PlaceCard(card, MagnifiedPlacement(at.col, at.row));
 
     if (game.firstPick == 0) {
         Say(seat, SpeechEvent::FirstOpened);
@@ -167,8 +167,7 @@ StepResult OpenCard(int seat) {
     const int first = game.firstPick;
     game.secondPick = card;
     const StepResult r = ResolvePicks(seat);
-    for (int c : {first, card})
-        Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+    for (int c : {first, card}) PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
 
     if (r == StepResult::PairTaken) {
         s.aiState = AiState::AiPause;

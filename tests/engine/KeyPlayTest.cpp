@@ -89,7 +89,8 @@ TEST_F(KeyPlayTest, TheFocusIsTheMagnifiedCardAndTheMouseTakesItBack) {
     SeatSolitaire();
     ResetDeck();
     LayTable(table, {"###......", ".........", ".........", ".........", ".........", "........."});
-    for (int c = 1; c <= 3; ++c) table.cards[c].rect = NormalPlacement(c - 1, 0);
+    for (int c = 1; c <= 3; ++c)
+        game.cards[c].place = table.cards[c].rect = NormalPlacement(c - 1, 0);
     game.phase = GamePhase::Running;
 
     // Card 3 was magnified in the last game, and the deal laid it back in its

@@ -42,7 +42,7 @@ TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
                                     9,  15, 21, 27, 33, 39, 45, 51, 57, 63, 69, 71}},
     };
     for (const Case& c : cases) {
-        table.cards[5].rect = c.start;
+        game.cards[5].place = table.cards[5].rect = c.start;
         table.flipWidths.clear();
         const uint32_t t = host.Now();
         FlipCard(5);
@@ -67,7 +67,7 @@ TEST_F(RevealTest, AChangedSideIsShownBeforeTheGameGoesOn) {
     // A turning card shows its new side while still a sliver, before it grows back.
     std::vector<std::pair<bool, int>> seen;
     host.OnEveryPass([&] { seen.emplace_back(table.cards[9].face, table.cards[9].rect.width); });
-    table.cards[9].rect = NormalPlacement(2, 3);
+    game.cards[9].place = table.cards[9].rect = NormalPlacement(2, 3);
     FlipCard(9);
     EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair{true, 6}), seen.end());
 }

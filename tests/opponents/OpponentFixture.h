@@ -35,7 +35,8 @@ protected:
             game.cards[c].shown = table.cards[c].visible = false;
             game.cards[c].faceUp = false;
             table.cards[c].face = false;
-            table.cards[c].rect = NormalPlacement(CellOf(c).col, CellOf(c).row);
+            game.cards[c].place = table.cards[c].rect =
+                NormalPlacement(CellOf(c).col, CellOf(c).row);
         }
         for (int c : cards) {
             game.board[CellOf(c).col][CellOf(c).row] = c;

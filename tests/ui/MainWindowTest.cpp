@@ -378,7 +378,7 @@ protected:
             game.cards[c].col = (c - 1) % 9;
             game.cards[c].row = (c - 1) / 9;
             game.board[game.cards[c].col][game.cards[c].row] = c;
-            Cards().MoveCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+            PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
             game.cards[c].faceUp = false;
             Cards().SetCardFace(c, false);
             game.cards[c].shown = true;
@@ -447,7 +447,7 @@ TEST_F(MainWindowPlayTest, ArrowKeysMoveAFramedMagnifiedCardAndSpaceTurnsIt) {
     EXPECT_EQ(game.secondPick, 12);
     EXPECT_EQ(game.pickState, PickTwoUp);
     // The frame follows its card wherever the game moves it.
-    Cards().MoveCard(12, NormalPlacement(2, 1));
+    PlaceCard(12, NormalPlacement(2, 1));
     EXPECT_EQ(frame->geometry(), table->Card(12)->geometry().adjusted(-4, -4, 4, 4));
 
     // The mouse takes the focus back, and the frame goes.
