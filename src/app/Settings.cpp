@@ -14,7 +14,7 @@
 
 #include "app/IniFile.h"
 #include "app/Places.h"
-#include "engine/Deal.h"
+#include "engine/GameLoop.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "opponents/Characters.h"
@@ -128,8 +128,8 @@ int32_t OptionOf(const std::string& value) {
 
 void SeatHumanAlone(GameState& game) {
     game.soloMode = true;
-    ConfigureSeat(game, CharacterKind::You, 0);
-    for (int seat = 1; seat < kSeats; ++seat) ConfigureSeat(game, CharacterKind::Empty, seat);
+    SeatCharacter(game, 0, CharacterKind::You);
+    for (int seat = 1; seat < kSeats; ++seat) SeatCharacter(game, seat, CharacterKind::Empty);
 }
 
 std::string ReadPlayboard(const char* key) {
@@ -243,7 +243,7 @@ void ApplyLoadedSettings(GameState& game, const GameSettings& settings) {
     } else {
         game.soloMode = false;
         for (int seat = 0; seat < kSeats; ++seat)
-            if (settings.seats[seat]) ConfigureSeat(game, *settings.seats[seat], seat);
+            if (settings.seats[seat]) SeatCharacter(game, seat, *settings.seats[seat]);
     }
     game.cardBack = settings.cardBack;
     game.showSeconds = settings.showSeconds;
@@ -263,17 +263,16 @@ void ApplyChosenSettings(GameState& game, const GameSettings& chosen) {
                     break;
                 case CharacterKind::Empty:
                     slot.active = false;
-                    ConfigureSeat(game, CharacterKind::Empty, seat);
+                    SeatCharacter(game, seat, CharacterKind::Empty);
                     break;
                 default:
-                    ConfigureSeat(game, *chosen.seats[seat], seat);
+                    SeatCharacter(game, seat, *chosen.seats[seat]);
                     break;
             }
         }
     }
 
-    game.cardBack = chosen.cardBack;
-    RedrawFaceDownCards();
+    SetCardBack(game, chosen.cardBack);
 
     game.showSeconds = chosen.showSeconds;
 }

@@ -95,6 +95,10 @@ int RunProgram(int argc, char** argv) {
     // The settings file is read before the window is made: the window's two
     // switches start as the file has them.
     GameSettings settings = LoadSettings();
+    // The one game of this run, and the computer players who sit at it.
+    GameState game;
+    Opponents opponents(game);
+    AttachComputerPlayers(&opponents);
     ApplyLoadedSettings(game, settings);
     MainWindow::Commands commands = WindowCommands(settings);
     // The game ends at once, from wherever it is (even in the middle of a
@@ -109,10 +113,8 @@ int RunProgram(int argc, char** argv) {
     window.Table()->CreateCardWidgets();
 
     QtHost host;
-    Opponents opponents;
     AttachHost(&host);
     AttachViews(window.AsViews());
-    AttachComputerPlayers(&opponents);
     instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     // Once the table is on the screen, the window gets its icon (five drawings up

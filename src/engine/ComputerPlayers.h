@@ -14,6 +14,9 @@
 class ComputerPlayers {
 public:
     virtual ~ComputerPlayers() = default;
+    // A character has been seated (SeatCharacter): a computer character's
+    // player is made anew, with its figures and an empty memory.
+    virtual void SeatTaken(int seat, CharacterKind kind) = 0;
     // One small step of the turn of the computer seat on turn.
     // Lets events run: when it turns cards and resolves an attempt.
     virtual StepResult TurnStep(int seat) = 0;

@@ -16,7 +16,7 @@
 
 int DealListPosition(double u, int m) { return RoundHalfEven(u * (2 * m - 1)) / 2; }
 
-void ResetDeck() {
+void ResetDeck(GameState& game) {
     for (int c = 1; c <= kCardCount; ++c) {
         int rank = c;
         if (c >= 14 && c <= 26)
@@ -29,20 +29,20 @@ void ResetDeck() {
     }
     for (int c = 1; c <= kCardCount; ++c) {
         Cards().SetCardPicture(c, c - 1);
-        ShowCardFace(c, true);
+        ShowCardFace(game, c, true);
         Cards().SetCardEnabled(c, true);
     }
 }
 
 void ShowMessageSprite(int n) { Markers().LoadBanner(n); }
 
-void Deal() {
+void Deal(GameState& game) {
     GameWindow().SetWindowEnabled(false);
     RandomizeFromClock();
 
     for (int c = 1; c <= kCardCount; ++c) {
-        ShowCard(c, false);
-        ShowCardFace(c, false);
+        ShowCard(game, c, false);
+        ShowCardFace(game, c, false);
         CurrentHost().LetEventsRun();
     }
 
@@ -58,11 +58,11 @@ void Deal() {
         if (c < 27) {
             const int dx = RoundHalfEven(Rnd() * 32 - 16);
             const int dy = RoundHalfEven(Rnd() * 32 - 16);
-            PlaceCard(c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
+            PlaceCard(game, c, {kPileLeft + dx, kPileTop + dy, kCardWidth, kCardHeight});
             Cards().RaiseCard(c);
             PlaySound("shuffle.wav", 0);
         }
-        ShowCard(c, true);
+        ShowCard(game, c, true);
         WaitWithEvents(5);
     }
     Markers().SetBannerVisible(false);
@@ -82,11 +82,11 @@ void Deal() {
         }
     }
     for (int c = 1; c <= kCardCount; ++c)
-        PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+        PlaceCard(game, c, NormalPlacement(game.cards[c].col, game.cards[c].row));
     GameWindow().SetWindowEnabled(true);
 }
 
-void RedrawFaceDownCards() {
+void RedrawFaceDownCards(GameState& game) {
     for (int c = 1; c <= kCardCount; ++c)
         if (!game.cards[c].faceUp) Cards().DrawCard(c);
     Cards().DrawGotCards();

@@ -32,20 +32,20 @@ void Pace(uint32_t& t0) {
     t0 = t;
 }
 
-bool AnySeatActive() {
+bool AnySeatActive(const GameState& game) {
     for (const PlayerSlot& s : game.seats)
         if (s.active) return true;
     return false;
 }
 
-StepResult SeatStep(int s) {
+StepResult SeatStep(GameState& game, int s) {
     PlayerSlot& seat = game.seats[s];
     if (seat.kind == CharacterKind::You) {
         if (s == game.currentSeat && game.pickState == PickTwoUp) {
             // Clicks rest while the two cards are shown. The player may quit or
             // close the window in that second: that choice outlives the attempt.
             if (game.phase == GamePhase::Running) game.phase = GamePhase::Resolving;
-            const StepResult g = ResolvePicks(s);
+            const StepResult g = ResolvePicks(game, s);
             if (game.phase == GamePhase::Resolving) game.phase = GamePhase::Running;
             game.pickState = PickNone;
             ++game.turnCount;
@@ -78,21 +78,33 @@ std::string FullWidthDigits(const std::string& ascii) {
 
 int64_t LoopPassCount() { return passCount; }
 
-void StartCommand() {
+void StartCommand(GameState& game) {
     game.phase = GamePhase::Running;
     GameWindow().SetQuitEnabled(true);
     GameWindow().SetStartEnabled(false);
-    RunGame();
+    RunGame(game);
 }
 
-void QuitCommand() {
+void QuitCommand(GameState& game) {
     // Only a game under way can be quit; a game already over keeps its result,
     // and a program that is closing stays closing.
     if (game.phase == GamePhase::Running || game.phase == GamePhase::Resolving)
         game.phase = GamePhase::QuitRequested;
 }
 
-void SetUpSeatPanels() {
+void SeatCharacter(GameState& game, int seat, CharacterKind kind) {
+    PlayerSlot& player = game.seats[seat];
+    player.active = kind != CharacterKind::Empty;
+    player.kind = kind;
+    Computers().SeatTaken(seat, kind);
+}
+
+void SetCardBack(GameState& game, int back) {
+    game.cardBack = back;
+    RedrawFaceDownCards(game);
+}
+
+void SetUpSeatPanels(GameState& game) {
     for (int s = 0; s < kSeats; ++s) {
         PlayerSlot& seat = game.seats[s];
         if (!seat.active) continue;
@@ -108,11 +120,11 @@ void HighlightSeat(int seat) {
     Seats().SetSeatOnTurn(seat, true);
 }
 
-void AdvanceTurn() {
+void AdvanceTurn(GameState& game) {
     Computers().TurnLeaves(game.currentSeat % kSeats);
     // With no seat active the turn would never land anywhere; the game can then
     // only be quit, and the turn stays where it is.
-    if (!AnySeatActive()) return;
+    if (!AnySeatActive(game)) return;
     do {
         game.currentSeat = (game.currentSeat + 1) % kSeats;
     } while (!game.seats[game.currentSeat].active);
@@ -125,14 +137,14 @@ void AdvanceTurn() {
 
 void ShowVersusResult() { GameWindow().ShowVersusResult(); }
 
-void RunGame() {
+void RunGame(GameState& game) {
     Host& host = CurrentHost();
 
     // Set-up.
     Markers().SetBannerVisible(false);
-    ResetDeck();
-    SetUpSeatPanels();
-    Deal();
+    ResetDeck(game);
+    SetUpSeatPanels(game);
+    Deal(game);
     game.currentSeat = 0;
     HighlightSeat(0);
     GameWindow().SetSoloLabelsVisible(game.soloMode);
@@ -143,8 +155,8 @@ void RunGame() {
     GameWindow().SetCountText("");
     game.showSeconds = 1;
     PlayerSlot& first = game.seats[0];
-    if (!first.active && AnySeatActive()) {
-        AdvanceTurn();
+    if (!first.active && AnySeatActive(game)) {
+        AdvanceTurn(game);
     } else if (first.active && first.IsComputer()) {
         Computers().OpensGame(0);
     }
@@ -154,11 +166,11 @@ void RunGame() {
     while (game.phase == GamePhase::Running) {
         for (int s = 0; s < kSeats; ++s) {
             if (!game.seats[s].active) continue;
-            const StepResult g = SeatStep(s);
-            if (GameAbandoned()) return;
+            const StepResult g = SeatStep(game, s);
+            if (GameAbandoned(game)) return;
             if (g == StepResult::NextSeat) {
                 Markers().SetHandVisible(false);
-                AdvanceTurn();
+                AdvanceTurn(game);
             } else if (g == StepResult::GameOver) {
                 // The last pair is taken: the game is won, and a quit chosen while that
                 // pair was shown does not throw the result away.
@@ -168,7 +180,7 @@ void RunGame() {
         Pace(t0);
         ++passCount;
     }
-    if (GameAbandoned()) return;
+    if (GameAbandoned(game)) return;
 
     // End.
     GameWindow().StopSecondTimer();
@@ -180,11 +192,11 @@ void RunGame() {
         else
             ShowVersusResult();
     }
-    if (GameAbandoned()) return;
+    if (GameAbandoned(game)) return;
     GameWindow().SetStartEnabled(true);
     GameWindow().SetQuitEnabled(false);
-    for (int c = 0; c <= kCardCount; ++c) ShowCard(c, false);
-    ResetDeck();
+    for (int c = 0; c <= kCardCount; ++c) ShowCard(game, c, false);
+    ResetDeck(game);
     for (int s = 0; s < kSeats; ++s) {
         Seats().HideSeatPanel(s);
         game.seats[s].cardsTaken = 0;

@@ -10,18 +10,25 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/GameState.h"
+
 // "開始": phase Running, the menus switched, and the whole game run.
 // Lets events run: all through the game (RunGame).
-void StartCommand();
+void StartCommand(GameState& game);
 // "このゲームやめ": the loop ends the game after its current pass.
-void QuitCommand();
+void QuitCommand(GameState& game);
+// "設定": a character takes a seat (the empty seat leaves it inactive), and the
+// computer players make that seat's player anew.
+void SeatCharacter(GameState& game, int seat, CharacterKind kind);
+// A new card back: the face-down cards and the seats' small backs show it.
+void SetCardBack(GameState& game, int back);
 // Set-up and deal, the passes until the game is over, the result or the quit
 // message, and the table cleared. Returns at once when the window is closed.
 // Lets events run: between passes, in every animation and in the result windows.
-void RunGame();
-void SetUpSeatPanels();
+void RunGame(GameState& game);
+void SetUpSeatPanels(GameState& game);
 void HighlightSeat(int seat);
-void AdvanceTurn();
+void AdvanceTurn(GameState& game);
 // Lets events run: the result window's own event loop.
 void ShowVersusResult();
 // Passes the game loop has made since the program started (for measurements).

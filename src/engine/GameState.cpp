@@ -4,15 +4,13 @@
 
 #include "engine/GameState.h"
 
-GameState game;
-
 bool IsPair(int rankA, int rankB) { return rankA + rankB == kJokerA + kJokerB || rankA == rankB; }
 
-bool CardsArePair(int cardA, int cardB) {
+bool CardsArePair(const GameState& game, int cardA, int cardB) {
     return IsPair(game.cards[cardA].rank, game.cards[cardB].rank);
 }
 
-Cell FindCardCell(int card) {
+Cell FindCardCell(const GameState& game, int card) {
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kColumns; ++col)
             if (game.board[col][row] == card) return {col, row};
@@ -23,7 +21,3 @@ int GameState::CardAt(Cell cell) const {
     if (cell.col < 0 || cell.col >= kColumns || cell.row < 0 || cell.row >= kRows) return 0;
     return board[cell.col][cell.row];
 }
-
-int CardAt(Cell cell) { return game.CardAt(cell); }
-
-void ResetGameState() { game = GameState{}; }

@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The state of the game: the deck and the pair rule, the 9 x 6 table, the four
-// seats and the running game's phase and counters. One record for the whole run,
-// read and written directly by the engine and the opponents, handed to the windows.
+// seats and the running game's phase and counters. The program makes one record
+// at start (a test, one per test) and hands it to the engine's commands, the
+// opponents and the windows; nothing reaches it any other way.
 #pragma once
 
 #include <array>
@@ -84,22 +85,14 @@ struct GameState {
     int CardAt(Cell cell) const;
 };
 
-// The one game of this run.
-extern GameState game;
-
 // Asked after anything that lets events run: true once the window has been
 // closed meanwhile, and the game must then be left at once, without its end
 // steps (the program is ending).
-inline bool GameAbandoned() { return game.phase == GamePhase::Exiting; }
+inline bool GameAbandoned(const GameState& game) { return game.phase == GamePhase::Exiting; }
 
 // Two cards are a pair when their ranks are equal, or when they are the two jokers.
 bool IsPair(int rankA, int rankB);
-bool CardsArePair(int cardA, int cardB);
+bool CardsArePair(const GameState& game, int cardA, int cardB);
 
 // Where a card lies on the board; (99, 99) when it is not there (taken, or not dealt).
-Cell FindCardCell(int card);
-// The card lying in a cell; 0 for an empty cell or one off the table.
-int CardAt(Cell cell);
-
-// Back to the all-zero state of program start (tests and the match runner).
-void ResetGameState();
+Cell FindCardCell(const GameState& game, int card);

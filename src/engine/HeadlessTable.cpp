@@ -54,7 +54,7 @@ Size HeadlessTable::BannerSize() const {
 
 void HeadlessTable::StartSecondTimer() {
     timerRunning = true;
-    if (host_ && !timerId_) timerId_ = host_->Every(1000, [] { SecondTick(); });
+    if (host_ && !timerId_) timerId_ = host_->Every(1000, [this] { SecondTick(game_); });
 }
 
 void HeadlessTable::StopSecondTimer() {

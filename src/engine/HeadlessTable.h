@@ -18,8 +18,12 @@
 // plays all four views.
 class HeadlessTable : public CardsView, public SeatsView, public MarkersView, public WindowView {
 public:
-    explicit HeadlessTable(VirtualClockHost* host = nullptr) : host_(host) {}
+    // The table shows `game`; with a host, its one-second timer runs on the host's clock.
+    explicit HeadlessTable(GameState& game, VirtualClockHost* host = nullptr)
+        : game_(game), host_(host) {}
     Views AsViews() { return {this, this, this, this}; }
+    // The game the table shows.
+    GameState& Game() const { return game_; }
 
     struct CardState {
         bool visible = false, face = false, enabled = true;
@@ -88,6 +92,9 @@ public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowVersusResult() override;
     void HandOverSoloResult() override;
+
+protected:
+    GameState& game_;
 
 private:
     VirtualClockHost* host_;

@@ -18,47 +18,49 @@
 #include "engine/Views.h"
 
 namespace {
-bool HumanOnTurn() {
+bool HumanOnTurn(const GameState& game) {
     return game.currentSeat >= 0 && game.currentSeat < kSeats &&
            game.seats[game.currentSeat].kind == CharacterKind::You;
 }
 
 // Shows card `card` magnified, and puts the card magnified before it back in its cell.
-void Magnify(int card) {
+void Magnify(GameState& game, int card) {
     const BoardCard& c = game.cards[card];
     if (card != game.hoveredCard) {
         if (game.hoveredCard != 0) {
             const BoardCard& h = game.cards[game.hoveredCard];
-            PlaceCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+            PlaceCard(game, game.hoveredCard, NormalPlacement(h.col, h.row));
         }
         game.hoveredCard = card;
     }
-    PlaceCard(card, MagnifiedPlacement(c.col, c.row));
+    PlaceCard(game, card, MagnifiedPlacement(c.col, c.row));
     Cards().RaiseCard(game.hoveredCard);
 }
 
 // A card the keys can go to: lying on the table, dealt out, face down.
-bool KeyTarget(int card) { return card != 0 && game.cards[card].shown && !game.cards[card].faceUp; }
+bool KeyTarget(const GameState& game, int card) {
+    return card != 0 && game.cards[card].shown && !game.cards[card].faceUp;
+}
 
 // The card the player sees focused: the magnified one, still on the table.
 // A card left magnified by an earlier game was laid back in its cell by the
 // deal, so it is not focused any more.
-bool ShownFocused(int card) {
+bool ShownFocused(const GameState& game, int card) {
     if (card == 0 || !game.cards[card].shown) return false;
     const BoardCard& c = game.cards[card];
-    return CardAt({c.col, c.row}) == card &&
+    return game.CardAt({c.col, c.row}) == card &&
            game.cards[card].place == MagnifiedPlacement(c.col, c.row);
 }
 }  // namespace
 
-void CardMouseDown(int card) {
-    if (!HumanOnTurn()) return;
+void CardMouseDown(GameState& game, int card) {
+    if (!HumanOnTurn(game)) return;
     if (game.cards[card].faceUp || game.phase != GamePhase::Running) return;
     // Two cards are already up and wait for the loop to resolve them: a third
     // click in that short gap must not become a further pick.
     if (game.pickState == PickTwoUp) return;
     Cards().SetCardEnabled(card, false);
-    FlipCard(card);
+    FlipCard(game, card);
     if (game.firstPick != 0) {
         game.secondPick = card;
         game.pickState = PickTwoUp;
@@ -69,28 +71,28 @@ void CardMouseDown(int card) {
     Cards().SetCardEnabled(card, true);
 }
 
-void CardMouseMove(int card) {
-    if (game.phase != GamePhase::Running || !HumanOnTurn()) return;
-    Magnify(card);
+void CardMouseMove(GameState& game, int card) {
+    if (game.phase != GamePhase::Running || !HumanOnTurn(game)) return;
+    Magnify(game, card);
     // The mouse has taken over: the keyboard's frame goes.
     Cards().SetFocusFrame(0);
 }
 
-void WindowMouseMove() {
+void WindowMouseMove(GameState& game) {
     if (game.hoveredCard == 0) return;
     const BoardCard& h = game.cards[game.hoveredCard];
-    PlaceCard(game.hoveredCard, NormalPlacement(h.col, h.row));
+    PlaceCard(game, game.hoveredCard, NormalPlacement(h.col, h.row));
     game.hoveredCard = 0;
     Cards().SetFocusFrame(0);
 }
 
-int NextCardInDirection(Cell from, int dx, int dy) {
+int NextCardInDirection(const GameState& game, Cell from, int dx, int dy) {
     int best = 0;
     std::tuple<int, int, int> bestScore{};
     for (int row = 0; row < kRows; ++row) {
         for (int col = 0; col < kColumns; ++col) {
-            const int card = CardAt({col, row});
-            if (!KeyTarget(card)) continue;
+            const int card = game.CardAt({col, row});
+            if (!KeyTarget(game, card)) continue;
             std::tuple<int, int, int> score;
             if (dx != 0) {
                 // Reading order: how far along it, in the direction of the key.
@@ -109,31 +111,31 @@ int NextCardInDirection(Cell from, int dx, int dy) {
     return best;
 }
 
-void CardKeyMove(int dx, int dy) {
-    if (game.phase != GamePhase::Running || !HumanOnTurn()) return;
+void CardKeyMove(GameState& game, int dx, int dy) {
+    if (game.phase != GamePhase::Running || !HumanOnTurn(game)) return;
     const int focused = game.hoveredCard;
     int next = 0;
     // A focused card that has just been taken off the table still marks where the focus was.
-    if (ShownFocused(focused) || (focused != 0 && !game.cards[focused].shown)) {
+    if (ShownFocused(game, focused) || (focused != 0 && !game.cards[focused].shown)) {
         const BoardCard& f = game.cards[focused];
-        next = NextCardInDirection({f.col, f.row}, dx, dy);
+        next = NextCardInDirection(game, {f.col, f.row}, dx, dy);
         // At the edge the focus stays where it is, and shows itself.
-        if (next == 0 && ShownFocused(focused)) next = focused;
+        if (next == 0 && ShownFocused(game, focused)) next = focused;
     } else {
-        next = NextCardInDirection({0, 0}, 1, 0);
-        if (KeyTarget(CardAt({0, 0}))) next = CardAt({0, 0});
+        next = NextCardInDirection(game, {0, 0}, 1, 0);
+        if (KeyTarget(game, game.CardAt({0, 0}))) next = game.CardAt({0, 0});
     }
     if (next == 0) return;
-    Magnify(next);
+    Magnify(game, next);
     Cards().SetFocusFrame(next);
 }
 
-void CardKeyTurn() {
+void CardKeyTurn(GameState& game) {
     // The same way as a click on the card, with the same refusals.
-    if (ShownFocused(game.hoveredCard)) CardMouseDown(game.hoveredCard);
+    if (ShownFocused(game, game.hoveredCard)) CardMouseDown(game, game.hoveredCard);
 }
 
-void SecondTick() {
+void SecondTick(GameState& game) {
     if (game.soloMode) {
         ++game.elapsedSeconds;
         GameWindow().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");

@@ -10,13 +10,13 @@
 
 // A press on a table card: turns it up as the pick of the human seat on turn.
 // Lets events run: while the card turns (FlipCard).
-void CardMouseDown(int card);
+void CardMouseDown(GameState& game, int card);
 // The mouse over a table card: magnifies it while a human seat is on turn.
-void CardMouseMove(int card);
+void CardMouseMove(GameState& game, int card);
 // The mouse over the table itself: the magnified card goes back to its cell.
-void WindowMouseMove();
+void WindowMouseMove(GameState& game);
 // Every second of a game: the solitaire time, or the opponents' memories ageing.
-void SecondTick();
+void SecondTick(GameState& game);
 
 // The keyboard. The focused card is the magnified card, whoever magnified it:
 // the arrow keys move the focus over the face-down cards and Space or Return
@@ -28,10 +28,10 @@ void SecondTick();
 // down stay in the column when it holds one further on, otherwise take the
 // nearest column that does (the left one when two are as near), and in it the
 // nearest card. 0 when there is none.
-int NextCardInDirection(Cell from, int dx, int dy);
+int NextCardInDirection(const GameState& game, Cell from, int dx, int dy);
 // An arrow key; with nothing focused yet, any arrow focuses the first
 // face-down card in reading order.
-void CardKeyMove(int dx, int dy);
+void CardKeyMove(GameState& game, int dx, int dy);
 // Space or Return: turns the focused card as a press on it would.
 // Lets events run: while the card turns (FlipCard).
-void CardKeyTurn();
+void CardKeyTurn(GameState& game);

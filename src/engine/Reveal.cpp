@@ -17,51 +17,51 @@ namespace {
 int TruncDiv(int a, int b) { return a / b; }
 }  // namespace
 
-void ShowCardFace(int card, bool face) {
+void ShowCardFace(GameState& game, int card, bool face) {
     game.cards[card].faceUp = face;
     Cards().SetCardFace(card, face);
     CurrentHost().LetEventsRun();
 }
 
-void ShowCard(int card, bool shown) {
+void ShowCard(GameState& game, int card, bool shown) {
     game.cards[card].shown = shown;
     Cards().SetCardVisible(card, shown);
 }
 
-void PlaceCard(int card, const Rect& rect) {
+void PlaceCard(GameState& game, int card, const Rect& rect) {
     game.cards[card].place = rect;
     Cards().MoveCard(card, rect);
 }
 
-void FlipCard(int card) {
+void FlipCard(GameState& game, int card) {
     GameWindow().SetWindowEnabled(false);
     PlaySound("open.wav", 1);
     const Rect r = game.cards[card].place;
     const int left = r.left, width = r.width;
     // Shrink to a sliver, turn, grow back: 8 + 8 frames at width 48, 12 + 12 at 71.
     for (int o = 0; o <= width / 2 - 1; o += 3) {
-        PlaceCard(card, {left + o, r.top, width - 2 * o, r.height});
+        PlaceCard(game, card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    ShowCardFace(card, !game.cards[card].faceUp);
+    ShowCardFace(game, card, !game.cards[card].faceUp);
     for (int o = width / 2 - 1; o >= 0; o -= 3) {
-        PlaceCard(card, {left + o, r.top, width - 2 * o, r.height});
+        PlaceCard(game, card, {left + o, r.top, width - 2 * o, r.height});
         WaitWithEvents(10);
     }
-    PlaceCard(card, {left, r.top, width, r.height});
+    PlaceCard(game, card, {left, r.top, width, r.height});
     Cards().RaiseCard(card);
     GameWindow().SetWindowEnabled(true);
 }
 
-StepResult ResolvePicks(int seat) {
+StepResult ResolvePicks(GameState& game, int seat) {
     const int first = game.firstPick, second = game.secondPick;
 
-    if (!CardsArePair(first, second)) {
+    if (!CardsArePair(game, first, second)) {
         // The computer seats may memorise both cards while they still lie face up.
         Computers().SeeFailedAttempt(first, second, game.currentSeat);
         WaitWithEvents(game.showSeconds * 1000);
-        FlipCard(first);
-        FlipCard(second);
+        FlipCard(game, first);
+        FlipCard(game, second);
         game.firstPick = 0;
         game.secondPick = 0;
         return StepResult::NextSeat;
@@ -82,12 +82,12 @@ StepResult ResolvePicks(int seat) {
     for (int frame = 0; frame < 10; ++frame) {
         for (int i = 0; i < 2; ++i) {
             const Rect r = game.cards[picks[i]].place;
-            PlaceCard(picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
+            PlaceCard(game, picks[i], {r.left - dx[i], r.top - dy[i], kCardWidth, kCardHeight});
         }
         WaitWithEvents(10);
     }
-    ShowCard(first, false);
-    ShowCard(second, false);
+    ShowCard(game, first, false);
+    ShowCard(game, second, false);
     PlaySound("bonus.wav", 1);
 
     PlayerSlot& taker = game.seats[seat];
@@ -97,7 +97,7 @@ StepResult ResolvePicks(int seat) {
     if (game.cardsTakenTotal == kCardCount) return StepResult::GameOver;
 
     Computers().SeeTakenPair(first, second);
-    const Cell a = FindCardCell(first), b = FindCardCell(second);
+    const Cell a = FindCardCell(game, first), b = FindCardCell(game, second);
     game.board[a.col][a.row] = 0;
     game.board[b.col][b.row] = 0;
     game.firstPick = 0;

@@ -11,15 +11,15 @@
 // Shows a card's side: the card is repainted and pending events run once, so
 // the player sees the new side before the game goes on.
 // Lets events run: once.
-void ShowCardFace(int card, bool face);
+void ShowCardFace(GameState& game, int card, bool face);
 // Lays a card out on the screen or takes it off.
-void ShowCard(int card, bool shown);
+void ShowCard(GameState& game, int card, bool shown);
 // Moves a card and sizes it.
-void PlaceCard(int card, const Rect& rect);
+void PlaceCard(GameState& game, int card, const Rect& rect);
 // Turns a card over in 16 frames of 10 ms (24 when magnified), the window's
 // input blocked meanwhile.
 // Lets events run: in every frame's wait and when the side changes.
-void FlipCard(int card);
+void FlipCard(GameState& game, int card);
 // Shows both picks for game.showSeconds, then takes the pair or turns both back.
 // Lets events run: in the display wait and in every frame.
-StepResult ResolvePicks(int seat);
+StepResult ResolvePicks(GameState& game, int seat);

@@ -5,7 +5,6 @@
 #include "opponents/Characters.h"
 
 #include "engine/TextMarks.h"
-#include "opponents/OpponentSeat.h"
 
 namespace {
 const Character kHuman{.kind = CharacterKind::You,
@@ -113,24 +112,4 @@ CharacterKind KindOfDigit(char32_t c) {
     for (const Character& row : Characters())
         if (static_cast<char32_t>(row.digit) == c) return row.kind;
     return CharacterKind::Empty;
-}
-
-void ConfigureSeat(GameState& game, CharacterKind kind, int seat) {
-    PlayerSlot& player = game.seats[seat];
-    player.active = kind != CharacterKind::Empty;
-    player.kind = kind;
-    OpponentSeat& s = OpponentSeats()[seat];
-    s.stepCount = 0;
-    s.waitCount = 0;
-    s.stepLimit = 40;
-    s.waitLimit = 50;
-    if (player.IsComputer()) {
-        const Character& who = CharacterOf(kind);
-        s.memorySize = who.memorySize;
-        s.recallOtherPct = who.recallOtherPct;
-        s.recallOwnPct = who.recallOwnPct;
-        s.forgetTakenPct = who.forgetTakenPct;
-    }
-    // One entry more than the loops cover, as the memory has always been laid out.
-    s.memory.assign(s.memorySize + 1, OpponentMemory{});
 }

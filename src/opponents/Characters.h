@@ -53,8 +53,3 @@ const Character& CharacterOf(CharacterKind kind);
 // The character a PLAYER digit names. Any character that is no digit stands
 // for 0, the human; a digit no row has leaves the seat empty.
 CharacterKind KindOfDigit(char32_t c);
-
-// Makes a seat of `game` hold a character, and gives the seat's computer its
-// memory figures; the empty seat leaves it inactive. The human and the empty
-// seat keep the figures the seat had.
-void ConfigureSeat(GameState& game, CharacterKind kind, int seat);

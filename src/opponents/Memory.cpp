@@ -24,27 +24,28 @@ int CoveredEntries(const OpponentSeat& seat) {
 
 }  // namespace
 
-void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
+void RememberFailedAttempt(const GameState& game, OpponentSeats& seats, int firstCard,
+                           int secondCard, int seatOnTurn) {
     for (int i = 0; i < kSeats; ++i) {
         if (!game.seats[i].IsComputer()) continue;
-        const OpponentSeat& seat = OpponentSeats()[i];
+        const OpponentSeat& seat = seats[i];
         // One draw per seat: it keeps both cards of the attempt or neither.
         const int pct = i == seatOnTurn ? seat.recallOwnPct : seat.recallOtherPct;
         if (Chance(pct)) {
-            RememberCard(i, firstCard);
-            RememberCard(i, secondCard);
+            RememberCard(game, seats, i, firstCard);
+            RememberCard(game, seats, i, secondCard);
         }
     }
 }
 
-void RememberCard(int seat, int card) {
+void RememberCard(const GameState& game, OpponentSeats& seats, int seat, int card) {
     const PlayerSlot& player = game.seats[seat];
     if (!player.active) return;
-    const Cell cell = FindCardCell(card);
+    const Cell cell = FindCardCell(game, card);
     if (!player.IsComputer()) return;
-    const int k = FindFreeMemorySlot(seat);
+    const int k = FindFreeMemorySlot(seats, seat);
     if (k < 0) return;  // a full memory takes nothing new
-    OpponentMemory& m = OpponentSeats()[seat].memory[k];
+    OpponentMemory& m = seats[seat].memory[k];
     m.inUse = true;
     m.lifetime = CharacterOf(player.kind).lifetime;
     m.age = 0;
@@ -52,19 +53,19 @@ void RememberCard(int seat, int card) {
     m.row = cell.row;
 }
 
-int FindFreeMemorySlot(int seat) {
-    const OpponentSeat& s = OpponentSeats()[seat];
+int FindFreeMemorySlot(const OpponentSeats& seats, int seat) {
+    const OpponentSeat& s = seats[seat];
     const int n = CoveredEntries(s);
     for (int k = 0; k < n; ++k)
         if (!s.memory[k].inUse) return k;
     return -1;
 }
 
-void ForgetTakenPair(int firstCard, int secondCard) {
-    const Cell a = FindCardCell(firstCard), b = FindCardCell(secondCard);
+void ForgetTakenPair(const GameState& game, OpponentSeats& seats, int firstCard, int secondCard) {
+    const Cell a = FindCardCell(game, firstCard), b = FindCardCell(game, secondCard);
     for (int i = 0; i < kSeats; ++i) {
         if (!game.seats[i].IsComputer()) continue;
-        OpponentSeat& seat = OpponentSeats()[i];
+        OpponentSeat& seat = seats[i];
         if (!Chance(seat.forgetTakenPct)) continue;  // keeps entries that now lead nowhere
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) {
@@ -75,8 +76,8 @@ void ForgetTakenPair(int firstCard, int secondCard) {
     }
 }
 
-void AgeMemories() {
-    for (OpponentSeat& seat : OpponentSeats()) {
+void AgeMemories(OpponentSeats& seats) {
+    for (OpponentSeat& seat : seats) {
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) {
             OpponentMemory& m = seat.memory[k];
@@ -87,41 +88,41 @@ void AgeMemories() {
     }
 }
 
-void ClearMemories() {
-    for (OpponentSeat& seat : OpponentSeats()) {
+void ClearMemories(OpponentSeats& seats) {
+    for (OpponentSeat& seat : seats) {
         const int n = CoveredEntries(seat);
         for (int k = 0; k < n; ++k) seat.memory[k].inUse = false;
     }
 }
 
-KnownPair FindKnownPair(int seat) {
-    const OpponentSeat& s = OpponentSeats()[seat];
+KnownPair FindKnownPair(const GameState& game, const OpponentSeats& seats, int seat) {
+    const OpponentSeat& s = seats[seat];
     const int n = CoveredEntries(s);
     for (int i = 0; i < n; ++i) {
         const OpponentMemory& mi = s.memory[i];
         if (!mi.inUse) continue;
-        const int a = CardAt({mi.col, mi.row});
+        const int a = game.CardAt({mi.col, mi.row});
         if (a == 0) continue;
         for (int j = 0; j < n; ++j) {
             const OpponentMemory& mj = s.memory[j];
             if (j == i || !mj.inUse) continue;
-            const int b = CardAt({mj.col, mj.row});
+            const int b = game.CardAt({mj.col, mj.row});
             // Equal ranks only: the two jokers never look like a pair to an opponent.
             if (b != 0 && b != a && game.cards[b].rank == game.cards[a].rank)
-                return {true, FindCardCell(a), FindCardCell(b)};
+                return {true, FindCardCell(game, a), FindCardCell(game, b)};
         }
     }
     return {};
 }
 
-int FindRememberedPartner(int seat, int card) {
-    const OpponentSeat& s = OpponentSeats()[seat];
-    const Cell own = FindCardCell(card);
+int FindRememberedPartner(const GameState& game, const OpponentSeats& seats, int seat, int card) {
+    const OpponentSeat& s = seats[seat];
+    const Cell own = FindCardCell(game, card);
     const int n = CoveredEntries(s);
     for (int k = 0; k < n; ++k) {
         const OpponentMemory& m = s.memory[k];
         if (!m.inUse || Cell{m.col, m.row} == own) continue;
-        const int c = CardAt({m.col, m.row});
+        const int c = game.CardAt({m.col, m.row});
         if (c != 0 && game.cards[c].rank == game.cards[card].rank) return c;
     }
     return 0;

@@ -7,16 +7,18 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "opponents/OpponentSeat.h"
 
-void RememberFailedAttempt(int firstCard, int secondCard, int seatOnTurn);
-void RememberCard(int seat, int card);
-int FindFreeMemorySlot(int seat);
-void ForgetTakenPair(int firstCard, int secondCard);
-void AgeMemories();
-void ClearMemories();
+void RememberFailedAttempt(const GameState& game, OpponentSeats& seats, int firstCard,
+                           int secondCard, int seatOnTurn);
+void RememberCard(const GameState& game, OpponentSeats& seats, int seat, int card);
+int FindFreeMemorySlot(const OpponentSeats& seats, int seat);
+void ForgetTakenPair(const GameState& game, OpponentSeats& seats, int firstCard, int secondCard);
+void AgeMemories(OpponentSeats& seats);
+void ClearMemories(OpponentSeats& seats);
 struct KnownPair {
     bool found = false;
     Cell a, b;
 };
-KnownPair FindKnownPair(int seat);
-int FindRememberedPartner(int seat, int card);
+KnownPair FindKnownPair(const GameState& game, const OpponentSeats& seats, int seat);
+int FindRememberedPartner(const GameState& game, const OpponentSeats& seats, int seat, int card);

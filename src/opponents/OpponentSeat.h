@@ -34,7 +34,8 @@ struct OpponentMemory {
 };
 
 // A seat keeps all of this when the human or nobody takes it over, and it
-// lasts from game to game: only the settings make it anew (ConfigureSeat).
+// lasts from game to game: only seating a computer character makes it anew
+// (Opponents::SeatTaken).
 struct OpponentSeat {
     std::vector<OpponentMemory> memory = std::vector<OpponentMemory>(1);  // 0..memorySize
     int32_t memorySize = 0;
@@ -51,6 +52,4 @@ struct OpponentSeat {
 };
 
 // The four seats' own state, seat by seat.
-std::array<OpponentSeat, kSeats>& OpponentSeats();
-// Back to the state of program start (tests).
-void ResetOpponentSeats();
+using OpponentSeats = std::array<OpponentSeat, kSeats>;

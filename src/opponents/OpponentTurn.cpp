@@ -28,11 +28,11 @@ constexpr int kPairPause = 150;       // only the first pair of a turn is follow
 
 int Sign(int x) { return (x > 0) - (x < 0); }
 
-bool OnTable(Cell cell) { return CardAt(cell) != 0; }
+bool OnTable(const GameState& game, Cell cell) { return game.CardAt(cell) != 0; }
 
 // A cell drawn at random: column first, then row; drawn again until it holds a
 // card that is not at `except`.
-Cell DrawCellWithCard(Cell except) {
+Cell DrawCellWithCard(const GameState& game, Cell except) {
     // The loop can only end when such a cell exists; a turn always has one, and
     // with none the opponent gives up instead of hanging the game.
     bool any = false;
@@ -65,70 +65,70 @@ void EndAttempt(OpponentSeat& s) {
 
 // Nothing left to aim at (the table holds no card where one was expected):
 // the opponent turns its first card back and passes instead of wandering off.
-void GiveUpAttempt(OpponentSeat& s) {
+void GiveUpAttempt(GameState& game, OpponentSeat& s) {
     if (game.firstPick != 0) {
         const int first = game.firstPick;
-        FlipCard(first);
-        PlaceCard(first, NormalPlacement(game.cards[first].col, game.cards[first].row));
+        FlipCard(game, first);
+        PlaceCard(game, first, NormalPlacement(game.cards[first].col, game.cards[first].row));
         game.firstPick = 0;
     }
     EndAttempt(s);
 }
 
-void ShowHand() {
-    MoveHandMarker();
+void ShowHand(const GameState& game) {
+    MoveHandMarker(game);
     Markers().SetHandVisible(true);
 }
 
-void ChooseFirst(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
+void ChooseFirst(GameState& game, OpponentSeats& seats, int seat) {
+    OpponentSeat& s = seats[seat];
     s.aiState = AiState::AiMoveHand;
     s.stepLimit = kRandomStepLimit;
     s.stepCount = 0;
-    const KnownPair known = FindKnownPair(seat);
+    const KnownPair known = FindKnownPair(game, seats, seat);
     if (known.found) {
         SetTarget(s, known.a);
-        s.partnerCard = CardAt(known.b);
-        Say(seat, SpeechEvent::KnownPairFirst);
+        s.partnerCard = game.CardAt(known.b);
+        Say(game, seats, seat, SpeechEvent::KnownPairFirst);
         s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
     } else {
-        SetTarget(s, PickRandomCell());
+        SetTarget(s, PickRandomCell(game));
         s.partnerCard = 0;
     }
-    if (!OnTable({s.targetCol, s.targetRow})) return GiveUpAttempt(s);
-    ShowHand();
+    if (!OnTable(game, {s.targetCol, s.targetRow})) return GiveUpAttempt(game, s);
+    ShowHand(game);
 }
 
-void ChooseSecond(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
+void ChooseSecond(GameState& game, OpponentSeats& seats, int seat) {
+    OpponentSeat& s = seats[seat];
     s.aiState = AiState::AiMoveHand;
     s.stepLimit = kRandomStepLimit;
     s.stepCount = 0;
     if (s.partnerCard != 0) {
         // The planned partner; the hand still stands on the first card.
-        SetTarget(s, FindCardCell(s.partnerCard));
-        Say(seat, SpeechEvent::KnownPairSecond);
+        SetTarget(s, FindCardCell(game, s.partnerCard));
+        Say(game, seats, seat, SpeechEvent::KnownPairSecond);
         s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
-        if (!OnTable({s.targetCol, s.targetRow})) GiveUpAttempt(s);
+        if (!OnTable(game, {s.targetCol, s.targetRow})) GiveUpAttempt(game, s);
         return;
     }
-    const int remembered = FindRememberedPartner(seat, game.firstPick);
+    const int remembered = FindRememberedPartner(game, seats, seat, game.firstPick);
     if (remembered != 0) {
-        SetTarget(s, FindCardCell(remembered));
-        Say(seat, SpeechEvent::PartnerRemembered);
+        SetTarget(s, FindCardCell(game, remembered));
+        Say(game, seats, seat, SpeechEvent::PartnerRemembered);
         s.stepLimit = QuickStepLimit(game.seats[seat].kind);
         s.stepCount = 0;
     } else {
-        SetTarget(s, PickRandomCellExcept(game.firstPick));
-        Say(seat, SpeechEvent::Guessing);
+        SetTarget(s, PickRandomCellExcept(game, game.firstPick));
+        Say(game, seats, seat, SpeechEvent::Guessing);
     }
-    if (!OnTable({s.targetCol, s.targetRow})) return GiveUpAttempt(s);
-    ShowHand();
+    if (!OnTable(game, {s.targetCol, s.targetRow})) return GiveUpAttempt(game, s);
+    ShowHand(game);
 }
 
-void MoveHandStep(OpponentSeat& s) {
+void MoveHandStep(GameState& game, OpponentSeat& s) {
     if (s.stepCount <= s.stepLimit) {
         ++s.stepCount;
         return;
@@ -138,42 +138,43 @@ void MoveHandStep(OpponentSeat& s) {
     game.handCol += Sign(s.targetCol - game.handCol);
     game.handRow += Sign(s.targetRow - game.handRow);
     PlaySound("movesw.wav", 1);
-    MoveHandMarker();
+    MoveHandMarker(game);
     if (game.handCol == s.targetCol && game.handRow == s.targetRow) s.aiState = AiState::AiOpenCard;
 }
 
 // Turns up the card under the hand; the second one is resolved at once.
 // Returns GameOver when that took the last pair.
-StepResult OpenCard(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
-    const int card = CardAt({game.handCol, game.handRow});
+StepResult OpenCard(GameState& game, OpponentSeats& seats, int seat) {
+    OpponentSeat& s = seats[seat];
+    const int card = game.CardAt({game.handCol, game.handRow});
     if (card == 0 || card == game.firstPick) {
-        GiveUpAttempt(s);
+        GiveUpAttempt(game, s);
         return StepResult::Continue;
     }
-    FlipCard(card);
+    FlipCard(game, card);
     const BoardCard& at = game.cards[card];
-    PlaceCard(card, MagnifiedPlacement(at.col, at.row));
+    PlaceCard(game, card, MagnifiedPlacement(at.col, at.row));
 
     if (game.firstPick == 0) {
-        Say(seat, SpeechEvent::FirstOpened);
+        Say(game, seats, seat, SpeechEvent::FirstOpened);
         game.firstPick = card;
         s.aiState = AiState::AiChooseSecond;
         return StepResult::Continue;
     }
 
     // A pair planned from memory needs no comment when its second card shows.
-    if (s.partnerCard == 0) Say(seat, SpeechEvent::SecondOpened);
+    if (s.partnerCard == 0) Say(game, seats, seat, SpeechEvent::SecondOpened);
     const int first = game.firstPick;
     game.secondPick = card;
-    const StepResult r = ResolvePicks(seat);
-    for (int c : {first, card}) PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+    const StepResult r = ResolvePicks(game, seat);
+    for (int c : {first, card})
+        PlaceCard(game, c, NormalPlacement(game.cards[c].col, game.cards[c].row));
 
     if (r == StepResult::PairTaken) {
         s.aiState = AiState::AiPause;
         s.waitLimit = kPairPause;
         s.aiNextState = AiState::AiChooseFirst;
-        Say(seat, SpeechEvent::GotPair);
+        Say(game, seats, seat, SpeechEvent::GotPair);
         return StepResult::Continue;
     }
     if (r == StepResult::GameOver) return StepResult::GameOver;
@@ -189,24 +190,26 @@ int HandStartRow(int seat) {
 
 int QuickStepLimit(CharacterKind kind) { return CharacterOf(kind).quickStepLimit; }
 
-Cell PickRandomCell() { return DrawCellWithCard(Cell{}); }
+Cell PickRandomCell(const GameState& game) { return DrawCellWithCard(game, Cell{}); }
 
-Cell PickRandomCellExcept(int card) { return DrawCellWithCard(FindCardCell(card)); }
+Cell PickRandomCellExcept(const GameState& game, int card) {
+    return DrawCellWithCard(game, FindCardCell(game, card));
+}
 
-void MoveHandMarker() {
+void MoveHandMarker(const GameState& game) {
     const Rect hand = HandPlacement(game.handCol, game.handRow);
     Markers().MoveHand(hand.left, hand.top);
 }
 
-StepResult OpponentTurnStep(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
+StepResult OpponentTurnStep(GameState& game, OpponentSeats& seats, int seat) {
+    OpponentSeat& s = seats[seat];
     StepResult result = StepResult::Continue;
 
     // The opening wait; its balloon does not age until the greeting.
     if (s.turnJustStarted) {
         ++s.waitCount;
         if (s.waitCount < s.waitLimit) return StepResult::Continue;
-        Greet(seat);
+        Greet(game, seats, seat);
         s.turnJustStarted = false;
         s.aiState = AiState::AiPause;
         s.waitLimit = kGreetingPause;
@@ -217,23 +220,23 @@ StepResult OpponentTurnStep(int seat) {
 
     switch (s.aiState) {
         case AiState::AiMoveHand:
-            MoveHandStep(s);
+            MoveHandStep(game, s);
             break;
         case AiState::AiChooseFirst:
-            ChooseFirst(seat);
+            ChooseFirst(game, seats, seat);
             break;
         case AiState::AiChooseSecond:
-            ChooseSecond(seat);
+            ChooseSecond(game, seats, seat);
             break;
         case AiState::AiPause:
             ++s.waitCount;
             if (s.waitCount > s.waitLimit) s.aiState = s.aiNextState;
             break;
         case AiState::AiOpenCard:
-            if (OpenCard(seat) == StepResult::GameOver) return StepResult::GameOver;
+            if (OpenCard(game, seats, seat) == StepResult::GameOver) return StepResult::GameOver;
             break;
         case AiState::AiEndTurn:
-            Say(seat, SpeechEvent::TurnOver);
+            Say(game, seats, seat, SpeechEvent::TurnOver);
             // The next turn's opening wait: 25..75 passes.
             s.waitLimit = RoundHalfEven(Rnd() * 50 + 25);
             s.aiState = AiState::AiIdle;
@@ -242,11 +245,11 @@ StepResult OpponentTurnStep(int seat) {
         case AiState::AiIdle:
             break;
     }
-    TickBalloon(seat);
+    TickBalloon(seats, seat);
     return result;
 }
 
-StepResult OpponentIdleStep(int seat) {
-    TickBalloon(seat);
+StepResult OpponentIdleStep(OpponentSeats& seats, int seat) {
+    TickBalloon(seats, seat);
     return StepResult::Continue;
 }

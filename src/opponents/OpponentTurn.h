@@ -6,14 +6,15 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "opponents/OpponentSeat.h"
 
 // One step of the turn of the computer seat on turn.
 // Lets events run: when it turns cards (FlipCard) and resolves an attempt (ResolvePicks).
-StepResult OpponentTurnStep(int seat);
+StepResult OpponentTurnStep(GameState& game, OpponentSeats& seats, int seat);
 // A computer seat not on turn: its balloon ages.
-StepResult OpponentIdleStep(int seat);
-Cell PickRandomCell();
-Cell PickRandomCellExcept(int card);
-void MoveHandMarker();
+StepResult OpponentIdleStep(OpponentSeats& seats, int seat);
+Cell PickRandomCell(const GameState& game);
+Cell PickRandomCellExcept(const GameState& game, int card);
+void MoveHandMarker(const GameState& game);
 int HandStartRow(int seat);
 int QuickStepLimit(CharacterKind kind);

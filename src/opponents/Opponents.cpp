@@ -4,33 +4,51 @@
 
 #include "opponents/Opponents.h"
 
+#include "opponents/Characters.h"
 #include "opponents/Memory.h"
-#include "opponents/OpponentSeat.h"
 #include "opponents/OpponentTurn.h"
 
-StepResult Opponents::TurnStep(int seat) { return OpponentTurnStep(seat); }
-StepResult Opponents::IdleStep(int seat) { return OpponentIdleStep(seat); }
+void Opponents::SeatTaken(int seat, CharacterKind kind) {
+    OpponentSeat& s = seats_[seat];
+    s.stepCount = 0;
+    s.waitCount = 0;
+    s.stepLimit = 40;
+    s.waitLimit = 50;
+    // The human and the empty seat keep the figures the seat had.
+    const Character& who = CharacterOf(kind);
+    if (who.computer) {
+        s.memorySize = who.memorySize;
+        s.recallOtherPct = who.recallOtherPct;
+        s.recallOwnPct = who.recallOwnPct;
+        s.forgetTakenPct = who.forgetTakenPct;
+    }
+    // One entry more than the loops cover, as the memory has always been laid out.
+    s.memory.assign(s.memorySize + 1, OpponentMemory{});
+}
 
-void Opponents::OpensGame(int seat) { OpponentSeats()[seat].aiState = AiState::AiChooseFirst; }
+StepResult Opponents::TurnStep(int seat) { return OpponentTurnStep(game_, seats_, seat); }
+StepResult Opponents::IdleStep(int seat) { return OpponentIdleStep(seats_, seat); }
 
-void Opponents::TurnLeaves(int seat) { OpponentSeats()[seat].turnJustStarted = false; }
+void Opponents::OpensGame(int seat) { seats_[seat].aiState = AiState::AiChooseFirst; }
+
+void Opponents::TurnLeaves(int seat) { seats_[seat].turnJustStarted = false; }
 
 void Opponents::TurnComes(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
+    OpponentSeat& s = seats_[seat];
     s.turnJustStarted = true;
     s.waitCount = 0;
 }
 
 void Opponents::SeeFailedAttempt(int firstCard, int secondCard, int seatOnTurn) {
-    RememberFailedAttempt(firstCard, secondCard, seatOnTurn);
+    RememberFailedAttempt(game_, seats_, firstCard, secondCard, seatOnTurn);
 }
 
 void Opponents::SeeTakenPair(int firstCard, int secondCard) {
-    ForgetTakenPair(firstCard, secondCard);
+    ForgetTakenPair(game_, seats_, firstCard, secondCard);
 }
 
-void Opponents::AgeMemories() { ::AgeMemories(); }
+void Opponents::AgeMemories() { ::AgeMemories(seats_); }
 void Opponents::ClearMemories() {
-    for (OpponentSeat& s : OpponentSeats()) s.partnerCard = 0;
-    ::ClearMemories();
+    for (OpponentSeat& s : seats_) s.partnerCard = 0;
+    ::ClearMemories(seats_);
 }

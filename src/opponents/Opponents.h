@@ -3,14 +3,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The computer opponents Swallow, Wolf and Tiger as the game meets them: their
-// turn step by step, their memory of what they saw, their speech. Each
-// seat's own state is kept in OpponentSeats().
+// turn step by step, their memory of what they saw, their speech. They play
+// in the game they are given, and keep each seat's own state themselves.
 #pragma once
 
 #include "engine/ComputerPlayers.h"
+#include "opponents/OpponentSeat.h"
 
 class Opponents : public ComputerPlayers {
 public:
+    explicit Opponents(GameState& game) : game_(game) {}
+
+    void SeatTaken(int seat, CharacterKind kind) override;
     StepResult TurnStep(int seat) override;
     StepResult IdleStep(int seat) override;
     void OpensGame(int seat) override;
@@ -20,4 +24,12 @@ public:
     void SeeTakenPair(int firstCard, int secondCard) override;
     void AgeMemories() override;
     void ClearMemories() override;
+
+    // What each seat's computer remembers and how far its turn has got.
+    OpponentSeats& Seats() { return seats_; }
+    const OpponentSeats& Seats() const { return seats_; }
+
+private:
+    GameState& game_;
+    OpponentSeats seats_{};
 };

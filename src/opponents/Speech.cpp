@@ -31,25 +31,27 @@ std::string LineFor(CharacterKind kind, SpeechEvent event, int variant) {
     return who.lines[static_cast<size_t>(RowOf(event, variant))];
 }
 
-void SayLine(int seat, const std::string& text) {
+void SayLine(OpponentSeats& seats, int seat, const std::string& text) {
     Seats().ShowBalloon(seat, text);
-    OpponentSeat& s = OpponentSeats()[seat];
+    OpponentSeat& s = seats[seat];
     s.balloonShown = true;
     s.balloonAge = 0;  // a new line replaces the old one and starts the count again
 }
 
-void Say(int seat, SpeechEvent event) { SayLine(seat, LineFor(game.seats[seat].kind, event)); }
+void Say(const GameState& game, OpponentSeats& seats, int seat, SpeechEvent event) {
+    SayLine(seats, seat, LineFor(game.seats[seat].kind, event));
+}
 
-void Greet(int seat) {
+void Greet(const GameState& game, OpponentSeats& seats, int seat) {
     // Three turns in ten begin in silence; the fourth line is the rarest.
     const int d = static_cast<int>(std::floor(Rnd() * 10));
     if (d <= 2) return;
     const int variant = d <= 4 ? 0 : d <= 6 ? 1 : d <= 8 ? 2 : 3;
-    SayLine(seat, LineFor(game.seats[seat].kind, SpeechEvent::Greeting, variant));
+    SayLine(seats, seat, LineFor(game.seats[seat].kind, SpeechEvent::Greeting, variant));
 }
 
-void TickBalloon(int seat) {
-    OpponentSeat& s = OpponentSeats()[seat];
+void TickBalloon(OpponentSeats& seats, int seat) {
+    OpponentSeat& s = seats[seat];
     if (!s.balloonShown) return;
     ++s.balloonAge;
     if (s.balloonAge > kBalloonPasses) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/GameState.h"
+#include "opponents/OpponentSeat.h"
 
 enum class SpeechEvent {
     Greeting,
@@ -22,7 +23,8 @@ enum class SpeechEvent {
 };
 // The line of a character for an event; for Greeting, `variant` 0..3 picks one of its four lines.
 std::string LineFor(CharacterKind kind, SpeechEvent event, int variant = 0);
-void SayLine(int seat, const std::string& text);
-void Say(int seat, SpeechEvent event);
-void Greet(int seat);  // one draw: silence or one of the four greetings
-void TickBalloon(int seat);
+void SayLine(OpponentSeats& seats, int seat, const std::string& text);
+void Say(const GameState& game, OpponentSeats& seats, int seat, SpeechEvent event);
+void Greet(const GameState& game, OpponentSeats& seats,
+           int seat);  // one draw: silence or one of the four greetings
+void TickBalloon(OpponentSeats& seats, int seat);

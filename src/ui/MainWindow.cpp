@@ -48,16 +48,18 @@ MainWindow::MainWindow(GameState& game, Commands commands, const GameSettings& s
     BuildMenus();
     table_ = new TableWidget(game_, this);
     setCentralWidget(table_);
-    connect(table_, &TableWidget::cardClicked, this, [](int card) { CardMouseDown(card); });
-    connect(table_, &TableWidget::cardHovered, this, [](int card) { CardMouseMove(card); });
-    connect(table_, &TableWidget::tableHovered, this, [] { WindowMouseMove(); });
+    connect(table_, &TableWidget::cardClicked, this,
+            [this](int card) { CardMouseDown(game_, card); });
+    connect(table_, &TableWidget::cardHovered, this,
+            [this](int card) { CardMouseMove(game_, card); });
+    connect(table_, &TableWidget::tableHovered, this, [this] { WindowMouseMove(game_); });
     connect(table_, &TableWidget::arrowKeyPressed, this,
-            [](int dx, int dy) { CardKeyMove(dx, dy); });
-    connect(table_, &TableWidget::turnKeyPressed, this, [] { CardKeyTurn(); });
+            [this](int dx, int dy) { CardKeyMove(game_, dx, dy); });
+    connect(table_, &TableWidget::turnKeyPressed, this, [this] { CardKeyTurn(game_); });
     table_->setFocus();
 
     timTimer_.setInterval(1000);
-    connect(&timTimer_, &QTimer::timeout, this, [] { SecondTick(); });
+    connect(&timTimer_, &QTimer::timeout, this, [this] { SecondTick(game_); });
     qApp->installEventFilter(this);  // for the input block while a card turns
 
     SetTopMostChecked(settings.topMost);
@@ -117,8 +119,8 @@ void MainWindow::BuildMenus() {
     mHelpAbout_ = item(helpMenu, "mHelpAbout",
                        QCoreApplication::translate("MainWindow", "このアプリケーションについて"));
 
-    connect(mGAmeStart_, &QAction::triggered, this, [] { StartCommand(); });
-    connect(mGameQuite_, &QAction::triggered, this, [] { QuitCommand(); });
+    connect(mGAmeStart_, &QAction::triggered, this, [this] { StartCommand(game_); });
+    connect(mGameQuite_, &QAction::triggered, this, [this] { QuitCommand(game_); });
     connect(mGameExit_, &QAction::triggered, this, [this] { close(); });
     connect(mSetSet_, &QAction::triggered, this, [this] {
         if (commands_.settings) SuspendTopMost([this] { Run(commands_.settings); });

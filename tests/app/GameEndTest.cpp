@@ -56,7 +56,7 @@ TEST_F(GameEndTest, AFinishedSolitaireGameIsRankedNamedAndSaved) {
         });
         HandOverSoloResult(mainWindow);
     };
-    StartCommand();
+    StartCommand(game);
     MessageBoxes::SetInformHook(nullptr);
     gsAppPath = appPath;
 

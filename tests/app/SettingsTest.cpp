@@ -19,10 +19,12 @@
 #include "app/IniFile.h"
 #include "app/Places.h"
 #include "app/Settings.h"
+#include "engine/GameLoop.h"
 #include "engine/GameState.h"
 #include "files/SafeFile.h"
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
+#include "opponents/Opponents.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -64,14 +66,19 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         gsAppPath = dir_.path().toStdString() + "/";
-        ResetGameState();
-        ResetOpponentSeats();
+        AttachComputerPlayers(&opponents);
         ForgetSettingsFileNotice();
         MessageBoxes::SetInformHook([this](const QString& text) { told_ << text; });
     }
     void TearDown() override {
         MessageBoxes::SetInformHook(nullptr);
         ForgetSettingsFileNotice();
+        AttachComputerPlayers(nullptr);
+    }
+    // A game as the program starts it, within one test.
+    void NewGame() {
+        game = GameState{};
+        opponents.Seats() = {};
     }
     // What the start-up does with the file: reads it, and puts it into the game.
     void Load() {
@@ -103,6 +110,8 @@ protected:
     QTemporaryDir dir_;
     QStringList told_;
     GameSettings loaded_;
+    GameState game;  // a fresh game for every test
+    Opponents opponents{game};
 };
 
 using K = CharacterKind;
@@ -206,8 +215,7 @@ TEST_F(SettingsTest, AFileThatCannotBeCreatedIsToldOnceAndTheGameStartsWithTheDe
             gsAppPath = other.path().toStdString() + "/";
             ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("tomavel.ini")));
         }
-        ResetGameState();
-        ResetOpponentSeats();
+        AttachComputerPlayers(&opponents);
         ForgetSettingsFileNotice();
         told_.clear();
         EXPECT_FALSE(EnsureSettingsFile());
@@ -249,21 +257,19 @@ TEST_F(SettingsTest, SeatsComeFromSolitaireAndPlayer) {
         {"SORITEA=FALSE\r\nPLAYER=4444\r\n", false, {K::Empty, K::Empty, K::Empty, K::Empty}},
     };
     for (const Case& c : cases) {
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         LoadBoard(c.keys);
         EXPECT_EQ(game.soloMode, c.solo) << c.keys.constData();
         EXPECT_EQ(Kinds(), c.kinds) << c.keys.constData();
     }
     // A short list leaves the seats past it as they were, whoever sat there.
-    ResetGameState();
-    ResetOpponentSeats();
-    ConfigureSeat(game, K::Wolf, 3);
+    NewGame();
+    SeatCharacter(game, 3, K::Wolf);
     LoadBoard("SORITEA=FALSE\r\nPLAYER=13\r\n");
     EXPECT_EQ(Kinds(), (std::vector<K>{K::Swallow, K::Tiger, K::Empty, K::Wolf}));
     // The computer seats get their characters' memories.
     LoadBoard("PLAYER=0123\r\n");
-    EXPECT_EQ(OpponentSeats()[3].memorySize, 60);
+    EXPECT_EQ(opponents.Seats()[3].memorySize, 60);
 }
 
 TEST_F(SettingsTest, NumbersAreOptionsOfTheSettingsDialog) {
@@ -334,8 +340,7 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     };
     const int32_t expectedBack[] = {0, 0, 3, 0, 3};
     for (int i = 0; i < 5; ++i) {
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         PutIni(files[i]);
         Load();
         EXPECT_EQ(game.cardBack, expectedBack[i]) << i;
@@ -364,8 +369,7 @@ TEST_F(SettingsTest, HandEditedFilesStartTheGameAsWindowsReadsThem) {
         "NOSOUND=TRUE\r\n[PLAYBOARD]\r\nCARD=0\r\nCUR=0\r\n",
     };
     for (const QByteArray& file : files) {
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         PutIni(file);
         Load();
         EXPECT_FALSE(game.soloMode) << file.constData();
@@ -395,8 +399,7 @@ TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsO
         struct stat info {};
         ASSERT_EQ(::stat(IniPath().toLocal8Bit().constData(), &info), 0);
         EXPECT_TRUE(S_ISFIFO(info.st_mode));
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         Load();
         EXPECT_EQ(game.cardBack, 1);  // the default file's
     }
@@ -480,8 +483,7 @@ TEST_F(SettingsTest, AFullDiskAtStartKeepsTheOldFileTellsThePlayerAndStartsWithT
     auto* oldSignal = std::signal(SIGXFSZ, SIG_IGN);
     const QByteArray emptyBoard = "[PLAYBOARD]\r\n";
     for (const QByteArray& before : {QByteArray(), emptyBoard}) {
-        ResetGameState();
-        ResetOpponentSeats();
+        AttachComputerPlayers(&opponents);
         ForgetSettingsFileNotice();
         told_.clear();
         if (before.isNull())

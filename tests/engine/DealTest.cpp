@@ -11,8 +11,8 @@
 using DealTest = EngineFixture;
 
 TEST_F(DealTest, LaysEveryCardOnceFaceDownAtItsCell) {
-    ResetDeck();
-    Deal();
+    ResetDeck(game);
+    Deal(game);
     std::set<int> seen;
     for (int k = 0; k <= kColumns; ++k)
         for (int r = 0; r <= kRows; ++r) {
@@ -45,7 +45,7 @@ TEST_F(DealTest, EveryCardTurnedLetsEventsRunWithItsNewSideShowing) {
         faceUp.push_back(n);
     });
     // Turning the deck face up: one pass after each card.
-    ResetDeck();
+    ResetDeck(game);
     std::vector<int> expected;
     for (int n = 1; n <= kCardCount; ++n) expected.push_back(n);
     EXPECT_EQ(faceUp, expected);
@@ -53,7 +53,7 @@ TEST_F(DealTest, EveryCardTurnedLetsEventsRunWithItsNewSideShowing) {
     // The deal turns them down again, with a pass after each card's turn and another
     // of its own, before the first card drops onto the pile.
     faceUp.clear();
-    Deal();
+    Deal(game);
     expected.clear();
     for (int n = kCardCount - 1; n >= 0; --n) expected.insert(expected.end(), {n, n});
     ASSERT_GE(faceUp.size(), expected.size());
@@ -62,8 +62,8 @@ TEST_F(DealTest, EveryCardTurnedLetsEventsRunWithItsNewSideShowing) {
 }
 
 TEST_F(DealTest, ShufflesForTheFirstHalfOfTheDeckAndShowsTheStartBanner) {
-    ResetDeck();
-    Deal();
+    ResetDeck(game);
+    Deal(game);
     int shuffles = 0;
     for (const auto& [name, flags] : host.sounds) {
         EXPECT_EQ(name, "shuffle.wav");
@@ -78,7 +78,7 @@ TEST_F(DealTest, ShufflesForTheFirstHalfOfTheDeckAndShowsTheStartBanner) {
 }
 
 TEST_F(DealTest, RanksFollowTheSuitsAndTheJokersKeepTheirOwn) {
-    ResetDeck();
+    ResetDeck(game);
     struct Case {
         int card, rank;
     } cases[] = {{1, 1},   {13, 13}, {14, 1},  {26, 13}, {27, 1},

@@ -27,7 +27,7 @@ TEST_F(GameLoopTest, APerfectMemorySolitaireGamePlaysToTheEnd) {
         EXPECT_FALSE(table.timerRunning);
     };
     const uint32_t start = host.Now();
-    StartCommand();
+    StartCommand(game);
 
     EXPECT_EQ(table.soloResults, 1);
     EXPECT_EQ(table.versusResults, 0);
@@ -58,7 +58,7 @@ TEST_F(GameLoopTest, APerfectMemorySolitaireGamePlaysToTheEnd) {
 // won in that very pass keeps its result.
 TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessage) {
     using K = CharacterKind;
-    const auto computerOnTurn = [] {
+    const auto computerOnTurn = [this] {
         return game.currentSeat < kSeats && game.seats[game.currentSeat].IsComputer();
     };
     const std::array<K, kSeats> alone{K::You, K::Empty, K::Empty, K::Empty};
@@ -74,10 +74,11 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
         {"the deal", alone, [&] { return table.bannerVisible; }, 0},
         {"a human's card turning up", alone,
          [&] { return !table.windowEnabled && game.pickState == PickOneUp; }, 1},
-        {"a human's two cards shown", alone, [] { return game.phase == GamePhase::Resolving; }, 1},
+        {"a human's two cards shown", alone, [this] { return game.phase == GamePhase::Resolving; },
+         1},
         {"the last pair shown", alone,
-         [] { return game.phase == GamePhase::Resolving && game.cardsTakenTotal == 52; }, 1, false,
-         true},
+         [this] { return game.phase == GamePhase::Resolving && game.cardsTakenTotal == 52; }, 1,
+         false, true},
         {"a computer's card turning up", versus,
          [&] {
              return computerOnTurn() && !table.windowEnabled && game.firstPick != 0 &&
@@ -87,12 +88,11 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
         {"a computer's two cards shown", versus,
          [&] { return computerOnTurn() && game.secondPick != 0; }, 1},
         {"a human's two cards shown, the window closing", alone,
-         [] { return game.phase == GamePhase::Resolving; }, 0, true},
+         [this] { return game.phase == GamePhase::Resolving; }, 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.moment);
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         table.messages.clear();
         table.soloResults = table.versusResults = 0;
         SeatAll(c.seats[0], c.seats[1], c.seats[2], c.seats[3]);
@@ -103,9 +103,9 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
             if (quitPass >= 0 || game.phase == GamePhase::Idle || !c.now()) return;
             quitPass = LoopPassCount();
             if (c.closingFirst) game.phase = GamePhase::Exiting;
-            QuitCommand();
+            QuitCommand(game);
         };
-        StartCommand();
+        StartCommand(game);
         host.OnEveryPass(nullptr);
 
         ASSERT_GE(quitPass, 0) << "the moment never came";
@@ -136,7 +136,7 @@ TEST_F(GameLoopTest, AQuitChosenAtAnyMomentEndsTheGameAfterThatPassWithItsMessag
 TEST_F(GameLoopTest, QuitOutsideAGameLeavesThePhaseAlone) {
     for (const GamePhase phase : {GamePhase::Idle, GamePhase::Finished, GamePhase::Exiting}) {
         game.phase = phase;
-        QuitCommand();
+        QuitCommand(game);
         EXPECT_EQ(game.phase, phase);
     }
 }
@@ -150,7 +150,7 @@ TEST_F(GameLoopTest, TwoHumanSeatsShareTheMouse) {
         for (int s = 0; s < 4; ++s) taken[s] = game.seats[s].cardsTaken;
         panels = table.panelShown;
     };
-    StartCommand();
+    StartCommand(game);
     EXPECT_EQ(table.versusResults, 1);
     EXPECT_EQ(panels, (std::array<bool, 4>{false, true, false, true}));
     EXPECT_EQ(taken[1] + taken[3], 54);
@@ -168,8 +168,8 @@ TEST_F(GameLoopTest, APassNeverLastsLessThanTenMilliseconds) {
             passes.push_back(lastPass = host.Now());
     });
     const uint32_t quitAt = host.Now() + 3000;
-    host.At(quitAt, [] { QuitCommand(); });
-    StartCommand();
+    host.At(quitAt, [this] { QuitCommand(game); });
+    StartCommand(game);
     ASSERT_GT(passes.size(), 100u);
     for (size_t i = 1; i < passes.size(); ++i) EXPECT_GE(passes[i] - passes[i - 1], 10u);
 }
@@ -177,62 +177,62 @@ TEST_F(GameLoopTest, APassNeverLastsLessThanTenMilliseconds) {
 TEST_F(GameLoopTest, TheTurnStartsAtTheFirstActiveSeatAndWraps) {
     SeatAll(CharacterKind::Empty, CharacterKind::You, CharacterKind::Empty, CharacterKind::You);
     game.currentSeat = 0;
-    AdvanceTurn();
+    AdvanceTurn(game);
     EXPECT_EQ(game.currentSeat, 1);
-    EXPECT_TRUE(OpponentSeats()[1].turnJustStarted);
+    EXPECT_TRUE(seats[1].turnJustStarted);
     EXPECT_TRUE(table.onTurn[1]);
-    AdvanceTurn();
+    AdvanceTurn(game);
     EXPECT_EQ(game.currentSeat, 3);
-    EXPECT_FALSE(OpponentSeats()[1].turnJustStarted);
-    AdvanceTurn();
+    EXPECT_FALSE(seats[1].turnJustStarted);
+    AdvanceTurn(game);
     EXPECT_EQ(game.currentSeat, 1);
     EXPECT_FALSE(table.onTurn[3]);
 }
 
 TEST_F(GameLoopTest, ClicksAreIgnoredOutsideAGameAndWhileTwoCardsAreUp) {
     SeatSolitaire();
-    ResetDeck();
-    Deal();
+    ResetDeck(game);
+    Deal(game);
     game.currentSeat = 0;
-    CardMouseDown(5);  // phase Idle
+    CardMouseDown(game, 5);  // phase Idle
     EXPECT_FALSE(table.cards[5].face);
 
     game.phase = GamePhase::Running;
-    CardMouseDown(5);
-    CardMouseDown(5);  // already face up
+    CardMouseDown(game, 5);
+    CardMouseDown(game, 5);  // already face up
     EXPECT_EQ(game.firstPick, 5);
     EXPECT_EQ(game.secondPick, 0);
-    CardMouseDown(6);
+    CardMouseDown(game, 6);
     EXPECT_EQ(game.pickState, PickTwoUp);
-    CardMouseDown(7);  // the loop has not resolved the two yet
+    CardMouseDown(game, 7);  // the loop has not resolved the two yet
     EXPECT_FALSE(table.cards[7].face);
     EXPECT_EQ(game.secondPick, 6);
 }
 
 TEST_F(GameLoopTest, HoverMagnifiesOneCardAndTheTableRestoresIt) {
     SeatSolitaire();
-    ResetDeck();
-    Deal();
+    ResetDeck(game);
+    Deal(game);
     game.currentSeat = 0;
     game.phase = GamePhase::Running;
     const BoardCard a = game.cards[3], b = game.cards[4];
-    CardMouseMove(3);
+    CardMouseMove(game, 3);
     EXPECT_EQ(table.cards[3].rect, MagnifiedPlacement(a.col, a.row));
-    CardMouseMove(4);
+    CardMouseMove(game, 4);
     EXPECT_EQ(table.cards[3].rect, NormalPlacement(a.col, a.row));
     EXPECT_EQ(table.cards[4].rect, MagnifiedPlacement(b.col, b.row));
-    WindowMouseMove();
+    WindowMouseMove(game);
     EXPECT_EQ(table.cards[4].rect, NormalPlacement(b.col, b.row));
     EXPECT_EQ(game.hoveredCard, 0);
     game.phase = GamePhase::Resolving;
-    CardMouseMove(4);
+    CardMouseMove(game, 4);
     EXPECT_EQ(table.cards[4].rect, NormalPlacement(b.col, b.row));
 }
 
 TEST_F(GameLoopTest, AGameWithNobodySeatedWaitsForQuitWithoutHanging) {
     SeatAll(CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
-    host.At(host.Now() + 5000, [] { QuitCommand(); });
-    StartCommand();
+    host.At(host.Now() + 5000, [this] { QuitCommand(game); });
+    StartCommand(game);
     EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
     EXPECT_EQ(game.phase, GamePhase::Idle);
 }
@@ -246,7 +246,7 @@ TEST_F(GameLoopTest, ClosingTheWindowAbandonsTheGameOnTheSpot) {
         TearDown();
         SetUp();
         SeatSolitaire();
-        auto close = [] { game.phase = GamePhase::Exiting; };
+        auto close = [this] { game.phase = GamePhase::Exiting; };
         std::unique_ptr<ClickPlayer> player;
         if (inScoreWindow) {
             player = std::make_unique<ClickPlayer>(host, table);
@@ -254,7 +254,7 @@ TEST_F(GameLoopTest, ClosingTheWindowAbandonsTheGameOnTheSpot) {
         } else {
             host.At(host.Now() + 3000, close);  // after the deal, nobody clicking
         }
-        StartCommand();
+        StartCommand(game);
 
         EXPECT_EQ(game.phase, GamePhase::Exiting);
         EXPECT_TRUE(table.messages.empty());
@@ -276,17 +276,17 @@ TEST_F(GameLoopTest, TheSecondTimerAgesMemoriesOnlyAgainstTheComputers) {
         SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty,
                 CharacterKind::Empty);
         game.soloMode = solo;
-        ResetDeck();
-        Deal();
-        RememberCard(0, 5);
+        ResetDeck(game);
+        Deal(game);
+        RememberCard(game, seats, 0, 5);
         table.StartSecondTimer();
         WaitWithEvents(10'500);
-        EXPECT_EQ(OpponentSeats()[0].memory[0].age, solo ? 0 : 10);
-        EXPECT_TRUE(OpponentSeats()[0].memory[0].inUse);
+        EXPECT_EQ(seats[0].memory[0].age, solo ? 0 : 10);
+        EXPECT_TRUE(seats[0].memory[0].inUse);
         WaitWithEvents(1000);
         table.StopSecondTimer();
-        EXPECT_EQ(OpponentSeats()[0].memory[0].inUse, solo);
+        EXPECT_EQ(seats[0].memory[0].inUse, solo);
         EXPECT_EQ(game.elapsedSeconds, solo ? 11 : 0);
-        ClearMemories();
+        ClearMemories(seats);
     }
 }

@@ -7,6 +7,7 @@
 #include "engine/GameState.h"
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
+#include "support/EngineFixture.h"
 
 TEST(PairRule, RanksMatchOrBothJokers) {
     struct Case {
@@ -18,17 +19,15 @@ TEST(PairRule, RanksMatchOrBothJokers) {
 }
 
 TEST(PairRule, SuitPlaysNoPart) {
-    ResetGameState();
-    ResetOpponentSeats();
+    GameState game;
     for (int c = 1; c <= kCardCount; ++c) game.cards[c].rank = c <= 52 ? (c - 1) % 13 + 1 : c;
-    EXPECT_TRUE(CardsArePair(14, 40));  // two aces
-    EXPECT_TRUE(CardsArePair(53, 54));
-    EXPECT_FALSE(CardsArePair(13, 53));
+    EXPECT_TRUE(CardsArePair(game, 14, 40));  // two aces
+    EXPECT_TRUE(CardsArePair(game, 53, 54));
+    EXPECT_FALSE(CardsArePair(game, 13, 53));
 }
 
 TEST(FindCardCell, ScansRowsThenColumnsAndMissesTakenCards) {
-    ResetGameState();
-    ResetOpponentSeats();
+    GameState game;
     game.board[3][0] = 7;
     game.board[8][5] = 54;
     game.board[0][1] = 7;  // the same card twice: the first in row order wins
@@ -36,12 +35,14 @@ TEST(FindCardCell, ScansRowsThenColumnsAndMissesTakenCards) {
         int card;
         Cell cell;
     } cases[] = {{7, {3, 0}}, {54, {8, 5}}, {12, {99, 99}}};
-    for (const Case& c : cases) EXPECT_EQ(FindCardCell(c.card), c.cell) << c.card;
+    for (const Case& c : cases) EXPECT_EQ(FindCardCell(game, c.card), c.cell) << c.card;
     game.board[9][6] = 5;  // the spare column and row are never searched
-    EXPECT_EQ(FindCardCell(5), (Cell{99, 99}));
+    EXPECT_EQ(FindCardCell(game, 5), (Cell{99, 99}));
 }
 
-TEST(ConfigureSeat, SetsEachCharactersMemory) {
+using SeatCharacterTest = EngineFixture;
+
+TEST_F(SeatCharacterTest, SetsEachCharactersMemory) {
     struct Case {
         CharacterKind kind;
         bool active;
@@ -52,14 +53,13 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
         {CharacterKind::Tiger, true, 60, 80, 100, 90},
     };
     for (const Case& c : cases) {
-        ResetGameState();
-        ResetOpponentSeats();
-        OpponentSeats()[2].stepCount = 7;
-        OpponentSeats()[2].waitCount = 9;
-        ConfigureSeat(game, c.kind, 2);
+        NewGame();
+        seats[2].stepCount = 7;
+        seats[2].waitCount = 9;
+        SeatCharacter(game, 2, c.kind);
         EXPECT_EQ(game.seats[2].active, c.active);
         EXPECT_EQ(game.seats[2].kind, c.kind);
-        const OpponentSeat& s = OpponentSeats()[2];
+        const OpponentSeat& s = seats[2];
         EXPECT_EQ(s.memorySize, c.memorySize);
         EXPECT_EQ(s.recallOtherPct, c.recallOther);
         EXPECT_EQ(s.recallOwnPct, c.recallOwn);
@@ -72,19 +72,17 @@ TEST(ConfigureSeat, SetsEachCharactersMemory) {
     }
 }
 
-TEST(ConfigureSeat, HumanAndEmptyKeepTheMemoryParameters) {
-    ResetGameState();
-    ResetOpponentSeats();
-    ConfigureSeat(game, CharacterKind::Wolf, 1);
-    OpponentSeats()[1].memory[3].inUse = true;
-    ConfigureSeat(game, CharacterKind::You, 1);
+TEST_F(SeatCharacterTest, HumanAndEmptyKeepTheMemoryParameters) {
+    SeatCharacter(game, 1, CharacterKind::Wolf);
+    seats[1].memory[3].inUse = true;
+    SeatCharacter(game, 1, CharacterKind::You);
     EXPECT_TRUE(game.seats[1].active);
-    EXPECT_EQ(OpponentSeats()[1].memorySize, 40);
-    EXPECT_EQ(OpponentSeats()[1].forgetTakenPct, 80);
-    EXPECT_FALSE(OpponentSeats()[1].memory[3].inUse);  // the memory is made anew, empty
+    EXPECT_EQ(seats[1].memorySize, 40);
+    EXPECT_EQ(seats[1].forgetTakenPct, 80);
+    EXPECT_FALSE(seats[1].memory[3].inUse);  // the memory is made anew, empty
 
-    ConfigureSeat(game, CharacterKind::Empty, 1);
+    SeatCharacter(game, 1, CharacterKind::Empty);
     EXPECT_FALSE(game.seats[1].active);
     EXPECT_EQ(game.seats[1].kind, CharacterKind::Empty);
-    EXPECT_EQ(OpponentSeats()[1].recallOtherPct, 60);
+    EXPECT_EQ(seats[1].recallOtherPct, 60);
 }

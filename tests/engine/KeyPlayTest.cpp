@@ -15,6 +15,7 @@ using KeyPlayTest = EngineFixture;
 
 // A table with gaps: '#' a face-down card, '^' a face-up one, '.' an empty cell.
 void LayTable(HeadlessTable& table, const std::array<const char*, kRows>& rows) {
+    GameState& game = table.Game();
     int card = 0;
     for (int row = 0; row < kRows; ++row)
         for (int col = 0; col < kColumns; ++col) {
@@ -58,7 +59,7 @@ TEST_F(KeyPlayTest, ArrowsSkipEmptyCellsAndFaceUpCards) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << c.from.col << "," << c.from.row << " " << c.dx << "," << c.dy);
-        EXPECT_EQ(NextCardInDirection(c.from, c.dx, c.dy), CardAt(c.to));
+        EXPECT_EQ(NextCardInDirection(game, c.from, c.dx, c.dy), game.CardAt(c.to));
     }
 }
 
@@ -72,8 +73,8 @@ TEST_F(KeyPlayTest, ASolitaireGamePlayedFromTheKeyboardAloneReachesTheScoreTable
         turnsAtEnd = game.turnCount;
     };
     // Should the keys ever lose their way, the game is quit instead of running for ever.
-    host.At(host.Now() + 3600 * 1000, [] { QuitCommand(); });
-    StartCommand();
+    host.At(host.Now() + 3600 * 1000, [this] { QuitCommand(game); });
+    StartCommand(game);
 
     EXPECT_EQ(table.soloResults, 1);
     EXPECT_TRUE(table.messages.empty());
@@ -87,7 +88,7 @@ TEST_F(KeyPlayTest, ASolitaireGamePlayedFromTheKeyboardAloneReachesTheScoreTable
 
 TEST_F(KeyPlayTest, TheFocusIsTheMagnifiedCardAndTheMouseTakesItBack) {
     SeatSolitaire();
-    ResetDeck();
+    ResetDeck(game);
     LayTable(table, {"###......", ".........", ".........", ".........", ".........", "........."});
     for (int c = 1; c <= 3; ++c)
         game.cards[c].place = table.cards[c].rect = NormalPlacement(c - 1, 0);
@@ -96,35 +97,35 @@ TEST_F(KeyPlayTest, TheFocusIsTheMagnifiedCardAndTheMouseTakesItBack) {
     // Card 3 was magnified in the last game, and the deal laid it back in its
     // cell: it is not focused, so Space turns nothing.
     game.hoveredCard = 3;
-    CardKeyTurn();
+    CardKeyTurn(game);
     EXPECT_EQ(game.firstPick, 0);
-    CardKeyMove(0, 1);  // nothing focused yet: the first card, whichever arrow
+    CardKeyMove(game, 0, 1);  // nothing focused yet: the first card, whichever arrow
     EXPECT_EQ(game.hoveredCard, 1);
     EXPECT_EQ(table.focusFrame, 1);
     EXPECT_EQ(table.cards[1].rect, MagnifiedPlacement(0, 0));
-    CardKeyMove(1, 0);
+    CardKeyMove(game, 1, 0);
     EXPECT_EQ(game.hoveredCard, 2);
     EXPECT_EQ(table.cards[1].rect, NormalPlacement(0, 0));  // only one card is magnified
     EXPECT_EQ(table.cards[2].rect, MagnifiedPlacement(1, 0));
 
-    CardKeyTurn();  // as a click: the first pick
+    CardKeyTurn(game);  // as a click: the first pick
     EXPECT_EQ(game.firstPick, 2);
     EXPECT_TRUE(table.cards[2].face);
     EXPECT_EQ(table.cards[2].rect, MagnifiedPlacement(1, 0));
-    CardKeyTurn();  // it is face up now
+    CardKeyTurn(game);  // it is face up now
     EXPECT_EQ(game.secondPick, 0);
 
-    CardMouseMove(3);  // the mouse moves the same focus, without the frame
+    CardMouseMove(game, 3);  // the mouse moves the same focus, without the frame
     EXPECT_EQ(game.hoveredCard, 3);
     EXPECT_EQ(table.focusFrame, 0);
     EXPECT_EQ(table.cards[2].rect, NormalPlacement(1, 0));
-    CardKeyTurn();  // the card the mouse magnified is the focused one
+    CardKeyTurn(game);  // the card the mouse magnified is the focused one
     EXPECT_EQ(game.secondPick, 3);
     EXPECT_EQ(game.pickState, PickTwoUp);
 
-    CardKeyMove(1, 0);
+    CardKeyMove(game, 1, 0);
     EXPECT_EQ(table.focusFrame, 3);  // nothing further right: the focus stays, and is framed
-    WindowMouseMove();
+    WindowMouseMove(game);
     EXPECT_EQ(game.hoveredCard, 0);
     EXPECT_EQ(table.focusFrame, 0);
 }
@@ -137,9 +138,9 @@ TEST_F(KeyPlayTest, AnOpponentsTurnIgnoresKeys) {
         if (game.phase != GamePhase::Running) return;
         if (game.currentSeat == 1) {
             // The human's turn: the same key does move the focus.
-            CardKeyMove(1, 0);
+            CardKeyMove(game, 1, 0);
             humanMoved = game.hoveredCard != 0 && table.focusFrame == game.hoveredCard;
-            QuitCommand();
+            QuitCommand(game);
             return;
         }
         const GameState before = game;
@@ -147,14 +148,14 @@ TEST_F(KeyPlayTest, AnOpponentsTurnIgnoresKeys) {
         std::array<bool, 60> faces{};
         for (int c = 0; c < 60; ++c) faces[c] = table.cards[c].face;
         for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-            CardKeyMove(dx, dy);
-        CardKeyTurn();
+            CardKeyMove(game, dx, dy);
+        CardKeyTurn(game);
         ++tried;
         for (int c = 0; c < 60; ++c) changed += faces[c] != table.cards[c].face;
         changed += before.hoveredCard != game.hoveredCard || frame != table.focusFrame ||
                    before.firstPick != game.firstPick || before.pickState != game.pickState;
     });
-    StartCommand();
+    StartCommand(game);
     EXPECT_GT(tried, 50);
     EXPECT_EQ(changed, 0);
     EXPECT_TRUE(humanMoved);

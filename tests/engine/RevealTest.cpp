@@ -16,8 +16,8 @@ protected:
     void SetUp() override {
         EngineFixture::SetUp();
         SeatSolitaire();
-        ResetDeck();
-        Deal();
+        ResetDeck(game);
+        Deal(game);
         game.phase = GamePhase::Running;
         game.currentSeat = 0;
         game.showSeconds = 1;
@@ -45,7 +45,7 @@ TEST_F(RevealTest, FlipDrawsItsFramesAndKeepsTheWidth) {
         game.cards[5].place = table.cards[5].rect = c.start;
         table.flipWidths.clear();
         const uint32_t t = host.Now();
-        FlipCard(5);
+        FlipCard(game, 5);
         EXPECT_EQ(table.flipWidths, c.widths);
         EXPECT_EQ(table.cards[5].rect, c.start);
         EXPECT_EQ(host.Now() - t, (c.widths.size() - 1) * 10);
@@ -59,23 +59,23 @@ TEST_F(RevealTest, AChangedSideIsShownBeforeTheGameGoesOn) {
     // that is when the real table paints it.
     std::vector<bool> faceAtPass;
     host.OnEveryPass([&] { faceAtPass.push_back(table.cards[9].face); });
-    ShowCardFace(9, true);
+    ShowCardFace(game, 9, true);
     EXPECT_EQ(faceAtPass, std::vector<bool>{true});
-    ShowCardFace(9, false);
+    ShowCardFace(game, 9, false);
     EXPECT_EQ(faceAtPass, (std::vector<bool>{true, false}));
 
     // A turning card shows its new side while still a sliver, before it grows back.
     std::vector<std::pair<bool, int>> seen;
     host.OnEveryPass([&] { seen.emplace_back(table.cards[9].face, table.cards[9].rect.width); });
     game.cards[9].place = table.cards[9].rect = NormalPlacement(2, 3);
-    FlipCard(9);
+    FlipCard(game, 9);
     EXPECT_NE(std::find(seen.begin(), seen.end(), std::pair{true, 6}), seen.end());
 }
 
 TEST_F(RevealTest, FlipDisablesTheWindowWhileTheCardTurns) {
     bool sawDisabled = false;
     host.OnEveryPass([&] { sawDisabled |= !table.windowEnabled; });
-    FlipCard(9);
+    FlipCard(game, 9);
     EXPECT_TRUE(sawDisabled);
     EXPECT_TRUE(table.cards[9].face);
 }
@@ -83,24 +83,24 @@ TEST_F(RevealTest, FlipDisablesTheWindowWhileTheCardTurns) {
 TEST_F(RevealTest, NoPairTurnsBothBackAfterTheDisplayTime) {
     Pick(1, 2);  // ace and two of the first suit
     const uint32_t t = host.Now();
-    EXPECT_EQ(ResolvePicks(0), StepResult::NextSeat);
+    EXPECT_EQ(ResolvePicks(game, 0), StepResult::NextSeat);
     EXPECT_FALSE(table.cards[1].face);
     EXPECT_FALSE(table.cards[2].face);
     EXPECT_EQ(game.firstPick, 0);
     EXPECT_EQ(game.secondPick, 0);
     EXPECT_EQ(host.Now() - t, 1000u + 2 * 160u);
-    EXPECT_NE(FindCardCell(1), (Cell{}));
+    EXPECT_NE(FindCardCell(game, 1), (Cell{}));
 }
 
 TEST_F(RevealTest, PairSlidesIntoThePanelAndLeavesTheBoard) {
     for (auto [a, b] : {std::pair{1, 14}, std::pair{54, 53}}) {
         const int before = game.seats[0].cardsTaken;
         Pick(a, b);
-        EXPECT_EQ(ResolvePicks(0), StepResult::PairTaken);
+        EXPECT_EQ(ResolvePicks(game, 0), StepResult::PairTaken);
         for (int c : {a, b}) {
             EXPECT_FALSE(table.cards[c].visible);
             EXPECT_FALSE(table.cards[c].enabled);
-            EXPECT_EQ(FindCardCell(c), (Cell{}));
+            EXPECT_EQ(FindCardCell(game, c), (Cell{}));
             EXPECT_LT(std::abs(table.cards[c].rect.left - 8), 10);  // next to seat 0's character
             EXPECT_EQ(table.cards[c].rect.width, kCardWidth);
         }
@@ -114,17 +114,17 @@ TEST_F(RevealTest, PairSlidesIntoThePanelAndLeavesTheBoard) {
 TEST_F(RevealTest, LastPairEndsTheGameAndKeepsThePicks) {
     game.cardsTakenTotal = 52;
     Pick(13, 26);
-    EXPECT_EQ(ResolvePicks(0), StepResult::GameOver);
+    EXPECT_EQ(ResolvePicks(game, 0), StepResult::GameOver);
     EXPECT_EQ(game.cardsTakenTotal, 54);
     EXPECT_EQ(game.firstPick, 13);
     EXPECT_EQ(game.secondPick, 26);
-    EXPECT_NE(FindCardCell(13), (Cell{}));  // the board is left as it was
+    EXPECT_NE(FindCardCell(game, 13), (Cell{}));  // the board is left as it was
 }
 
 // The computers see a failed attempt while both cards still lie face up, before
 // the pause: a Tiger on turn always keeps both cells.
 TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
-    ConfigureSeat(game, CharacterKind::Tiger, 2);
+    SeatCharacter(game, 2, CharacterKind::Tiger);
     game.currentSeat = 2;
     Pick(1, 2);
     std::vector<Cell> seenFirst;  // the Tiger's memory at the first event of the resolution
@@ -132,29 +132,29 @@ TEST_F(RevealTest, AFailedAttemptReachesTheMemoriesWhileBothCardsAreUp) {
     host.OnEveryPass([&] {
         if (!seenFirst.empty() || cardsUp) return;
         cardsUp = table.cards[1].face && table.cards[2].face;
-        for (const OpponentMemory& m : OpponentSeats()[2].memory)
+        for (const OpponentMemory& m : seats[2].memory)
             if (m.inUse) seenFirst.push_back({m.col, m.row});
     });
-    EXPECT_EQ(ResolvePicks(2), StepResult::NextSeat);
+    EXPECT_EQ(ResolvePicks(game, 2), StepResult::NextSeat);
     EXPECT_TRUE(cardsUp);
-    EXPECT_EQ(seenFirst, (std::vector<Cell>{FindCardCell(1), FindCardCell(2)}));
+    EXPECT_EQ(seenFirst, (std::vector<Cell>{FindCardCell(game, 1), FindCardCell(game, 2)}));
 }
 
 // A taken pair may be forgotten: the cells are looked up while the cards still
 // stand on them. The last pair of the game is nobody's concern any more.
 TEST_F(RevealTest, ATakenPairIsForgottenBeforeItsCellsEmptyButNotTheLastOne) {
-    ConfigureSeat(game, CharacterKind::Swallow, 1);
-    ConfigureSeat(game, CharacterKind::Wolf, 2);
-    ConfigureSeat(game, CharacterKind::Tiger, 3);
+    SeatCharacter(game, 1, CharacterKind::Swallow);
+    SeatCharacter(game, 2, CharacterKind::Wolf);
+    SeatCharacter(game, 3, CharacterKind::Tiger);
     // A stream whose next three draws make every seat forget (Swallow: under 40 %).
     uint64_t seed = 0;
     for (bool found = false; !found;) {
         PinRandomSeed(++seed);
         found = Rnd() < 0.4 && Rnd() < 0.4 && Rnd() < 0.4;
     }
-    const auto inUse = [](int seat) {
+    const auto inUse = [this](int seat) {
         std::vector<Cell> cells;
-        for (const OpponentMemory& m : OpponentSeats()[seat].memory)
+        for (const OpponentMemory& m : seats[seat].memory)
             if (m.inUse) cells.push_back({m.col, m.row});
         return cells;
     };
@@ -168,18 +168,19 @@ TEST_F(RevealTest, ATakenPairIsForgottenBeforeItsCellsEmptyButNotTheLastOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.a);
-        const Cell a = FindCardCell(c.a), b = FindCardCell(c.b), other = FindCardCell(5);
+        const Cell a = FindCardCell(game, c.a), b = FindCardCell(game, c.b),
+                   other = FindCardCell(game, 5);
         for (int s = 1; s <= 3; ++s)
-            for (int card : {c.a, 5, c.b}) RememberCard(s, card);
+            for (int card : {c.a, 5, c.b}) RememberCard(game, seats, s, card);
         game.cardsTakenTotal = c.takenBefore;
         Pick(c.a, c.b);
         PinRandomSeed(seed);
-        EXPECT_EQ(ResolvePicks(0), c.result);
+        EXPECT_EQ(ResolvePicks(game, 0), c.result);
         for (int s = 1; s <= 3; ++s) {
             const std::vector<Cell> kept =
                 c.forgotten ? std::vector<Cell>{other} : std::vector<Cell>{a, other, b};
             EXPECT_EQ(inUse(s), kept) << "seat " << s;
         }
-        ClearMemories();
+        ClearMemories(seats);
     }
 }

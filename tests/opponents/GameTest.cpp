@@ -28,7 +28,7 @@ protected:
             result.total = game.cardsTakenTotal;
             result.turnCount = game.turnCount;
         };
-        StartCommand();
+        StartCommand(game);
         return result;
     }
     void ExpectClearedAfterTheGame() {
@@ -37,8 +37,8 @@ protected:
         EXPECT_FALSE(table.handVisible);
         for (int s = 0; s < kSeats; ++s) {
             EXPECT_EQ(game.seats[s].cardsTaken, 0);
-            EXPECT_EQ(OpponentSeats()[s].partnerCard, 0);
-            for (const OpponentMemory& m : OpponentSeats()[s].memory) EXPECT_FALSE(m.inUse);
+            EXPECT_EQ(seats[s].partnerCard, 0);
+            for (const OpponentMemory& m : seats[s].memory) EXPECT_FALSE(m.inUse);
         }
     }
 };
@@ -80,12 +80,12 @@ TEST_F(OpponentGameTest, AHumanClickingAtRandomPlaysAlongWithTheOpponents) {
         if (game.currentSeat != 0 || game.pickState == PickTwoUp) return;
         std::vector<int> faceDown;
         for (int c = 1; c <= kCardCount; ++c) {
-            const Cell at = FindCardCell(c);
+            const Cell at = FindCardCell(game, c);
             if (at.col != kNoCell && !table.cards[c].face) faceDown.push_back(c);
         }
         if (faceDown.empty()) return;
         clicking = true;
-        CardMouseDown(faceDown[player() % faceDown.size()]);
+        CardMouseDown(game, faceDown[player() % faceDown.size()]);
         clicking = false;
         attempts += game.pickState == PickTwoUp;
     });
@@ -101,13 +101,13 @@ TEST_F(OpponentGameTest, AHumanClickingAtRandomPlaysAlongWithTheOpponents) {
 TEST_F(OpponentGameTest, AComputerInSeatZeroOpensTheNextGameWithoutGreeting) {
     SeatAll(CharacterKind::Wolf, CharacterKind::Tiger, CharacterKind::Empty, CharacterKind::Empty);
     Play();
-    ASSERT_FALSE(OpponentSeats()[0].turnJustStarted);
+    ASSERT_FALSE(seats[0].turnJustStarted);
     const int handCol = game.handCol, handRow = game.handRow;
     table.said.clear();
     table.handPath.clear();
     // Stop the second game right after the hand's first appearance.
     host.OnEveryPass([&] {
-        if (!table.handPath.empty() && game.phase == GamePhase::Running) QuitCommand();
+        if (!table.handPath.empty() && game.phase == GamePhase::Running) QuitCommand(game);
     });
     Play();
     host.OnEveryPass(nullptr);
@@ -132,8 +132,7 @@ TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirst
     };
     for (const auto& l : lineups) {
         SCOPED_TRACE(static_cast<int>(l[0]));
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         SeatAll(l[0], l[1], l[2], l[3]);
         struct Turn {
             int seat, from;  // `from`: the seat that passed the turn on (-1: the deal)
@@ -149,15 +148,15 @@ TEST_F(OpponentGameTest, EveryTurnOpensWithItsWaitAndChoosesOnItsHundredAndFirst
                 return;
             const int64_t pass = LoopPassCount();
             if (turns.empty() || turns.back().seat != game.currentSeat) {
-                if (turns.size() == 13) return QuitCommand();
+                if (turns.size() == 13) return QuitCommand(game);
                 const int from = turns.empty() ? -1 : turns.back().seat;
-                const OpponentSeat& s = OpponentSeats()[game.currentSeat];
+                const OpponentSeat& s = seats[game.currentSeat];
                 turns.push_back(
                     {game.currentSeat, from, s.waitLimit, pass, -1, -1, table.said.size(), 0});
                 handMoves = table.handPath.size();
             }
             Turn& t = turns.back();
-            if (t.greeting < 0 && !OpponentSeats()[t.seat].turnJustStarted) t.greeting = pass;
+            if (t.greeting < 0 && !seats[t.seat].turnJustStarted) t.greeting = pass;
             if (t.choice < 0 && table.handPath.size() > handMoves) {
                 t.choice = pass;
                 t.linesAtChoice = table.said.size();

@@ -15,7 +15,7 @@ protected:
     }
     int InUse(int seat) const {
         int n = 0;
-        for (const OpponentMemory& m : OpponentSeats()[seat].memory) n += m.inUse;
+        for (const OpponentMemory& m : seats[seat].memory) n += m.inUse;
         return n;
     }
     // The draws the generator will hand out next, without using them up.
@@ -38,9 +38,9 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
         {1, {30, 0, 60, 80}}, {0, {90, 0, 60, 80}}, {2, {30, 0, 90, 80}}, {3, {30, 0, 60, 100}}};
     for (const Case& c : cases) {
         for (uint64_t seed = 1; seed <= 40; ++seed) {
-            ClearMemories();
+            ClearMemories(seats);
             const std::vector<double> r = NextDraws(seed, 4);
-            RememberFailedAttempt(5, 30, c.seatOnTurn);
+            RememberFailedAttempt(game, seats, 5, 30, c.seatOnTurn);
             int draw = 0;
             for (int s = 0; s < kSeats; ++s) {
                 if (c.pct[s] == 0) {
@@ -50,8 +50,8 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
                 const bool remembers = r[draw++] * 100 < c.pct[s];
                 ASSERT_EQ(InUse(s), remembers ? 2 : 0) << "seat " << s << " seed " << seed;
                 if (!remembers) continue;
-                const OpponentMemory& a = OpponentSeats()[s].memory[0];
-                const OpponentMemory& b = OpponentSeats()[s].memory[1];
+                const OpponentMemory& a = seats[s].memory[0];
+                const OpponentMemory& b = seats[s].memory[1];
                 EXPECT_EQ((Cell{a.col, a.row}), CellOf(5));
                 EXPECT_EQ((Cell{b.col, b.row}), CellOf(30));
                 EXPECT_EQ(a.lifetime, s == 0 ? 10 : 20);
@@ -65,26 +65,25 @@ TEST_F(MemoryTest, EachComputerSeatDrawsOnceForBothCardsOfAFailedAttempt) {
 TEST_F(MemoryTest, AFullSwallowStoresNothingNew) {
     SeatAll(CharacterKind::Swallow, CharacterKind::Empty, CharacterKind::Empty,
             CharacterKind::Empty);
-    for (int c = 1; c <= 20; ++c) RememberCard(0, c);
-    EXPECT_EQ(FindFreeMemorySlot(0), -1);
-    RememberCard(0, 40);
+    for (int c = 1; c <= 20; ++c) RememberCard(game, seats, 0, c);
+    EXPECT_EQ(FindFreeMemorySlot(seats, 0), -1);
+    RememberCard(game, seats, 0, 40);
     EXPECT_EQ(InUse(0), 20);
-    EXPECT_FALSE(OpponentSeats()[0].memory[20].inUse);  // the spare entry is never used
-    for (const OpponentMemory& m : OpponentSeats()[0].memory)
+    EXPECT_FALSE(seats[0].memory[20].inUse);  // the spare entry is never used
+    for (const OpponentMemory& m : seats[0].memory)
         EXPECT_FALSE(m.inUse && (Cell{m.col, m.row} == CellOf(40)));
 
-    OpponentSeats()[0].memory[7].inUse = false;  // one entry frees up: the lowest free one is taken
-    EXPECT_EQ(FindFreeMemorySlot(0), 7);
-    RememberCard(0, 40);
-    EXPECT_EQ((Cell{OpponentSeats()[0].memory[7].col, OpponentSeats()[0].memory[7].row}),
-              CellOf(40));
+    seats[0].memory[7].inUse = false;  // one entry frees up: the lowest free one is taken
+    EXPECT_EQ(FindFreeMemorySlot(seats, 0), 7);
+    RememberCard(game, seats, 0, 40);
+    EXPECT_EQ((Cell{seats[0].memory[7].col, seats[0].memory[7].row}), CellOf(40));
 }
 
 TEST_F(MemoryTest, HumanSeatsNeverRemember) {
     SeatAll(CharacterKind::Wolf, CharacterKind::You, CharacterKind::Empty, CharacterKind::Empty);
-    OpponentSeats()[1].memorySize = 40;
-    OpponentSeats()[1].memory.assign(41, {});
-    RememberCard(1, 3);
+    seats[1].memorySize = 40;
+    seats[1].memory.assign(41, {});
+    RememberCard(game, seats, 1, 3);
     EXPECT_EQ(InUse(1), 0);
 }
 
@@ -96,11 +95,11 @@ TEST_F(MemoryTest, AMemoryExpiresOnTheTickAfterItsLifetime) {
         {CharacterKind::Swallow, 10}, {CharacterKind::Wolf, 20}, {CharacterKind::Tiger, 20}};
     for (const Case& c : cases) {
         SeatAll(c.kind, CharacterKind::Empty, CharacterKind::Empty, CharacterKind::Empty);
-        RememberCard(0, 9);
-        for (int t = 1; t <= c.lastTick; ++t) AgeMemories();
-        EXPECT_TRUE(OpponentSeats()[0].memory[0].inUse);
-        AgeMemories();
-        EXPECT_FALSE(OpponentSeats()[0].memory[0].inUse) << static_cast<int>(c.kind);
+        RememberCard(game, seats, 0, 9);
+        for (int t = 1; t <= c.lastTick; ++t) AgeMemories(seats);
+        EXPECT_TRUE(seats[0].memory[0].inUse);
+        AgeMemories(seats);
+        EXPECT_FALSE(seats[0].memory[0].inUse) << static_cast<int>(c.kind);
     }
 }
 
@@ -108,15 +107,15 @@ TEST_F(MemoryTest, ATakenPairIsForgottenWithTheSeatsOwnChance) {
     SeatAll(CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::You, CharacterKind::Tiger);
     const int pct[] = {40, 80, 0, 90};
     for (uint64_t seed = 1; seed <= 40; ++seed) {
-        ClearMemories();
+        ClearMemories(seats);
         for (int s : {0, 1, 3}) Remember(s, {7, 20, 7, 33});  // the 7 twice, and a third card
         const std::vector<double> r = NextDraws(seed, 3);
-        ForgetTakenPair(7, 20);
+        ForgetTakenPair(game, seats, 7, 20);
         int draw = 0;
         for (int s : {0, 1, 3}) {
             const bool forgets = r[draw++] * 100 < pct[s];
             EXPECT_EQ(InUse(s), forgets ? 1 : 4) << "seat " << s << " seed " << seed;
-            EXPECT_TRUE(OpponentSeats()[s].memory[3].inUse);  // the 33 stays
+            EXPECT_TRUE(seats[s].memory[3].inUse);  // the 33 stays
         }
     }
 }
@@ -125,11 +124,11 @@ TEST_F(MemoryTest, ClearingEmptiesEverySeatForTheNextGame) {
     SeatAll(CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Tiger,
             CharacterKind::Tiger);
     for (int s = 0; s < kSeats; ++s) Remember(s, {1, 14, 2});
-    ClearMemories();
+    ClearMemories(seats);
     for (int s = 0; s < kSeats; ++s) {
         EXPECT_EQ(InUse(s), 0);
-        EXPECT_FALSE(FindKnownPair(s).found);
-        EXPECT_EQ(FindRememberedPartner(s, 27), 0);
+        EXPECT_FALSE(FindKnownPair(game, seats, s).found);
+        EXPECT_EQ(FindRememberedPartner(game, seats, s, 27), 0);
     }
 }
 
@@ -151,10 +150,10 @@ TEST_F(MemoryTest, KnownPairNeedsEqualRanksInTwoCellsStillOnTheTable) {
     };
     for (const Case& c : cases) {
         LayOutAll();
-        ClearMemories();
-        for (int card : c.remembered) RememberCard(0, card);
+        ClearMemories(seats);
+        for (int card : c.remembered) RememberCard(game, seats, 0, card);
         for (int card : c.taken) game.board[CellOf(card).col][CellOf(card).row] = 0;
-        const KnownPair p = FindKnownPair(0);
+        const KnownPair p = FindKnownPair(game, seats, 0);
         EXPECT_EQ(p.found, c.found) << c.remembered.size();
         if (!c.found) continue;
         EXPECT_EQ(p.a, CellOf(c.a));
@@ -177,9 +176,9 @@ TEST_F(MemoryTest, PartnerIsNeverTheCardItselfNorTheOtherJoker) {
     };
     for (const Case& c : cases) {
         LayOutAll();
-        ClearMemories();
-        for (int card : c.remembered) RememberCard(0, card);
+        ClearMemories(seats);
+        for (int card : c.remembered) RememberCard(game, seats, 0, card);
         for (int card : c.taken) game.board[CellOf(card).col][CellOf(card).row] = 0;
-        EXPECT_EQ(FindRememberedPartner(0, c.card), c.partner) << c.card;
+        EXPECT_EQ(FindRememberedPartner(game, seats, 0, c.card), c.partner) << c.card;
     }
 }

@@ -27,7 +27,7 @@ protected:
     // Every card of `cards` face down at its cell; the others count as taken.
     void LayOut(std::initializer_list<int> cards) { LayOut(std::vector<int>(cards)); }
     void LayOut(const std::vector<int>& cards) {
-        ResetDeck();
+        ResetDeck(game);
         game.board = {};
         for (int c = 1; c <= kCardCount; ++c) {
             game.cards[c].col = CellOf(c).col;
@@ -53,13 +53,13 @@ protected:
     }
 
     void Remember(int seat, std::initializer_list<int> cards) {
-        for (int c : cards) RememberCard(seat, c);
+        for (int c : cards) RememberCard(game, seats, seat, c);
     }
 
     // The seat's turn has just come round to it, as AdvanceTurn leaves it.
     void TurnStartsFor(int seat, int waitLimit = 50) {
         game.currentSeat = seat;
-        OpponentSeat& s = OpponentSeats()[seat];
+        OpponentSeat& s = seats[seat];
         s.turnJustStarted = true;
         s.waitCount = 0;
         s.waitLimit = waitLimit;
@@ -94,7 +94,7 @@ protected:
         Run run;
         while (run.passes < limit) {
             const size_t said = table.said.size(), hand = table.handPath.size();
-            run.last = OpponentTurnStep(seat);
+            run.last = OpponentTurnStep(game, seats, seat);
             ++run.passes;
             for (size_t i = said; i < table.said.size(); ++i)
                 run.events.push_back({run.passes, "said:" + table.said[i].second});

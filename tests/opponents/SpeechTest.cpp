@@ -45,8 +45,7 @@ protected:
     static constexpr int kSeat = 2;
     // A fresh game state with the character in seat 2.
     void Seat(CharacterKind kind) {
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         table.said.clear();
         SeatAll(CharacterKind::You, CharacterKind::Empty, kind, CharacterKind::Empty);
     }
@@ -62,7 +61,7 @@ protected:
 TEST_F(SpeechTest, EachCharacterTalksThroughItsAttempts) {
     for (const Voice& v : Voices()) {
         SCOPED_TRACE(static_cast<int>(v.kind));
-        const auto tookPair = [] { return game.seats[kSeat].cardsTaken == 2; };
+        const auto tookPair = [this] { return game.seats[kSeat].cardsTaken == 2; };
 
         // A whole turn with a remembered pair (two sevens) in memory.
         Seat(v.kind);
@@ -80,7 +79,7 @@ TEST_F(SpeechTest, EachCharacterTalksThroughItsAttempts) {
         Remember(kSeat, {46});
         game.currentSeat = kSeat;
         game.handCol = CellOf(7).col, game.handRow = CellOf(7).row;
-        OpponentSeats()[kSeat].aiState = AiState::AiOpenCard;
+        seats[kSeat].aiState = AiState::AiOpenCard;
         run = PlayUntil(kSeat, tookPair);
         EXPECT_EQ(run.Said(), v.rememberedPartner);
         EXPECT_EQ(game.board[CellOf(46).col][CellOf(46).row], 0);
@@ -108,7 +107,7 @@ TEST_F(SpeechTest, GreetingIsSilenceOrOneOfFourLinesByOneDraw) {
             const int d = static_cast<int>(std::floor(r * 10));
             seen[d] = true;
             table.said.clear();
-            Greet(kSeat);
+            Greet(game, seats, kSeat);
             static constexpr int line[10] = {-1, -1, -1, 0, 0, 1, 1, 2, 2, 3};
             if (line[d] < 0) {
                 EXPECT_TRUE(table.said.empty());
@@ -124,21 +123,22 @@ TEST_F(SpeechTest, GreetingIsSilenceOrOneOfFourLinesByOneDraw) {
 
 TEST_F(SpeechTest, BalloonStaysUpForAHundredPassesAfterTheLastLine) {
     Seat(CharacterKind::Wolf);
-    SayLine(kSeat, "a");
-    for (int i = 0; i < 30; ++i) OpponentIdleStep(kSeat);
-    SayLine(kSeat, "b");  // replaces the first line and starts the count again
+    SayLine(seats, kSeat, "a");
+    for (int i = 0; i < 30; ++i) OpponentIdleStep(seats, kSeat);
+    SayLine(seats, kSeat, "b");  // replaces the first line and starts the count again
     EXPECT_EQ(table.balloon[kSeat], "b");
-    for (int i = 0; i < 100; ++i) OpponentIdleStep(kSeat);
+    for (int i = 0; i < 100; ++i) OpponentIdleStep(seats, kSeat);
     EXPECT_TRUE(table.balloonShown[kSeat]);
-    OpponentIdleStep(kSeat);
+    OpponentIdleStep(seats, kSeat);
     EXPECT_FALSE(table.balloonShown[kSeat]);
-    EXPECT_FALSE(OpponentSeats()[kSeat].balloonShown);
+    EXPECT_FALSE(seats[kSeat].balloonShown);
 
     // During the opening wait of a turn the balloon does not age.
     LayOutAll();
-    SayLine(kSeat, "c");
+    SayLine(seats, kSeat, "c");
     TurnStartsFor(kSeat, 75);
-    for (int i = 0; i < 74; ++i) EXPECT_EQ(OpponentTurnStep(kSeat), StepResult::Continue);
-    EXPECT_EQ(OpponentSeats()[kSeat].balloonAge, 0);
-    EXPECT_TRUE(OpponentSeats()[kSeat].turnJustStarted);
+    for (int i = 0; i < 74; ++i)
+        EXPECT_EQ(OpponentTurnStep(game, seats, kSeat), StepResult::Continue);
+    EXPECT_EQ(seats[kSeat].balloonAge, 0);
+    EXPECT_TRUE(seats[kSeat].turnJustStarted);
 }

@@ -13,8 +13,7 @@ class TurnTest : public OpponentFixture {
 protected:
     static constexpr int kSeat = 2;
     void Seat(CharacterKind kind, int seat = kSeat) {
-        ResetGameState();
-        ResetOpponentSeats();
+        NewGame();
         table.said.clear();
         table.handPath.clear();
         host.sounds.clear();
@@ -44,8 +43,8 @@ TEST_F(TurnTest, OpeningWaitThenGreetingThenChoiceOnPass101) {
         TurnStartsFor(c.seat, c.waitLimit);
         int greeted = 0, chosen = 0;
         for (int pass = 1; pass <= 200 && !chosen; ++pass) {
-            EXPECT_EQ(OpponentTurnStep(c.seat), StepResult::Continue);
-            if (!greeted && !OpponentSeats()[c.seat].turnJustStarted) greeted = pass;
+            EXPECT_EQ(OpponentTurnStep(game, seats, c.seat), StepResult::Continue);
+            if (!greeted && !seats[c.seat].turnJustStarted) greeted = pass;
             if (!table.handPath.empty()) chosen = pass;
         }
         EXPECT_EQ(greeted, c.waitLimit);
@@ -72,9 +71,9 @@ TEST_F(TurnTest, HandStepsAtTheCharactersPace) {
         if (c.remembered) Remember(kSeat, {9, 22});  // two nines, the first in the far corner
         game.currentSeat = kSeat;
         game.handCol = 0, game.handRow = 5;
-        OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
+        seats[kSeat].aiState = AiState::AiChooseFirst;
         const Run run =
-            PlayUntil(kSeat, [] { return OpponentSeats()[kSeat].aiState == AiState::AiOpenCard; });
+            PlayUntil(kSeat, [this] { return seats[kSeat].aiState == AiState::AiOpenCard; });
         const std::vector<int> moves = run.PassesOf("hand");  // the choice, then every step
         ASSERT_GE(moves.size(), 2u);
         for (size_t i = 1; i < moves.size(); ++i)
@@ -103,7 +102,7 @@ TEST_F(TurnTest, HandWalksOneCellPerStepDiagonallyFirst) {
         LayOutAll();
         game.currentSeat = kSeat;
         game.handCol = c.from.col, game.handRow = c.from.row;
-        OpponentSeat& s = OpponentSeats()[kSeat];
+        OpponentSeat& s = seats[kSeat];
         s.targetCol = c.to.col, s.targetRow = c.to.row;
         s.aiState = AiState::AiMoveHand;
         s.stepLimit = 20;
@@ -119,7 +118,7 @@ TEST_F(TurnTest, OnlyTheFirstPairOfATurnIsFollowedByAPause) {
     LayOutAll();
     Remember(kSeat, {7, 20, 1, 14});
     TurnStartsFor(kSeat);
-    const Run first = PlayUntil(kSeat, [] { return game.seats[kSeat].cardsTaken == 4; });
+    const Run first = PlayUntil(kSeat, [this] { return game.seats[kSeat].cardsTaken == 4; });
     table.handPath.clear();
     const int gotPair = first.PassesOf("said:へへっ").front();
     const std::vector<int> moves = first.PassesOf("hand");
@@ -139,8 +138,8 @@ TEST_F(TurnTest, AFailedAttemptEndsTheTurnTwoPassesLaterAndDrawsTheNextOpeningWa
     const Run run = PlayUntil(kSeat, [] { return false; });
     EXPECT_EQ(run.last, StepResult::NextSeat);
     EXPECT_EQ(run.passes, run.PassesOf("said:開けるぞ").front() + 2);
-    EXPECT_EQ(OpponentSeats()[kSeat].aiState, AiState::AiIdle);
-    EXPECT_EQ(OpponentSeats()[kSeat].partnerCard, 0);
+    EXPECT_EQ(seats[kSeat].aiState, AiState::AiIdle);
+    EXPECT_EQ(seats[kSeat].partnerCard, 0);
     // Both cards were shown magnified, and lie face down at their cells again.
     EXPECT_NE(std::find(table.flipWidths.begin(), table.flipWidths.end(), kBigCardWidth),
               table.flipWidths.end());
@@ -155,9 +154,9 @@ TEST_F(TurnTest, AFailedAttemptEndsTheTurnTwoPassesLaterAndDrawsTheNextOpeningWa
         PinRandomSeed(seed);
         const double r = Rnd();
         PinRandomSeed(seed);
-        OpponentSeats()[kSeat].aiState = AiState::AiEndTurn;
-        EXPECT_EQ(OpponentTurnStep(kSeat), StepResult::NextSeat);
-        const int w = OpponentSeats()[kSeat].waitLimit;
+        seats[kSeat].aiState = AiState::AiEndTurn;
+        EXPECT_EQ(OpponentTurnStep(game, seats, kSeat), StepResult::NextSeat);
+        const int w = seats[kSeat].waitLimit;
         EXPECT_EQ(w, RoundHalfEven(r * 50 + 25));
         low = std::min(low, w), high = std::max(high, w);
     }
@@ -172,15 +171,14 @@ TEST_F(TurnTest, TakingTheLastPairEndsTheGameWithoutAnotherWord) {
     LayOut({7, 33});
     Remember(kSeat, {7, 33});
     game.currentSeat = kSeat;
-    OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
+    seats[kSeat].aiState = AiState::AiChooseFirst;
     const Run run = PlayUntil(kSeat, [] { return false; });
     EXPECT_EQ(run.last, StepResult::GameOver);
     EXPECT_EQ(run.Said(), (std::vector<std::string>{"これと", "これとね、", "これじゃな"}));
     EXPECT_EQ(game.seats[kSeat].cardsTaken, 2);
     // The balloon did not age on the last pass.
-    EXPECT_TRUE(OpponentSeats()[kSeat].balloonShown);
-    EXPECT_EQ(OpponentSeats()[kSeat].balloonAge,
-              run.passes - run.PassesOf("said:これじゃな").front());
+    EXPECT_TRUE(seats[kSeat].balloonShown);
+    EXPECT_EQ(seats[kSeat].balloonAge, run.passes - run.PassesOf("said:これじゃな").front());
 }
 
 TEST_F(TurnTest, RandomCellsDrawTheColumnFirstAndSkipEmptyCells) {
@@ -196,7 +194,7 @@ TEST_F(TurnTest, RandomCellsDrawTheColumnFirstAndSkipEmptyCells) {
         }
         const double next = Rnd();
         PinRandomSeed(seed);
-        EXPECT_EQ(PickRandomCell(), (Cell{4, 2}));
+        EXPECT_EQ(PickRandomCell(game), (Cell{4, 2}));
         EXPECT_EQ(Rnd(), next) << "seed " << seed << " after " << used << " draws";
     }
 }
@@ -204,7 +202,7 @@ TEST_F(TurnTest, RandomCellsDrawTheColumnFirstAndSkipEmptyCells) {
 TEST_F(TurnTest, GuessedSecondCardIsNeverTheFirstCardsCell) {
     Seat(CharacterKind::Wolf);
     LayOut({23, 24});
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(PickRandomCellExcept(23), CellOf(24));
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(PickRandomCellExcept(game, 23), CellOf(24));
 
     // In play, with nothing remembered.
     for (uint64_t seed = 1; seed <= 30; ++seed) {
@@ -213,9 +211,9 @@ TEST_F(TurnTest, GuessedSecondCardIsNeverTheFirstCardsCell) {
         LayOutAll();
         game.currentSeat = kSeat;
         game.handCol = CellOf(31).col, game.handRow = CellOf(31).row;
-        OpponentSeats()[kSeat].aiState = AiState::AiOpenCard;
-        PlayUntil(kSeat, [] { return OpponentSeats()[kSeat].aiState == AiState::AiOpenCard; });
-        const OpponentSeat& s = OpponentSeats()[kSeat];
+        seats[kSeat].aiState = AiState::AiOpenCard;
+        PlayUntil(kSeat, [this] { return seats[kSeat].aiState == AiState::AiOpenCard; });
+        const OpponentSeat& s = seats[kSeat];
         EXPECT_NE((Cell{s.targetCol, s.targetRow}), CellOf(31));
         EXPECT_EQ(game.firstPick, 31);
     }
@@ -227,8 +225,8 @@ TEST_F(TurnTest, WithNothingLeftToAimAtTheOpponentPassesInsteadOfHanging) {
     Seat(CharacterKind::Tiger);
     LayOut({});
     game.currentSeat = kSeat;
-    OpponentSeats()[kSeat].aiState = AiState::AiChooseFirst;
-    OpponentSeats()[kSeat].waitCount = 101, OpponentSeats()[kSeat].waitLimit = 100;
+    seats[kSeat].aiState = AiState::AiChooseFirst;
+    seats[kSeat].waitCount = 101, seats[kSeat].waitLimit = 100;
     const Run run = PlayUntil(
         kSeat, [] { return false; }, 10);
     EXPECT_EQ(run.last, StepResult::NextSeat);

@@ -106,9 +106,11 @@ private:
             stage_ = Stage::NameEntry;
             return;
         }
+        if (!window) return;
+        const GameState& game = window->Game();
         // The deal is over once the clock has ticked.
         if (game.phase != GamePhase::Running || game.pickState != PickNone ||
-            game.elapsedSeconds < 1 || !window)
+            game.elapsedSeconds < 1)
             return;
         if (!dealShot_) {
             dealShot_ = true;
@@ -117,9 +119,9 @@ private:
             return;
         }
         for (int a = 1; a <= kCardCount; ++a) {
-            if (!OnTable(a)) continue;
+            if (!OnTable(game, a)) continue;
             for (int b = a + 1; b <= kCardCount; ++b) {
-                if (!OnTable(b) || !CardsArePair(a, b)) continue;
+                if (!OnTable(game, b) || !CardsArePair(game, a, b)) continue;
                 Click(window, a);
                 Click(window, b);
                 Say(QStringLiteral("pairs %1").arg(++pairs_));
@@ -132,7 +134,7 @@ private:
         }
     }
 
-    static bool OnTable(int card) {
+    static bool OnTable(const GameState& game, int card) {
         const BoardCard& c = game.cards[card];
         return c.col >= 0 && c.col < kColumns && c.row >= 0 && c.row < kRows &&
                game.board[c.col][c.row] == card;

@@ -15,11 +15,12 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     PinRandomSeed(std::strtoull(argv[1], nullptr, 10));
     VirtualClockHost host;
-    HeadlessTable table(&host);
+    GameState game;
+    HeadlessTable table(game, &host);
     AttachHost(&host);
     AttachViews(table.AsViews());
-    ResetDeck();
-    Deal();
+    ResetDeck(game);
+    Deal(game);
     for (int c = 1; c <= kCardCount; ++c)
         std::printf("%d %d %d %d\n", c,
                     game.cards[c].rank == kJokerB ? kJokerA : game.cards[c].rank, game.cards[c].col,

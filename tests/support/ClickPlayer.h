@@ -26,6 +26,7 @@ private:
     void Act() {
         if (watch) watch();
         memory_.Look();
+        GameState& game = table_.Game();
         if (busy_ || game.phase != GamePhase::Running || !table_.windowEnabled) return;
         if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You) return;
         if (game.pickState == PickTwoUp || host_.Now() < next_) return;
@@ -33,7 +34,7 @@ private:
         if (!card) return;
         busy_ = true;
         ++clicks;
-        CardMouseDown(card);
+        CardMouseDown(game, card);
         memory_.Saw(card);
         busy_ = false;
         next_ = host_.Now() + pauseMs_;

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A game on the virtual clock: a headless table, the computer opponents, a
-// pinned random stream, and the game state back at its program-start values.
+// pinned random stream, and a game of its own at its program-start values.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +21,6 @@
 class EngineFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState();
-        ResetOpponentSeats();
         PinRandomSeed(12345);
         AttachHost(&host);
         AttachViews(table.AsViews());
@@ -34,19 +32,26 @@ protected:
         AttachViews({});
         AttachComputerPlayers(nullptr);
     }
+    // Back to a fresh game and opponents that have seen nothing, within one test.
+    void NewGame() {
+        game = GameState{};
+        seats = OpponentSeats{};
+    }
     // Solitaire: the human alone in seat 0.
     void SeatSolitaire() {
         game.soloMode = true;
-        ConfigureSeat(game, CharacterKind::You, 0);
-        for (int s = 1; s < kSeats; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
+        SeatCharacter(game, 0, CharacterKind::You);
+        for (int s = 1; s < kSeats; ++s) SeatCharacter(game, s, CharacterKind::Empty);
     }
     void SeatAll(CharacterKind a, CharacterKind b, CharacterKind c, CharacterKind d) {
         game.soloMode = false;
-        ConfigureSeat(game, a, 0), ConfigureSeat(game, b, 1), ConfigureSeat(game, c, 2),
-            ConfigureSeat(game, d, 3);
+        SeatCharacter(game, 0, a), SeatCharacter(game, 1, b), SeatCharacter(game, 2, c),
+            SeatCharacter(game, 3, d);
     }
 
+    GameState game;  // a fresh game for every test
     VirtualClockHost host;
-    HeadlessTable table{&host};
-    Opponents opponents;
+    HeadlessTable table{game, &host};
+    Opponents opponents{game};
+    OpponentSeats& seats = opponents.Seats();
 };

@@ -30,6 +30,7 @@ private:
 
     // The first arrow of a shortest way from the focus to `target`; -1 if none.
     int FirstArrowTowards(int target) const {
+        const GameState& game = table_.Game();
         const BoardCard& f = game.cards[game.hoveredCard];
         std::map<int, int> firstArrow;  // card reached -> the arrow that set out
         std::deque<std::pair<Cell, int>> queue{{{f.col, f.row}, -1}};
@@ -37,11 +38,12 @@ private:
             const auto [cell, first] = queue.front();
             queue.pop_front();
             for (int k = 0; k < 4; ++k) {
-                const int next = NextCardInDirection(cell, kArrows[k].first, kArrows[k].second);
+                const int next =
+                    NextCardInDirection(game, cell, kArrows[k].first, kArrows[k].second);
                 if (next == 0 || firstArrow.count(next)) continue;
                 firstArrow[next] = first < 0 ? k : first;
                 if (next == target) return firstArrow[next];
-                queue.push_back({FindCardCell(next), firstArrow[next]});
+                queue.push_back({FindCardCell(game, next), firstArrow[next]});
             }
         }
         return -1;
@@ -49,6 +51,7 @@ private:
 
     void Act() {
         memory_.Look();
+        GameState& game = table_.Game();
         if (busy_ || game.phase != GamePhase::Running || !table_.windowEnabled) return;
         if (game.currentSeat > 3 || game.seats[game.currentSeat].kind != CharacterKind::You) return;
         if (game.pickState == PickTwoUp || host_.Now() < next_) return;
@@ -58,7 +61,7 @@ private:
         next_ = host_.Now() + pauseMs_;
         if (table_.focusFrame == target) {
             ++turns;
-            CardKeyTurn();
+            CardKeyTurn(game);
             memory_.Saw(target);
         } else {
             // Nothing focused yet: any arrow puts the focus on the table.
@@ -68,7 +71,7 @@ private:
                 k = 1;
             }
             ++arrows;
-            CardKeyMove(kArrows[k].first, kArrows[k].second);
+            CardKeyMove(game, kArrows[k].first, kArrows[k].second);
         }
         busy_ = false;
     }

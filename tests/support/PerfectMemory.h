@@ -24,6 +24,7 @@ public:
     void Saw(int card) { seen_.insert(card); }
 
     int Choose() const {
+        const GameState& game = table_.Game();
         // Cards seen face up earlier and still lying on the table, by rank.
         std::map<int, std::vector<int>> known;
         for (int c : seen_)
@@ -45,7 +46,7 @@ public:
     }
 
 private:
-    static bool OnBoard(int card) { return FindCardCell(card).col != kNoCell; }
+    bool OnBoard(int card) const { return FindCardCell(table_.Game(), card).col != kNoCell; }
     const HeadlessTable& table_;
     std::set<int> seen_;
 };

@@ -25,9 +25,8 @@ namespace {
 
 class AccessibilityTest : public ::testing::Test {
 protected:
+    GameState game;  // a fresh game for every test
     void SetUp() override {
-        ResetGameState();
-        ResetOpponentSeats();
         table = std::make_unique<TableWidget>(game);
         table->CreateCardWidgets();
         game.seats[0].active = true;
@@ -37,11 +36,7 @@ protected:
         table->ShowSeatPanel(0, CharacterKind::You);
         table->ShowSeatPanel(1, CharacterKind::Swallow);
     }
-    void TearDown() override {
-        table.reset();
-        ResetGameState();
-        ResetOpponentSeats();
-    }
+    void TearDown() override { table.reset(); }
     // Card `card` lies face down in (col, row) with picture `picture`.
     void Lay(int card, int col, int row, int picture) {
         game.cards[card].col = col;

@@ -73,12 +73,9 @@ std::vector<QString> TextsOf(QWidget* window) {
 
 class English : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetGameState();
-        ResetOpponentSeats();
-        ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
-    }
+    void SetUp() override { ASSERT_TRUE(InstallTextLanguage(TextLanguage::English)); }
     void TearDown() override { RemoveTextLanguage(); }
+    GameState game;
 };
 
 TEST_F(English, EveryWindowSpeaksEnglish) {
@@ -113,8 +110,7 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
 // balloon: wrapped at word ends and, if need be, set smaller. A Japanese line
 // keeps the layout's size.
 TEST(SpeechBalloon, EveryLineFitsTheBalloonInEnglishAndInJapanese) {
-    ResetGameState();
-    ResetOpponentSeats();
+    GameState game;
     for (TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
         ASSERT_TRUE(InstallTextLanguage(language));
         TableWidget table(game);
@@ -163,8 +159,7 @@ TEST(SolitaireCounters, ShownInTheLanguagesOwnTypography) {
         {TextLanguage::English, "４５ 手", "45"},
         {TextLanguage::English, "", ""},
     };
-    ResetGameState();
-    ResetOpponentSeats();
+    GameState game;
     for (const Case& c : cases) {
         ASSERT_TRUE(InstallTextLanguage(c.language));
         TableWidget table(game);

@@ -52,8 +52,7 @@ public slots:
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState();
-        ResetOpponentSeats();
+        AttachComputerPlayers(&opponents);
         glNoSound = 0;
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
@@ -81,10 +80,10 @@ protected:
         MessageBoxes::SetInformHook(nullptr);
         MessageBoxes::SetAskHook(nullptr);
         glNoSound = 0;
-        ResetGameState();
-        ResetOpponentSeats();
     }
 
+    GameState game;  // a fresh game for every test
+    Opponents opponents{game};
     GameSettings inForce;
     std::unique_ptr<MainWindow> window;
     std::vector<QString> informed, asked;
@@ -369,16 +368,15 @@ protected:
         MainWindowTest::SetUp();
         AttachHost(&host);
         AttachViews(window->AsViews());
-        AttachComputerPlayers(&opponents);
-        ResetDeck();
+        ResetDeck(game);
         game.phase = GamePhase::Running;
-        ConfigureSeat(game, CharacterKind::You, 0);
+        SeatCharacter(game, 0, CharacterKind::You);
         game.currentSeat = 0;
         for (int c = 1; c <= 54; ++c) {
             game.cards[c].col = (c - 1) % 9;
             game.cards[c].row = (c - 1) / 9;
             game.board[game.cards[c].col][game.cards[c].row] = c;
-            PlaceCard(c, NormalPlacement(game.cards[c].col, game.cards[c].row));
+            PlaceCard(game, c, NormalPlacement(game.cards[c].col, game.cards[c].row));
             game.cards[c].faceUp = false;
             Cards().SetCardFace(c, false);
             game.cards[c].shown = true;
@@ -387,7 +385,6 @@ protected:
         window->show();
     }
     VirtualClockHost host;
-    Opponents opponents;
 };
 
 TEST_F(MainWindowPlayTest, AClickOnACardTurnsItUpAsThePick) {
@@ -447,7 +444,7 @@ TEST_F(MainWindowPlayTest, ArrowKeysMoveAFramedMagnifiedCardAndSpaceTurnsIt) {
     EXPECT_EQ(game.secondPick, 12);
     EXPECT_EQ(game.pickState, PickTwoUp);
     // The frame follows its card wherever the game moves it.
-    PlaceCard(12, NormalPlacement(2, 1));
+    PlaceCard(game, 12, NormalPlacement(2, 1));
     EXPECT_EQ(frame->geometry(), table->Card(12)->geometry().adjusted(-4, -4, 4, 4));
 
     // The mouse takes the focus back, and the frame goes.
@@ -473,9 +470,9 @@ TEST_F(MainWindowPlayTest, CtrlNAndF2StartAGameWhenStartIsOffered) {
          {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
         SCOPED_TRACE(keys.toString().toStdString());
         informed.clear();
-        ConfigureSeat(game, CharacterKind::You, 0);
-        for (int s = 1; s < 4; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
-        host.At(host.Now() + 2000, [] { QuitCommand(); });
+        SeatCharacter(game, 0, CharacterKind::You);
+        for (int s = 1; s < 4; ++s) SeatCharacter(game, s, CharacterKind::Empty);
+        host.At(host.Now() + 2000, [this] { QuitCommand(game); });
         QTest::keySequence(window.get(), keys);
         EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
         EXPECT_TRUE(window->StartAction()->isEnabled());
@@ -508,7 +505,7 @@ TEST_F(MainWindowPlayTest, TheSecondTimerCountsSolitaireTime) {
 // "開始" plays a game on this window; during it only "このゲームやめ" is offered,
 // and choosing it ends the game with its message and offers "開始" again.
 TEST_F(MainWindowPlayTest, StartAndQuitFromTheMenuPlayAndEndAGame) {
-    for (int s = 1; s < 4; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
+    for (int s = 1; s < 4; ++s) SeatCharacter(game, s, CharacterKind::Empty);
     game.soloMode = true;
     game.phase = GamePhase::Idle;
     bool startOffered = true, quitOffered = false, dealt = false, quitTaken = false;
@@ -518,7 +515,7 @@ TEST_F(MainWindowPlayTest, StartAndQuitFromTheMenuPlayAndEndAGame) {
         dealt = window->Table()->Card(1)->isVisible() && window->Table()->TimeLabel()->isVisible();
         window->QuitAction()->trigger();
         quitTaken = game.phase == GamePhase::QuitRequested;
-        if (!quitTaken) QuitCommand();  // never leave the game running
+        if (!quitTaken) QuitCommand(game);  // never leave the game running
     });
     window->StartAction()->trigger();
     EXPECT_TRUE(quitTaken);

@@ -18,9 +18,11 @@
 #include "app/Settings.h"
 #include "app/Sound.h"
 #include "app/WindowCommands.h"
+#include "engine/GameLoop.h"
 #include "engine/HeadlessTable.h"
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
+#include "opponents/Opponents.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -40,7 +42,7 @@ class OpenedDialog : public SettingsDialog {
 public:
     OpenedDialog(MainWindow& window, GameSettings& inForce)
         : SettingsDialog(
-              SettingsInForce(game, inForce), game.phase == GamePhase::Idle,
+              SettingsInForce(window.Game(), inForce), window.Game().phase == GamePhase::Idle,
               [] { PlaySoundFile("beep.wav", 1); }, &window) {
         connect(this, &QDialog::accepted, this,
                 [this, &window, &inForce] { ApplySettingsChoice(Chosen(), inForce, window); });
@@ -50,9 +52,8 @@ public:
 class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetGameState();
-        ResetOpponentSeats();
         AttachViews(table.AsViews());
+        AttachComputerPlayers(&opponents);
         MessageBoxes::SetInformHook([this](const QString& text) { informed.push_back(text); });
         MessageBoxes::SetAskHook([this](const QString& text) {
             asked.push_back(text);
@@ -63,15 +64,14 @@ protected:
         MessageBoxes::SetInformHook({});
         MessageBoxes::SetAskHook({});
         AttachViews({});
-        ResetGameState();
-        ResetOpponentSeats();
+        AttachComputerPlayers(nullptr);
         glNoSound = 0;
     }
 
     // The seats as the settings file or an earlier "Ｏ．Ｋ" left them.
-    static void SeatAll(const Seats& kinds) {
+    void SeatAll(const Seats& kinds) {
         game.soloMode = false;
-        for (int s = 0; s < kSeats; ++s) ConfigureSeat(game, kinds[s], s);
+        for (int s = 0; s < kSeats; ++s) SeatCharacter(game, s, kinds[s]);
     }
     static Seats Choices(const SettingsDialog& dialog) {
         Seats seats{};
@@ -86,7 +86,9 @@ protected:
         ASSERT_EQ(dialog.SeatChoice(seat), kind);
     }
 
-    HeadlessTable table;
+    GameState game;  // a fresh game for every test
+    Opponents opponents{game};
+    HeadlessTable table{game};
     MainWindow window{game};
     GameSettings inForce;
     std::vector<QString> informed, asked;
@@ -234,7 +236,7 @@ TEST_F(SettingsDialogTest, AllSeatsEmptyIsRefusedWithTheTwoLineMessage) {
 
 TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
     SeatAll({K::Tiger, K::Wolf, K::Empty, K::Empty});
-    OpponentSeats()[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
+    opponents.Seats()[1].recallOwnPct = 77;  // a seat taken by the human keeps its other values
     OpenedDialog dialog(window, inForce);
     dialog.show();
     ChooseSeat(dialog, 0, K::Empty);
@@ -248,9 +250,9 @@ TEST_F(SettingsDialogTest, ALoneHumanConfirmedPlaysSolitaireInSeatZero) {
     EXPECT_TRUE(game.soloMode);
     EXPECT_TRUE(game.seats[0].active);
     EXPECT_EQ(game.seats[0].kind, K::You);
-    EXPECT_EQ(OpponentSeats()[0].memorySize, 60);  // left from the tiger that sat there
+    EXPECT_EQ(opponents.Seats()[0].memorySize, 60);  // left from the tiger that sat there
     for (int s = 1; s < kSeats; ++s) EXPECT_FALSE(game.seats[s].active) << s;
-    EXPECT_EQ(OpponentSeats()[1].recallOwnPct, 77);
+    EXPECT_EQ(opponents.Seats()[1].recallOwnPct, 77);
 }
 
 TEST_F(SettingsDialogTest, ALoneHumanRefusedKeepsTheDialogOpenAndAppliesNothing) {
@@ -293,8 +295,8 @@ TEST_F(SettingsDialogTest, ASingleComputerIsAcceptedWithoutQuestion) {
     EXPECT_FALSE(game.seats[0].active);
     EXPECT_TRUE(game.seats[1].active);
     EXPECT_EQ(game.seats[1].kind, K::Tiger);
-    EXPECT_EQ(OpponentSeats()[1].memorySize, 60);
-    EXPECT_EQ(OpponentSeats()[1].recallOtherPct, 80);
+    EXPECT_EQ(opponents.Seats()[1].memorySize, 60);
+    EXPECT_EQ(opponents.Seats()[1].recallOtherPct, 80);
     EXPECT_FALSE(game.seats[2].active);
     EXPECT_FALSE(game.seats[3].active);
     EXPECT_EQ(game.showSeconds, 2);

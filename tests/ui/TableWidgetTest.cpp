@@ -163,7 +163,7 @@ TEST_F(TableWidgetTest, ACardTurnedByTheEngineIsDrawnWhenEventsRun) {
             ++ran;
             seen = centre();
         });
-        ShowCardFace(1, face);
+        ShowCardFace(shown, 1, face);
         EXPECT_EQ(ran, 1);
         EXPECT_EQ(seen, face ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
     }

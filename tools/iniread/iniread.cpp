@@ -18,6 +18,7 @@
 #include "app/Settings.h"
 #include "engine/GameState.h"
 #include "opponents/Characters.h"
+#include "opponents/Opponents.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     EnsureSettingsFile();
     const GameSettings settings = LoadSettings();
     GameState game;
+    Opponents opponents(game);  // seating a computer character sets up its player
+    AttachComputerPlayers(&opponents);
     ApplyLoadedSettings(game, settings);
 
     std::printf("soloMode=%s\n", YesNo(game.soloMode));

@@ -35,6 +35,7 @@ public:
     std::array<long, kSeats> attempts{};
 
     void SetCardFace(int card, bool face) override {
+        const GameState& game = game_;
         const bool playing = game.phase == GamePhase::Running || game.phase == GamePhase::Resolving;
         if (face && playing && game.firstPick != 0 && game.firstPick != card &&
             game.currentSeat >= 0 && game.currentSeat < kSeats)
@@ -104,17 +105,17 @@ int main(int argc, char** argv) {
 
     VirtualClockHost host;
     host.recordSounds = false;
-    CountingTable table{&host};
-    Opponents opponents;
+    GameState game;
+    CountingTable table{game, &host};
+    Opponents opponents{game};
     AttachHost(&host);
     AttachViews(table.AsViews());
     AttachComputerPlayers(&opponents);
-    ResetGameState();
     PinRandomSeed(seed);
     game.soloMode = false;
     for (int s = 0; s < kSeats; ++s)
-        ConfigureSeat(game, s < static_cast<int>(kinds.size()) ? kinds[s] : CharacterKind::Empty,
-                      s);
+        SeatCharacter(game, s,
+                      s < static_cast<int>(kinds.size()) ? kinds[s] : CharacterKind::Empty);
 
     std::array<double, kSeats> cards{}, wins{};
     long finished = 0, abandoned = 0;
@@ -136,8 +137,8 @@ int main(int argc, char** argv) {
     const uint32_t virtualStart = host.Now();
     for (unsigned long long g = 0; g < games; ++g) {
         // A game that has not ended after six virtual hours is stuck: give it up.
-        const int guard = host.Every(6u * 3600 * 1000, [] { QuitCommand(); });
-        StartCommand();
+        const int guard = host.Every(6u * 3600 * 1000, [&game] { QuitCommand(game); });
+        StartCommand(game);
         host.Cancel(guard);
         if (!table.messages.empty()) {
             ++abandoned;

@@ -35,14 +35,15 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
     glNoSound = -1;
     QtHost host;
-    HeadlessTable table;
-    Opponents opponents;
+    GameState game;
+    HeadlessTable table{game};
+    Opponents opponents{game};
     AttachHost(&host);
     AttachViews(table.AsViews());
     AttachComputerPlayers(&opponents);
     game.soloMode = true;
-    ConfigureSeat(game, CharacterKind::You, 0);
-    for (int s = 1; s < kSeats; ++s) ConfigureSeat(game, CharacterKind::Empty, s);
+    SeatCharacter(game, 0, CharacterKind::You);
+    for (int s = 1; s < kSeats; ++s) SeatCharacter(game, s, CharacterKind::Empty);
 
     // The loop idles waiting for a click; measure from after the deal.
     int64_t passesAtStart = 0;
@@ -52,10 +53,10 @@ int main(int argc, char** argv) {
         passesAtStart = LoopPassCount();
         cpuAtStart = CpuSeconds();
         wall.start();
-        QTimer::singleShot(seconds * 1000, [] { QuitCommand(); });
+        QTimer::singleShot(seconds * 1000, [&game] { QuitCommand(game); });
     });
     table.onSoloResult = [] {};
-    StartCommand();
+    StartCommand(game);
     const double elapsed = wall.elapsed() / 1000.0;
     const double passes = static_cast<double>(LoopPassCount() - passesAtStart);
     std::printf("idle game loop: %.1f passes/s, %.2f %% of a core over %.1f s\n", passes / elapsed,
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
         t.start();
         const double cpu = CpuSeconds();
         const int turns = 20;
-        for (int i = 0; i < turns; ++i) FlipCard(7);
+        for (int i = 0; i < turns; ++i) FlipCard(game, 7);
         const double ms = static_cast<double>(t.elapsed());
         std::printf("card turn at width %d: %.1f ms, %.2f %% of a core while turning\n", r.width,
                     ms / turns, 100.0 * (CpuSeconds() - cpu) / (ms / 1000.0));
