@@ -38,6 +38,9 @@ bool AnySeatActive(const GameState& game) {
     return false;
 }
 
+// One small step of a seat in this pass.
+// Lets events run: when a human's attempt is resolved (ResolvePicks) and in a
+// computer's step (ComputerPlayers::TurnStep).
 StepResult SeatStep(GameState& game, int s) {
     PlayerSlot& seat = game.seats[s];
     if (seat.kind == CharacterKind::You) {

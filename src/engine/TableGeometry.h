@@ -53,8 +53,37 @@ constexpr Rect SeatCharacterRect(int seat) {
     // The last character sits four pixels lower in its box than the others.
     return {8, seat == 3 ? 320 : 4 + 104 * seat, 71, 96};
 }
-// A seat's speech balloon, over the top right of its panel.
+// A seat's speech balloon, over the top right of its panel, and its text inside it.
 constexpr Rect SeatBalloonRect(int seat) {
     constexpr int lefts[4] = {72, 68, 68, 64};
     return {lefts[seat], 104 * seat, 101, 61};
 }
+constexpr Rect SeatBalloonTextRect(int seat) {
+    constexpr int lefts[4] = {88, 84, 84, 80};
+    return {lefts[seat], 8 + 104 * seat, 76, 44};
+}
+
+// The rest of a seat panel, right of the character: the player's name at the
+// top right (a name that needs more room grows to the left, but never past
+// kSeatNameLeftLimit, over the character), the line under it, the small card
+// back of the cards taken, and "x" and the count beside it.
+constexpr Rect SeatNameRect(int seat) {
+    constexpr Rect rects[4] = {
+        {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
+    return rects[seat];
+}
+constexpr int kSeatNameLeftLimit = 80;
+constexpr Rect SeatLineRect(int seat) {
+    constexpr int tops[4] = {36, 144, 248, 352};
+    return {84, tops[seat], 156 - 84, 1};
+}
+constexpr Rect SeatGotCardRect(int seat) { return {seat == 0 ? 88 : 84, 64 + 104 * seat, 25, 33}; }
+constexpr Rect SeatTimesRect(int seat) { return {seat == 0 ? 116 : 112, 76 + 104 * seat, 9, 16}; }
+constexpr Rect SeatCountRect(int seat) { return {128, 76 + 104 * seat, 32, 21}; }
+
+// The solitaire status lines under the first seat's panel: the time and the
+// turns, each a caption standing right against its value.
+constexpr Rect kSoloTimeCaptionRect{8, 116, 80, 16};
+constexpr Rect kSoloTimeRect{88, 116, 32, 16};
+constexpr Rect kSoloTurnsCaptionRect{40, 136, 48, 16};
+constexpr Rect kSoloTurnsRect{88, 136, 40, 16};

@@ -65,6 +65,7 @@ void EndAttempt(OpponentSeat& s) {
 
 // Nothing left to aim at (the table holds no card where one was expected):
 // the opponent turns its first card back and passes instead of wandering off.
+// Lets events run: while the first card turns back (FlipCard).
 void GiveUpAttempt(GameState& game, OpponentSeat& s) {
     if (game.firstPick != 0) {
         const int first = game.firstPick;
@@ -80,6 +81,7 @@ void ShowHand(const GameState& game) {
     Markers().SetHandVisible(true);
 }
 
+// Lets events run: when there is nothing to aim at (GiveUpAttempt).
 void ChooseFirst(GameState& game, OpponentSeats& seats, int seat) {
     OpponentSeat& s = seats[seat];
     s.aiState = AiState::AiMoveHand;
@@ -100,6 +102,7 @@ void ChooseFirst(GameState& game, OpponentSeats& seats, int seat) {
     ShowHand(game);
 }
 
+// Lets events run: when there is nothing to aim at (GiveUpAttempt).
 void ChooseSecond(GameState& game, OpponentSeats& seats, int seat) {
     OpponentSeat& s = seats[seat];
     s.aiState = AiState::AiMoveHand;
@@ -144,6 +147,8 @@ void MoveHandStep(GameState& game, OpponentSeat& s) {
 
 // Turns up the card under the hand; the second one is resolved at once.
 // Returns GameOver when that took the last pair.
+// Lets events run: while the card turns (FlipCard), the attempt is shown and
+// resolved (ResolvePicks), or the attempt is given up (GiveUpAttempt).
 StepResult OpenCard(GameState& game, OpponentSeats& seats, int seat) {
     OpponentSeat& s = seats[seat];
     const int card = game.CardAt({game.handCol, game.handRow});

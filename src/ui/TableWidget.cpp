@@ -24,25 +24,6 @@ namespace {
 const QColor kOnTurn(255, 0, 0);
 const QColor kOffTurn(128, 0, 0);
 
-// The panels' own left edge: a name that needs more room than its box grows
-// to the left, but never over the character picture.
-constexpr int kNameLeftLimit = 80;
-
-// The seat panels' texts and small card backs, seat 0..3; their boxes,
-// characters and balloons stand in the table geometry.
-const QRect kNameRects[4] = {
-    {111, 8, 42, 19}, {109, 116, 46, 19}, {100, 216, 54, 19}, {76, 320, 83, 19}};
-const int kLineY[4] = {36, 144, 248, 352};
-const QPoint kGotCardPos[4] = {{88, 64}, {84, 168}, {84, 272}, {84, 376}};
-const QPoint kCap2Pos[4] = {{116, 76}, {112, 180}, {112, 284}, {112, 388}};
-const QPoint kBalloonTextPos[4] = {{88, 8}, {84, 112}, {84, 216}, {80, 320}};
-QRect CountRect(int seat) { return {128, 76 + 104 * seat, 32, 21}; }
-
-const QRect kTimeCapRect(8, 116, 80, 16);
-const QRect kTimeRect(88, 116, 32, 16);
-const QRect kCntCapRect(40, 136, 48, 16);
-const QRect kCntRect(88, 136, 40, 16);
-
 QRect ToQRect(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
 Rect FromQRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
@@ -130,16 +111,16 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
     }
     for (int i = 0; i < kSeats; ++i) {
         lines_[i] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, this);
-        lines_[i]->setGeometry(84, kLineY[i], 156 - 84, 1);
+        lines_[i]->setGeometry(ToQRect(SeatLineRect(i)));
         lines_[i]->SetBorder(kYellow);
         lines_[i]->hide();
     }
     for (int i = 0; i < kSeats; ++i) {
-        names_[i] = label(kNameRects[i], nameFont, kYellow);
+        names_[i] = label(ToQRect(SeatNameRect(i)), nameFont, kYellow);
         names_[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        caps_[i] = label(QRect(kCap2Pos[i], QSize(9, 16)), capFont, kYellow);
+        caps_[i] = label(ToQRect(SeatTimesRect(i)), capFont, kYellow);
         caps_[i]->setText(QStringLiteral("x"));
-        counts_[i] = label(CountRect(i), countFont, kYellow);
+        counts_[i] = label(ToQRect(SeatCountRect(i)), countFont, kYellow);
     }
     for (int i = 0; i < kSeats; ++i) {
         balloons_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
@@ -147,20 +128,20 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
         balloons_[i]->SetFill(palette().color(QPalette::Base));
         balloons_[i]->SetBorder(palette().color(QPalette::Text));
         balloons_[i]->hide();
-        balloonTexts_[i] = label(QRect(kBalloonTextPos[i], QSize(76, 44)), balloonFont, QColor());
+        balloonTexts_[i] = label(ToQRect(SeatBalloonTextRect(i)), balloonFont, QColor());
         balloonTexts_[i]->setWordWrap(true);
         balloonTexts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    lblTimeCap_ = label(kTimeCapRect, soloFont, kYellow);
+    lblTimeCap_ = label(ToQRect(kSoloTimeCaptionRect), soloFont, kYellow);
     // The captions stand right against their values, whatever their length.
     lblTimeCap_->setText(QCoreApplication::translate("TableWidget", "経過時間："));
     lblTimeCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblTime_ = label(kTimeRect, soloFont, kYellow);
-    lblCntCap_ = label(kCntCapRect, soloFont, kYellow);
+    lblTime_ = label(ToQRect(kSoloTimeRect), soloFont, kYellow);
+    lblCntCap_ = label(ToQRect(kSoloTurnsCaptionRect), soloFont, kYellow);
     lblCntCap_->setText(QCoreApplication::translate("TableWidget", "手数："));
     lblCntCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblCnt_ = label(kCntRect, soloFont, kYellow);
+    lblCnt_ = label(ToQRect(kSoloTurnsRect), soloFont, kYellow);
 
     hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, this);
     hand_->setGeometry(ToQRect(HandPlacement(0, 0)));
@@ -169,7 +150,7 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
 
     for (int i = 0; i < kSeats; ++i) {
         gotCards_[i] = new CardWidget(i, cardBack_, this);
-        gotCards_[i]->setGeometry(QRect(kGotCardPos[i], QSize(25, 33)));
+        gotCards_[i]->setGeometry(ToQRect(SeatGotCardRect(i)));
         gotCards_[i]->hide();
         chars_[i] = new SpriteWidget(this);
         chars_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
@@ -364,8 +345,8 @@ void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
     // if it still does not fit, its letters get smaller.
     QLabel* name = names_[seat];
     const QString text = NameOf(kind);
-    const QRect box = kNameRects[seat];
-    const int room = box.right() + 1 - std::min(box.left(), kNameLeftLimit);
+    const QRect box = ToQRect(SeatNameRect(seat));
+    const int room = box.right() + 1 - std::min(box.left(), kSeatNameLeftLimit);
     QFont font = LayoutFont(kRoundGothic, 14.25, true);
     name->setFont(font);
     while (TextWidth(name, text) > room && font.pixelSize() > 8) {
@@ -404,7 +385,7 @@ void TableWidget::SetSeatOnTurn(int seat, bool onTurn) {
 }
 
 void TableWidget::SetSeatCardCount(int seat, const std::string& text) {
-    FitGrowingRight(counts_[seat], CountRect(seat), QString::fromStdString(text));
+    FitGrowingRight(counts_[seat], ToQRect(SeatCountRect(seat)), QString::fromStdString(text));
     speaker_->SeatCountShown(seat, counts_[seat]->text().toInt());
 }
 
@@ -448,9 +429,9 @@ void TableWidget::SetSoloLabelsVisible(bool visible) {
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
-    FitGrowingRight(lblTime_, kTimeRect, ShownCounter(text));
+    FitGrowingRight(lblTime_, ToQRect(kSoloTimeRect), ShownCounter(text));
 }
 
 void TableWidget::SetCountText(const std::string& text) {
-    FitGrowingRight(lblCnt_, kCntRect, ShownCounter(text));
+    FitGrowingRight(lblCnt_, ToQRect(kSoloTurnsRect), ShownCounter(text));
 }

@@ -35,9 +35,25 @@ TEST(TableGeometry, SeatPanelsStackDownTheLeftSide) {
         {8, 4, 71, 96}, {8, 108, 71, 96}, {8, 212, 71, 96}, {8, 320, 71, 96}};
     const Rect balloons[4] = {
         {72, 0, 101, 61}, {68, 104, 101, 61}, {68, 208, 101, 61}, {64, 312, 101, 61}};
+    // The panel's own texts, line and small card back, as the layout had them.
+    const Rect balloonTexts[4] = {
+        {88, 8, 76, 44}, {84, 112, 76, 44}, {84, 216, 76, 44}, {80, 320, 76, 44}};
+    const Rect lines[4] = {{84, 36, 72, 1}, {84, 144, 72, 1}, {84, 248, 72, 1}, {84, 352, 72, 1}};
+    const Rect gotCards[4] = {
+        {88, 64, 25, 33}, {84, 168, 25, 33}, {84, 272, 25, 33}, {84, 376, 25, 33}};
+    const Rect times[4] = {
+        {116, 76, 9, 16}, {112, 180, 9, 16}, {112, 284, 9, 16}, {112, 388, 9, 16}};
+    const Rect counts[4] = {
+        {128, 76, 32, 21}, {128, 180, 32, 21}, {128, 284, 32, 21}, {128, 388, 32, 21}};
     for (int seat = 0; seat < 4; ++seat) {
-        EXPECT_EQ(SeatBoxRect(seat), boxes[seat]) << seat;
-        EXPECT_EQ(SeatCharacterRect(seat), characters[seat]) << seat;
-        EXPECT_EQ(SeatBalloonRect(seat), balloons[seat]) << seat;
+        SCOPED_TRACE(seat);
+        EXPECT_EQ(SeatBoxRect(seat), boxes[seat]);
+        EXPECT_EQ(SeatCharacterRect(seat), characters[seat]);
+        EXPECT_EQ(SeatBalloonRect(seat), balloons[seat]);
+        EXPECT_EQ(SeatBalloonTextRect(seat), balloonTexts[seat]);
+        EXPECT_EQ(SeatLineRect(seat), lines[seat]);
+        EXPECT_EQ(SeatGotCardRect(seat), gotCards[seat]);
+        EXPECT_EQ(SeatTimesRect(seat), times[seat]);
+        EXPECT_EQ(SeatCountRect(seat), counts[seat]);
     }
 }
