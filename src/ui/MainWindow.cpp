@@ -58,12 +58,12 @@ MainWindow::MainWindow(GameState& game, Commands commands, const GameSettings& s
     connect(table_, &TableWidget::turnKeyPressed, this, [this] { CardKeyTurn(game_); });
     table_->setFocus();
 
-    timTimer_.setInterval(1000);
-    connect(&timTimer_, &QTimer::timeout, this, [this] { SecondTick(game_); });
+    secondTimer_.setInterval(1000);
+    connect(&secondTimer_, &QTimer::timeout, this, [this] { SecondTick(game_); });
     qApp->installEventFilter(this);  // for the input block while a card turns
 
     SetTopMostChecked(settings.topMost);
-    mSetSound_->setChecked(settings.mute);
+    soundAction_->setChecked(settings.mute);
     if (commands_.mute) commands_.mute(settings.mute);
 
     FitClientArea();
@@ -88,67 +88,68 @@ void MainWindow::BuildMenus() {
     };
 
     QMenu* gameMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ゲーム"));
-    mGAmeStart_ = item(gameMenu, "mGAmeStart", QCoreApplication::translate("MainWindow", "開始"));
+    startAction_ = item(gameMenu, "mGAmeStart", QCoreApplication::translate("MainWindow", "開始"));
     // Ctrl+N as the desktops' games have it, and F2 as older card games had it.
     // The menu shows them beside the caption; the caption itself stays as it is.
-    mGAmeStart_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
-    mGameQuite_ =
+    startAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
+    quitAction_ =
         item(gameMenu, "mGameQuite", QCoreApplication::translate("MainWindow", "このゲームやめ"));
-    mGameQuite_->setEnabled(false);
+    quitAction_->setEnabled(false);
     gameMenu->addSeparator();
-    mGameExit_ = item(gameMenu, "mGameExit",
-                      QCoreApplication::translate("MainWindow", "このアプリケーションを終了する"));
+    exitAction_ = item(gameMenu, "mGameExit",
+                       QCoreApplication::translate("MainWindow", "このアプリケーションを終了する"));
     // Ctrl+Q, as every desktop's programs have it: it closes through the same
     // question as the close box.
-    mGameExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* setMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "設定"));
-    mSetSet_ = item(setMenu, "mSetSet", QCoreApplication::translate("MainWindow", "設定"));
+    settingsAction_ = item(setMenu, "mSetSet", QCoreApplication::translate("MainWindow", "設定"));
     setMenu->addSeparator();
-    mSetFloat_ =
+    floatAction_ =
         item(setMenu, "mSetFloat", QCoreApplication::translate("MainWindow", "常に手前に表示"));
-    mSetFloat_->setCheckable(true);
-    mSetSound_ =
+    floatAction_->setCheckable(true);
+    soundAction_ =
         item(setMenu, "mSetSound", QCoreApplication::translate("MainWindow", "音を出さない"));
-    mSetSound_->setCheckable(true);
+    soundAction_->setCheckable(true);
 
     QMenu* helpMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ヘルプ"));
-    mHelpHelp_ = item(helpMenu, "mHelpHelp", QCoreApplication::translate("MainWindow", "ヘルプ"));
-    mHelpHelp_->setShortcut(QKeySequence(Qt::Key_F1));  // as on every desktop
+    helpAction_ = item(helpMenu, "mHelpHelp", QCoreApplication::translate("MainWindow", "ヘルプ"));
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));  // as on every desktop
     helpMenu->addSeparator();
-    mHelpAbout_ = item(helpMenu, "mHelpAbout",
-                       QCoreApplication::translate("MainWindow", "このアプリケーションについて"));
+    aboutAction_ = item(helpMenu, "mHelpAbout",
+                        QCoreApplication::translate("MainWindow", "このアプリケーションについて"));
 
-    connect(mGAmeStart_, &QAction::triggered, this, [this] { StartCommand(game_); });
-    connect(mGameQuite_, &QAction::triggered, this, [this] { QuitCommand(game_); });
-    connect(mGameExit_, &QAction::triggered, this, [this] { close(); });
-    connect(mSetSet_, &QAction::triggered, this, [this] {
+    connect(startAction_, &QAction::triggered, this, [this] { StartCommand(game_); });
+    connect(quitAction_, &QAction::triggered, this, [this] { QuitCommand(game_); });
+    connect(exitAction_, &QAction::triggered, this, [this] { close(); });
+    connect(settingsAction_, &QAction::triggered, this, [this] {
         if (commands_.settings) SuspendTopMost([this] { Run(commands_.settings); });
     });
     // A check item has already flipped its mark when it is triggered: the
     // mark is the new state.
-    connect(mSetFloat_, &QAction::triggered, this, [this](bool checked) { ApplyTopMost(checked); });
-    connect(mSetSound_, &QAction::triggered, this, [this](bool checked) {
+    connect(floatAction_, &QAction::triggered, this,
+            [this](bool checked) { ApplyTopMost(checked); });
+    connect(soundAction_, &QAction::triggered, this, [this](bool checked) {
         if (commands_.mute) commands_.mute(checked);
     });
-    connect(mHelpHelp_, &QAction::triggered, this, [this] { Run(commands_.help); });
-    connect(mHelpAbout_, &QAction::triggered, this, [this] {
+    connect(helpAction_, &QAction::triggered, this, [this] { Run(commands_.help); });
+    connect(aboutAction_, &QAction::triggered, this, [this] {
         if (commands_.about) SuspendTopMost([this] { Run(commands_.about); });
     });
 }
 
 void MainWindow::SetTopMost() {
-    mSetFloat_->setChecked(!mSetFloat_->isChecked());
-    ApplyTopMost(mSetFloat_->isChecked());
+    floatAction_->setChecked(!floatAction_->isChecked());
+    ApplyTopMost(floatAction_->isChecked());
 }
 
 void MainWindow::SetNoSound() {
-    mSetSound_->setChecked(!mSetSound_->isChecked());
-    if (commands_.mute) commands_.mute(mSetSound_->isChecked());
+    soundAction_->setChecked(!soundAction_->isChecked());
+    if (commands_.mute) commands_.mute(soundAction_->isChecked());
 }
 
-bool MainWindow::TopMostChecked() const { return mSetFloat_->isChecked(); }
-bool MainWindow::NoSoundChecked() const { return mSetSound_->isChecked(); }
+bool MainWindow::TopMostChecked() const { return floatAction_->isChecked(); }
+bool MainWindow::NoSoundChecked() const { return soundAction_->isChecked(); }
 
 // The mark always tells the state, so bringing the mark in line goes through the command.
 void MainWindow::SetTopMostChecked(bool checked) {
@@ -253,11 +254,11 @@ void MainWindow::SetSoloLabelsVisible(bool visible) { table_->SetSoloLabelsVisib
 void MainWindow::SetTimeText(const std::string& text) { table_->SetTimeText(text); }
 void MainWindow::SetCountText(const std::string& text) { table_->SetCountText(text); }
 
-void MainWindow::SetStartEnabled(bool enabled) { mGAmeStart_->setEnabled(enabled); }
-void MainWindow::SetQuitEnabled(bool enabled) { mGameQuite_->setEnabled(enabled); }
+void MainWindow::SetStartEnabled(bool enabled) { startAction_->setEnabled(enabled); }
+void MainWindow::SetQuitEnabled(bool enabled) { quitAction_->setEnabled(enabled); }
 void MainWindow::SetWindowEnabled(bool enabled) { inputBlocked_ = !enabled; }
-void MainWindow::StartSecondTimer() { timTimer_.start(1000); }
-void MainWindow::StopSecondTimer() { timTimer_.stop(); }
+void MainWindow::StartSecondTimer() { secondTimer_.start(1000); }
+void MainWindow::StopSecondTimer() { secondTimer_.stop(); }
 
 void MainWindow::ShowMessage(const std::string& text) {
     // The engine's messages are Japanese; the player reads them in their own language.

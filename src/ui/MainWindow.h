@@ -66,15 +66,15 @@ public:
     // Lets events run: the modal window's own event loop.
     void SuspendTopMost(const std::function<void()>& showModal);
 
-    QAction* StartAction() const { return mGAmeStart_; }
-    QAction* QuitAction() const { return mGameQuite_; }
-    QAction* ExitAction() const { return mGameExit_; }
-    QAction* SettingsAction() const { return mSetSet_; }
-    QAction* FloatAction() const { return mSetFloat_; }
-    QAction* SoundAction() const { return mSetSound_; }
-    QAction* HelpAction() const { return mHelpHelp_; }
-    QAction* AboutAction() const { return mHelpAbout_; }
-    QTimer* SecondTimer() { return &timTimer_; }
+    QAction* StartAction() const { return startAction_; }
+    QAction* QuitAction() const { return quitAction_; }
+    QAction* ExitAction() const { return exitAction_; }
+    QAction* SettingsAction() const { return settingsAction_; }
+    QAction* FloatAction() const { return floatAction_; }
+    QAction* SoundAction() const { return soundAction_; }
+    QAction* HelpAction() const { return helpAction_; }
+    QAction* AboutAction() const { return aboutAction_; }
+    QTimer* SecondTimer() { return &secondTimer_; }
 
     bool InputBlocked() const { return inputBlocked_; }
 
@@ -111,8 +111,8 @@ private:
     GameState& game_;
     Commands commands_;
     TableWidget* table_ = nullptr;
-    QTimer timTimer_;
-    QAction *mGAmeStart_ = nullptr, *mGameQuite_ = nullptr, *mGameExit_ = nullptr;
-    QAction *mSetSet_ = nullptr, *mSetFloat_ = nullptr, *mSetSound_ = nullptr;
-    QAction *mHelpHelp_ = nullptr, *mHelpAbout_ = nullptr;
+    QTimer secondTimer_;
+    QAction *startAction_ = nullptr, *quitAction_ = nullptr, *exitAction_ = nullptr;
+    QAction *settingsAction_ = nullptr, *floatAction_ = nullptr, *soundAction_ = nullptr;
+    QAction *helpAction_ = nullptr, *aboutAction_ = nullptr;
 };

@@ -106,7 +106,7 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
     : QDialog(parent),
       scorePath_(std::move(scorePath)),
       table_(table),
-      glScoreNew_(newIndex),
+      newRecord_(newIndex),
       rank_(newIndex >= 0 ? rank : ScoreRank{}),
       afterGame_(afterGame) {
     setWindowTitle(QCoreApplication::translate("ScoreWindow", "１人トマベル　結果"));
@@ -116,41 +116,41 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
     GridCell(this, QStringLiteral("№"), QRect(4, 4, 21, 17), true, Qt::AlignHCenter);
     GridCell(this, QCoreApplication::translate("ScoreWindow", "名前"), QRect(24, 4, 157, 17), true,
              Qt::AlignHCenter);
-    lblSort_[0] = GridCell(this, QCoreApplication::translate("ScoreWindow", "時間"),
-                           QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
-    lblSort_[1] = GridCell(this, QCoreApplication::translate("ScoreWindow", "ターン"),
-                           QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
+    sortHeaders_[0] = GridCell(this, QCoreApplication::translate("ScoreWindow", "時間"),
+                               QRect(180, 4, 61, 17), true, Qt::AlignHCenter);
+    sortHeaders_[1] = GridCell(this, QCoreApplication::translate("ScoreWindow", "ターン"),
+                               QRect(240, 4, 61, 17), true, Qt::AlignHCenter);
     GridCell(this, QCoreApplication::translate("ScoreWindow", "日付"), QRect(300, 4, 189, 17), true,
              Qt::AlignHCenter);
-    for (QLabel* header : lblSort_) header->installEventFilter(this);
+    for (QLabel* header : sortHeaders_) header->installEventFilter(this);
     for (int k = 0; k < kScoreCount; ++k) {
-        lblRow_[k] =
+        rankCells_[k] =
             GridCell(this, QString::number(k + 1), RowCell(4, 21, k), false, Qt::AlignHCenter);
-        lblName_[k] = GridCell(this, QString(), RowCell(24, 157, k), false, Qt::AlignLeft);
-        lblTime_[k] = GridCell(this, QString(), RowCell(180, 61, k), false, Qt::AlignRight);
-        lblTurn_[k] = GridCell(this, QString(), RowCell(240, 61, k), false, Qt::AlignRight);
-        lblDate_[k] = GridCell(this, QString(), RowCell(300, 189, k), false, Qt::AlignRight);
+        nameCells_[k] = GridCell(this, QString(), RowCell(24, 157, k), false, Qt::AlignLeft);
+        timeCells_[k] = GridCell(this, QString(), RowCell(180, 61, k), false, Qt::AlignRight);
+        turnCells_[k] = GridCell(this, QString(), RowCell(240, 61, k), false, Qt::AlignRight);
+        dateCells_[k] = GridCell(this, QString(), RowCell(300, 189, k), false, Qt::AlignRight);
     }
 
-    txtName_ = new QLineEdit(this);
-    txtName_->setGeometry(8, 208, 105, 18);
-    txtName_->setFont(ResultFont(9, false));
-    txtName_->setMaxLength(kLongestName);
-    txtName_->setAccessibleName(tr("名前"));
-    txtName_->setAccessibleDescription(tr("新しい記録に付ける名前"));
-    txtName_->setStyleSheet(
+    nameBox_ = new QLineEdit(this);
+    nameBox_->setGeometry(8, 208, 105, 18);
+    nameBox_->setFont(ResultFont(9, false));
+    nameBox_->setMaxLength(kLongestName);
+    nameBox_->setAccessibleName(tr("名前"));
+    nameBox_->setAccessibleDescription(tr("新しい記録に付ける名前"));
+    nameBox_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid palette(text); padding: 0px 1px; }"));
-    txtName_->hide();
-    connect(txtName_, &QLineEdit::returnPressed, this, &ScoreWindow::OkClick);
-    lblHint_ = new QLabel(this);
-    lblHint_->setGeometry(8, 186, 380, 34);
-    lblHint_->setFont(ResultFont(9, false));
-    lblHint_->setWordWrap(true);
-    QPalette yellow = lblHint_->palette();
+    nameBox_->hide();
+    connect(nameBox_, &QLineEdit::returnPressed, this, &ScoreWindow::OkClick);
+    nameHint_ = new QLabel(this);
+    nameHint_->setGeometry(8, 186, 380, 34);
+    nameHint_->setFont(ResultFont(9, false));
+    nameHint_->setWordWrap(true);
+    QPalette yellow = nameHint_->palette();
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    lblHint_->setPalette(yellow);
-    lblHint_->hide();
-    txtName_->setValidator(new NameValidator(lblHint_, txtName_));
+    nameHint_->setPalette(yellow);
+    nameHint_->hide();
+    nameBox_->setValidator(new NameValidator(nameHint_, nameBox_));
 
     ok_ = new OkButton(this, QPoint(396, 184), [this] { OkClick(); });
 }
@@ -160,14 +160,14 @@ ScoreWindow::~ScoreWindow() = default;
 QLabel* ScoreWindow::OkLabel() const { return ok_->Label(); }
 
 void ScoreWindow::Load() {
-    glSortFlg_ = 0;
+    sortOrder_ = 0;
     if (afterGame_) {
         const int time = rank_.byTime, turn = rank_.byTurn;
         if (turn && !time) {
             MessageBoxes::Inform(
                 this, QCoreApplication::translate("ScoreWindow", "ターン回数が%1位です。")
                           .arg(WideRank(turn)));
-            glSortFlg_ = 1;
+            sortOrder_ = 1;
         } else if (time && !turn) {
             MessageBoxes::Inform(
                 this, QCoreApplication::translate("ScoreWindow", "ゲーム時間が%1位です。")
@@ -178,50 +178,50 @@ void ScoreWindow::Load() {
                                                   "ゲーム時間が%1位\nターン回数が%2位です。")
                           .arg(WideRank(time), WideRank(turn)));
             // The order where the result stands lower is shown (time when equal).
-            glSortFlg_ = turn > time ? 1 : 0;
+            sortOrder_ = turn > time ? 1 : 0;
         }
     }
-    SortClick(glSortFlg_);
+    SortClick(sortOrder_);
 }
 
 void ScoreWindow::SortClick(int index) {
-    txtName_->hide();
+    nameBox_->hide();
     std::array<int, kScoreCount> order{};
     int rank = 0;
     if (index == 0) {
-        lblSort_[0]->setText(QStringLiteral("Time ▼"));
-        lblSort_[1]->setText(QStringLiteral("Turn"));
-        order = TimeOrder(table_, glScoreNew_);
+        sortHeaders_[0]->setText(QStringLiteral("Time ▼"));
+        sortHeaders_[1]->setText(QStringLiteral("Turn"));
+        order = TimeOrder(table_, newRecord_);
         rank = rank_.byTime;
     } else {
-        lblSort_[0]->setText(QStringLiteral("Time"));
-        lblSort_[1]->setText(QStringLiteral("Turn ▼"));
+        sortHeaders_[0]->setText(QStringLiteral("Time"));
+        sortHeaders_[1]->setText(QStringLiteral("Turn ▼"));
         order = TurnOrder(table_);
         rank = rank_.byTurn;
     }
     if (afterGame_ && rank != 0) {
-        txtName_->setGeometry(lblName_[rank - 1]->geometry());
+        nameBox_->setGeometry(nameCells_[rank - 1]->geometry());
         // What the player has typed so far survives a change of order.
         if (!nameBoxFilled_) {
-            txtName_->setText(NameFromCp932(table_[order[rank - 1]].name));
+            nameBox_->setText(NameFromCp932(table_[order[rank - 1]].name));
             nameBoxFilled_ = true;
         }
-        txtName_->show();
-        txtName_->raise();
-        txtName_->setFocus();
+        nameBox_->show();
+        nameBox_->raise();
+        nameBox_->setFocus();
     }
     for (int k = 0; k < kScoreCount; ++k) {
         const ScoreTexts texts = FormatScore(table_[order[k]]);
-        lblName_[k]->setText(NameFromCp932(texts.name));
-        lblTime_[k]->setText(TextOf(texts.time));
-        lblTurn_[k]->setText(TextOf(texts.turn));
-        lblDate_[k]->setText(TextOf(texts.date));
+        nameCells_[k]->setText(NameFromCp932(texts.name));
+        timeCells_[k]->setText(TextOf(texts.time));
+        turnCells_[k]->setText(TextOf(texts.turn));
+        dateCells_[k]->setText(TextOf(texts.date));
     }
 }
 
 void ScoreWindow::OkClick() {
     if (afterGame_ && rank_.byTime + rank_.byTurn > 0) {
-        const QString name = txtName_->text();
+        const QString name = nameBox_->text();
         if (name.isEmpty()) {
             MessageBoxes::Inform(
                 this, QCoreApplication::translate("ScoreWindow", "名前の入力がありません"));
@@ -233,7 +233,7 @@ void ScoreWindow::OkClick() {
             MessageBoxes::Inform(this, RefusedNameMessage(refused));
             return;
         }
-        table_[glScoreNew_].name = *bytes;
+        table_[newRecord_].name = *bytes;
         while (saveAllowed_) {
             const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
             if (saved.ok) break;
@@ -257,8 +257,8 @@ bool ScoreWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         for (int index = 0; index < 2; ++index)
-            if (watched == lblSort_[index] && mouse->button() == Qt::LeftButton &&
-                lblSort_[index]->rect().contains(mouse->position().toPoint())) {
+            if (watched == sortHeaders_[index] && mouse->button() == Qt::LeftButton &&
+                sortHeaders_[index]->rect().contains(mouse->position().toPoint())) {
                 SortClick(index);
                 return true;
             }

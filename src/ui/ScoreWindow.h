@@ -46,16 +46,16 @@ public:
     // Lets events run: the message boxes about the name or the save.
     void OkClick();
 
-    int SortFlag() const { return glSortFlg_; }
+    int SortFlag() const { return sortOrder_; }
     const ScoreTable& Table() const { return table_; }
-    QLabel* SortHeader(int index) const { return lblSort_[index]; }
-    QLabel* NameCell(int row) const { return lblName_[row]; }
-    QLabel* TimeCell(int row) const { return lblTime_[row]; }
-    QLabel* TurnCell(int row) const { return lblTurn_[row]; }
-    QLabel* DateCell(int row) const { return lblDate_[row]; }
-    QLineEdit* NameBox() const { return txtName_; }
+    QLabel* SortHeader(int index) const { return sortHeaders_[index]; }
+    QLabel* NameCell(int row) const { return nameCells_[row]; }
+    QLabel* TimeCell(int row) const { return timeCells_[row]; }
+    QLabel* TurnCell(int row) const { return turnCells_[row]; }
+    QLabel* DateCell(int row) const { return dateCells_[row]; }
+    QLineEdit* NameBox() const { return nameBox_; }
     // Below the table: which typed character the name cannot hold (hidden otherwise).
-    QLabel* NameHint() const { return lblHint_; }
+    QLabel* NameHint() const { return nameHint_; }
     QLabel* OkLabel() const;
     const ResultParts::OkButton& Ok() const { return *ok_; }
 
@@ -65,17 +65,18 @@ protected:
 private:
     std::string scorePath_;
     ScoreTable table_;
-    int glScoreNew_;
+    int newRecord_;
     ScoreRank rank_;  // glSTime, glSTurn
     bool afterGame_;  // glAftGameFlg
-    int glSortFlg_ = 0;
+    int sortOrder_ = 0;
     bool saveAllowed_ = true;
     bool nameBoxFilled_ = false;
 
-    std::array<QLabel*, 2> lblSort_{};
-    std::array<QLabel*, kScoreCount> lblRow_{}, lblName_{}, lblTime_{}, lblTurn_{}, lblDate_{};
-    QLineEdit* txtName_ = nullptr;
-    QLabel* lblHint_ = nullptr;
+    std::array<QLabel*, 2> sortHeaders_{};
+    std::array<QLabel*, kScoreCount> rankCells_{}, nameCells_{}, timeCells_{}, turnCells_{},
+        dateCells_{};
+    QLineEdit* nameBox_ = nullptr;
+    QLabel* nameHint_ = nullptr;
     ResultParts::OkButton* ok_ = nullptr;
 };
 

@@ -133,33 +133,33 @@ SettingsDialog::SettingsDialog(const GameSettings& settings, bool seatsOpen,
 
 void SettingsDialog::BuildLayout() {
     // The seats.
-    fraPlayer_ = Frame(QCoreApplication::translate("SettingsDialog", "プレーヤー選択"), this,
-                       {4, 4, 425, 193});
-    optPlayer_[0] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "一人遊び"),
-                                     fraPlayer_, {8, 16, 89, 21});
-    optPlayer_[1] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "複数で遊ぶ"),
-                                     fraPlayer_, {100, 16, 89, 21});
+    playerFrame_ = Frame(QCoreApplication::translate("SettingsDialog", "プレーヤー選択"), this,
+                         {4, 4, 425, 193});
+    modeButtons_[0] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "一人遊び"),
+                                       playerFrame_, {8, 16, 89, 21});
+    modeButtons_[1] = OptionPushButton(QCoreApplication::translate("SettingsDialog", "複数で遊ぶ"),
+                                       playerFrame_, {100, 16, 89, 21});
     playerGroup_ = new QButtonGroup(this);
     playerGroup_->setExclusive(true);
-    for (int i = 0; i < 2; ++i) playerGroup_->addButton(optPlayer_[i], i);
-    connect(optPlayer_[0], &QPushButton::clicked, this, [this] { SelectSolitaire(); });
-    connect(optPlayer_[1], &QPushButton::clicked, this, [this] { SelectSeveral(); });
+    for (int i = 0; i < 2; ++i) playerGroup_->addButton(modeButtons_[i], i);
+    connect(modeButtons_[0], &QPushButton::clicked, this, [this] { SelectSolitaire(); });
+    connect(modeButtons_[1], &QPushButton::clicked, this, [this] { SelectSeveral(); });
 
     for (int seat = 0; seat < kSeats; ++seat) {
         // The fourth seat is a little narrower, as the frame has only 425 pixels.
         const int narrow = seat == 3 ? 4 : 0;
-        auto* frame = Frame(QString(), fraPlayer_, {12 + 104 * seat, 44, 97 - narrow, 141});
+        auto* frame = Frame(QString(), playerFrame_, {12 + 104 * seat, 44, 97 - narrow, 141});
         frame->setAccessibleName(tr("席%1").arg(seat + 1));
-        acxChar_[seat] = new SpriteWidget(frame);
-        acxChar_[seat]->setGeometry(8, 12, 81 - narrow, 97);
-        acxChar_[seat]->SetBorderStyle(1);
-        connect(acxChar_[seat], &SpriteWidget::pressed, this,
+        characters_[seat] = new SpriteWidget(frame);
+        characters_[seat]->setGeometry(8, 12, 81 - narrow, 97);
+        characters_[seat]->SetBorderStyle(1);
+        connect(characters_[seat], &SpriteWidget::pressed, this,
                 [this, seat] { CycleSeatChoice(seat); });
-        cmdNext_[seat] =
+        nextButtons_[seat] =
             new QPushButton(QCoreApplication::translate("SettingsDialog", "次のﾌﾟﾚｰﾔ"), frame);
-        cmdNext_[seat]->setGeometry(8, 112, 81 - narrow, 25);
-        cmdNext_[seat]->setAutoDefault(false);
-        connect(cmdNext_[seat], &QPushButton::clicked, this,
+        nextButtons_[seat]->setGeometry(8, 112, 81 - narrow, 25);
+        nextButtons_[seat]->setAutoDefault(false);
+        connect(nextButtons_[seat], &QPushButton::clicked, this,
                 [this, seat] { CycleSeatChoice(seat); });
     }
 
@@ -175,7 +175,7 @@ void SettingsDialog::BuildLayout() {
         button->setGeometry(cardRects[i]);
         button->SetPicture(PictureStore::Picture(PicSet::picFace, i));
         button->setAccessibleName(tr("カードの裏 %1").arg(i + 1));
-        optCard_[i] = button;
+        cardButtons_[i] = button;
         cardGroup_->addButton(button, i);
     }
 
@@ -193,9 +193,9 @@ void SettingsDialog::BuildLayout() {
     const std::array<QRect, 3> secondRects = {
         {{12, 16, 57, 17}, {68, 16, 57, 17}, {124, 16, 45, 17}}};
     for (int i = 0; i < 3; ++i) {
-        optSecond_[i] = new QRadioButton(secondTexts[i], fraSecond);
-        optSecond_[i]->setGeometry(secondRects[i]);
-        secondGroup_->addButton(optSecond_[i], i);
+        secondButtons_[i] = new QRadioButton(secondTexts[i], fraSecond);
+        secondButtons_[i]->setGeometry(secondRects[i]);
+        secondGroup_->addButton(secondButtons_[i], i);
     }
     auto* fraCursor =
         Frame(QCoreApplication::translate("SettingsDialog", "カーソル"), other, {8, 60, 189, 61});
@@ -206,18 +206,18 @@ void SettingsDialog::BuildLayout() {
         button->setGeometry(8 + 44 * i, 16, 41, 37);
         button->SetPicture(PictureStore::Picture(PicSet::cursor, i));
         button->setAccessibleName(tr("カーソル %1").arg(i + 1));
-        optCur_[i] = button;
+        cursorButtons_[i] = button;
         cursorGroup_->addButton(button, i);
     }
 
-    cmdExit_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "Ｏ．Ｋ"), this);
-    cmdExit_->setGeometry(448, 8, 77, 25);
-    cmdExit_->setDefault(true);
-    connect(cmdExit_, &QPushButton::clicked, this, [this] { Confirm(); });
-    cmdCancel_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "ｷｬﾝｾﾙ"), this);
-    cmdCancel_->setGeometry(448, 36, 77, 25);
-    cmdCancel_->setAutoDefault(false);
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { reject(); });
+    okButton_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "Ｏ．Ｋ"), this);
+    okButton_->setGeometry(448, 8, 77, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, [this] { Confirm(); });
+    cancelButton_ = new QPushButton(QCoreApplication::translate("SettingsDialog", "ｷｬﾝｾﾙ"), this);
+    cancelButton_->setGeometry(448, 36, 77, 25);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
 
     icon_ = new QLabel(this);
     icon_->setGeometry(440, 84, 84, 88);
@@ -228,7 +228,7 @@ void SettingsDialog::BuildLayout() {
 
 void SettingsDialog::ShowOpeningState(const GameSettings& settings) {
     // While a game runs, its seats cannot change under it.
-    fraPlayer_->setEnabled(seatsOpen_);
+    playerFrame_->setEnabled(seatsOpen_);
 
     if (settings.solitaire) {
         SelectSolitaire();
@@ -241,26 +241,26 @@ void SettingsDialog::ShowOpeningState(const GameSettings& settings) {
     // A hand-edited settings file may name a cursor or a card back the game
     // does not have; the table then shows the first of each, and so does the dialog.
     const int cursor = settings.cursor, back = settings.cardBack;
-    optCur_[cursor >= 0 && cursor < 4 ? cursor : 0]->setChecked(true);
-    optCard_[back >= 0 && back < 4 ? back : 0]->setChecked(true);
+    cursorButtons_[cursor >= 0 && cursor < 4 ? cursor : 0]->setChecked(true);
+    cardButtons_[back >= 0 && back < 4 ? back : 0]->setChecked(true);
 
     // Before the first game the display time may still be 0: one second then.
     int second = 0;
     for (int i = 0; i < 3; ++i)
         if (settings.showSeconds == kSeconds[i]) second = i;
-    optSecond_[second]->setChecked(true);
+    secondButtons_[second]->setChecked(true);
 }
 
 void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
     kind = CharacterOf(kind).kind;
     const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, CharacterOf(kind).picture);
-    acxChar_[seat]->SetPicture(picture);
-    acxChar_[seat]->SetMaskPicture(picture);
+    characters_[seat]->SetPicture(picture);
+    characters_[seat]->SetMaskPicture(picture);
     seatChoice_[seat] = kind;
     // A screen reader hears who sits in the seat, on the picture and on its button.
     const QString who = tr("席%1：%2").arg(seat + 1).arg(SeatKindName(kind));
-    acxChar_[seat]->setAccessibleName(who);
-    cmdNext_[seat]->setAccessibleName(tr("次のプレーヤー（%1）").arg(who));
+    characters_[seat]->setAccessibleName(who);
+    nextButtons_[seat]->setAccessibleName(tr("次のプレーヤー（%1）").arg(who));
 }
 
 void SettingsDialog::CycleSeatChoice(int seat) {
@@ -274,27 +274,27 @@ void SettingsDialog::CycleSeatChoice(int seat) {
 }
 
 void SettingsDialog::SelectSolitaire() {
-    optPlayer_[0]->setChecked(true);
+    modeButtons_[0]->setChecked(true);
     // The human sits in seat 0 and plays alone; no seat can be changed.
     ShowSeatChoice(0, CharacterKind::You);
-    acxChar_[0]->setEnabled(false);
+    characters_[0]->setEnabled(false);
     for (int seat = 1; seat < kSeats; ++seat) {
-        acxChar_[seat]->setEnabled(false);
+        characters_[seat]->setEnabled(false);
         ShowSeatChoice(seat, CharacterKind::Empty);
     }
-    for (QPushButton* next : cmdNext_) next->setEnabled(false);
+    for (QPushButton* next : nextButtons_) next->setEnabled(false);
 }
 
 void SettingsDialog::SelectSeveral() {
-    optPlayer_[1]->setChecked(true);
+    modeButtons_[1]->setChecked(true);
     for (int seat = 0; seat < kSeats; ++seat) {
-        acxChar_[seat]->setEnabled(true);
-        cmdNext_[seat]->setEnabled(true);
+        characters_[seat]->setEnabled(true);
+        nextButtons_[seat]->setEnabled(true);
     }
 }
 
 bool SettingsDialog::ConfirmSeats() {
-    if (!optPlayer_[1]->isChecked()) return true;
+    if (!modeButtons_[1]->isChecked()) return true;
     int empty = 0;
     bool humanLeft = false;
     for (CharacterKind kind : seatChoice_) {
@@ -319,7 +319,7 @@ void SettingsDialog::Confirm() {
     // During a game the seats and the mode stay as the game began with them.
     if (seatsOpen_) {
         if (!ConfirmSeats()) return;
-        chosen_.solitaire = optPlayer_[0]->isChecked();
+        chosen_.solitaire = modeButtons_[0]->isChecked();
         for (int seat = 0; seat < kSeats; ++seat) chosen_.seats[seat] = seatChoice_[seat];
     }
     chosen_.cardBack = cardGroup_->checkedId();

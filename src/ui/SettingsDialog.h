@@ -38,16 +38,16 @@ public:
     CharacterKind SeatChoice(int seat) const { return seatChoice_[seat]; }
 
     // The dialog's widgets, for the window's users and its tests.
-    QGroupBox* PlayerFrame() const { return fraPlayer_; }
-    QPushButton* SoloButton() const { return optPlayer_[0]; }
-    QPushButton* SeveralButton() const { return optPlayer_[1]; }
-    SpriteWidget* Character(int seat) const { return acxChar_[seat]; }
-    QPushButton* NextButton(int seat) const { return cmdNext_[seat]; }
-    QPushButton* CardButton(int i) const { return optCard_[i]; }
-    QRadioButton* SecondButton(int i) const { return optSecond_[i]; }
-    QPushButton* CursorButton(int i) const { return optCur_[i]; }
-    QPushButton* OkButton() const { return cmdExit_; }
-    QPushButton* CancelButton() const { return cmdCancel_; }
+    QGroupBox* PlayerFrame() const { return playerFrame_; }
+    QPushButton* SoloButton() const { return modeButtons_[0]; }
+    QPushButton* SeveralButton() const { return modeButtons_[1]; }
+    SpriteWidget* Character(int seat) const { return characters_[seat]; }
+    QPushButton* NextButton(int seat) const { return nextButtons_[seat]; }
+    QPushButton* CardButton(int i) const { return cardButtons_[i]; }
+    QRadioButton* SecondButton(int i) const { return secondButtons_[i]; }
+    QPushButton* CursorButton(int i) const { return cursorButtons_[i]; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
     QLabel* IconPicture() const { return icon_; }
 
     // What the seat buttons do: the next of the five choices, with a beep.
@@ -70,18 +70,18 @@ private:
     std::function<void()> beep_;
     std::array<CharacterKind, kSeats> seatChoice_{};
 
-    QGroupBox* fraPlayer_ = nullptr;
-    std::array<QPushButton*, 2> optPlayer_{};
+    QGroupBox* playerFrame_ = nullptr;
+    std::array<QPushButton*, 2> modeButtons_{};
     QButtonGroup* playerGroup_ = nullptr;
-    std::array<SpriteWidget*, kSeats> acxChar_{};
-    std::array<QPushButton*, kSeats> cmdNext_{};
-    std::array<QPushButton*, 4> optCard_{};
+    std::array<SpriteWidget*, kSeats> characters_{};
+    std::array<QPushButton*, kSeats> nextButtons_{};
+    std::array<QPushButton*, 4> cardButtons_{};
     QButtonGroup* cardGroup_ = nullptr;
-    std::array<QRadioButton*, 3> optSecond_{};
+    std::array<QRadioButton*, 3> secondButtons_{};
     QButtonGroup* secondGroup_ = nullptr;
-    std::array<QPushButton*, 4> optCur_{};
+    std::array<QPushButton*, 4> cursorButtons_{};
     QButtonGroup* cursorGroup_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     QLabel* icon_ = nullptr;
 };

@@ -118,8 +118,8 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
     for (int i = 0; i < kSeats; ++i) {
         names_[i] = label(ToQRect(SeatNameRect(i)), nameFont, kYellow);
         names_[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        caps_[i] = label(ToQRect(SeatTimesRect(i)), capFont, kYellow);
-        caps_[i]->setText(QStringLiteral("x"));
+        times_[i] = label(ToQRect(SeatTimesRect(i)), capFont, kYellow);
+        times_[i]->setText(QStringLiteral("x"));
         counts_[i] = label(ToQRect(SeatCountRect(i)), countFont, kYellow);
     }
     for (int i = 0; i < kSeats; ++i) {
@@ -133,15 +133,15 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
         balloonTexts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    lblTimeCap_ = label(ToQRect(kSoloTimeCaptionRect), soloFont, kYellow);
+    timeCaption_ = label(ToQRect(kSoloTimeCaptionRect), soloFont, kYellow);
     // The captions stand right against their values, whatever their length.
-    lblTimeCap_->setText(QCoreApplication::translate("TableWidget", "経過時間："));
-    lblTimeCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblTime_ = label(ToQRect(kSoloTimeRect), soloFont, kYellow);
-    lblCntCap_ = label(ToQRect(kSoloTurnsCaptionRect), soloFont, kYellow);
-    lblCntCap_->setText(QCoreApplication::translate("TableWidget", "手数："));
-    lblCntCap_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblCnt_ = label(ToQRect(kSoloTurnsRect), soloFont, kYellow);
+    timeCaption_->setText(QCoreApplication::translate("TableWidget", "経過時間："));
+    timeCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeLabel_ = label(ToQRect(kSoloTimeRect), soloFont, kYellow);
+    turnsCaption_ = label(ToQRect(kSoloTurnsCaptionRect), soloFont, kYellow);
+    turnsCaption_->setText(QCoreApplication::translate("TableWidget", "手数："));
+    turnsCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    turnsLabel_ = label(ToQRect(kSoloTurnsRect), soloFont, kYellow);
 
     hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, this);
     hand_->setGeometry(ToQRect(HandPlacement(0, 0)));
@@ -152,9 +152,9 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
         gotCards_[i] = new CardWidget(i, cardBack_, this);
         gotCards_[i]->setGeometry(ToQRect(SeatGotCardRect(i)));
         gotCards_[i]->hide();
-        chars_[i] = new SpriteWidget(this);
-        chars_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
-        chars_[i]->hide();
+        characters_[i] = new SpriteWidget(this);
+        characters_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
+        characters_[i]->hide();
     }
 
     cards_[0] = new CardWidget(0, cardBack_, this);
@@ -251,13 +251,13 @@ CardWidget* TableWidget::Card(int index) const {
     return cards_[static_cast<size_t>(index)];
 }
 CardWidget* TableWidget::GotCard(int seat) const { return gotCards_.at(seat); }
-SpriteWidget* TableWidget::Character(int seat) const { return chars_.at(seat); }
+SpriteWidget* TableWidget::Character(int seat) const { return characters_.at(seat); }
 SpriteWidget* TableWidget::Banner() const { return banner_; }
 QLabel* TableWidget::NameLabel(int seat) const { return names_.at(seat); }
 QLabel* TableWidget::CountLabel(int seat) const { return counts_.at(seat); }
 QLabel* TableWidget::BalloonLabel(int seat) const { return balloonTexts_.at(seat); }
-QLabel* TableWidget::TimeLabel() const { return lblTime_; }
-QLabel* TableWidget::TurnCountLabel() const { return lblCnt_; }
+QLabel* TableWidget::TimeLabel() const { return timeLabel_; }
+QLabel* TableWidget::TurnCountLabel() const { return turnsLabel_; }
 ShapeWidget* TableWidget::SeatBox(int seat) const { return boxes_.at(seat); }
 ShapeWidget* TableWidget::Hand() const { return hand_; }
 ShapeWidget* TableWidget::FocusFrame() const { return focusFrame_; }
@@ -337,9 +337,9 @@ void TableWidget::PlaceFocusFrame() {
 
 void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
     const QPixmap& picture = PictureStore::Picture(PicSet::picPlayer, CharacterOf(kind).picture);
-    chars_[seat]->SetPicture(picture);
-    chars_[seat]->SetMaskPicture(picture);
-    chars_[seat]->show();
+    characters_[seat]->SetPicture(picture);
+    characters_[seat]->SetMaskPicture(picture);
+    characters_[seat]->show();
 
     // A name wider than its box grows to the left, up to the character picture;
     // if it still does not fit, its letters get smaller.
@@ -362,18 +362,18 @@ void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
     counts_[seat]->show();
     boxes_[seat]->SetFill(kOffTurn);
     boxes_[seat]->show();
-    caps_[seat]->show();
+    times_[seat]->show();
     lines_[seat]->show();
     gotCards_[seat]->show();
 }
 
 void TableWidget::HideSeatPanel(int seat) {
-    chars_[seat]->hide();
+    characters_[seat]->hide();
     gotCards_[seat]->hide();
     boxes_[seat]->hide();
     balloons_[seat]->hide();
     balloonTexts_[seat]->hide();
-    caps_[seat]->hide();
+    times_[seat]->hide();
     counts_[seat]->hide();
     names_[seat]->hide();
     lines_[seat]->hide();
@@ -425,13 +425,13 @@ int TableWidget::WindowOuterWidth() const { return window()->frameGeometry().wid
 // The solitaire status lines
 
 void TableWidget::SetSoloLabelsVisible(bool visible) {
-    for (QLabel* l : {lblTimeCap_, lblTime_, lblCntCap_, lblCnt_}) l->setVisible(visible);
+    for (QLabel* l : {timeCaption_, timeLabel_, turnsCaption_, turnsLabel_}) l->setVisible(visible);
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
-    FitGrowingRight(lblTime_, ToQRect(kSoloTimeRect), ShownCounter(text));
+    FitGrowingRight(timeLabel_, ToQRect(kSoloTimeRect), ShownCounter(text));
 }
 
 void TableWidget::SetCountText(const std::string& text) {
-    FitGrowingRight(lblCnt_, ToQRect(kSoloTurnsRect), ShownCounter(text));
+    FitGrowingRight(turnsLabel_, ToQRect(kSoloTurnsRect), ShownCounter(text));
 }

@@ -113,8 +113,8 @@ private:
     const int* cardBack_;
     std::array<CardWidget*, 60> cards_{};
     std::array<CardWidget*, 4> gotCards_{};
-    std::array<SpriteWidget*, 4> chars_{};
-    std::array<QLabel*, 4> names_{}, caps_{}, counts_{}, balloonTexts_{};
+    std::array<SpriteWidget*, 4> characters_{};
+    std::array<QLabel*, 4> names_{}, times_{}, counts_{}, balloonTexts_{};
     std::array<ShapeWidget*, 4> boxes_{}, lines_{}, balloons_{};
     ShapeWidget* hand_ = nullptr;
     ShapeWidget* focusFrame_ = nullptr;
@@ -122,5 +122,6 @@ private:
     TableSpeaker* speaker_ = nullptr;
     void PlaceFocusFrame();
     SpriteWidget* banner_ = nullptr;
-    QLabel *lblTimeCap_ = nullptr, *lblTime_ = nullptr, *lblCntCap_ = nullptr, *lblCnt_ = nullptr;
+    QLabel *timeCaption_ = nullptr, *timeLabel_ = nullptr, *turnsCaption_ = nullptr,
+           *turnsLabel_ = nullptr;
 };

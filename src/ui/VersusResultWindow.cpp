@@ -60,20 +60,20 @@ VersusResultWindow::VersusResultWindow(const Seats& seats, RankFaces faces, QWid
     for (int k = 0; k < 4; ++k) {
         Caption(this, QStringLiteral("Player%1:").arg(k + 1), QRect(16, RowTop(k) + 8, 83, 19),
                 rowFont, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
-        lblPlayer_[k] = Caption(this, QString(), QRect(108, RowTop(k) + 8, 162, 19), rowFont,
-                                kYellow, Qt::AlignRight | Qt::AlignVCenter);
-        lblCardCnt_[k] = Caption(this, QString(), QRect(332, RowTop(k) + 8, 30, 19), rowFont,
+        playerCells_[k] = Caption(this, QString(), QRect(108, RowTop(k) + 8, 162, 19), rowFont,
+                                  kYellow, Qt::AlignRight | Qt::AlignVCenter);
+        countCells_[k] = Caption(this, QString(), QRect(332, RowTop(k) + 8, 30, 19), rowFont,
                                  kYellow, Qt::AlignRight | Qt::AlignVCenter);
-        imgJuni_[k] = new QLabel(this);
-        imgJuni_[k]->setGeometry(kFaceLeft, RowTop(k) + 4, kFaceSize, kFaceSize);
-        imgJuni_[k]->setScaledContents(true);
-        imgJuni_[k]->hide();
+        rankPictures_[k] = new QLabel(this);
+        rankPictures_[k]->setGeometry(kFaceLeft, RowTop(k) + 4, kFaceSize, kFaceSize);
+        rankPictures_[k]->setScaledContents(true);
+        rankPictures_[k]->hide();
     }
 
     ok_ = new OkButton(this, QPoint(284, 220), [this] { accept(); });
 
-    timFusen_.setInterval(kBalloonInterval);
-    connect(&timFusen_, &QTimer::timeout, this, &VersusResultWindow::Tick);
+    balloonTimer_.setInterval(kBalloonInterval);
+    connect(&balloonTimer_, &QTimer::timeout, this, &VersusResultWindow::Tick);
 }
 
 VersusResultWindow::~VersusResultWindow() = default;
@@ -90,13 +90,13 @@ void VersusResultWindow::Load() {
     face_ = PlaceFaces(cards, seated);
     QStringList placings;
     for (int c = 0; c < kSeats; ++c) {
-        lblPlayer_[c]->setText(PlayerName(seats_[c].kind));
-        imgJuni_[c]->hide();
+        playerCells_[c]->setText(PlayerName(seats_[c].kind));
+        rankPictures_[c]->hide();
         // Each row is one stop for the keyboard and one line for a screen reader.
-        lblPlayer_[c]->setFocusPolicy(Qt::TabFocus);
+        playerCells_[c]->setFocusPolicy(Qt::TabFocus);
         if (!seated[c]) {
-            lblCardCnt_[c]->setText(QString());
-            lblPlayer_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
+            countCells_[c]->setText(QString());
+            playerCells_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
             continue;
         }
         const QString placing = tr("Player%1：%2、%3枚、%4位")
@@ -104,24 +104,25 @@ void VersusResultWindow::Load() {
                                     .arg(PlayerName(seats_[c].kind))
                                     .arg(cards[c])
                                     .arg(face_[c] + 1);
-        lblPlayer_[c]->setAccessibleName(placing);
-        imgJuni_[c]->setAccessibleName(tr("%1位").arg(face_[c] + 1));
+        playerCells_[c]->setAccessibleName(placing);
+        rankPictures_[c]->setAccessibleName(tr("%1位").arg(face_[c] + 1));
         placings << placing;
-        lblCardCnt_[c]->setText(QString::number(cards[c]));
-        imgJuni_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
+        countCells_[c]->setText(QString::number(cards[c]));
+        rankPictures_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
         faceTop_[c] = (RowTop(c) + 4) * kTwipsPerPixel - kFaceLift;
         PlaceFace(c);
-        imgJuni_[c]->show();
+        rankPictures_[c]->show();
     }
     // The window opens on "O.K", which tells the placings to a screen reader.
     ok_->Label()->setAccessibleDescription(
         placings.join(tr("。", "between the placings read out as one text")));
     ok_->Label()->setFocus();
-    timFusen_.start();
+    balloonTimer_.start();
 }
 
 void VersusResultWindow::PlaceFace(int seat) {
-    imgJuni_[seat]->move(kFaceLeft, static_cast<int>(std::lround(faceTop_[seat] / kTwipsPerPixel)));
+    rankPictures_[seat]->move(kFaceLeft,
+                              static_cast<int>(std::lround(faceTop_[seat] / kTwipsPerPixel)));
 }
 
 void VersusResultWindow::Tick() {
@@ -140,6 +141,6 @@ void VersusResultWindow::Tick() {
 }
 
 void VersusResultWindow::done(int result) {
-    timFusen_.stop();
+    balloonTimer_.stop();
     QDialog::done(result);
 }

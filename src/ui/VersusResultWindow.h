@@ -43,11 +43,11 @@ public:
     int Face(int seat) const { return face_[seat]; }
     // The top of a seat's face in twips, as the balloons move it.
     double FaceTopTwips(int seat) const { return faceTop_[seat]; }
-    QLabel* FaceLabel(int seat) const { return imgJuni_[seat]; }
-    QLabel* PlayerLabel(int seat) const { return lblPlayer_[seat]; }
-    QLabel* CountLabel(int seat) const { return lblCardCnt_[seat]; }
+    QLabel* FaceLabel(int seat) const { return rankPictures_[seat]; }
+    QLabel* PlayerLabel(int seat) const { return playerCells_[seat]; }
+    QLabel* CountLabel(int seat) const { return countCells_[seat]; }
     QLabel* OkLabel() const;
-    QTimer* BalloonTimer() { return &timFusen_; }
+    QTimer* BalloonTimer() { return &balloonTimer_; }
 
     // The balloons' angle, kept from one showing of the window to the next.
     static double BobAngle();
@@ -63,9 +63,9 @@ private:
 
     Seats seats_;
     RankFaces faces_;
-    std::array<QLabel*, 4> lblPlayer_{}, lblCardCnt_{}, imgJuni_{};
+    std::array<QLabel*, 4> playerCells_{}, countCells_{}, rankPictures_{};
     std::array<int, 4> face_{-1, -1, -1, -1};
     std::array<double, 4> faceTop_{};
-    QTimer timFusen_;
+    QTimer balloonTimer_;
     ResultParts::OkButton* ok_ = nullptr;
 };
