@@ -69,6 +69,25 @@ TEST_F(OpponentGameTest, FourComputersPlayAWholeGameWithoutAClick) {
     }
 }
 
+// A game quit while a computer walks to the partner it remembers leaves no
+// plan behind: the next game's computers start from nothing.
+TEST_F(OpponentGameTest, AGameQuitWhileAPartnerIsPlannedForgetsThePlan) {
+    SeatAll(CharacterKind::Tiger, CharacterKind::Tiger, CharacterKind::Tiger, CharacterKind::Tiger);
+    bool quit = false;
+    host.OnEveryPass([&] {
+        for (const OpponentSeat& s : seats)
+            if (!quit && s.partnerCard != 0 && game.phase == GamePhase::Running) {
+                QuitCommand(game);
+                quit = true;
+            }
+    });
+    const Result r = Play();
+    ASSERT_TRUE(quit);
+    EXPECT_EQ(r.versusResults, 0);
+    EXPECT_EQ(table.messages, std::vector<std::string>{"このゲームを終了します"});
+    ExpectClearedAfterTheGame();
+}
+
 TEST_F(OpponentGameTest, AHumanClickingAtRandomPlaysAlongWithTheOpponents) {
     SeatAll(CharacterKind::You, CharacterKind::Swallow, CharacterKind::Wolf, CharacterKind::Tiger);
     // The player clicks a face-down card whenever the table takes a click.
