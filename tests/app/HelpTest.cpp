@@ -17,19 +17,11 @@
 
 #include "app/Help.h"
 #include "app/Places.h"
+#include "support/ViewerStandIn.h"
 #include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
-
-// Catches what the help hands to the desktop's viewer.
-class ViewerStandIn : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened.push_back(url); }
-};
 
 // The text of a file, which must be UTF-8 through and through.
 QString Utf8Text(const QString& path) {
@@ -105,5 +97,3 @@ TEST_F(EnglishHelp, WithNoViewerThePlayerIsToldInEnglishWhereTheFileIs) {
 }
 
 }  // namespace
-
-#include "HelpTest.moc"

@@ -31,6 +31,7 @@
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
 #include "opponents/Opponents.h"
+#include "support/ViewerStandIn.h"
 #include "ui/CardWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -39,15 +40,6 @@
 #include "ui/TableWidget.h"
 
 namespace {
-
-// Catches what the help command hands to the desktop's viewer.
-class ViewerStandIn : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened.push_back(url); }
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -545,5 +537,3 @@ TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
 }
 
 }  // namespace
-
-#include "MainWindowTest.moc"
