@@ -46,7 +46,6 @@ public:
     // Lets events run: the message boxes about the name or the save.
     void OkClick();
 
-    int SortFlag() const { return sortOrder_; }
     const ScoreTable& Table() const { return table_; }
     QLabel* SortHeader(int index) const { return sortHeaders_[index]; }
     QLabel* NameCell(int row) const { return nameCells_[row]; }
