@@ -87,7 +87,11 @@ IniFile IniFile::Load(const QString& path) {
     IniFile unreadable;
     unreadable.status_ = Status::Unreadable;
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return unreadable;
-    QByteArray bytes = file.read(kLargestFile + 1);
+    // Room for the file as it stands (a reader asked for the largest file would be
+    // handed a buffer that size), and one byte more to see one larger than that.
+    const qint64 expected =
+        info.size() > 0 ? std::min<qint64>(info.size(), kLargestFile) : kLargestFile;
+    QByteArray bytes = file.read(expected + 1);
     if (file.error() != QFileDevice::NoError) return unreadable;
     if (bytes.size() > kLargestFile) {
         IniFile tooLarge;

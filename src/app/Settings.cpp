@@ -4,6 +4,8 @@
 
 #include "app/Settings.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "app/IniFile.h"
 #include "app/Places.h"
@@ -29,6 +32,41 @@ bool fileNoticeGiven = false;
 std::optional<IniFile> builtInDefaults;
 // The settings file as the start-up load read it, once for all its keys.
 const IniFile* loadedFile = nullptr;
+
+// Which file a path names at one moment: a file rewritten in place changes its
+// size or its time of change, one replaced by another its number.
+struct FileIdentity {
+    dev_t device;
+    ino_t number;
+    off_t size;
+    timespec changed;
+    bool operator==(const FileIdentity& o) const {
+        return device == o.device && number == o.number && size == o.size &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileIdentity> IdentityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino, info.st_size, info.st_ctim};
+}
+
+// The settings file as EnsureSettingsFile found it, kept for the load that follows
+// at start-up, so the file is read and decoded once. Taken only while the file
+// is still the one that was read.
+struct CheckedFile {
+    QString path;
+    FileIdentity identity;
+    IniFile ini;
+};
+std::optional<CheckedFile> checkedFile;
+
+std::optional<IniFile> TakeCheckedFile(const QString& path) {
+    std::optional<CheckedFile> kept = std::exchange(checkedFile, std::nullopt);
+    if (!kept || kept->path != path || IdentityOf(path) != kept->identity) return std::nullopt;
+    return std::move(kept->ini);
+}
 
 void TellOnce(const QString& text) {
     if (fileNoticeGiven) return;
@@ -83,9 +121,17 @@ QString FilePath() { return QString::fromStdString(SettingsFilePath()); }
 // default file could not be written; the old file is then where it was.
 bool ReplaceEmptySettingsFile(const QString& path) {
     if (!QFileInfo(path).isFile()) return WriteDefaultIni();
-    const IniFile ini = IniFile::Load(path);
+    const std::optional<FileIdentity> before = IdentityOf(path);
+    IniFile ini = IniFile::Load(path);
     const bool tooLarge = ini.LoadStatus() == IniFile::Status::TooLarge;
-    if (!tooLarge && (ini.LoadStatus() != IniFile::Status::Read || ini.HasKeys())) return true;
+    const bool read = ini.LoadStatus() == IniFile::Status::Read;
+    if (read && ini.HasKeys()) {
+        // The file as read, kept for the load, unless it changed while it was read.
+        if (before && IdentityOf(path) == before)
+            checkedFile = CheckedFile{path, *before, std::move(ini)};
+        return true;
+    }
+    if (!tooLarge && !read) return true;
     std::optional<std::string> aside;
     if (tooLarge || !ini.Bytes().trimmed().isEmpty()) {
         aside = SafeFile::SetAside(path.toStdString());
@@ -180,6 +226,7 @@ bool WriteDefaultIni() { return DefaultIni().Save(FilePath()); }
 
 bool EnsureSettingsFile() {
     const QString path = FilePath();
+    checkedFile.reset();
     // Only one copy of the game runs on this folder: a temporary file of the
     // settings file now is what a save cut short left behind.
     // Earlier versions saved through "tomavel.ini.XXXXXX".
@@ -194,13 +241,16 @@ bool EnsureSettingsFile() {
 void ForgetSettingsFileNotice() {
     fileNoticeGiven = false;
     builtInDefaults.reset();
+    checkedFile.reset();
 }
 
 GameSettings LoadSettings() {
     // The file is read and decoded once, not once for every key. A missing file
     // is still looked for at every key, and the player told.
     std::optional<IniFile> file;
-    if (!builtInDefaults && QFileInfo(FilePath()).isFile()) file = IniFile::Load(FilePath());
+    if (!builtInDefaults) file = TakeCheckedFile(FilePath());
+    if (!builtInDefaults && !file && QFileInfo(FilePath()).isFile())
+        file = IniFile::Load(FilePath());
     struct Loaded {
         explicit Loaded(const IniFile* f) { loadedFile = f; }
         ~Loaded() { loadedFile = nullptr; }

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/IniFile.h"
@@ -202,6 +204,43 @@ TEST_F(SettingsTest, StartUpCreatesAMissingFileAndLeavesAnExistingOneAlone) {
     PutIni("[PLAYBOARD]\r\nCARD=2\r\n");
     EXPECT_TRUE(EnsureSettingsFile());
     EXPECT_EQ(IniBytes(), QByteArray("[PLAYBOARD]\r\nCARD=2\r\n"));
+    EXPECT_TRUE(told_.isEmpty());
+}
+
+// The start-up's load takes the file its check has just read, and never a file
+// that has changed since: every load gives the file as it is then.
+TEST_F(SettingsTest, EachLoadGivesTheFileAsItIsThen) {
+    const QByteArray card2("[PLAYBOARD]\r\nCARD=2\r\n");
+    const QByteArray card3("[PLAYBOARD]\r\nCARD=3\r\n");
+    struct Case {
+        const char* what;
+        std::function<void()> between;  // after the start-up's check
+        int cardBack;
+    };
+    const Case cases[] = {
+        {"unchanged", [] {}, 2},
+        {"grown", [&] { PutIni(card3 + "CUR=1\r\n"); }, 3},
+        {"replaced by another file",
+         [&] {
+             const QString other = dir_.filePath(QStringLiteral("other.ini"));
+             QFile file(other);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write(card3);
+             file.close();
+             ASSERT_EQ(
+                 std::rename(other.toLocal8Bit().constData(), IniPath().toLocal8Bit().constData()),
+                 0);
+         },
+         3},
+    };
+    for (const Case& c : cases) {
+        ForgetSettingsFileNotice();
+        PutIni(card2);
+        ASSERT_TRUE(EnsureSettingsFile()) << c.what;
+        c.between();
+        Load();
+        EXPECT_EQ(game.cardBack, c.cardBack) << c.what;
+    }
     EXPECT_TRUE(told_.isEmpty());
 }
 
