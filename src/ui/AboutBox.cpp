@@ -72,7 +72,7 @@ AboutBox::AboutBox(QWidget* owner)
     setPalette(palette);
     setMouseTracking(true);
 
-    icon_ = PictureLabel(this, {4, 4, 112, 120}, PictureStore::LargestIcon());
+    icon_ = PictureLabel(this, {4, 4, 112, 120}, PictureStore::AboutBoxIcon(devicePixelRatioF()));
     title_ = PictureLabel(
         this, {112, 8, 270, 102},
         PictureStore::ForRatio(PictureStore::Picture(PicSet::title, 0), devicePixelRatioF()));

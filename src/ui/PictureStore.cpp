@@ -212,3 +212,16 @@ QPixmap PictureStore::LargestIcon() {
                                              DrawingRatio(qGuiApp->devicePixelRatio())));
     return large.isNull() ? Picture(PicSet::icon, 0) : large;
 }
+
+QPixmap PictureStore::AboutBoxIcon(qreal ratio) {
+    Load();
+    // The shrunk drawing of a ratio is the large drawing the store gives for that ratio,
+    // shrunk as the box would: the same pixels, where the box's screen has that ratio.
+    const int drawing = DrawingRatio(qGuiApp->devicePixelRatio());
+    if (ratio == drawing) {
+        const QPixmap shrunk =
+            Denser(PicturePath(QStringLiteral("icon"), QStringLiteral("about"), drawing));
+        if (!shrunk.isNull()) return shrunk;
+    }
+    return LargestIcon();
+}

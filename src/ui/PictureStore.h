@@ -38,6 +38,11 @@ QIcon ProgramIcon();
 // The program icon at its largest (128 pixels, as dense as the densest screen), for the
 // places that show it stretched.
 QPixmap LargestIcon();
+// The large icon for the about box's 112 x 120 picture on a screen of the given
+// ratio: drawn that small beforehand (pixel for pixel what the box would make of
+// the largest icon) when the ratio is the whole one the largest icon is drawn for,
+// otherwise the largest icon, for the box to shrink.
+QPixmap AboutBoxIcon(qreal ratio);
 // Puts a picture into the store in place of the one loaded (tests draw their own).
 void Replace(PicSet set, int index, const QPixmap& picture);
 // The magenta that sprites show as see-through.

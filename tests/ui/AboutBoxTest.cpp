@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -15,6 +16,7 @@
 
 #include "ui/AboutBox.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PictureStore.h"
 
 namespace {
 
@@ -59,6 +61,24 @@ TEST_F(AboutBoxTest, SeventeenBandsOfBlueDarkenDownTheBox) {
     // The rounded frame around the addresses, on top of the gradient.
     EXPECT_EQ(image.pixel(238, 132), qRgb(128, 128, 255));
     EXPECT_EQ(image.pixel(96, 172), qRgb(128, 128, 255));
+}
+
+// The box shows the icon drawn small beforehand, and it is pixel for pixel what
+// the box's picture makes of the largest icon by shrinking it.
+TEST_F(AboutBoxTest, TheIconIsDrawnSmallBeforehandExactlyAsTheBoxWouldShrinkIt) {
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    const QPixmap small = PictureStore::AboutBoxIcon(ratio);
+    EXPECT_EQ(small.size(), QSize(112, 120) * ratio);
+    QImage shown[2];
+    const QPixmap pictures[] = {PictureStore::LargestIcon(), small};
+    for (int i = 0; i < 2; ++i) {
+        QLabel label;
+        label.setGeometry(0, 0, 112, 120);
+        label.setScaledContents(true);
+        label.setPixmap(pictures[i]);
+        shown[i] = label.grab().toImage();
+    }
+    EXPECT_EQ(shown[0], shown[1]);
 }
 
 TEST_F(AboutBoxTest, ALinkOpensAndTheBoxStays) {

@@ -4,8 +4,10 @@
 
 #include "Catalogue.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "Drawing.h"
 #include "Pictures.h"
@@ -62,6 +64,22 @@ const std::vector<Picture>& Catalogue() {
         v.push_back(Clear("icon/0", 32, 32, [](QPainter& p) { DrawIcon(p, 32); }));
         // The same icon drawn large, for the places that show it stretched.
         v.push_back(Clear("icon/large", 128, 128, [](QPainter& p) { DrawIcon(p, 128); }));
+        // The large icon as the about box shows it, in a box of 112 x 120: shrunk
+        // here, exactly as the box's picture would shrink it on the screen (smoothly,
+        // from the drawing of the large icon the picture store gives for the ratio),
+        // so the box that stands in as a splash shows it without reading the large
+        // drawing and shrinking it first.
+        v.push_back(Clear("icon/about", 112, 120, nullptr));
+        v.back().make = [](int ratio) {
+            const auto large =
+                std::find_if(Catalogue().begin(), Catalogue().end(),
+                             [](const Picture& p) { return p.name == InPictures("icon/large"); });
+            // At a whole ratio the store gives the large drawing of that same ratio.
+            const QImage drawing =
+                Render(*large, ratio).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            return drawing.scaled(QSize(112, 120) * ratio, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+        };
         // The application icon the desktop shows in its menus, drawn at every size it asks for.
         for (const int size : kDesktopIconSizes) {
             const QString name =
@@ -87,6 +105,11 @@ QString FileName(const Picture& picture, int ratio) {
 }
 
 QImage Render(const Picture& picture, int ratio) {
+    if (picture.make) {
+        QImage made = picture.make(ratio).convertToFormat(QImage::Format_ARGB32);
+        made.setDevicePixelRatio(1);
+        return made;
+    }
     QImage figure(picture.size * ratio, QImage::Format_ARGB32_Premultiplied);
     // The painter works in the picture's own units; textures ask the canvas for its ratio.
     figure.setDevicePixelRatio(ratio);

@@ -27,6 +27,9 @@ struct Picture {
     // Also drawn at 2x and 3x ("<name>@2x.png", "<name>@3x.png") for high-density screens;
     // the desktop's icons come in sizes of their own instead.
     bool denser = true;
+    // Made from other pictures rather than drawn: the finished image at a ratio
+    // (ARGB32_Premultiplied), used instead of `draw`.
+    std::function<QImage(int ratio)> make = nullptr;
 };
 
 // The device pixel ratios every game picture is drawn at.
