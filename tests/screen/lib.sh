@@ -4,7 +4,8 @@
 
 # Shared by the on-screen checks: a private Xvfb, a private copy of the game's
 # folder (its own settings, score file and lock), and a few xdotool helpers.
-# Screenshots are kept in build/screen-shots/<test>/ to look at.
+# Screenshots are kept in build/screen-shots/<test>/ to look at (or in SHOTS, when
+# the caller sets it before sourcing this file).
 set -euo pipefail
 # The game and the X tools run in a UTF-8 locale whatever the caller's is: with no
 # locale at all Qt writes the title into WM_NAME as raw UTF-8 typed STRING, and
@@ -13,7 +14,7 @@ export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset LANGUAGE
 GAME_BIN=${1:?usage: test.sh path/to/tomavel tomavel_pinned dealprint}
 TEST_NAME=$(basename "$0" .sh)
-SHOTS=$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME
+SHOTS=${SHOTS:-$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME}
 mkdir -p "$SHOTS"
 WORK=$(mktemp -d)
 cp -r "$(dirname "$GAME_BIN")" "$WORK/bin"
