@@ -113,11 +113,13 @@ private:
     // Holds the game inside the hand's move: the window keeps drawing, the game
     // takes its next step only when the check has taken its screenshot.
     void Hold() {
+        // Written aside and renamed, so the check never reads it half written.
         const QString held = folder_.filePath(QStringLiteral("held"));
-        QFile file(held);
+        QFile file(held + QStringLiteral(".new"));
         if (!file.open(QIODevice::WriteOnly)) return;
         file.write(QByteArray::number(handSteps_) + '\n');
         file.close();
+        if (!file.rename(held)) return;
         QEventLoop loop;
         QTimer watch;
         watch.setInterval(kPollMs);

@@ -4,33 +4,30 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Proof that a change left the screen as it was, to the pixel.
-#
-#   pixels.sh BUILD_DIR OUT_DIR        plays a pinned solitaire game and a pinned game
-#                                      against Swallow, Wolf and Tiger with BUILD_DIR's
-#                                      pinned build; numbered screenshots go to OUT_DIR
-#   pixels.sh --compare DIR_A DIR_B    compares every screenshot pixel by pixel; exits 1
-#                                      if any differs or is missing on either side
-#
-# Two runs of one build give the same pictures: the deal and the computers' play
-# are pinned by the seed, the clocks stand still and tick only where this script
-# asks (TOMAVEL_STILL, see pinned_main.cpp), the computers' turns are held at
-# chosen steps of their hand marker, and every picture is taken once the screen
-# has held still. Not part of CTest: it needs a build before and one after.
+# Proof that a change left the screen as it was, to the pixel (not in CTest: it needs two builds).
+#   pixels.sh BUILD_DIR OUT_DIR       a pinned solitaire game and one against Swallow, Wolf and
+#                                     Tiger, played by BUILD_DIR's pinned build: numbered PNGs
+#   pixels.sh --compare DIR_A DIR_B   exits 1 when a PNG differs or is missing on either side
+# Two runs of one build give the same pictures: the seed pins the deal and the computers' play,
+# the clocks tick only where this script asks (TOMAVEL_STILL, see pinned_main.cpp), the
+# computers are held at chosen steps of their hand marker, and every picture waits for a still
+# screen.
 set -euo pipefail
 
 if [[ ${1:-} == --compare ]]; then
   a=${2:?usage: pixels.sh --compare DIR_A DIR_B} b=${3:?usage: pixels.sh --compare DIR_A DIR_B}
   status=0 same=0
+  for dir in "$a" "$b"; do [[ -d $dir ]] || { echo "no folder $dir"; exit 1; }; done
   names=$( (cd "$a" && ls -- *.png 2>/dev/null; cd "$b" && ls -- *.png 2>/dev/null) | sort -u) || true
   [[ -n $names ]] || { echo "no screenshots in $a or $b"; exit 1; }
   while read -r name; do
     for dir in "$a" "$b"; do [[ -f $dir/$name ]] || { echo "$name: missing in $dir"; status=1; }; done
     [[ -f $a/$name && -f $b/$name ]] || continue
-    # AE: the number of pixels that differ at all (no fuzz); pictures of another
-    # size cannot be compared and count as different.
+    # AE: the pixels that differ at all (no fuzz); pictures of another size count as different.
     count=$(compare -metric AE "$a/$name" "$b/$name" null: 2>&1) || true
-    if [[ $count == 0 ]]; then same=$((same + 1)); else echo "$name: $count pixels differ"; status=1; fi
+    if [[ $count == 0 ]]; then same=$((same + 1)); continue; fi
+    status=1
+    [[ $count =~ ^[0-9.e+]+$ ]] && echo "$name: $count pixels differ" || echo "$name: differs ($count)"
   done <<<"$names"
   echo "$same of $(wc -l <<<"$names") screenshots identical"
   exit $status
@@ -47,10 +44,8 @@ mkdir -p "$TOMAVEL_STILL"
 GREEN=0,128,0
 N=0
 
-# snap NAME [PAUSE]: the next numbered screenshot, taken once two pictures PAUSE
-# seconds apart are the same. The mouse moves only then too: while a card turns or
-# slides, the game lets no mouse event through, and a lost one would change the
-# pictures after it.
+# snap NAME [PAUSE]: the next numbered screenshot, once the screen holds still (settle). The
+# mouse moves only then too: while a card turns, the game drops mouse events.
 snap() {
   settle "${2:-0.4}"
   N=$((N + 1)); convert "$WORK/b.ppm" "$SHOTS/$(printf %02d "$N")-$1.png"
@@ -78,15 +73,15 @@ tick() {
   for _ in $(seq 150); do [[ -e $TOMAVEL_STILL/tick ]] || return 0; sleep 0.1; done
   fail "no tick taken: is this a pinned build that holds still (TOMAVEL_STILL)?"
 }
+# shows C COLOUR: the middle of card C's cell is not that colour.
 shows() { [[ $(pixel "$(cell_x "${COL[$1]}")" "$(cell_y "${ROW[$1]}")") != "$2" ]]; }
 gone() { ! shows "$1" $GREEN; }
 dealt() { for c in 0 8; do for r in 0 5; do [[ $(pixel "$(cell_x $c)" "$(cell_y $r)") != "$GREEN" ]] || return 1; done; done; }
-neutral() { move 60 400 0.1; }
-# press C: the mouse goes onto card C (which shows it magnified), then clicks it. A move
-# and a click sent together may reach the game as one, and the card would not grow.
+# neutral: the mouse where it magnifies no card (no --sync: it waits long when already there).
+neutral() { xdotool mousemove $((WX + 60)) $((WY + 400)); sleep 0.15; }
+# press C: the mouse onto card C (it grows), then a click: sent together, it may not grow.
 press() { move "$(cell_x "${COL[$1]}")" "$(cell_y "${ROW[$1]}")" 0.2; xdotool click 1; sleep 0.1; }
-# pairs_of [GONE...]: PAIRS, the cards still on the table (all but GONE) in pairs of one
-# rank (both jokers share one rank).
+# pairs_of [GONE...]: PAIRS, the cards but GONE in pairs of one rank (and the two jokers).
 pairs_of() {
   local -A first_of=(); local c r; PAIRS=()
   for c in $(seq 1 54); do
@@ -105,12 +100,11 @@ sweep() {
     read -r x y <<<"$p"; take "$x" "$y"
   done
 }
-# take A B: turns up a pair and waits until it has gone into the panel.
-# (After the last pair a window stands over the table.)
+# take A B: a pair taken into the panel (after the last, a window stands over the table).
 take() {
-  neutral; press "$1"; settle; press "$2"
+  neutral; press "$1"; settle 0.15; press "$2"
   await eval "{ gone $1 && gone $2; } || over"
-  over || settle
+  over || settle 0.15
 }
 over() { result_shown || (($(count_windows) >= 2)); }
 # miss A B: a failed attempt; waits until both are face down again (BACK is a card's back).
@@ -119,7 +113,7 @@ miss() {
   await shows_not_back "$1"; settle; neutral
 }
 shows_not_back() { ! shows "$1" "$BACK"; }
-boxes() { (($(count_windows) == $1)); }
+boxes() { (($(count_windows) == $1)); }  # windows titled トマベル
 result_shown() { xdotool search --onlyvisible --name '^結果$' >/dev/null 2>&1; }
 end_game() { kill "$GPID" 2>/dev/null || true; wait "$GPID" 2>/dev/null || true; }
 
