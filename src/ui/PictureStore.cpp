@@ -9,9 +9,12 @@
 #include <QHash>
 #include <QImageReader>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
+
+#include "opponents/Characters.h"
 
 // The pictures are compiled into the program's static library; naming the
 // resource here keeps the linker from dropping it. The macro has to be used
@@ -25,7 +28,7 @@ namespace {
 
 struct SetInfo {
     const char* folder;
-    int count;
+    int count;       // 0: one picture for each picture number the characters' rows name
     bool twoDigits;  // the card faces are 00.png .. 53.png
 };
 
@@ -35,7 +38,7 @@ constexpr int kSetCount = 8;
 constexpr std::array<SetInfo, kSetCount> kSets = {{
     {"picCard", 54, true},
     {"picFace", 4, false},
-    {"picPlayer", 5, false},
+    {"picPlayer", 0, false},
     {"picMsgDat", 8, false},
     {"imgJuni", 4, false},
     {"cursor", 4, false},
@@ -70,6 +73,15 @@ Store& TheStore() {
 }
 
 const SetInfo& Info(PicSet set) { return kSets[static_cast<size_t>(set)]; }
+
+// How many pictures a set holds; the characters' pictures are as many as the
+// character table names.
+int SetSize(const SetInfo& info) {
+    if (info.count != 0) return info.count;
+    int pictures = 0;
+    for (const Character& c : Characters()) pictures = std::max(pictures, c.picture + 1);
+    return pictures;
+}
 
 // The picture's resource; `ratio` 2 or 3 names its denser drawing.
 QString PicturePath(const QString& folder, const QString& name, int ratio = 1) {
@@ -122,12 +134,12 @@ void Load() {
     store.loaded = true;
     InitPictureResources();
     for (int s = 0; s < kSetCount; ++s) {
-        store.sets[s].assign(kSets[s].count, QPixmap());
-        store.read[s].assign(kSets[s].count, false);
+        store.sets[s].assign(SetSize(kSets[s]), QPixmap());
+        store.read[s].assign(SetSize(kSets[s]), false);
     }
 }
 
-int Count(PicSet set) { return Info(set).count; }
+int Count(PicSet set) { return SetSize(Info(set)); }
 
 bool Has(PicSet set, int index) { return !Picture(set, index).isNull(); }
 
@@ -136,7 +148,7 @@ const QPixmap& Picture(PicSet set, int index) {
     Load();
     Store& store = TheStore();
     const auto s = static_cast<size_t>(set);
-    if (index < 0 || index >= Info(set).count) return none;
+    if (index < 0 || index >= SetSize(Info(set))) return none;
     const auto i = static_cast<size_t>(index);
     QPixmap& picture = store.sets[s][i];
     if (!store.read[s][i]) {
@@ -198,7 +210,7 @@ QIcon ProgramIcon() {
 void Replace(PicSet set, int index, const QPixmap& picture) {
     Load();
     const auto s = static_cast<size_t>(set);
-    if (index < 0 || index >= Info(set).count) return;
+    if (index < 0 || index >= SetSize(Info(set))) return;
     TheStore().sets[s][static_cast<size_t>(index)] = picture;
     TheStore().read[s][static_cast<size_t>(index)] = true;
 }

@@ -52,9 +52,13 @@ public:
 };
 
 int Usage() {
+    std::string kinds;
+    for (const Character& c : Characters())
+        if (c.computer) kinds += (kinds.empty() ? "" : ", ") + std::string(c.name);
     std::fprintf(stderr,
                  "usage: matchrun [--games N] [--seed S] KIND KIND [KIND [KIND]]\n"
-                 "       KIND is swallow, wolf or tiger\n");
+                 "       KIND is one of the computer characters: %s (in any case)\n",
+                 kinds.c_str());
     return 2;
 }
 
