@@ -5,7 +5,7 @@
 // What the opponents remember: the cells of cards they saw in failed attempts.
 // Each character's memory is imperfect in its own way (a chance to notice, a
 // limited number of entries, a lifetime, a chance to forget a taken pair), and
-// that is what makes Swallow, Wolf and Tiger differ in strength.
+// that is what makes the characters differ in strength (Characters.h).
 #include "opponents/Memory.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The computer opponents Swallow, Wolf and Tiger as the game meets them: their
+// The computer characters (Characters.h) as the game meets them: their
 // turn step by step, their memory of what they saw, their speech. They play
 // in the game they are given, and keep each seat's own state themselves.
 #pragma once
