@@ -312,7 +312,6 @@ void ApplyChosenSettings(GameState& game, const GameSettings& chosen) {
                     slot.kind = CharacterKind::You;
                     break;
                 case CharacterKind::Empty:
-                    slot.active = false;
                     SeatCharacter(game, seat, CharacterKind::Empty);
                     break;
                 default:

@@ -93,10 +93,8 @@ public:
     void ShowVersusResult() override;
     void HandOverSoloResult() override;
 
-protected:
-    GameState& game_;
-
 private:
+    GameState& game_;
     VirtualClockHost* host_;
     int timerId_ = 0;
 };

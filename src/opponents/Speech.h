@@ -25,6 +25,6 @@ enum class SpeechEvent {
 std::string LineFor(CharacterKind kind, SpeechEvent event, int variant = 0);
 void SayLine(OpponentSeats& seats, int seat, const std::string& text);
 void Say(const GameState& game, OpponentSeats& seats, int seat, SpeechEvent event);
-void Greet(const GameState& game, OpponentSeats& seats,
-           int seat);  // one draw: silence or one of the four greetings
+// One draw: silence or one of the four greetings.
+void Greet(const GameState& game, OpponentSeats& seats, int seat);
 void TickBalloon(OpponentSeats& seats, int seat);

@@ -35,7 +35,7 @@ public:
     std::array<long, kSeats> attempts{};
 
     void SetCardFace(int card, bool face) override {
-        const GameState& game = game_;
+        const GameState& game = Game();
         const bool playing = game.phase == GamePhase::Running || game.phase == GamePhase::Resolving;
         if (face && playing && game.firstPick != 0 && game.firstPick != card &&
             game.currentSeat >= 0 && game.currentSeat < kSeats)
