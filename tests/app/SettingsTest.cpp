@@ -368,11 +368,11 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     QByteArray binary(8192, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 73 + 11) % 256);
     QByteArray big;
-    while (big.size() < (1 << 20)) big += "CARD=2\r\n";
+    while (big.size() < IniFile::kLargestFile - 64) big += "CARD=2\r\n";
     const QByteArray files[] = {
         QByteArray(),
         binary,
-        "[PLAYBOARD]\r\nCARD=3\r\n" + big,  // a megabyte; the first CARD counts
+        "[PLAYBOARD]\r\nCARD=3\r\n" + big,  // as large as may be; the first CARD counts
         "[PLAYBOARD]\r\nSORITEA=\x82\xFF\xFF\r\nPLAYER=\xFF\xFE\xFD\xFC\r\nCARD=\x81\r\n",
         // Only the first section of a name counts, even for keys it does not hold.
         "[PLAYBOARD]\r\nCARD=3\r\n[PLAYBOARD]\r\nCARD=2\r\nPLAYER=0123\r\n",
@@ -479,6 +479,9 @@ TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
         {"binary junk", QByteArray("\x00\x01\xFF[\x82", 5), true},
         {"far larger than any settings file",
          "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(IniFile::kLargestFile, 'x'), true},
+        // Costly to read for no settings at all: every line end is a line.
+        {"a hundred kilobytes of line ends", "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(100 << 10, '\n'),
+         true},
     };
     for (const Case& c : cases) {
         QFile::remove(damaged);
