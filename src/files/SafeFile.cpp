@@ -140,6 +140,13 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     // A file its owner made read-only is not ours to replace, even where the
     // folder would let a rename do it.
     if (exists && (old.st_mode & 0222) == 0) return {false, Failure(target, EACCES)};
+    // Another player's file (a table shared by several players, or a link to
+    // someone's file) is never replaced by one of ours: a rename would hand it to
+    // this player, and shut its owner out. It is written where it stands, or not at all.
+    if (exists && old.st_uid != ::geteuid()) {
+        if (whenShut == WhenFolderIsShut::RewriteInPlace) return RewriteInPlace(target, bytes);
+        return {false, target + ": belongs to another user"};
+    }
 
     std::string temporary;
     int fd = -1;

@@ -22,7 +22,8 @@ struct Result {
 
 // What a save does when the folder takes no new file (a program folder the
 // player may not write to, a name with no room left for the temporary ending)
-// while the file itself may be written.
+// while the file itself may be written, and with a file that belongs to another
+// user (which a rename would take from them).
 enum class WhenFolderIsShut {
     Fail,
     // The bytes go over the old ones from the start, and only then is a longer
@@ -38,10 +39,10 @@ enum class WhenFolderIsShut {
 // it renamed over the old file. On any failure the old file stays exactly as it
 // was and the temporary file is removed. A file that exists with no write
 // permission, or anything but a regular file in its place (a folder, a device,
-// a pipe), is refused rather than replaced. A failure names `path`'s file, not
-// the temporary one. An
-// existing file keeps its permissions; a symbolic link keeps pointing at the
-// file it names, which is the one replaced.
+// a pipe), is refused rather than replaced; so is a file of another user, unless
+// `whenShut` lets it be rewritten in place (it stays theirs). A failure names
+// `path`'s file, not the temporary one. An existing file keeps its permissions;
+// a symbolic link keeps pointing at the file it names, which is the one replaced.
 Result Replace(const std::string& path, std::string_view bytes,
                WhenFolderIsShut whenShut = WhenFolderIsShut::Fail);
 

@@ -67,7 +67,8 @@ ScoreSalvage SalvageScoreTable(std::string_view bytes);
 // ("solsc.dat.tmp.<process>.<count>"), flushed to disk and renamed over it, so a
 // failed save never leaves a half-written table. A file without any write permission
 // is the player's to keep: it is refused, never replaced. When the folder takes no
-// new file but the table itself is writable, the table is rewritten where it stands.
+// new file but the table itself is writable, the table is rewritten where it stands;
+// so is a table that belongs to another player (shared by several), which stays theirs.
 struct ScoreFileResult {
     bool ok = true;
     std::string error;  // what the system said, when not ok

@@ -211,6 +211,31 @@ TEST(ScoreFile, WhereTheFolderTakesNoTemporaryFileTheTableIsRewrittenInPlace) {
     EXPECT_FALSE(missing.error.empty());
 }
 
+// A table shared by several players belongs to the one who made it: a save by
+// another rewrites it where it stands, and it stays theirs, with its permissions,
+// even where the folder would let a rename put a file of the saver's own there.
+TEST(ScoreFile, ATableOfAnotherPlayerIsRewrittenInPlaceAndStaysTheirs) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user (run as root)";
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    ScoreTable table = DefaultScoreTable();
+    table[0].name = "mine";
+    ASSERT_TRUE(SaveScoreTable(path, table).ok);
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(table));
+}
+
 TEST(ScoreFile, SaveIntoAMissingFolderFailsAndSaysWhy) {
     TempFolder folder;
     const ScoreFileResult result =
