@@ -87,6 +87,14 @@
 The help file is here:
 %1</translation>
     </message>
+    <message>
+        <source>ヘルプを表示するための写しを作れませんでした。
+ヘルプファイル（シフトJIS）はここにあります:
+%1</source>
+        <translation>No copy of the help could be made to show it.
+The help file (in Shift JIS) is here:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -180,6 +180,50 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     return {};
 }
 
+Result WriteIntoPrivateFolder(const std::string& folder, const std::string& name,
+                              std::string_view bytes) {
+    // A trailing '/' would follow a link in the folder's own place.
+    std::string place = folder;
+    while (place.size() > 1 && place.back() == '/') place.pop_back();
+    const std::string file = place + "/" + name;
+    const int dir = ::open(place.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) return {false, Failure(place, errno)};
+    // What is checked is the folder held open, and the file goes into that one:
+    // nothing can be swapped in between.
+    struct stat info {};
+    if (::fstat(dir, &info) != 0 || info.st_uid != ::geteuid() || (info.st_mode & 022) != 0) {
+        ::close(dir);
+        return {false, place + ": not a folder of this user's own"};
+    }
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary =
+            name + kTemporaryMark + std::to_string(::getpid()) + "." + std::to_string(++saveCount);
+        fd = ::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      0600);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        const int error = errno;
+        ::close(dir);
+        return {false, Failure(file, error)};
+    }
+    const bool written = WriteAll(fd, bytes);
+    int error = errno;
+    const bool closed = disk.close(fd) == 0;
+    if (written && !closed) error = errno;
+    // renameat replaces a link at the name by the file itself.
+    if (written && closed && ::renameat(dir, temporary.c_str(), dir, name.c_str()) == 0) {
+        ::close(dir);
+        return {};
+    }
+    if (written && closed) error = errno;
+    ::unlinkat(dir, temporary.c_str(), 0);
+    ::close(dir);
+    return {false, Failure(file, error)};
+}
+
 int RemoveStaleTemporaries(const std::string& path, std::string_view olderName,
                            bool olderRandomNames) {
     const std::string target = Target(path);

@@ -46,6 +46,14 @@ enum class WhenFolderIsShut {
 Result Replace(const std::string& path, std::string_view bytes,
                WhenFolderIsShut whenShut = WhenFolderIsShut::Fail);
 
+// Writes `bytes` as the file `name` in `folder`, which must be the player's own: a
+// folder (not a link to one) that this user owns and nobody else may write to.
+// Whatever lies at the name (a link to some other file among them) is replaced,
+// never followed or written through. For copies the game makes for the player's
+// eyes (the help in UTF-8), not for the player's data: nothing is flushed to disk.
+Result WriteIntoPrivateFolder(const std::string& folder, const std::string& name,
+                              std::string_view bytes);
+
 // Renames a damaged file to the first free "<name>.damaged", "<name>.damaged.2",
 // ... "<name>.damaged.999", so the player's file is kept for them to look at and
 // never overwritten; nothing when no name is free or the rename fails.

@@ -514,8 +514,8 @@ TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
         {"far larger than any settings file",
          "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(IniFile::kLargestFile, 'x'), true},
         // Costly to read for no settings at all: every line end is a line.
-        {"a hundred kilobytes of line ends", "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(100 << 10, '\n'),
-         true},
+        {"a hundred kilobytes of line ends",
+         "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(100 << 10, '\n'), true},
     };
     for (const Case& c : cases) {
         QFile::remove(damaged);
