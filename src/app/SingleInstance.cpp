@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QSocketNotifier>
@@ -24,6 +25,7 @@
 #include <utility>
 
 #include "app/Places.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
@@ -304,7 +306,8 @@ bool SingleInstance::Acquire(const LockPlaces& places) {
                 break;
         }
     }
-    if (fds_.empty())
+    unguarded_ = fds_.empty();
+    if (unguarded_)
         std::fprintf(stderr,
                      "tomavel: no folder can hold the lock against a second copy of the game\n");
     return true;
@@ -375,6 +378,15 @@ void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> c
         const int fd = ListenAt(bell);
         if (fd >= 0) doorbells_.push_back(std::make_unique<Doorbell>(fd, bell, comeForward));
     }
+}
+
+void TellWhenUnguarded(const SingleInstance& instance) {
+    if (!instance.Unguarded()) return;
+    MessageBoxes::Inform(nullptr, QCoreApplication::translate(
+                                      "SingleInstance",
+                                      "トマベルが二つ同時に動かないようにするためのロックを、"
+                                      "どのフォルダーにも作れませんでした。\n"
+                                      "同時に二つ起動すると、スコアが失われることがあります。"));
 }
 
 std::string CleanActivationToken(const std::string& token) {

@@ -44,8 +44,11 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Takes the lock; false when another copy holds it. When no place at all can
-    // hold a lock the game still starts (and says so on its error output).
+    // hold a lock the game still starts (and says so on its error output; the
+    // player is told by TellWhenUnguarded once the window system is up).
     bool Acquire(const LockPlaces& places);
+    // True when Acquire let the game start with no lock anywhere.
+    bool Unguarded() const { return unguarded_; }
     // The lock files this copy holds; after a refusal, the one the other copy holds.
     const std::vector<std::string>& LockPaths() const { return lockPaths_; }
 
@@ -65,11 +68,17 @@ public:
     static std::string DoorbellPathFor(const std::string& lockPath, const std::string& tempRoot);
 
 private:
+    bool unguarded_ = false;
     std::vector<int> fds_;
     std::vector<std::string> lockPaths_;
     std::string tempRoot_;
     std::vector<std::unique_ptr<Doorbell>> doorbells_;
 };
+
+// Tells the player when the game started with no lock anywhere: nothing keeps
+// a second copy off the same files then, and two copies may lose a save.
+// Lets events run: the message box, when there is something to tell.
+void TellWhenUnguarded(const SingleInstance& instance);
 
 // The launcher's activation token of this start: what lets the running copy's
 // window take the focus on a desktop that guards it. Empty when there is none

@@ -89,6 +89,7 @@ int RunProgram(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     gsAppPath = programFolder;
+    TellWhenUnguarded(instance);
     EnsureSettingsFile();
     PrepareScoreFile(ScoreFilePath());
 

@@ -69,6 +69,39 @@ std::optional<std::string> SetAside(const std::string& path);
 int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {},
                            bool olderRandomNames = false);
 
+// An advisory lock on the file that a path names, held while a save reads the
+// file and writes it back, so that two programs saving one file (two players on
+// one score table) take turns and each reads what the other wrote. A save
+// replaces the file by a new one, so the lock is only held once the name still
+// names the file that was locked. A folder, a pipe or a device is never locked,
+// nor waited on. The system drops the lock with the process.
+class FileLock {
+public:
+    enum class State {
+        Locked,    // held on the file
+        Created,   // held on an empty file made just now where there was none
+        Missing,   // no file, and none could be made there (`Error` says why)
+        NotAFile,  // a folder, pipe or device has the name: nothing is locked
+        Busy,      // another program held the file for the whole wait
+        Failed,    // the file can take no lock (`Error` says why)
+    };
+    // Waits up to `waitMilliseconds` for another holder to finish; with
+    // `createMissing`, a missing file is made (empty, never through a link).
+    FileLock(const std::string& path, int waitMilliseconds, bool createMissing);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    State state() const { return state_; }
+    bool Held() const { return state_ == State::Locked || state_ == State::Created; }
+    const std::string& Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    State state_ = State::Failed;
+    std::string error_;
+};
+
 // The calls that put the bytes on the disk. Tests swap them to play a full disk
 // or a flush that fails; the game never touches them.
 struct DiskCalls {

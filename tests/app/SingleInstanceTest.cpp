@@ -23,6 +23,7 @@
 
 #include "app/Places.h"
 #include "app/SingleInstance.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
@@ -180,6 +181,15 @@ TEST_F(LockTest, APrivateTemporaryFolderTakenByAnythingElseIsNotUsed) {
         SingleInstance alone;
         EXPECT_TRUE(alone.Acquire(nowhere));
         EXPECT_TRUE(alone.LockPaths().empty());
+        // And the player is told, not only the error output.
+        std::vector<QString> told;
+        MessageBoxes::SetInformHook([&](const QString& text) { told.push_back(text); });
+        TellWhenUnguarded(first);
+        EXPECT_TRUE(told.empty());
+        TellWhenUnguarded(alone);
+        MessageBoxes::SetInformHook(nullptr);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_TRUE(told[0].contains(QStringLiteral("ロック"))) << told[0].toStdString();
     }
 }
 
