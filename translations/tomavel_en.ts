@@ -87,6 +87,14 @@
 The help file is here:
 %1</translation>
     </message>
+    <message>
+        <source>ヘルプを表示するための写しを作れませんでした。
+ヘルプファイル（シフトJIS）はここにあります:
+%1</source>
+        <translation>No copy of the help could be made to show it.
+The help file (in Shift JIS) is here:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -236,6 +244,12 @@ Solitaire results cannot be saved until it can.</translation>
         <source>新しい記録に付ける名前</source>
         <translation>The name for the new record</translation>
     </message>
+    <message>
+        <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
+今回の結果は１０位までに入らなくなりました。</source>
+        <translation>Before this result was saved, better results of another game were saved.
+This result is no longer in the top ten.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -343,6 +357,15 @@ The game starts with the first settings.</translation>
     <message>
         <source>次のプレーヤー（%1）</source>
         <translation>Next player (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
+同時に二つ起動すると、スコアが失われることがあります。</source>
+        <translation>The lock that keeps two copies of Tomavel from running at once could not be made in any folder.
+Two copies started at once may lose scores.</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,15 @@ void ShowHelp(QWidget* parent) {
     }
     // The viewer gets the text in UTF-8, which every desktop reads.
     const QString shown = QString::fromStdString(HelpFileForViewer(file));
+    if (shown.isEmpty()) {
+        // Handing over the CP932 file would show the player gibberish.
+        MessageBoxes::Inform(
+            parent, QCoreApplication::translate("Help",
+                                                "ヘルプを表示するための写しを作れませんでした。\n"
+                                                "ヘルプファイル（シフトJIS）はここにあります:\n%1")
+                        .arg(QString::fromStdString(file)));
+        return;
+    }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(shown))) return;
     // The file is there; only nothing could show it. Say so, and where it is.
     MessageBoxes::Inform(

@@ -10,7 +10,8 @@ class QWidget;
 
 // English players get readme-en.txt; Japanese players, and English ones where
 // no English help lies, the game's own readme.txt (CP932), through a UTF-8 copy
-// (Places.h says where each is looked for). When there is no help text, or no
-// viewer starts, the player is told so over `parent`, and where the file is.
+// (Places.h says where each is looked for). When there is no help text, no
+// UTF-8 copy could be made, or no viewer starts, the player is told so over
+// `parent`, and where the file is.
 // Lets events run: a message box's own event loop, when the player is told something.
 void ShowHelp(QWidget* parent);

@@ -27,9 +27,10 @@
 class IniFile {
 public:
     enum class Status { Missing, Read, Unreadable, TooLarge };
-    // No settings file is anywhere near this size: a larger one is damaged, and
-    // is never read whole.
-    static constexpr qint64 kLargestFile = 4 << 20;
+    // No settings file is more than a few kilobytes: a larger one is damaged, and
+    // is never read whole. Reading stays cheap up to here (every line end is a
+    // line the reader keeps).
+    static constexpr qint64 kLargestFile = 64 << 10;
 
     IniFile() = default;
     // Reads the file at `path`. A missing file is an empty one; a file that

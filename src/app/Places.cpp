@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "app/IniFile.h"
@@ -173,6 +174,19 @@ std::string CacheFolder() {
     return base.empty() ? std::string() : base + "tomavel/";
 }
 
+namespace {
+// The private temporary folder this run gave a help copy, when the cache would not take one.
+std::string helpTemporaryFolder;
+
+// A fresh folder only this player can open ($TMPDIR, else /tmp), or empty.
+std::string NewPrivateTemporaryFolder() {
+    const std::optional<std::string> tmp = Environment("TMPDIR");
+    std::string pattern = (tmp && IsAbsolute(*tmp) ? WithTrailingSeparator(*tmp) : "/tmp/");
+    pattern += "tomavel-help-XXXXXX";
+    return ::mkdtemp(pattern.data()) ? pattern + "/" : std::string();
+}
+}  // namespace
+
 std::string HelpFileForViewer(const std::string& helpFile) {
     QFile file(QString::fromStdString(helpFile));
     if (!file.open(QIODevice::ReadOnly)) return helpFile;
@@ -180,13 +194,23 @@ std::string HelpFileForViewer(const std::string& helpFile) {
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString asUtf8 = utf8.decode(bytes);
     if (!utf8.hasError()) return helpFile;
-    const std::string cache = CacheFolder();
-    if (cache.empty() || !MakeFolder(cache)) return helpFile;
     const QByteArray text = Cp932::Decode(bytes).toUtf8();
-    const std::string copy = cache + "readme.txt";
-    if (!SafeFile::Replace(copy, std::string_view(text.constData(), text.size())).ok)
-        return helpFile;
-    return copy;
+    const std::string_view copy(text.constData(), text.size());
+    // The cache folder may lie where others can write (XDG_CACHE_HOME on a
+    // shared folder): the copy goes only into a folder of the player's own, and
+    // replaces whatever is at its name rather than writing through it.
+    const std::string cache = CacheFolder();
+    if (!cache.empty() && MakeFolder(cache) &&
+        SafeFile::WriteIntoPrivateFolder(cache, "readme.txt", copy).ok)
+        return cache + "readme.txt";
+    // Else a private temporary folder of this run's own.
+    for (int fresh = 0; fresh < 2; ++fresh) {
+        if (fresh || helpTemporaryFolder.empty()) helpTemporaryFolder = NewPrivateTemporaryFolder();
+        if (helpTemporaryFolder.empty()) break;
+        if (SafeFile::WriteIntoPrivateFolder(helpTemporaryFolder, "readme.txt", copy).ok)
+            return helpTemporaryFolder + "readme.txt";
+    }
+    return {};
 }
 
 std::string FindHelpFile(const std::string& name) {

@@ -83,6 +83,9 @@ std::string FindHelpFile(const std::string& name = "readme.txt");
 // game has always shipped it, which a desktop's text viewer would show as
 // gibberish): a UTF-8 copy in the player's cache folder
 // ($XDG_CACHE_HOME/tomavel/readme.txt, else ~/.cache/tomavel/), written afresh
-// each time. A file that is UTF-8 already, or a copy that cannot be written,
+// each time. The copy never follows a link and goes only into a folder that is
+// the player's own; where the cache folder is not, it goes into a fresh private
+// temporary folder ($TMPDIR/tomavel-help-XXXXXX/readme.txt). Empty when no copy
+// could be made anywhere. A file that is UTF-8 already, or that cannot be read,
 // is handed over as it is.
 std::string HelpFileForViewer(const std::string& helpFile);

@@ -5,42 +5,63 @@
 #include "app/SingleInstance.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <optional>
 #include <utility>
 
 #include "app/Places.h"
+#include "ui/MessageBoxes.h"
 
 namespace {
 
-// The longest message a doorbell listens to: one token and its line end.
-constexpr qsizetype kLongestRing = 1024;
+// The longest message a doorbell listens to: the ring word, two tokens written
+// out (every byte of them at worst as %XX), a blank and a line end.
+constexpr qsizetype kLongestRing = 32 * 1024;
 // Callers the system lets wait at the door while the game is busy, and how
 // long the door stays shut when the game has no descriptor left for a caller.
 constexpr int kWaitingCallers = 50;
 constexpr int kRetryMilliseconds = 200;
-// A ring is this word, the launcher's token and a line end; nothing else that
-// reaches the doorbell brings the game forward.
+// A ring is this word, the launcher's activation token and its startup id
+// (each written out by WriteOut, so that neither holds a blank or a line end)
+// and a line end; nothing else that reaches the doorbell brings the game forward.
 constexpr char kRingWord[] = "tomavel-ring ";
 // Callers heard at once, and how long one may take to say its line: a later
-// start says it at once, so more callers or slower ones are not later starts.
-// The oldest caller makes room for a new one, so a real ring always gets in.
+// start has said it before it is even let in, so more callers or slower ones
+// are not later starts. The oldest caller makes room for a new one, so a real
+// ring always gets in.
 constexpr int kMostCallers = 8;
-constexpr int kCallerMilliseconds = 2000;
+constexpr int kCallerMilliseconds = 1000;
+// A caller let in this long ago that has said nothing yet is a silent one: it
+// makes room first when the game has no descriptor left. A later start let in
+// the moment it connected says its line within this.
+constexpr int kGraceMilliseconds = 250;
+// With no descriptor to spare, a caller just let in is given this moment to say
+// its line (a later start has often not yet had the time, the game being woken
+// the instant it connects), at most so many times in one pass at the door.
+constexpr int kMomentMilliseconds = 5;
+constexpr int kMomentsAPass = 10;
+// How long a later start waits for room at a door whose queue is full.
+constexpr int kRingWaitMilliseconds = 1000;
 
 // Gone: the file was locked just as the copy that held it removed it.
 enum class LockTry { Taken, Held, Unusable, Gone };
@@ -138,28 +159,51 @@ sockaddr_un SocketAddress(const std::string& path) {
     return address;
 }
 
+// The user of the program at the other end of a connected socket.
+bool FromThisPlayer(int fd) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::getuid();
+}
+
+// A token as the ring carries it: every byte that is not printable ASCII, and
+// the blank and '%', as %XX.
+std::string WriteOut(const std::string& token) {
+    return QByteArray::fromStdString(token).toPercentEncoding("", " ").toStdString();
+}
+
+std::string ReadBack(const QByteArray& written) {
+    return QByteArray::fromPercentEncoding(written).toStdString();
+}
+
+// What a ring says: "tomavel-ring TOKEN ID\n". A ring of one field (an
+// earlier version's) hands it over as both.
+std::optional<LaunchTokens> HeardRing(const QByteArray& said) {
+    const qsizetype end = said.indexOf('\n');
+    if (end < 0 || !said.startsWith(kRingWord)) return std::nullopt;  // not a later start
+    const qsizetype word = qsizetype(sizeof kRingWord) - 1;
+    const QList<QByteArray> fields = said.mid(word, end - word).split(' ');
+    if (fields.size() > 2) return std::nullopt;
+    const std::string first = ReadBack(fields[0]);
+    const std::string second = fields.size() == 2 ? ReadBack(fields[1]) : first;
+    return LaunchTokens{CleanActivationToken(first), CleanStartupId(second)};
+}
+
 // One later start at the door, heard until it hangs up: what it said then is
 // its ring. One that says too much, or nothing for too long, is sent away.
 class Caller : public QObject {
 public:
     using Heard = std::function<void(const QByteArray&)>;
-    Caller(int fd, QObject* door, Heard heard)
-        : QObject(door),
-          fd_(fd),
-          notifier_(fd, QSocketNotifier::Read, this),
-          heard_(std::move(heard)) {
-        QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Listen(); });
-        QTimer::singleShot(kCallerMilliseconds, this, [this] { SendAway(); });
+    Caller(int fd, QObject* door, Heard heard) : QObject(door), fd_(fd), heard_(std::move(heard)) {
+        letIn_.start();
     }
-    ~Caller() override { ::close(fd_); }
-    void SendAway() {
-        notifier_.setEnabled(false);
-        deleteLater();
+    ~Caller() override {
+        if (fd_ >= 0) ::close(fd_);
     }
-
-private:
-    void Listen() {
-        char bytes[512];
+    // Hears what has come so far. True when the caller is done with (heard, or
+    // sent away); else it is heard again as it says more, for a short while.
+    bool Listen() {
+        char bytes[4096];
         for (;;) {
             const ssize_t got = ::read(fd_, bytes, sizeof bytes);
             if (got > 0) {
@@ -168,29 +212,57 @@ private:
                 continue;
             }
             if (got < 0 && errno == EINTR) continue;
-            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                if (!notifier_) {
+                    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+                    QObject::connect(notifier_, &QSocketNotifier::activated, this,
+                                     [this] { Listen(); });
+                    QTimer::singleShot(kCallerMilliseconds, this, [this] { SendAway(); });
+                }
+                return false;
+            }
             // Hung up (or gone): what it said is all it says.
             SendAway();
             if (got == 0) heard_(said_);
-            return;
+            return true;
         }
     }
+    // Hangs up at once (its descriptor is free again) and goes.
+    bool SendAway() {
+        if (notifier_) notifier_->setEnabled(false);
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        deleteLater();
+        return true;
+    }
+    bool Gone() const { return fd_ < 0; }
+    bool Silent() const { return letIn_.hasExpired(kGraceMilliseconds); }
 
+private:
     int fd_;
-    QSocketNotifier notifier_;
+    QElapsedTimer letIn_;
+    QSocketNotifier* notifier_ = nullptr;
     Heard heard_;
     QByteArray said_;
 };
 
 }  // namespace
 
-// A listening socket beside the lock, heard on the event loop. At most
-// kMostCallers callers are heard at once; the oldest makes room for a new one.
+// A listening socket in a private folder, heard on the event loop. A later
+// start has said its line before it is let in, or says it at once, so each
+// caller is heard as it comes in and most are done with there and then; at
+// most kMostCallers that have not finished are heard at once, the oldest making
+// room for a new one. When the game has no descriptor left for a caller, one
+// that has kept silent is sent away, or the spare descriptor lets the next one
+// in to be heard at once, so the queue keeps moving and a ring behind hundreds
+// of silent callers is still heard.
 class Doorbell : public QObject {
 public:
-    Doorbell(int fd, std::string path, std::function<void(const std::string&)> comeForward)
+    Doorbell(int fd, std::string path, int& spare,
+             std::function<void(const LaunchTokens&)> comeForward)
         : fd_(fd),
           path_(std::move(path)),
+          spare_(spare),
           notifier_(fd, QSocketNotifier::Read, this),
           comeForward_(std::move(comeForward)) {
         QObject::connect(&notifier_, &QSocketNotifier::activated, this, [this] { Answer(); });
@@ -202,37 +274,97 @@ public:
     }
 
 private:
+    enum class Room { Made, NobodyWaiting, None };
+
+    int Accept() { return ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC); }
+
     void Answer() {
+        int moments = 0;
         for (;;) {
-            const int caller = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (caller < 0) {
-                if (errno == EINTR || errno == ECONNABORTED) continue;
-                if (errno == EAGAIN || errno == EWOULDBLOCK) return;  // nobody else waiting
-                // No room for one more descriptor: the door is looked at again a
-                // little later, rather than at every turn of the event loop.
-                notifier_.setEnabled(false);
-                QTimer::singleShot(kRetryMilliseconds, this,
-                                   [this] { notifier_.setEnabled(true); });
-                return;
+            const int caller = Accept();
+            if (caller >= 0) {
+                Hear(caller, true);
+                continue;
             }
-            std::erase_if(callers_, [](const QPointer<Caller>& c) { return c.isNull(); });
-            while (callers_.size() >= static_cast<size_t>(kMostCallers)) {
-                if (Caller* oldest = callers_.front()) oldest->SendAway();
-                callers_.pop_front();
-            }
-            callers_.emplace_back(new Caller(caller, this, [this](const QByteArray& said) {
-                const qsizetype end = said.indexOf('\n');
-                if (end < 0 || !said.startsWith(kRingWord)) return;  // not a later start
-                const qsizetype word = qsizetype(sizeof kRingWord) - 1;
-                comeForward_(CleanActivationToken(said.mid(word, end - word).toStdString()));
-            }));
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) break;  // nobody else waiting
+            const Room room = errno == EMFILE || errno == ENFILE ? MakeRoom(moments) : Room::None;
+            if (room == Room::Made) continue;
+            if (room == Room::NobodyWaiting) break;
+            // No room at all: the door is looked at again a little later, rather
+            // than at every turn of the event loop.
+            notifier_.setEnabled(false);
+            QTimer::singleShot(kRetryMilliseconds, this, [this] { notifier_.setEnabled(true); });
+            break;
         }
+        if (spare_ < 0) spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+
+    // No descriptor left for the next caller: a silent one goes, or the spare
+    // descriptor lets the next caller in to be heard there and then (and not
+    // kept). A later start that has only just connected is given a moment to say
+    // its line; silent callers get that moment only so often in one pass, so
+    // the game never stands still long for them.
+    Room MakeRoom(int& moments) {
+        if (SendAwayOldest(true)) return Room::Made;
+        if (spare_ < 0 || moments >= kMomentsAPass) return Room::None;
+        ::close(spare_);
+        const int caller = Accept();
+        const int error = errno;
+        if (caller >= 0) {
+            pollfd line{caller, POLLIN, 0};
+            if (::poll(&line, 1, 0) == 0) {
+                ++moments;
+                ::poll(&line, 1, kMomentMilliseconds);
+            }
+            Hear(caller, false);
+        }
+        spare_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (caller >= 0) return spare_ >= 0 ? Room::Made : Room::None;
+        return error == EAGAIN || error == EWOULDBLOCK ? Room::NobodyWaiting : Room::None;
+    }
+
+    // `keep`: a caller that has not finished its line yet is heard on as it says
+    // more; else it is sent away at once.
+    void Hear(int fd, bool keep) {
+        // Only this player's own programs ring: the socket is private, and what
+        // comes from anyone else is not listened to.
+        if (!FromThisPlayer(fd)) {
+            ::close(fd);
+            return;
+        }
+        auto* caller = new Caller(fd, this, [this](const QByteArray& said) {
+            if (const std::optional<LaunchTokens> tokens = HeardRing(said)) comeForward_(*tokens);
+        });
+        if (caller->Listen()) return;
+        if (!keep) {
+            caller->SendAway();
+            return;
+        }
+        std::erase_if(callers_, [](const QPointer<Caller>& c) { return c.isNull() || c->Gone(); });
+        while (callers_.size() >= static_cast<size_t>(kMostCallers))
+            if (!SendAwayOldest(true)) SendAwayOldest(false);
+        callers_.emplace_back(caller);
+    }
+
+    // The caller heard longest (with `silentOnly`, only one that has kept
+    // silent a while) hangs up; false when there is none.
+    bool SendAwayOldest(bool silentOnly) {
+        for (auto it = callers_.begin(); it != callers_.end(); ++it) {
+            if (it->isNull() || (*it)->Gone()) continue;
+            if (silentOnly && !(*it)->Silent()) continue;
+            Caller* oldest = *it;
+            callers_.erase(it);
+            return oldest->SendAway();
+        }
+        return false;
     }
 
     int fd_;
     std::string path_;
+    int& spare_;
     QSocketNotifier notifier_;
-    std::function<void(const std::string&)> comeForward_;
+    std::function<void(const LaunchTokens&)> comeForward_;
     std::deque<QPointer<Caller>> callers_;
 };
 
@@ -262,10 +394,11 @@ void SingleInstance::Release() {
 SingleInstance::~SingleInstance() {
     doorbells_.clear();  // the sockets go before the locks
     for (int fd : fds_) ::close(fd);
+    if (spareDescriptor_ >= 0) ::close(spareDescriptor_);
 }
 
 bool SingleInstance::Acquire(const LockPlaces& places) {
-    tempRoot_ = places.tempRoot;
+    places_ = places;
     if (!places.filesFolder.empty()) {
         const std::string path = places.filesFolder + ".tomavel.lock";
         switch (TryLock(path, 0644, fds_)) {
@@ -304,47 +437,58 @@ bool SingleInstance::Acquire(const LockPlaces& places) {
                 break;
         }
     }
-    if (fds_.empty())
+    unguarded_ = fds_.empty();
+    if (unguarded_)
         std::fprintf(stderr,
                      "tomavel: no folder can hold the lock against a second copy of the game\n");
     return true;
 }
 
-std::string SingleInstance::DoorbellPathFor(const std::string& lockPath,
-                                            const std::string& tempRoot) {
-    const std::string ending = ".lock";
-    std::string bell = lockPath;
-    if (bell.size() > ending.size() &&
-        bell.compare(bell.size() - ending.size(), ending.size(), ending) == 0)
-        bell.resize(bell.size() - ending.size());
-    bell += ".sock";
-    if (FitsASocket(bell)) return bell;
-    const std::string temp = PrivateTempFolder(tempRoot);
-    bell = temp + "tomavel-" + NameFor(lockPath) + ".sock";
-    return !temp.empty() && FitsASocket(bell) ? bell : std::string();
+std::vector<std::string> SingleInstance::DoorbellPaths(const LockPlaces& places) {
+    // Never beside the files, whose folder others may share: there another
+    // player's file, folder or link could take the doorbell's place, or hear
+    // the ring meant for this player's game. The runtime folder and the private
+    // temporary folder (or, where another has taken that name, the cache
+    // folder): a copy started without a runtime folder still finds the second.
+    // No more: every doorbell holds a descriptor for as long as the game runs.
+    const std::string name = "tomavel-" + NameFor(places.filesFolder) + ".sock";
+    std::string temp = PrivateTempFolder(places.tempRoot);
+    if (temp.empty()) temp = PrivateCacheFolder(places.cacheFolder);
+    std::vector<std::string> bells;
+    for (const std::string& folder : {UsableRuntimeFolder(places.runtimeDir), temp}) {
+        const std::string bell = folder + name;
+        if (!folder.empty() && FitsASocket(bell) &&
+            std::find(bells.begin(), bells.end(), bell) == bells.end())
+            bells.push_back(bell);
+    }
+    return bells;
 }
 
-bool SingleInstance::RingRunningCopy(const std::string& token) const {
-    if (!fds_.empty() || lockPaths_.size() != 1) return false;
-    const std::string bell = DoorbellPathFor(lockPaths_.front(), tempRoot_);
-    if (bell.empty()) return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+namespace {
+// Rings the doorbell at `bell` when it is this player's own. True when it took the ring.
+bool Ring(const std::string& bell, const std::string& message) {
+    // A socket this player made (in a folder of their own, so no one else could).
+    struct stat info {};
+    if (::lstat(bell.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode) || info.st_uid != ::getuid())
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
+    // A running copy lets callers in at once; one whose queue is full (callers
+    // crowding the door) is waited for a moment, and a stuck one not at all longer.
+    const timeval wait{kRingWaitMilliseconds / 1000, (kRingWaitMilliseconds % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
     const sockaddr_un address = SocketAddress(bell);
-    // A local connection is made or refused at once; a copy that is still
-    // starting (no doorbell yet) or stuck (a full queue) is simply not rung.
-    bool rung = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (rung) {
-        const std::string message = kRingWord + CleanActivationToken(token) + "\n";
+    // Answered by a program of this player's own, or not rung at all.
+    bool rung = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                FromThisPlayer(fd);
+    if (rung)
         rung = ::send(fd, message.data(), message.size(), MSG_NOSIGNAL) ==
                static_cast<ssize_t>(message.size());
-    }
     ::close(fd);
     return rung;
 }
 
-namespace {
-// A socket listening at `path`, or -1.
+// A socket listening at `path`, open to this player alone, or -1.
 int ListenAt(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return -1;
@@ -352,13 +496,15 @@ int ListenAt(const std::string& path) {
     const auto bind = [&] {
         return ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     };
-    // We hold the lock, so a socket already there was left by a copy that has
-    // gone: closing the game ends it at once, and a crash leaves it too.
+    // We hold the lock, and only this player can make a socket in their private
+    // folder, so a socket already there was left by a copy that has gone:
+    // closing the game ends it at once, and a crash leaves it too.
     if (!bind() && !(errno == EADDRINUSE && ::unlink(path.c_str()) == 0 && bind())) {
         ::close(fd);
         return -1;
     }
-    if (::listen(fd, kWaitingCallers) != 0) {
+    // Whatever the umask made of it.
+    if (::chmod(path.c_str(), 0600) != 0 || ::listen(fd, kWaitingCallers) != 0) {
         ::close(fd);
         ::unlink(path.c_str());
         return -1;
@@ -367,27 +513,55 @@ int ListenAt(const std::string& path) {
 }
 }  // namespace
 
-void SingleInstance::AnswerLaterStarts(std::function<void(const std::string&)> comeForward) {
+bool SingleInstance::RingRunningCopy(const LaunchTokens& tokens) const {
+    if (!fds_.empty() || lockPaths_.size() != 1) return false;
+    const std::string message = kRingWord + WriteOut(CleanActivationToken(tokens.activationToken)) +
+                                " " + WriteOut(CleanStartupId(tokens.startupId)) + "\n";
+    // The running copy answers at every one of these that it could make; this
+    // start, whose environment may differ, rings the first that takes the ring.
+    for (const std::string& bell : DoorbellPaths(places_))
+        if (Ring(bell, message)) return true;
+    return false;
+}
+
+void SingleInstance::AnswerLaterStarts(std::function<void(const LaunchTokens&)> comeForward) {
     if (fds_.empty()) return;  // a refused copy, or one with no lock at all
-    for (const std::string& lockPath : lockPaths_) {
-        const std::string bell = DoorbellPathFor(lockPath, tempRoot_);
-        if (bell.empty()) continue;
+    if (spareDescriptor_ < 0) spareDescriptor_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    for (const std::string& bell : DoorbellPaths(places_)) {
         const int fd = ListenAt(bell);
-        if (fd >= 0) doorbells_.push_back(std::make_unique<Doorbell>(fd, bell, comeForward));
+        if (fd >= 0)
+            doorbells_.push_back(
+                std::make_unique<Doorbell>(fd, bell, spareDescriptor_, comeForward));
     }
 }
 
+void TellWhenUnguarded(const SingleInstance& instance) {
+    if (!instance.Unguarded()) return;
+    MessageBoxes::Inform(nullptr, QCoreApplication::translate(
+                                      "SingleInstance",
+                                      "トマベルが二つ同時に動かないようにするためのロックを、"
+                                      "どのフォルダーにも作れませんでした。\n"
+                                      "同時に二つ起動すると、スコアが失われることがあります。"));
+}
+
 std::string CleanActivationToken(const std::string& token) {
-    if (token.size() > 512) return {};
+    if (token.size() > kLongestToken) return {};
     for (unsigned char c : token)
         if (c <= ' ' || c > '~') return {};
     return token;
 }
 
-std::string LauncherActivationToken() {
-    // Wayland launchers hand one over in XDG_ACTIVATION_TOKEN, X11 ones in DESKTOP_STARTUP_ID.
-    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"})
-        if (const char* token = std::getenv(name); token && *token)
-            return CleanActivationToken(token);
-    return {};
+std::string CleanStartupId(const std::string& id) {
+    if (id.size() > kLongestToken || id.find('\0') != std::string::npos) return {};
+    return id;
+}
+
+LaunchTokens LauncherTokens() {
+    // Wayland launchers hand over an activation token, X11 ones a startup id; a
+    // launcher may set both, and one that is no good never hides the other.
+    LaunchTokens tokens;
+    if (const char* token = std::getenv("XDG_ACTIVATION_TOKEN"))
+        tokens.activationToken = CleanActivationToken(token);
+    if (const char* id = std::getenv("DESKTOP_STARTUP_ID")) tokens.startupId = CleanStartupId(id);
+    return tokens;
 }

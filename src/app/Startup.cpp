@@ -71,7 +71,7 @@ int RunProgram(int argc, char** argv) {
     if (!instance.Acquire(LockPlaces::ForFilesIn(SettingsFolder()))) {
         // Another copy plays on these files: it comes to the front, and this one
         // leaves before it opens anything on the screen.
-        instance.RingRunningCopy(LauncherActivationToken());
+        instance.RingRunningCopy(LauncherTokens());
         return 0;
     }
 
@@ -89,6 +89,7 @@ int RunProgram(int argc, char** argv) {
     QCoreApplication::processEvents();
 
     gsAppPath = programFolder;
+    TellWhenUnguarded(instance);
     EnsureSettingsFile();
     PrepareScoreFile(ScoreFilePath());
 
@@ -115,7 +116,8 @@ int RunProgram(int argc, char** argv) {
     QtHost host;
     AttachHost(&host);
     AttachViews(window.AsViews());
-    instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
+    instance.AnswerLaterStarts(
+        [&window](const LaunchTokens& tokens) { window.BringForward(tokens); });
 
     // Once the table is on the screen, the window gets its icon (five drawings up
     // to 256 pixels, read and handed to the window manager), and the sound device

@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace SafeFile {
 
@@ -140,6 +142,13 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     // A file its owner made read-only is not ours to replace, even where the
     // folder would let a rename do it.
     if (exists && (old.st_mode & 0222) == 0) return {false, Failure(target, EACCES)};
+    // Another player's file (a table shared by several players, or a link to
+    // someone's file) is never replaced by one of ours: a rename would hand it to
+    // this player, and shut its owner out. It is written where it stands, or not at all.
+    if (exists && old.st_uid != ::geteuid()) {
+        if (whenShut == WhenFolderIsShut::RewriteInPlace) return RewriteInPlace(target, bytes);
+        return {false, target + ": belongs to another user"};
+    }
 
     std::string temporary;
     int fd = -1;
@@ -171,6 +180,123 @@ Result Replace(const std::string& path, std::string_view bytes, WhenFolderIsShut
     if (std::rename(temporary.c_str(), target.c_str()) != 0) return fail(target, errno, false);
     FlushFolder(FolderOf(target));
     return {};
+}
+
+Result WriteIntoPrivateFolder(const std::string& folder, const std::string& name,
+                              std::string_view bytes) {
+    // A trailing '/' would follow a link in the folder's own place.
+    std::string place = folder;
+    while (place.size() > 1 && place.back() == '/') place.pop_back();
+    const std::string file = place + "/" + name;
+    const int dir = ::open(place.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) return {false, Failure(place, errno)};
+    // What is checked is the folder held open, and the file goes into that one:
+    // nothing can be swapped in between.
+    struct stat info {};
+    if (::fstat(dir, &info) != 0 || info.st_uid != ::geteuid() || (info.st_mode & 022) != 0) {
+        ::close(dir);
+        return {false, place + ": not a folder of this user's own"};
+    }
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary =
+            name + kTemporaryMark + std::to_string(::getpid()) + "." + std::to_string(++saveCount);
+        fd = ::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                      0600);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        const int error = errno;
+        ::close(dir);
+        return {false, Failure(file, error)};
+    }
+    const bool written = WriteAll(fd, bytes);
+    int error = errno;
+    const bool closed = disk.close(fd) == 0;
+    if (written && !closed) error = errno;
+    // renameat replaces a link at the name by the file itself.
+    if (written && closed && ::renameat(dir, temporary.c_str(), dir, name.c_str()) == 0) {
+        ::close(dir);
+        return {};
+    }
+    if (written && closed) error = errno;
+    ::unlinkat(dir, temporary.c_str(), 0);
+    ::close(dir);
+    return {false, Failure(file, error)};
+}
+
+FileLock::FileLock(const std::string& path, int waitMilliseconds, bool createMissing) {
+    timespec start{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    auto waited = [&] {
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+    };
+    int madeElsewhere = 0;
+    for (;;) {
+        bool created = false;
+        // Never waiting in open: a pipe in the file's place would hold the game up.
+        int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            const bool missing = errno == ENOENT;
+            int error = errno;
+            if (missing && createMissing) {
+                // Made only where nothing has the name, not even a dangling link.
+                fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            0666);
+                // Another program made it just now (or a link that leads nowhere has the name).
+                if (fd < 0 && errno == EEXIST && ++madeElsewhere < 8) continue;
+                if (fd < 0 && errno != EEXIST) error = errno;
+                created = fd >= 0;
+            }
+            if (fd < 0) {
+                state_ = missing ? State::Missing : State::Failed;
+                error_ = Failure(path, error);
+                return;
+            }
+        }
+        struct stat held {};
+        if (::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            ::close(fd);
+            state_ = State::NotAFile;
+            error_ = path + ": not a regular file";
+            return;
+        }
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            if (error != EWOULDBLOCK || waited() >= waitMilliseconds) {
+                ::close(fd);
+                state_ = error == EWOULDBLOCK ? State::Busy : State::Failed;
+                error_ = error == EWOULDBLOCK ? path + ": in use by another program"
+                                              : Failure(path, error);
+                return;
+            }
+            const timespec pause{0, 10 * 1000000};
+            ::nanosleep(&pause, nullptr);
+        }
+        // The holder before may have replaced the file meanwhile: then the new
+        // file is the one to lock.
+        struct stat named {};
+        if (::stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+            named.st_ino == held.st_ino) {
+            fd_ = fd;
+            state_ = created ? State::Created : State::Locked;
+            return;
+        }
+        ::close(fd);
+        if (waited() >= waitMilliseconds) {
+            state_ = State::Busy;
+            error_ = path + ": in use by another program";
+            return;
+        }
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
 }
 
 int RemoveStaleTemporaries(const std::string& path, std::string_view olderName,

@@ -22,7 +22,8 @@ struct Result {
 
 // What a save does when the folder takes no new file (a program folder the
 // player may not write to, a name with no room left for the temporary ending)
-// while the file itself may be written.
+// while the file itself may be written, and with a file that belongs to another
+// user (which a rename would take from them).
 enum class WhenFolderIsShut {
     Fail,
     // The bytes go over the old ones from the start, and only then is a longer
@@ -38,12 +39,20 @@ enum class WhenFolderIsShut {
 // it renamed over the old file. On any failure the old file stays exactly as it
 // was and the temporary file is removed. A file that exists with no write
 // permission, or anything but a regular file in its place (a folder, a device,
-// a pipe), is refused rather than replaced. A failure names `path`'s file, not
-// the temporary one. An
-// existing file keeps its permissions; a symbolic link keeps pointing at the
-// file it names, which is the one replaced.
+// a pipe), is refused rather than replaced; so is a file of another user, unless
+// `whenShut` lets it be rewritten in place (it stays theirs). A failure names
+// `path`'s file, not the temporary one. An existing file keeps its permissions;
+// a symbolic link keeps pointing at the file it names, which is the one replaced.
 Result Replace(const std::string& path, std::string_view bytes,
                WhenFolderIsShut whenShut = WhenFolderIsShut::Fail);
+
+// Writes `bytes` as the file `name` in `folder`, which must be the player's own: a
+// folder (not a link to one) that this user owns and nobody else may write to.
+// Whatever lies at the name (a link to some other file among them) is replaced,
+// never followed or written through. For copies the game makes for the player's
+// eyes (the help in UTF-8), not for the player's data: nothing is flushed to disk.
+Result WriteIntoPrivateFolder(const std::string& folder, const std::string& name,
+                              std::string_view bytes);
 
 // Renames a damaged file to the first free "<name>.damaged", "<name>.damaged.2",
 // ... "<name>.damaged.999", so the player's file is kept for them to look at and
@@ -59,6 +68,39 @@ std::optional<std::string> SetAside(const std::string& path);
 // first save. Returns how many were removed.
 int RemoveStaleTemporaries(const std::string& path, std::string_view olderName = {},
                            bool olderRandomNames = false);
+
+// An advisory lock on the file that a path names, held while a save reads the
+// file and writes it back, so that two programs saving one file (two players on
+// one score table) take turns and each reads what the other wrote. A save
+// replaces the file by a new one, so the lock is only held once the name still
+// names the file that was locked. A folder, a pipe or a device is never locked,
+// nor waited on. The system drops the lock with the process.
+class FileLock {
+public:
+    enum class State {
+        Locked,    // held on the file
+        Created,   // held on an empty file made just now where there was none
+        Missing,   // no file, and none could be made there (`Error` says why)
+        NotAFile,  // a folder, pipe or device has the name: nothing is locked
+        Busy,      // another program held the file for the whole wait
+        Failed,    // the file can take no lock (`Error` says why)
+    };
+    // Waits up to `waitMilliseconds` for another holder to finish; with
+    // `createMissing`, a missing file is made (empty, never through a link).
+    FileLock(const std::string& path, int waitMilliseconds, bool createMissing);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    State state() const { return state_; }
+    bool Held() const { return state_ == State::Locked || state_ == State::Created; }
+    const std::string& Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    State state_ = State::Failed;
+    std::string error_;
+};
 
 // The calls that put the bytes on the disk. Tests swap them to play a full disk
 // or a flush that fails; the game never touches them.

@@ -238,11 +238,21 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 }
 }  // namespace
 
-ScoreLoad LoadScoreFile(const std::string& path) {
+namespace {
+// How long a save waits for another copy of the game to finish with the table:
+// a save takes milliseconds, so this is only ever reached when something holds
+// the table and does not let go.
+constexpr int kLockWaitMilliseconds = 3000;
+
+// Reads the table, with the lock on it held (or none to be had).
+ScoreLoad LoadLocked(const std::string& path, SafeFile::FileLock::State lock) {
     ScoreLoad load;
-    if (!Exists(path)) {
+    if (lock == SafeFile::FileLock::State::Created || !Exists(path)) {
+        // The empty file made for the lock (or nothing at all) is a missing table.
         load.state = ScoreFileState::Missing;
         load.created = CreateScoreFile(path);
+        // An empty file left behind would read as a damaged table next time.
+        if (!load.created.ok && lock == SafeFile::FileLock::State::Created) ::unlink(path.c_str());
         return load;
     }
     const std::optional<std::string> readBytes = ReadRegularFile(path, kLongestTable);
@@ -269,6 +279,42 @@ ScoreLoad LoadScoreFile(const std::string& path) {
         load.state = ScoreFileState::Damaged;
     }
     return load;
+}
+}  // namespace
+
+ScoreLoad LoadScoreFile(const std::string& path) {
+    // Reading may write (a missing or damaged table is made anew): under the
+    // lock, so that it never writes over a result another copy is saving. When the
+    // lock cannot be had the table is still read for showing.
+    const SafeFile::FileLock lock(path, kLockWaitMilliseconds, true);
+    return LoadLocked(path, lock.state());
+}
+
+ScoreFileResult EnsureScoreFile(const std::string& path) {
+    const SafeFile::FileLock lock(path, kLockWaitMilliseconds, true);
+    if (lock.state() == SafeFile::FileLock::State::Created ||
+        lock.state() == SafeFile::FileLock::State::Missing)
+        return CreateScoreFile(path);
+    return {};
+}
+
+ScoreSave SaveNewScore(const std::string& path, const SoloScoreRecord& result) {
+    ScoreSave save;
+    const SafeFile::FileLock lock(path, kLockWaitMilliseconds, true);
+    if (lock.state() == SafeFile::FileLock::State::Busy) {
+        save.saved = {false, lock.Error()};
+        return save;
+    }
+    // The table as it is now, which another copy may have saved into since the
+    // window opened: every record in it is kept but the one the result beats.
+    save.found = LoadLocked(path, lock.state());
+    if (save.found.state == ScoreFileState::Damaged) {
+        save.saved = {false, path + ": damaged, and it could not be kept under another name"};
+        return save;
+    }
+    save.placement = PlaceNewScore(save.found.table, result);
+    if (save.placement.placed) save.saved = SaveScoreTable(path, save.placement.table);
+    return save;
 }
 
 void SetScoreDate(SoloScoreRecord& record, int year, int month, int day, int hour, int minute,

@@ -67,7 +67,8 @@ ScoreSalvage SalvageScoreTable(std::string_view bytes);
 // ("solsc.dat.tmp.<process>.<count>"), flushed to disk and renamed over it, so a
 // failed save never leaves a half-written table. A file without any write permission
 // is the player's to keep: it is refused, never replaced. When the folder takes no
-// new file but the table itself is writable, the table is rewritten where it stands.
+// new file but the table itself is writable, the table is rewritten where it stands;
+// so is a table that belongs to another player (shared by several), which stays theirs.
 struct ScoreFileResult {
     bool ok = true;
     std::string error;  // what the system said, when not ok
@@ -96,7 +97,10 @@ struct ScoreLoad {
 };
 // Reads the table for play. Never throws and never destroys a file: a damaged
 // one is kept beside the new one as "solsc.dat.damaged" (".damaged.2", ... when taken).
+// Done under the table's lock (see SaveNewScore), as it may write.
 ScoreLoad LoadScoreFile(const std::string& path);
+// At start: writes the default table when there is none, under the table's lock.
+ScoreFileResult EnsureScoreFile(const std::string& path);
 
 // Stamps a record with the given local date and time (and the in-use mark).
 void SetScoreDate(SoloScoreRecord& record, int year, int month, int day, int hour, int minute,
@@ -141,3 +145,20 @@ struct ScorePlacement {
 };
 // Puts a completed result (its name still empty) into the table; see ScoreFile.cpp.
 ScorePlacement PlaceNewScore(const ScoreTable& table, const SoloScoreRecord& record);
+
+// Saving a named result. Several copies of the game may share one table (two
+// players on one game folder): each window shows the table as it was when it
+// opened, so the table is never saved from there. The save locks the file itself
+// (an advisory lock on solsc.dat, which every copy takes, whatever folder holds its
+// own lock), reads the table as it is then, places the result into it and saves
+// it, all under the lock: a record another copy saved meanwhile is kept, unless
+// the result beats it. A missing table is made anew and a damaged one set aside,
+// as when it is read.
+struct ScoreSave {
+    ScoreFileResult saved;     // not ok: nothing was saved (the table is locked for
+                               // too long, damaged beyond keeping, or not writable)
+    ScoreLoad found;           // the table as the save found it
+    ScorePlacement placement;  // where the result went; not placed: it no longer
+                               // makes the top ten, and nothing was saved
+};
+ScoreSave SaveNewScore(const std::string& path, const SoloScoreRecord& result);

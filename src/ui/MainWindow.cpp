@@ -183,13 +183,13 @@ void MainWindow::SuspendTopMost(const std::function<void()>& showModal) {
     ApplyTopMost(true);
 }
 
-void MainWindow::BringForward(const std::string& launcherToken) {
+void MainWindow::BringForward(const LaunchTokens& tokens) {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     // A dialog or message box open over the table stays in front of it and keeps the focus.
     QWidget* front = QApplication::activeModalWidget();
     if (front && front != this) front->raise();
-    ActivateAtPlayersRequest(front ? *front : *this, launcherToken);
+    ActivateAtPlayersRequest(front ? *front : *this, tokens);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 
 #include "engine/GameSettings.h"
 #include "engine/Views.h"
+#include "ui/WindowActivation.h"
 
 class QAction;
 class TableWidget;
@@ -59,9 +60,9 @@ public:
     bool NoSoundChecked() const;
     void SetNoSoundChecked(bool checked);
     // A later start of the game: the window (and any window open over it) comes
-    // back from the task bar, to the front, with the focus. The token is the
-    // later start's launcher token (may be empty).
-    void BringForward(const std::string& launcherToken = {});
+    // back from the task bar, to the front, with the focus, by what the later
+    // start's launcher handed it (may be nothing).
+    void BringForward(const LaunchTokens& tokens = {});
     // Runs a modal window with the top-most level lifted while it is open.
     // Lets events run: the modal window's own event loop.
     void SuspendTopMost(const std::function<void()>& showModal);

@@ -235,7 +235,21 @@ void ScoreWindow::OkClick() {
         }
         table_[newRecord_].name = *bytes;
         while (saveAllowed_) {
-            const ScoreFileResult saved = SaveScoreTable(scorePath_, table_);
+            // Into the table as it is now: another copy of the game may have
+            // saved a result into it since this window opened.
+            const ScoreSave save = SaveNewScore(scorePath_, table_[newRecord_]);
+            TellHowTheTableWasFound(save.found, scorePath_, this);
+            const ScoreFileResult& saved = save.saved;
+            if (saved.ok && save.placement.placed) {
+                table_ = save.placement.table;
+                newRecord_ = save.placement.newIndex;
+            } else if (saved.ok) {
+                MessageBoxes::Inform(
+                    this, QCoreApplication::translate(
+                              "ScoreWindow",
+                              "この結果を保存する前に、ほかのゲームのもっと良い結果が"
+                              "保存されました。\n今回の結果は１０位までに入らなくなりました。"));
+            }
             if (saved.ok) break;
             if (!MessageBoxes::AskRetry(
                     this,
@@ -266,11 +280,8 @@ bool ScoreWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent,
-                                   bool* saveAllowed) {
-    const ScoreLoad load = LoadScoreFile(scorePath);
+void TellHowTheTableWasFound(const ScoreLoad& load, const std::string& scorePath, QWidget* parent) {
     const QString file = QFileInfo(QString::fromStdString(scorePath)).fileName();
-    if (saveAllowed) *saveAllowed = load.state != ScoreFileState::Damaged;
     if (load.state == ScoreFileState::SetAside) {
         const QString aside = QFileInfo(QString::fromStdString(load.asidePath)).fileName();
         const QString kept =
@@ -295,13 +306,19 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
                                  "でした。\nファイルはそのままにして、今回の結果は保存しません。")
                                  .arg(file));
     }
+}
+
+ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent,
+                                   bool* saveAllowed) {
+    const ScoreLoad load = LoadScoreFile(scorePath);
+    if (saveAllowed) *saveAllowed = load.state != ScoreFileState::Damaged;
+    TellHowTheTableWasFound(load, scorePath, parent);
     return load.table;
 }
 
 void PrepareScoreFile(const std::string& scorePath) {
     RemoveStaleScoreTemporaries(scorePath);
-    if (QFileInfo::exists(QString::fromStdString(scorePath))) return;
-    const ScoreFileResult created = CreateScoreFile(scorePath);
+    const ScoreFileResult created = EnsureScoreFile(scorePath);
     if (created.ok) return;
     const QString file = QFileInfo(QString::fromStdString(scorePath)).fileName();
     MessageBoxes::Inform(

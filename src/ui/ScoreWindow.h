@@ -41,8 +41,10 @@ public:
     void Load();
     // A click on sort header 0 (time) or 1 (turns).
     void SortClick(int index);
-    // "O.K": takes the name, saves, closes; stays open when the name is wrong. A failed
-    // save asks whether to try again or to close without saving.
+    // "O.K": takes the name, saves it into the table as it is then (SaveNewScore),
+    // closes; stays open when the name is wrong. A failed save asks whether to try
+    // again or to close without saving; a result that no longer makes the top ten
+    // (another copy saved better ones meanwhile) is not saved, and the player told.
     // Lets events run: the message boxes about the name or the save.
     void OkClick();
 
@@ -87,6 +89,10 @@ private:
 std::optional<std::string> NameToCp932(const QString& name, QString* refused = nullptr);
 QString NameFromCp932(const std::string& bytes);
 
+// What the player is told of a table that was read: a damaged one set aside (and
+// how many of its records were kept), or one that could not even be moved.
+// Lets events run: the message box, when there is something to tell.
+void TellHowTheTableWasFound(const ScoreLoad& load, const std::string& scorePath, QWidget* parent);
 // Reads the table for showing (a missing file is created anew); a damaged file is set
 // aside and the player told once. `saveAllowed` is false when it could not be moved.
 // Lets events run: the message box about a damaged file.

@@ -63,12 +63,15 @@ void ActivateOnX11(QWidget& window, uint32_t time) {
     xcb_flush(connection);
 }
 
-// Sends a startup-notification message to every launcher watching the screen:
-// 20 bytes an event, the first marked as a beginning, the closing NUL
-// included, all from our own window so that the listeners join the pieces.
-void SendStartupMessage(xcb_connection_t* connection, xcb_window_t from,
-                        const std::string& message) {
+// Sends a startup-notification message to every launcher watching the screen,
+// as the protocol has it: from a window of its own, made for this one message
+// (listeners join the pieces by window), in pieces of 20 bytes, the first
+// marked as a beginning, the closing NUL included.
+void SendStartupMessage(xcb_connection_t* connection, const std::string& message) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_window_t from = xcb_generate_id(connection);
+    xcb_create_window(connection, 0, from, root, -100, -100, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 8;
@@ -84,6 +87,7 @@ void SendStartupMessage(xcb_connection_t* connection, xcb_window_t from,
                        reinterpret_cast<const char*>(&event));
         event.type = more;
     }
+    xcb_destroy_window(connection, from);
     xcb_flush(connection);
 }
 #endif
@@ -91,7 +95,10 @@ void SendStartupMessage(xcb_connection_t* connection, xcb_window_t from,
 }  // namespace
 
 std::string StartupRemoveMessage(const std::string& startupId) {
-    if (startupId.find_first_of(" \"\\") == std::string::npos) return "remove: ID=" + startupId;
+    const bool plain = std::none_of(startupId.begin(), startupId.end(), [](unsigned char c) {
+        return c <= ' ' || c == '"' || c == '\\' || c == 0x7f;
+    });
+    if (plain) return "remove: ID=" + startupId;
     std::string quoted = "remove: ID=\"";
     for (const char c : startupId) {
         if (c == '"' || c == '\\') quoted += '\\';
@@ -110,22 +117,24 @@ uint32_t StartupIdTime(const std::string& startupId) {
     return error == std::errc() && stop == end ? time : 0;
 }
 
-void ActivateAtPlayersRequest(QWidget& window, const std::string& launcherToken) {
+void ActivateAtPlayersRequest(QWidget& window, const LaunchTokens& tokens) {
     const QString platform = QGuiApplication::platformName();
-    // Qt's Wayland side presents the launcher's token with the next activation.
-    if (platform == QLatin1String("wayland") && !launcherToken.empty())
-        qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(launcherToken));
+    // Qt's Wayland side presents the launcher's token with the next activation;
+    // where the launcher gave only a startup id, that serves as the token.
+    const std::string& token =
+        tokens.activationToken.empty() ? tokens.startupId : tokens.activationToken;
+    if (platform == QLatin1String("wayland") && !token.empty())
+        qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
     window.activateWindow();
 #if QT_CONFIG(xcb)
     if (platform == QLatin1String("xcb")) {
-        ActivateOnX11(window, StartupIdTime(launcherToken));
+        ActivateOnX11(window, StartupIdTime(tokens.startupId));
         // The later start left without a window of its own, so the launcher
         // that started it still shows the busy cursor: it is told here that
         // the start is complete.
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (x11 && x11->connection() && !launcherToken.empty())
-            SendStartupMessage(x11->connection(), static_cast<xcb_window_t>(window.winId()),
-                               StartupRemoveMessage(launcherToken));
+        if (x11 && x11->connection() && !tokens.startupId.empty())
+            SendStartupMessage(x11->connection(), StartupRemoveMessage(tokens.startupId));
     }
 #endif
 }

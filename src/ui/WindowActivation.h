@@ -13,16 +13,28 @@
 
 class QWidget;
 
-// Activates a window that is already shown and raised, with the token a later
-// start handed over (XDG_ACTIVATION_TOKEN on Wayland, DESKTOP_STARTUP_ID on
-// X11; may be empty).
-void ActivateAtPlayersRequest(QWidget& window, const std::string& launcherToken);
+// What the launcher of a start handed it so that its window may take the focus,
+// each empty when there is none: the Wayland activation token
+// (XDG_ACTIVATION_TOKEN) and the X11 startup id (DESKTOP_STARTUP_ID). A launcher
+// may set either or both; one does not stand in for the other, except that a
+// Wayland desktop takes the startup id where there is no token.
+struct LaunchTokens {
+    std::string activationToken;
+    std::string startupId;
+    bool operator==(const LaunchTokens&) const = default;
+};
+
+// Activates a window that is already shown and raised, with what a later start
+// handed over. On X11 the later start's launcher is told that its start is complete.
+void ActivateAtPlayersRequest(QWidget& window, const LaunchTokens& tokens);
 
 // The X server time an X11 startup id carries ("..._TIME<number>"); 0 (the
 // server's current time) when it carries none.
 uint32_t StartupIdTime(const std::string& startupId);
 
 // The X11 startup-notification message that tells a launcher the start with
-// this id is complete ("remove: ID=..."), the id quoted when it holds a blank,
-// a quote or a backslash.
+// this id is complete ("remove: ID=..."). The id goes as it came, any bytes; it
+// is quoted when it holds a blank, a quote, a backslash or a control character,
+// with a backslash before each quote and backslash in it, so that the launcher
+// reads back the very id.
 std::string StartupRemoveMessage(const std::string& startupId);

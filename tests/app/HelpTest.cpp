@@ -4,8 +4,11 @@
 
 // Help in the player's language: an English player's viewer gets the English
 // help, in UTF-8, and where no viewer starts the player is told so in English,
-// with the place of the file.
+// with the place of the file. The UTF-8 copy of the Japanese help is written
+// only into a folder of the player's own, and never through a link.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDesktopServices>
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <functional>
 
 #include "app/Help.h"
 #include "app/Places.h"
@@ -94,6 +98,128 @@ TEST_F(EnglishHelp, WithNoViewerThePlayerIsToldInEnglishWhereTheFileIs) {
     ASSERT_EQ(told_.size(), 1u);
     EXPECT_EQ(told_[0], "The help could not be opened.\nThe help file is here:\n" +
                             QDir::cleanPath(TOMAVEL_BINARY_DIR "/bin/readme-en.txt"));
+}
+
+// The cache folder may lie where others can write (XDG_CACHE_HOME on a shared
+// folder): whatever they put there, the copy never lands in another's file.
+// Where the game's cache folder is not the player's own, the viewer gets a copy
+// in a fresh private temporary folder; where there is none either, the player
+// is told where the help is, rather than handed the file in CP932.
+TEST(JapaneseHelp, TheCopyIsWrittenOnlyIntoAFolderOfThePlayersOwnAndNeverThroughALink) {
+    QTemporaryDir folder;
+    const QString cache = folder.filePath("cache/tomavel");
+    const QString precious = folder.filePath("precious.txt");
+    const QByteArray kept = "the player's own notes\n";
+    auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    auto mode = [](const QString& path) {
+        struct stat info {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0u;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> setUp;
+        bool inCache;  // the copy in the cache folder; else in a private temporary one
+        bool told;     // no copy anywhere: the player is told
+        bool asRoot;
+    } cases[] = {
+        {"a link in the player's own cache folder",
+         [&] {
+             QDir().mkpath(cache);
+             ::chmod(QFile::encodeName(cache).constData(), 0700);
+             QFile::link(precious, cache + "/readme.txt");
+         },
+         true, false, false},
+        {"a link in a cache folder open to all",
+         [&] {
+             QDir().mkpath(cache);
+             ::chmod(QFile::encodeName(cache).constData(), 0777);
+             QFile::link(precious, cache + "/readme.txt");
+         },
+         false, false, false},
+        {"the cache folder a link to another folder",
+         [&] {
+             QDir().mkpath(folder.filePath("elsewhere"));
+             QDir().mkpath(folder.filePath("cache"));
+             QFile::link(folder.filePath("elsewhere"), cache);
+             QFile::link(precious, folder.filePath("elsewhere/readme.txt"));
+         },
+         false, false, false},
+        {"another player's cache folder",
+         [&] {
+             QDir().mkpath(cache);
+             ::chmod(QFile::encodeName(cache).constData(), 0755);
+             QFile::link(precious, cache + "/readme.txt");
+             ASSERT_EQ(::lchown(QFile::encodeName(cache).constData(), 65534, 65534), 0);
+         },
+         false, false, true},
+        {"no private folder anywhere",
+         [&] {
+             QDir().mkpath(cache);
+             ::chmod(QFile::encodeName(cache).constData(), 0777);
+             QFile::link(precious, cache + "/readme.txt");
+             qputenv("TMPDIR", QFile::encodeName(folder.filePath("no-such-folder")));
+         },
+         false, true, false},
+    };
+    const QByteArray cacheBefore = qgetenv("XDG_CACHE_HOME"), tmpBefore = qgetenv("TMPDIR");
+    const QString currentBefore = QDir::currentPath();
+    ViewerStandIn viewer;
+    QDesktopServices::setUrlHandler("file", &viewer, "Open");
+    std::vector<QString> told;
+    MessageBoxes::SetInformHook([&](const QString& text) { told.push_back(text); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.asRoot && ::geteuid() != 0) continue;
+        QDir(folder.filePath("cache")).removeRecursively();
+        QDir(folder.filePath("elsewhere")).removeRecursively();
+        QDir(folder.filePath("tmp")).removeRecursively();
+        QDir().mkpath(folder.filePath("tmp"));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(folder.filePath("cache")));
+        qputenv("TMPDIR", QFile::encodeName(folder.filePath("tmp")));
+        put(precious, kept);
+        put(folder.filePath("readme.txt"), "\x83g\x83}\x83x\x83\x8B\r\n");  // トマベル in CP932
+        QDir::setCurrent(folder.path());
+        c.setUp();
+        viewer.opened.clear();
+        told.clear();
+
+        ShowHelp(nullptr);
+
+        QFile notes(precious);
+        ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+        EXPECT_EQ(notes.readAll(), kept);
+        if (c.told) {
+            EXPECT_TRUE(viewer.opened.isEmpty());
+            ASSERT_EQ(told.size(), 1u);
+            EXPECT_TRUE(told[0].endsWith(QDir(folder.path()).absoluteFilePath("readme.txt")))
+                << told[0].toStdString();
+            continue;
+        }
+        EXPECT_TRUE(told.empty());
+        ASSERT_EQ(viewer.opened.size(), 1);
+        const QString shown = viewer.opened[0].toLocalFile();
+        EXPECT_EQ(Utf8Text(shown), QStringLiteral("トマベル\r\n"));
+        EXPECT_TRUE(S_ISREG(mode(shown)));
+        const QString shownIn = QFileInfo(shown).absolutePath();
+        if (c.inCache) {
+            EXPECT_EQ(shownIn, cache);
+        } else {
+            EXPECT_TRUE(shownIn.startsWith(folder.filePath("tmp/"))) << shown.toStdString();
+            EXPECT_EQ(mode(shownIn) & 0777, 0700u);
+        }
+    }
+    MessageBoxes::SetInformHook(nullptr);
+    QDesktopServices::unsetUrlHandler("file");
+    QDir::setCurrent(currentBefore);
+    qputenv("XDG_CACHE_HOME", cacheBefore);
+    if (tmpBefore.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmpBefore);
 }
 
 }  // namespace

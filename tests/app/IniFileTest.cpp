@@ -135,12 +135,14 @@ TEST_F(IniFileTest, CutKeepsWholeCharacters) {
 }
 
 TEST_F(IniFileTest, BadFilesReadAsEmptyAndNeverCrash) {
+    // As large as a settings file may be, with room left for the key the test writes.
+    const qsizetype nearlyLargest = IniFile::kLargestFile - 64;
     QByteArray big;
-    for (int i = 0; big.size() < (1 << 20); ++i)
+    for (int i = 0; big.size() < nearlyLargest - 32; ++i)
         big += "junk line " + QByteArray::number(i) + "\r\n";
     QByteArray binary(4096, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 131 + 7) % 256);
-    const QByteArray huge(1 << 20, '[');
+    const QByteArray huge(nearlyLargest, '[');
 
     struct Case {
         const char* what;
@@ -150,9 +152,9 @@ TEST_F(IniFileTest, BadFilesReadAsEmptyAndNeverCrash) {
     const Case cases[] = {
         {"empty file", QByteArray(), std::nullopt},
         {"binary junk", binary, std::nullopt},
-        {"a megabyte of lines, key at the end", big + "[S]\r\nk=found\r\n",
+        {"the largest file of lines, key at the end", big + "[S]\r\nk=found\r\n",
          QStringLiteral("found")},
-        {"a megabyte on one line", huge, std::nullopt},
+        {"the largest file on one line", huge, std::nullopt},
         {"not CP932", "[S]\r\nk=ab\x82\xFF\xFF\r\n", QStringLiteral("ab")},
         {"LF line ends, no last line end", "[S]\nk=v", QStringLiteral("v")},
         // As Windows reads them: no section, and a key without a value.

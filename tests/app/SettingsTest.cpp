@@ -368,11 +368,11 @@ TEST_F(SettingsTest, BadFilesStartTheGameAsTheirMissingKeysWould) {
     QByteArray binary(8192, '\0');
     for (int i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 73 + 11) % 256);
     QByteArray big;
-    while (big.size() < (1 << 20)) big += "CARD=2\r\n";
+    while (big.size() < IniFile::kLargestFile - 64) big += "CARD=2\r\n";
     const QByteArray files[] = {
         QByteArray(),
         binary,
-        "[PLAYBOARD]\r\nCARD=3\r\n" + big,  // a megabyte; the first CARD counts
+        "[PLAYBOARD]\r\nCARD=3\r\n" + big,  // as large as may be; the first CARD counts
         "[PLAYBOARD]\r\nSORITEA=\x82\xFF\xFF\r\nPLAYER=\xFF\xFE\xFD\xFC\r\nCARD=\x81\r\n",
         // Only the first section of a name counts, even for keys it does not hold.
         "[PLAYBOARD]\r\nCARD=3\r\n[PLAYBOARD]\r\nCARD=2\r\nPLAYER=0123\r\n",
@@ -444,6 +444,40 @@ TEST_F(SettingsTest, OnlyARegularFileIsEverReplacedTheGameStartsWithTheDefaultsO
     }
 }
 
+// Another player's file is never taken over: not through a link to it, nor where
+// it lies in a folder open to all that would let a rename replace it. The game
+// starts with the defaults and says so; the file stays theirs, as it was.
+TEST_F(SettingsTest, AnotherPlayersFileIsNeverReplaced) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user (run as root)";
+    const QString shared = dir_.filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+    const QString theirs = shared + QStringLiteral("/theirs.ini");
+    for (const bool linked : {true, false}) {
+        SCOPED_TRACE(linked ? "a link to their file" : "their file in our place");
+        QFile::remove(IniPath());
+        QFile::remove(theirs);
+        const QString file = linked ? theirs : IniPath();
+        ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));  // empty: would be written afresh
+        ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0666), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+        if (linked) {
+            ASSERT_TRUE(QFile::link(theirs, IniPath()));
+        }
+        ForgetSettingsFileNotice();
+        told_.clear();
+        EXPECT_FALSE(EnsureSettingsFile());
+        EXPECT_EQ(told_.size(), 1);
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_size, 0);
+        NewGame();
+        Load();
+        EXPECT_EQ(game.cardBack, 1);  // the default file's
+    }
+}
+
 TEST_F(SettingsTest, TemporaryFilesOfEarlierSavesAreRemovedAtStartAndThePlayersFilesKept) {
     PutIni(kDefaultFile);
     const QStringList stale = {"tomavel.ini.a1B2c3", "tomavel.ini.XXz9QQ", "tomavel.ini.tmp.12.1"};
@@ -479,6 +513,9 @@ TEST_F(SettingsTest, AnEmptyOrKeylessFileIsWrittenAfreshAndItsTextKept) {
         {"binary junk", QByteArray("\x00\x01\xFF[\x82", 5), true},
         {"far larger than any settings file",
          "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(IniFile::kLargestFile, 'x'), true},
+        // Costly to read for no settings at all: every line end is a line.
+        {"a hundred kilobytes of line ends",
+         "[PLAYBOARD]\r\nCARD=2\r\n" + QByteArray(100 << 10, '\n'), true},
     };
     for (const Case& c : cases) {
         QFile::remove(damaged);

@@ -9,11 +9,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <thread>
 
+#include "files/SafeFile.h"
 #include "scores/ScoreFile.h"
 
 namespace fs = std::filesystem;
@@ -211,12 +214,87 @@ TEST(ScoreFile, WhereTheFolderTakesNoTemporaryFileTheTableIsRewrittenInPlace) {
     EXPECT_FALSE(missing.error.empty());
 }
 
+// A table shared by several players belongs to the one who made it: a save by
+// another rewrites it where it stands, and it stays theirs, with its permissions,
+// even where the folder would let a rename put a file of the saver's own there.
+TEST(ScoreFile, ATableOfAnotherPlayerIsRewrittenInPlaceAndStaysTheirs) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user (run as root)";
+    TempFolder folder;
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    ScoreTable table = DefaultScoreTable();
+    table[0].name = "mine";
+    ASSERT_TRUE(SaveScoreTable(path, table).ok);
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(table));
+}
+
 TEST(ScoreFile, SaveIntoAMissingFolderFailsAndSaysWhy) {
     TempFolder folder;
     const ScoreFileResult result =
         SaveScoreTable(folder.File("gone/") + kScoreFileName, DefaultScoreTable());
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
+}
+
+// Other copies of the game saving into the table hold its lock: a save waits for
+// them, then places its result into what they wrote, so no result is lost. Each
+// save replaces the file by a new one, and a copy that took the new file's lock
+// meanwhile is waited for too.
+TEST(ScoreFile, ASaveWaitsForTheTablesLockAndKeepsWhatTheHoldersWrote) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    // Time for the save to reach a lock; were it later, it would only find more.
+    const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(100)); };
+    auto first = std::make_unique<SafeFile::FileLock>(path, 0, false);
+    ASSERT_TRUE(first->Held());
+    ScoreSave mine;
+    std::thread saver([&] { mine = SaveNewScore(path, Result(3, 1, 301, "A")); });
+    pause();
+    const ScoreTable withB = PlaceNewScore(DefaultScoreTable(), Result(3, 2, 302, "B")).table;
+    ASSERT_TRUE(SaveScoreTable(path, withB).ok);
+    // A third copy locks the new file before the first lets go of the old one.
+    auto second = std::make_unique<SafeFile::FileLock>(path, 0, false);
+    ASSERT_TRUE(second->Held());
+    first.reset();
+    pause();
+    const ScoreTable withC = PlaceNewScore(withB, Result(3, 3, 303, "C")).table;
+    ASSERT_TRUE(SaveScoreTable(path, withC).ok);
+    second.reset();
+    saver.join();
+
+    ASSERT_TRUE(mine.saved.ok) << mine.saved.error;
+    EXPECT_TRUE(mine.placement.placed);
+    const ScoreTable saved = LoadScoreFile(path).table;
+    EXPECT_EQ(saved, mine.placement.table);
+    const ScoreTable byTime = SortScoreByTime(saved);
+    EXPECT_EQ(byTime[0].name, "A");
+    EXPECT_EQ(byTime[1].name, "B");
+    EXPECT_EQ(byTime[2].name, "C");
+    EXPECT_EQ(byTime[9].name, "no name 7");
+}
+
+// A table that is missing when a result is saved is made anew around it.
+TEST(ScoreFile, ASaveIntoAMissingTableMakesItAnew) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    const ScoreSave save = SaveNewScore(path, Result(3, 1, 301, "A"));
+    ASSERT_TRUE(save.saved.ok) << save.saved.error;
+    EXPECT_EQ(save.found.state, ScoreFileState::Missing);
+    const ScoreTable table = LoadScoreFile(path).table;
+    EXPECT_EQ(SortScoreByTurn(table)[0].name, "A");
+    EXPECT_EQ(SortScoreByTurn(table)[9].name, "no name 9");
 }
 
 TEST(ScoreFile, MissingFileIsCreatedWithTheDefaults) {

@@ -10,7 +10,14 @@ source "$(dirname "$0")/lib.sh"
 
 # What the game plays lands in a file here, written as fast as a sound card would play it.
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/sound.raw
+export XDG_RUNTIME_DIR=$WORK/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_game
+# The doorbells: in the runtime folder and the private temporary one, never beside the files.
+BELL=$(cd "$XDG_RUNTIME_DIR" && ls tomavel-*.sock 2>/dev/null | head -n1)
+[[ -n $BELL && -S $XDG_RUNTIME_DIR/$BELL && -S /tmp/tomavel-$(id -u)/$BELL ]] ||
+  fail "no doorbells in the private folders"
+[[ ! -e $WORK/bin/.tomavel.sock ]] || fail "a doorbell beside the files"
 [[ $WW -eq $TABLE_WIDTH && $WH -eq $((TABLE_HEIGHT + MENU)) ]] ||
   fail "window is ${WW}x${WH}, want ${TABLE_WIDTH}x$((TABLE_HEIGHT + MENU))"
 ok "client area $TABLE_WIDTH x $TABLE_HEIGHT below the menu bar"
@@ -62,6 +69,30 @@ for _ in $(seq 30); do grep -q "^remove:" "$WORK/startup-messages" && break; sle
 grep -qx "remove: ID=launcher/tomavel/4242-0-host_TIME0" "$WORK/startup-messages" ||
   fail "no startup completion for a later start: $(cat "$WORK/startup-messages")"
 ok "a later start's launcher notification is completed"
+# Every id the startup-notification protocol allows is completed, quoted where
+# it holds a blank, a tab or a line end: non-ASCII, an id of 600 bytes, even bytes
+# that are no UTF-8 (sent as they came); and a Wayland token that is no token
+# does not stand in the way of the X11 id beside it. (The watcher writes control
+# characters as \xHH.)
+"$(dirname "$DEALPRINT")/startupwatch" 20 >"$WORK/startup-ids" & PIDS+=($!)
+for _ in $(seq 50); do [[ -s $WORK/startup-ids ]] && break; sleep 0.1; done
+long="$(head -c 600 /dev/zero | tr '\0' L)_TIME0"
+ids=("a b_TIME0" $'tab\there_TIME0' $'line\nend_TIME0' "$long" "üñí_TIME11" $'\xff\xfe_TIME0'
+  'say "hi"\_TIME0')
+expected=('remove: ID="a b_TIME0"' 'remove: ID="tab\x09here_TIME0"' 'remove: ID="line\x0aend_TIME0"'
+  "remove: ID=$long" "remove: ID=üñí_TIME11" $'remove: ID=\xff\xfe_TIME0'
+  'remove: ID="say \"hi\"\\_TIME0"' "remove: ID=beside-a-bad-token_TIME0")
+for id in "${ids[@]}"; do
+  timeout 10 env DESKTOP_STARTUP_ID="$id" "$GAME" || fail "a later start with id ${id@Q} failed"
+done
+timeout 10 env XDG_ACTIVATION_TOKEN=$'no token\x01' DESKTOP_STARTUP_ID=beside-a-bad-token_TIME0 \
+  "$GAME" || fail "a later start with a bad Wayland token failed"
+for line in "${expected[@]}"; do
+  for _ in $(seq 30); do LC_ALL=C grep -aqFx -- "$line" "$WORK/startup-ids" && break; sleep 0.1; done
+  LC_ALL=C grep -aqFx -- "$line" "$WORK/startup-ids" ||
+    fail "no ${line@Q} among the startup messages: $(cat -v "$WORK/startup-ids")"
+done
+ok "every later start's id is completed, quoted as the protocol wants"
 # Started from a session whose runtime folder is unusable: still refused.
 timeout 10 env XDG_RUNTIME_DIR=/nonexistent "$GAME"; code=$?
 [[ $code -eq 0 && $(count_windows) -eq 1 ]] || fail "a copy without a runtime folder: exit $code"
@@ -100,8 +131,9 @@ key y
 for _ in $(seq 30); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$GPID" 2>/dev/null && fail "the game did not end on Yes"
 ok "Yes ends the game"
-[[ ! -e $WORK/bin/.tomavel.lock && ! -e $WORK/bin/.tomavel.sock ]] ||
-  fail "the lock or the doorbell was left beside the files: $(ls -A "$WORK/bin" | grep '^\.' | xargs)"
+[[ ! -e $WORK/bin/.tomavel.lock ]] ||
+  fail "the lock was left beside the files: $(ls -A "$WORK/bin" | grep '^\.' | xargs)"
+[[ ! -e $XDG_RUNTIME_DIR/$BELL && ! -e /tmp/tomavel-$(id -u)/$BELL ]] || fail "a doorbell was left behind"
 ok "no lock or doorbell left behind"
 
 # The sound device opened while the table came up, long before the deal (the

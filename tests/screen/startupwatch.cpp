@@ -4,7 +4,8 @@
 
 // Watches the screen as a launcher does for startup-notification messages
 // ("new:", "change:", "remove: ID=...") and prints each whole message on a
-// line of its own, for SECONDS seconds.
+// line of its own, for SECONDS seconds. Control characters are written as \xHH;
+// every other byte as it came.
 // Usage: startupwatch SECONDS
 #include <poll.h>
 #include <xcb/xcb.h>
@@ -57,7 +58,15 @@ int main(int argc, char** argv) {
                     const size_t length = strnlen(data, sizeof message->data.data8);
                     text.append(data, length);
                     if (length < sizeof message->data.data8) {  // the closing NUL
-                        std::printf("%s\n", text.c_str());
+                        // One message a line: a control character in it (an id
+                        // may hold a tab or a line end) is written as \xHH.
+                        for (const unsigned char c : text) {
+                            if (c < 0x20 || c == 0x7f)
+                                std::printf("\\x%02x", c);
+                            else
+                                std::putchar(c);
+                        }
+                        std::putchar('\n');
                         std::fflush(stdout);
                         pieces.erase(message->window);
                     }

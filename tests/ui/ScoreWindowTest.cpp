@@ -168,6 +168,49 @@ TEST_F(ScoreWindowTest, OkSavesTheNameAndTheTableReadsBack) {
     EXPECT_EQ(load.table[8].name, "no name 9");  // the tenth by time went
 }
 
+// Two players on one table (a shared score file): each window opened on the table
+// as it was then, and each saves into the table as it is when "O.K" is pressed, so
+// the later save keeps the earlier one's result.
+TEST_F(ScoreWindowTest, TwoWindowsOnOneTableKeepBothResults) {
+    auto open = [&](int seconds, int turns) {
+        SoloScoreRecord result;
+        SetScoreDate(result, 2024, 6, 1, 12, 0, 0);
+        CompleteScoreRecord(result, seconds, turns);
+        const ScorePlacement p = PlaceNewScore(LoadScoreFile(path_).table, result);
+        auto window = std::make_unique<ScoreWindow>(path_, p.table, p.newIndex, p.rank, true);
+        window->Load();
+        window->show();
+        return window;
+    };
+    auto save = [](ScoreWindow& window, const QString& name) {
+        window.NameBox()->setText(name);
+        QTest::mouseClick(window.OkLabel(), Qt::LeftButton);
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+    };
+    auto a = open(182, 302);  // 3:02, 302 turns: first in both orders
+    auto b = open(187, 307);  // second in both
+    save(*b, QStringLiteral("PlayerB"));
+    save(*a, QStringLiteral("PlayerA"));
+    const ScoreTable table = LoadScoreFile(path_).table;
+    EXPECT_EQ(SortScoreByTime(table)[0].name, "PlayerA");
+    EXPECT_EQ(SortScoreByTime(table)[2].name, "PlayerB");
+    EXPECT_EQ(SortScoreByTurn(table)[2].name, "PlayerB");
+    EXPECT_EQ(SortScoreByTime(table)[9].name, "no name 8");  // the two slowest went
+
+    // A result that was tenth when its window opened, and that a better one has
+    // pushed out of the table since, is not saved, and the player is told.
+    auto late = open(218, 338);  // 3:38, 338 turns: tenth against the table of now
+    auto c = open(190, 310);
+    save(*c, QStringLiteral("PlayerC"));
+    const std::string before = ReadAll(path_);
+    messages_.clear();
+    save(*late, QStringLiteral("late"));
+    EXPECT_EQ(ReadAll(path_), before);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("入らなくなりました")))
+        << messages_[0].toStdString();
+}
+
 TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
     auto window = WindowFor(1, 0);
     messages_.clear();

@@ -6,6 +6,8 @@
 // game take the focus as the player's own request.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/WindowActivation.h"
 
 TEST(WindowActivation, TheTimeOfAStartupIdIsItsLastTimeField) {
@@ -24,17 +26,23 @@ TEST(WindowActivation, TheTimeOfAStartupIdIsItsLastTimeField) {
     for (const auto& c : cases) EXPECT_EQ(StartupIdTime(c.id), c.time) << c.id;
 }
 
-// The message that stops a launcher's busy cursor: an id with a blank, a quote
-// or a backslash in it is quoted, so the launcher reads back the very id.
+// The message that stops a launcher's busy cursor: an id with a blank, a quote,
+// a backslash or a control character in it is quoted, so the launcher reads
+// back the very id; every other byte goes as it came.
 TEST(WindowActivation, TheStartIsCompletedByItsOwnId) {
     const struct {
-        const char* id;
-        const char* message;
+        std::string id;
+        std::string message;
     } cases[] = {
         {"xfce4-panel/|usr|bin|tomavel/1234-0-host_TIME5678",
          "remove: ID=xfce4-panel/|usr|bin|tomavel/1234-0-host_TIME5678"},
         {"a b", R"(remove: ID="a b")"},
         {R"(a"b\c)", R"(remove: ID="a\"b\\c")"},
+        {"tab\there", "remove: ID=\"tab\there\""},
+        {"line\nend", "remove: ID=\"line\nend\""},
+        {"üñí_TIME11", "remove: ID=üñí_TIME11"},
+        {"\xFF\xFE_TIME0", "remove: ID=\xFF\xFE_TIME0"},
+        {std::string(600, 'x'), "remove: ID=" + std::string(600, 'x')},
     };
     for (const auto& c : cases) EXPECT_EQ(StartupRemoveMessage(c.id), c.message) << c.id;
 }
