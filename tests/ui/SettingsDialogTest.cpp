@@ -409,6 +409,9 @@ TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
         EXPECT_EQ(group->role(), QAccessible::Grouping);
         EXPECT_FALSE(group->text(QAccessible::Name).isEmpty());
     }
-    EXPECT_EQ(dialog.NextButton(1)->accessibleName(),
-              QStringLiteral("次のプレーヤー（席2：ツバメ）"));
+    // The picture says who sits there, the button what it chooses next.
+    EXPECT_EQ(dialog.Character(1)->accessibleName(), QStringLiteral("席2：ツバメ"));
+    EXPECT_EQ(dialog.Character(1)->toolTip(), QStringLiteral("席2：ツバメ"));
+    EXPECT_EQ(dialog.NextButton(1)->accessibleName(), QStringLiteral("席2をオオカミにする"));
+    EXPECT_EQ(dialog.NextButton(1)->toolTip(), QStringLiteral("席2をオオカミにする"));
 }
