@@ -4,7 +4,10 @@
 
 #include "ui/Look.h"
 
+#include <QGuiApplication>
 #include <cmath>
+
+#include "ui/Language.h"
 
 void InstallFontSubstitutions() {
     QFont::insertSubstitution(kRoundGothic, QStringLiteral("MotoyaLMaru"));
@@ -12,7 +15,11 @@ void InstallFontSubstitutions() {
 }
 
 QFont LayoutFont(const QString& family, double points, bool bold) {
-    QFont font(family);
+    // The layout faces are Japanese faces, whose Latin letters are set wide and
+    // unevenly. A player who reads the game in English reads it in the desktop's
+    // own face, at the layout's size (the boxes were drawn for it).
+    QFont font =
+        CurrentTextLanguage() == TextLanguage::Japanese ? QFont(family) : QGuiApplication::font();
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;

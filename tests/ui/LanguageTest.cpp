@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <memory>
+#include <set>
 
 #include "app/Settings.h"
 #include "engine/GameState.h"
@@ -92,7 +93,7 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     score.Load();
 
     EXPECT_EQ(window.windowTitle(), "Tomavel");
-    EXPECT_EQ(window.menuBar()->actions().first()->text(), "Game");
+    EXPECT_EQ(window.menuBar()->actions().first()->text(), "&Game");
     EXPECT_EQ(settings.windowTitle(), "Settings");
     for (QWidget* w : std::initializer_list<QWidget*>{&window, &settings, &about, &versus, &score})
         for (const QString& text : TextsOf(w))
@@ -104,6 +105,35 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     MainWindow japanese(game);
     EXPECT_EQ(japanese.windowTitle(), "トマベル");
     EXPECT_EQ(japanese.menuBar()->actions().first()->text(), "ゲーム");
+}
+
+// In English (and the other Latin languages) Alt and a letter open each menu, the
+// letters of one menu bar or one menu are all different, and the items that open
+// a window of their own end in an ellipsis.
+TEST_F(English, MenusHaveTheirLettersAndWindowItemsAnEllipsis) {
+    MainWindow window(game);
+    auto letterOf = [](const QString& text) {
+        const qsizetype at = text.indexOf(u'&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    std::set<QChar> barLetters;
+    for (QAction* menu : window.menuBar()->actions()) {
+        const QChar letter = letterOf(menu->text());
+        EXPECT_FALSE(letter.isNull()) << menu->text().toStdString();
+        EXPECT_TRUE(barLetters.insert(letter).second) << menu->text().toStdString();
+        std::set<QChar> itemLetters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            const QChar itemLetter = letterOf(item->text());
+            EXPECT_FALSE(itemLetter.isNull()) << item->text().toStdString();
+            EXPECT_TRUE(itemLetters.insert(itemLetter).second) << item->text().toStdString();
+        }
+    }
+    for (QAction* opensAWindow :
+         {window.SettingsAction(), window.ScoresAction(), window.AboutAction()})
+        EXPECT_TRUE(opensAWindow->text().endsWith(u'…')) << opensAWindow->text().toStdString();
+    for (QAction* doesNot : {window.StartAction(), window.FloatAction(), window.SoundAction()})
+        EXPECT_FALSE(doesNot->text().endsWith(u'…')) << doesNot->text().toStdString();
 }
 
 // Every line of the three characters, in both languages, stands whole inside the
@@ -151,22 +181,32 @@ TEST(SolitaireCounters, ShownInTheLanguagesOwnTypography) {
         TextLanguage language;
         std::string engine;
         QString shown;
+        QString turns = {};  // the turn count's line, when it differs
     };
     const Case cases[] = {
         {TextLanguage::Japanese, "１２３ 秒", "１２３ 秒"},
         {TextLanguage::Japanese, "４５ 手", "４５ 手"},
-        {TextLanguage::English, "１２３ 秒", "123 s"},
-        {TextLanguage::English, "４５ 手", "45"},
-        {TextLanguage::English, "", ""},
+        {TextLanguage::Japanese, "", ""},
+        {TextLanguage::English, "１２３ 秒", " 02:03"},
+        {TextLanguage::English, "５ 秒", " 00:05"},
+        {TextLanguage::English, "６０１２ 秒", " 100:12"},
+        {TextLanguage::English, "４５ 手", " 45"},
+        // Before the first second and the first attempt.
+        {TextLanguage::English, "", " 00:00", " 0"},
     };
     GameState game;
     for (const Case& c : cases) {
         ASSERT_TRUE(InstallTextLanguage(c.language));
         TableWidget table(game);
         table.SetTimeText(c.engine);
-        EXPECT_EQ(table.TimeLabel()->text(), c.shown) << c.engine;
+        if (c.engine.find("手") == std::string::npos) {
+            EXPECT_EQ(table.TimeLabel()->text(), c.shown) << c.engine;
+        }
         table.SetCountText(c.engine);
-        EXPECT_EQ(table.TurnCountLabel()->text(), c.shown) << c.engine;
+        if (c.engine.find("秒") == std::string::npos) {
+            EXPECT_EQ(table.TurnCountLabel()->text(), c.turns.isNull() ? c.shown : c.turns)
+                << c.engine;
+        }
     }
     RemoveTextLanguage();
 }
