@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -333,6 +334,25 @@ TEST_F(SettingsDialogTest, CancelAndTheCloseBoxApplyNothing) {
         EXPECT_EQ(inForce.cursor, 1);
         EXPECT_EQ(table.gotCardPaints, 0);
     }
+}
+
+// The box that keeps the settings for the next start opens as the player left it
+// (off at first), and "Ｏ．Ｋ" hands its state back with the other choices.
+TEST_F(SettingsDialogTest, TheKeepBoxOpensAsLeftAndOkHandsItBack) {
+    SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
+    for (const bool keptBefore : {false, true}) {
+        GameSettings settings = SettingsInForce(game, inForce);
+        settings.keepForNextStart = keptBefore;
+        SettingsDialog dialog(settings, true, {}, &window);
+        dialog.show();
+        EXPECT_EQ(dialog.KeepBox()->isChecked(), keptBefore);
+        EXPECT_EQ(dialog.KeepBox()->text(), QStringLiteral("次回もこの設定で始める"));
+        // On the box itself, at its left end: the line reaches far past its text.
+        QTest::mouseClick(dialog.KeepBox(), Qt::LeftButton, {}, QPoint(6, 10));
+        Click(dialog.OkButton());
+        EXPECT_EQ(dialog.Chosen().keepForNextStart, !keptBefore);
+    }
+    EXPECT_FALSE(GameSettings{}.keepForNextStart);
 }
 
 TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
