@@ -380,7 +380,7 @@ They stay in force now, but the next start will not have them.</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation>Next: %1</translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>

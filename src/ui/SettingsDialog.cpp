@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -286,9 +287,18 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
     nextButtons_[seat]->setAccessibleName(choosesNext);
     nextButtons_[seat]->setToolTip(choosesNext);
     // The caption the game always had, in Japanese; elsewhere the button names who comes next.
-    if (CurrentTextLanguage() != TextLanguage::Japanese)
-        nextButtons_[seat]->setText(
-            QCoreApplication::translate("SettingsDialog", "次：%1").arg(SeatKindName(next)));
+    if (CurrentTextLanguage() != TextLanguage::Japanese) {
+        QPushButton* button = nextButtons_[seat];
+        const QString caption =
+            QCoreApplication::translate("SettingsDialog", "次：%1").arg(SeatKindName(next));
+        // A long name is set a little smaller rather than cut.
+        QFont font = this->font();
+        while (font.pixelSize() > 9 &&
+               QFontMetrics(font).horizontalAdvance(caption) > button->width() - 8)
+            font.setPixelSize(font.pixelSize() - 1);
+        button->setFont(font);
+        button->setText(caption);
+    }
 }
 
 void SettingsDialog::CycleSeatChoice(int seat) {

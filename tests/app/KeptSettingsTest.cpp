@@ -166,7 +166,8 @@ TEST_F(KeptSettingsTest, AFailedWriteIsToldAndTheSettingsStayInForce) {
     ASSERT_TRUE(QDir().mkdir(IniPath()));
     ApplySettingsChoice(Chosen(true), inForce_, window_);
     ASSERT_EQ(told_.size(), 1);
-    EXPECT_TRUE(told_[0].startsWith("設定をファイルに保存できませんでした。")) << told_[0].toStdString();
+    EXPECT_TRUE(told_[0].startsWith("設定をファイルに保存できませんでした。"))
+        << told_[0].toStdString();
     EXPECT_EQ(game_.cardBack, 2);
     EXPECT_EQ(game_.showSeconds, 4);
     EXPECT_TRUE(inForce_.keepForNextStart);

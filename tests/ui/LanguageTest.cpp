@@ -95,6 +95,10 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     EXPECT_EQ(window.windowTitle(), "Tomavel");
     EXPECT_EQ(window.menuBar()->actions().first()->text(), "&Game");
     EXPECT_EQ(settings.windowTitle(), "Settings");
+    // The title lettering is Japanese: the name stands beside it in Latin letters.
+    ASSERT_NE(about.EnglishName(), nullptr);
+    EXPECT_EQ(about.EnglishName()->text(), "Tomavel");
+    EXPECT_EQ(about.windowTitle(), "About Tomavel");
     for (QWidget* w : std::initializer_list<QWidget*>{&window, &settings, &about, &versus, &score})
         for (const QString& text : TextsOf(w))
             EXPECT_FALSE(HasJapanese(text))
@@ -105,6 +109,7 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     MainWindow japanese(game);
     EXPECT_EQ(japanese.windowTitle(), "トマベル");
     EXPECT_EQ(japanese.menuBar()->actions().first()->text(), "ゲーム");
+    EXPECT_EQ(AboutBox(nullptr).EnglishName(), nullptr);
 }
 
 // In English (and the other Latin languages) Alt and a letter open each menu, the
