@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -118,18 +119,22 @@ TEST_F(AboutBoxTest, ALinkTheDesktopTookButCouldNotOpenIsToldAfterwards) {
     for (const int status : {0, 3}) {
         QFile script(opener);
         ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        script.write(QByteArray("#!/bin/sh\necho \"$1\" >>\"$(dirname \"$0\")/asked\"\nexit ") +
-                     QByteArray::number(status) + "\n");
+        script.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(bin.filePath("asked")) +
+                     "'\nexit " + QByteArray::number(status) + "\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         informed.clear();
         AboutBox box(nullptr);
         box.show();
         QTest::mouseClick(box.HomePageLink(), Qt::LeftButton);
-        // The opener has run and its end has been heard.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile(bin.filePath(QStringLiteral("asked"))).size() > 0 &&
-                                     qApp->findChildren<QProcess*>().isEmpty(),
-                                 5000);
+        // The opener has run and its end has been heard (a real process: waited for).
+        QDeadlineTimer deadline(5000);
+        while (!(QFile(bin.filePath(QStringLiteral("asked"))).size() > 0 &&
+                 qApp->findChildren<QProcess*>().isEmpty()) &&
+               !deadline.hasExpired())
+            QTest::qWait(20);
+        ASSERT_GT(QFile(bin.filePath(QStringLiteral("asked"))).size(), 0) << status;
+        ASSERT_TRUE(qApp->findChildren<QProcess*>().isEmpty()) << status;
         if (status == 0) {
             EXPECT_TRUE(informed.empty());
         } else {
