@@ -32,7 +32,8 @@ TEST(CommandLine, HelpAndVersionAreAnsweredAndNothingElseIs) {
     };
     for (const Case& c : cases) {
         const std::optional<QString> answer = CommandLineAnswer(c.arguments);
-        EXPECT_EQ(answer.has_value(), !c.startsWith.isEmpty()) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(answer.has_value(), !c.startsWith.isEmpty())
+            << c.arguments.join(u' ').toStdString();
         if (answer) {
             EXPECT_TRUE(answer->startsWith(c.startsWith)) << answer->toStdString();
         }

@@ -19,6 +19,7 @@
 
 #include "app/Settings.h"
 #include "engine/GameState.h"
+#include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
 #include "opponents/Speech.h"
 #include "scores/ScoreFile.h"
@@ -26,6 +27,7 @@
 #include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
+#include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/TableWidget.h"
@@ -139,6 +141,27 @@ TEST_F(English, MenusHaveTheirLettersAndWindowItemsAnEllipsis) {
         EXPECT_TRUE(opensAWindow->text().endsWith(u'…')) << opensAWindow->text().toStdString();
     for (QAction* doesNot : {window.StartAction(), window.FloatAction(), window.SoundAction()})
         EXPECT_FALSE(doesNot->text().endsWith(u'…')) << doesNot->text().toStdString();
+}
+
+// The empty seat's sign has words on it: a player who reads English sees them in
+// English, at every density; a Japanese player sees the game's own sign.
+TEST(EmptySeatSign, SpeaksThePlayersLanguage) {
+    const int empty = CharacterOf(CharacterKind::Empty).picture;
+    RemoveTextLanguage();
+    const QImage own = PictureStore::Picture(PicSet::picPlayer, empty).toImage();
+    const QImage ownDense =
+        PictureStore::ForRatio(PictureStore::Picture(PicSet::picPlayer, empty), 2).toImage();
+    ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
+    const QPixmap english = PictureStore::Picture(PicSet::picPlayer, empty);
+    EXPECT_EQ(english.size(), QSize(71, 96));
+    EXPECT_NE(english.toImage(), own);
+    const QPixmap englishDense = PictureStore::ForRatio(english, 2);
+    EXPECT_EQ(englishDense.size(), QSize(142, 192));
+    EXPECT_NE(englishDense.toImage(), ownDense);
+    // The other pictures have no words and are the same in both languages.
+    EXPECT_EQ(PictureStore::Picture(PicSet::picPlayer, 0).toImage().size(), QSize(71, 96));
+    RemoveTextLanguage();
+    EXPECT_EQ(PictureStore::Picture(PicSet::picPlayer, empty).toImage(), own);
 }
 
 // Every line of the three characters, in both languages, stands whole inside the
