@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 #include "opponents/Characters.h"
@@ -76,6 +77,21 @@ protected:
         // The chosen picture sits in a sunken frame, so the choice shows even
         // where the picture covers nearly the whole button.
         if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
+        // Outside Japanese (whose players keep the dialog as it always looked) the
+        // choice is also ringed in the desktop's selection colour.
+        if (isChecked() && CurrentTextLanguage() != TextLanguage::Japanese) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        // The keyboard's place shows on the button that has it, as on every other control.
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            focus.backgroundColor = palette().color(QPalette::Button);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
     }
 
 private:

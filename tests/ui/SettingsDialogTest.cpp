@@ -24,6 +24,7 @@
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
 #include "opponents/Opponents.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -353,6 +354,37 @@ TEST_F(SettingsDialogTest, TheKeepBoxOpensAsLeftAndOkHandsItBack) {
         EXPECT_EQ(dialog.Chosen().keepForNextStart, !keptBefore);
     }
     EXPECT_FALSE(GameSettings{}.keepForNextStart);
+}
+
+// The picture buttons show the choice and the keyboard's place: the chosen card
+// back is ringed in the selection colour (outside Japanese, whose dialog keeps
+// its look), and the button with the focus shows a focus frame.
+TEST_F(SettingsDialogTest, ThePictureButtonsShowTheChoiceAndTheFocus) {
+    game.cardBack = 1;
+    for (const TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
+        ASSERT_TRUE(InstallTextLanguage(language));
+        SettingsDialog dialog(SettingsInForce(game, inForce), true, {}, &window);
+        dialog.show();
+        const QColor highlight = dialog.palette().color(QPalette::Highlight);
+        auto edge = [&](int i) {
+            QPushButton* button = dialog.CardButton(i);
+            return button->grab().toImage().pixelColor(1, button->height() / 2);
+        };
+        const bool ringed = language == TextLanguage::English;
+        EXPECT_EQ(edge(1) == highlight, ringed);
+        EXPECT_NE(edge(0), highlight);
+        EXPECT_NE(edge(2), highlight);
+
+        QPushButton* third = dialog.CardButton(2);
+        const QImage before = third->grab().toImage();
+        QApplication::setActiveWindow(&dialog);
+        // As after the Tab key: the desktop then shows where the keyboard is.
+        dialog.setAttribute(Qt::WA_KeyboardFocusChange);
+        third->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(third->hasFocus());
+        EXPECT_NE(third->grab().toImage(), before);
+    }
+    RemoveTextLanguage();
 }
 
 TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
