@@ -56,17 +56,6 @@
     </message>
 </context>
 <context>
-    <name>Counters</name>
-    <message>
-        <source>%1 秒</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>%1 手</source>
-        <translation>%1</translation>
-    </message>
-</context>
-<context>
     <name>Engine</name>
     <message>
         <source>このゲームを終了します</source>
@@ -104,43 +93,53 @@ The help file (in Shift JIS) is here:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Game</translation>
+        <translation>&amp;Game</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Start</translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Stop This Game</translation>
+        <translation>S&amp;top This Game</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>設定</source>
-        <translation>Settings</translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Always on Top</translation>
+        <translation>Always on &amp;Top</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>No Sound</translation>
+        <translation>&amp;No Sound</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>About Tomavel</translation>
+        <translation>&amp;About Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
-        <translation>Quit??</translation>
+        <translation>Quit Tomavel?</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>S&amp;cores…</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>the menu</comment>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>the menu item</comment>
+        <translation>&amp;Settings…</translation>
     </message>
 </context>
 <context>
@@ -148,6 +147,13 @@ The help file (in Shift JIS) is here:
     <message>
         <source>トマベル</source>
         <translation>Tomavel</translation>
+    </message>
+</context>
+<context>
+    <name>ResultParts</name>
+    <message>
+        <source>O.K</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -174,7 +180,7 @@ The help file (in Shift JIS) is here:
     </message>
     <message>
         <source>ターン回数が%1位です。</source>
-        <translation>Your turns rank No. %1.</translation>
+        <translation>Your turn count ranks No. %1.</translation>
     </message>
     <message>
         <source>ゲーム時間が%1位です。</source>
@@ -184,7 +190,7 @@ The help file (in Shift JIS) is here:
         <source>ゲーム時間が%1位
 ターン回数が%2位です。</source>
         <translation>Your time ranks No. %1,
-your turns rank No. %2.</translation>
+your turn count ranks No. %2.</translation>
     </message>
     <message>
         <source>名前の入力がありません</source>
@@ -250,6 +256,16 @@ Solitaire results cannot be saved until it can.</translation>
         <translation>Before this result was saved, better results of another game were saved.
 This result is no longer in the top ten.</translation>
     </message>
+    <message>
+        <source>名前は%1文字までです。
+それより後の文字は入りません。</source>
+        <translation>A name holds at most %1 characters.
+What came after them was left out.</translation>
+    </message>
+    <message>
+        <source>記録を保存せずに閉じますか？</source>
+        <translation>Discard your result?</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -262,6 +278,20 @@ This result is no longer in the top ten.</translation>
 最初の設定で始めます。</source>
         <translation>The settings file cannot be created.
 The game starts with the first settings.</translation>
+    </message>
+    <message>
+        <source>%1 を読み取れません。</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>設定をファイルに保存できませんでした。
+%1
+
+今の設定はこのまま使えますが、次回の起動には残りません。</source>
+        <translation>The settings could not be saved in the settings file.
+%1
+
+They stay in force now, but the next start will not have them.</translation>
     </message>
 </context>
 <context>
@@ -355,8 +385,16 @@ The game starts with the first settings.</translation>
         <translation>Seat %1: %2</translation>
     </message>
     <message>
-        <source>次のプレーヤー（%1）</source>
-        <translation>Next player (%1)</translation>
+        <source>次回もこの設定で始める</source>
+        <translation>Start with these settings next time</translation>
+    </message>
+    <message>
+        <source>席%1を%2にする</source>
+        <translation>Choose %2 for seat %1</translation>
+    </message>
+    <message>
+        <source>次：%1</source>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -501,6 +539,27 @@ Two copies started at once may lose scores.</translation>
     <message>
         <source>やっと休めるわい</source>
         <translation>Nap time at last.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>使い方: tomavel [オプション]
+トランプの神経衰弱（メモリー）ゲーム「トマベル」を始めます。
+
+  -h, --help     この説明を表示して終わります
+      --version  バージョンを表示して終わります
+
+遊び方はゲームのヘルプ（F1）にあります。
+</source>
+        <translation>Usage: tomavel [OPTION]
+Starts Tomavel, a Concentration (pairs, memory) card game.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+How to play is told in the game&apos;s help (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,50 @@ bool WriteIni(const std::string& section, const std::string& key, const std::str
 
 bool WriteDefaultIni() { return DefaultIni().Save(FilePath()); }
 
+bool WriteIniKeys(const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& keys, QString* error) {
+    const QString path = FilePath();
+    IniFile ini = IniFile::Load(path);
+    if (ini.LoadStatus() == IniFile::Status::Missing) {
+        ini = DefaultIni();
+    } else if (ini.LoadStatus() != IniFile::Status::Read) {
+        // A file that cannot be read is never replaced: what it holds is unknown.
+        if (error)
+            *error = QCoreApplication::translate("Settings", "%1 を読み取れません。")
+                         .arg(QFileInfo(path).fileName());
+        return false;
+    }
+    for (const auto& [key, value] : keys)
+        if (!ini.SetValue(QString::fromStdString(section), QString::fromStdString(key),
+                          QString::fromStdString(value)))
+            return false;
+    return ini.Save(path, error);
+}
+
+std::vector<std::pair<std::string, std::string>> KeysForNextStart(const GameSettings& settings) {
+    auto truth = [](bool on) { return std::string(on ? "TRUE" : "FALSE"); };
+    std::vector<std::pair<std::string, std::string>> keys;
+    keys.emplace_back("SORITEA", truth(settings.solitaire));
+    if (!settings.solitaire) {
+        // Solitaire seats the human alone whatever the list says: the file's list
+        // is kept for the next game with several seats.
+        std::string player;
+        for (const std::optional<CharacterKind>& seat : settings.seats)
+            player += CharacterOf(seat.value_or(CharacterKind::Empty)).digit;
+        keys.emplace_back("PLAYER", player);
+    }
+    keys.emplace_back("CARD", std::to_string(settings.cardBack));
+    // The display time is kept as the dialog's option: 0, 1, 2 for 1, 2, 4 seconds.
+    keys.emplace_back("SHOWSEC", settings.showSeconds == 4   ? "2"
+                                 : settings.showSeconds == 2 ? "1"
+                                                             : "0");
+    keys.emplace_back("CUR", std::to_string(settings.cursor));
+    keys.emplace_back("TOPWIN", truth(settings.topMost));
+    keys.emplace_back("NOSOUND", truth(settings.mute));
+    keys.emplace_back("SAVESET", truth(settings.keepForNextStart));
+    return keys;
+}
+
 bool EnsureSettingsFile() {
     const QString path = FilePath();
     checkedFile.reset();
@@ -284,6 +328,7 @@ GameSettings LoadSettings() {
     settings.cursor = OptionOf(ReadPlayboard("CUR"));
     settings.topMost = IsTrue(ReadPlayboard("TOPWIN"));
     settings.mute = IsTrue(ReadPlayboard("NOSOUND"));
+    settings.keepForNextStart = IsTrue(ReadPlayboard("SAVESET"));
     return settings;
 }
 

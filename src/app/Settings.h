@@ -7,8 +7,11 @@
 // that belong to no game.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/GameSettings.h"
 
@@ -21,6 +24,17 @@ std::string SettingsFilePath();
 bool ReadIni(const std::string& section, const std::string& key, std::string& value);
 // Writes one key into the file; false when the file could not be written.
 bool WriteIni(const std::string& section, const std::string& key, const std::string& value);
+// Writes several keys of one section at once, through the same profile writer:
+// only those key lines change; every other line, the comment header and the
+// file's form stay. A missing file is written as the default file first. False,
+// with the file as it was and the reason in `error`, when it could not be.
+bool WriteIniKeys(const std::string& section,
+                  const std::vector<std::pair<std::string, std::string>>& keys,
+                  QString* error = nullptr);
+// The keys that start the next game as `settings` and the two menu switches say:
+// the mode (and the seats, when several play), the card back, the display time,
+// the cursor, the window's level, the sound switch and the keeping itself.
+std::vector<std::pair<std::string, std::string>> KeysForNextStart(const GameSettings& settings);
 // Writes the default file: the comment header and the eleven keys. False when it could not be.
 bool WriteDefaultIni();
 // Start-up: removes what saves cut short left behind, and writes the default file
@@ -34,7 +48,7 @@ bool EnsureSettingsFile();
 void ForgetSettingsFileNotice();
 
 // Reads the file at start-up: seats, solitaire mode, card back, display time,
-// cursor and the two menu switches.
+// cursor, the two menu switches, and whether changes are kept for the next start.
 // Lets events run: the message box about a missing settings file (ReadIni).
 GameSettings LoadSettings();
 // Puts what the start-up read into the game: the seats and the mode, the card

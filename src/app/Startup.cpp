@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "app/Places.h"
@@ -61,9 +62,45 @@ void AfterFirstDrawing(QWidget* widget, std::function<void()> then) {
     };
     new Watch(widget, std::move(then));
 }
+bool AsksForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--") break;
+        if (argument == "--help" || argument == "-h" || argument == "--version") return true;
+    }
+    return false;
+}
 }  // namespace
 
+std::optional<QString> CommandLineAnswer(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == u"--") break;
+        if (argument == u"--version")
+            return QStringLiteral("tomavel %1\n").arg(QStringLiteral(TOMAVEL_VERSION));
+        if (argument == u"--help" || argument == u"-h")
+            return QCoreApplication::translate(
+                "Startup",
+                "使い方: tomavel [オプション]\n"
+                "トランプの神経衰弱（メモリー）ゲーム「トマベル」を始めます。\n"
+                "\n"
+                "  -h, --help     この説明を表示して終わります\n"
+                "      --version  バージョンを表示して終わります\n"
+                "\n"
+                "遊び方はゲームのヘルプ（F1）にあります。\n");
+    }
+    return std::nullopt;
+}
+
 int RunProgram(int argc, char** argv) {
+    // Asked for its help or its version, the game only answers: no window, and no
+    // ring at a running copy's doorbell.
+    if (AsksForInformation(argc, argv)) {
+        QCoreApplication answerOnly(argc, argv);
+        InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
+        const std::optional<QString> answer = CommandLineAnswer(answerOnly.arguments());
+        std::fputs(answer.value_or(QString()).toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     // Where the files live is settled before anything else: the lock guards them.
     const std::string programFolder = ProgramFolder();
     SettleFilePlaces(GatherPlaceFacts(programFolder));

@@ -18,4 +18,11 @@ MainWindow::Commands WindowCommands(GameSettings& inForce);
 
 // What "Ｏ．Ｋ" of the settings dialog confirmed, put into force: into the game
 // (ApplyChosenSettings) for the window's game, the table's cursor and `inForce`.
+// When the player keeps the settings for the next start (or stops keeping them),
+// they are written into the settings file too; a file that cannot be written
+// is told, and the settings stay in force all the same.
+// Lets events run: the message box when the file cannot be written.
 void ApplySettingsChoice(const GameSettings& chosen, GameSettings& inForce, MainWindow& window);
+// Tells the player that the settings file could not keep the settings, and why.
+// Lets events run: the message box.
+void TellSettingsNotKept(QWidget* parent, const QString& reason);

@@ -25,4 +25,7 @@ struct GameSettings {
     int32_t cursor = 0;       // option 0..3 of the dialog
     bool topMost = false;     // "常に手前に表示"
     bool mute = false;        // "音を出さない"
+    // "次回もこの設定で始める": the choices go back into the settings file, so that
+    // the next start begins with them. Off, the file is never written.
+    bool keepForNextStart = false;
 };

@@ -11,8 +11,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 
+#include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -27,7 +31,38 @@ const QColor kWhite(255, 255, 255);
 const QColor kFrameColour(128, 128, 255);
 const QRect kFrameRect(96, 132, 285, 81);
 
-bool OpenWithDesktop(const QUrl& url) { return QDesktopServices::openUrl(url); }
+QString NoProgramMessage() {
+    return QCoreApplication::translate("AboutBox", "関連づけられた実行ファイルがありません");
+}
+
+// The box whose link is being opened: told when the desktop fails it later.
+QPointer<QWidget> linkOwner;
+
+// The desktop's opener, xdg-open, says by how it ends whether anything opened
+// the link: on a desktop with no browser or mail program it ends with an error
+// at once, though it started. It may also take its time (a browser started from
+// it keeps it waiting until it is closed), so the game listens for its end
+// instead of waiting for it. Without xdg-open, Qt's own way is the only one.
+bool OpenWithDesktop(const QUrl& url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    // Not a child of the box: closing the box must not end the browser.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(opener);
+    process->setArguments({QString::fromUtf8(url.toEncoded())});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, owner = linkOwner](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status == QProcess::NormalExit && code == 0) return;
+                         MessageBoxes::Inform(owner, NoProgramMessage());
+                     });
+    process->start();
+    if (process->waitForStarted()) return true;
+    delete process;
+    return false;
+}
 std::function<bool(const QUrl&)> openLink = OpenWithDesktop;
 
 QLabel* TextLabel(QWidget* parent, const QRect& rect, const QString& text, double points) {
@@ -77,6 +112,14 @@ AboutBox::AboutBox(QWidget* owner)
         this, {112, 8, 270, 102},
         PictureStore::ForRatio(PictureStore::Picture(PicSet::title, 0), devicePixelRatioF()));
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
+    // The lettering spells the name in Japanese; a player who reads English gets
+    // it in Latin letters beside the version, and a title for the window.
+    if (CurrentTextLanguage() != TextLanguage::Japanese) {
+        englishName_ = TextLabel(this, {112, 112, 120, 21}, tr("トマベル"), 15.75);
+        englishName_->setFont(LayoutFont(kRoundGothic, 15.75, true));
+        englishName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setWindowTitle(tr("このアプリケーションについて"));
+    }
     TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
     TextLabel(this, {108, 172, 32, 16}, QStringLiteral("Mail"), 12);
@@ -190,11 +233,11 @@ void AboutBox::SetLinkColour(QLabel* link, const QColor& colour) {
 }
 
 // The address is handed to whatever the desktop opens web pages and mail
-// with; the box stays open either way.
+// with; the box stays open either way. When nothing can open it, even after
+// the desktop took it, the player is told.
 void AboutBox::OpenLink(QLabel* link) {
     const QUrl url =
         link == mail_ ? QUrl(QStringLiteral("mailto:") + link->text()) : QUrl(link->text());
-    if (!openLink(url))
-        MessageBoxes::Inform(this, QCoreApplication::translate(
-                                       "AboutBox", "関連づけられた実行ファイルがありません"));
+    linkOwner = this;
+    if (!openLink(url)) MessageBoxes::Inform(this, NoProgramMessage());
 }

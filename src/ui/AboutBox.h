@@ -34,6 +34,8 @@ public:
     QLabel* CreditLabel() const { return credit_; }
     QLabel* IconPicture() const { return icon_; }
     QLabel* TitlePicture() const { return title_; }
+    // The name in Latin letters beside the version: outside Japanese only (else null).
+    QLabel* EnglishName() const { return englishName_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,5 +57,6 @@ private:
     QLabel* homePage_ = nullptr;
     QLabel* mail_ = nullptr;
     QLabel* credit_ = nullptr;
+    QLabel* englishName_ = nullptr;
     bool closeArmed_ = false;
 };

@@ -67,16 +67,15 @@ QString CountDigits(long long n) {
     return QString::fromStdString(FullWidthDigits(std::to_string(n)));
 }
 
-QString ShownCounter(const std::string& engineText) {
+QString ShownCounter(const std::string& engineText, Counter counter) {
     const QString text = QString::fromStdString(engineText);
     if (current == TextLanguage::Japanese) return text;
-    const qsizetype space = text.lastIndexOf(u' ');
-    if (space < 0) return text;
-    QString digits = text.left(space);
+    QString digits = text.left(text.lastIndexOf(u' '));
     for (QChar& c : digits)
         if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19) c = QChar(c.unicode() - 0xFF10 + u'0');
-    const QString word = text.mid(space + 1);
-    if (word == u"秒") return QCoreApplication::translate("Counters", "%1 秒").arg(digits);
-    if (word == u"手") return QCoreApplication::translate("Counters", "%1 手").arg(digits);
-    return text;
+    bool isNumber = false;
+    const long long n = digits.isEmpty() ? 0 : digits.toLongLong(&isNumber);
+    if (!digits.isEmpty() && !isNumber) return text;
+    if (counter == Counter::Turns) return u' ' + QString::number(n);
+    return QStringLiteral(" %1:%2").arg(n / 60, 2, 10, QChar(u'0')).arg(n % 60, 2, 10, QChar(u'0'));
 }

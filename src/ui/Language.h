@@ -37,7 +37,11 @@ TextLanguage CurrentTextLanguage();
 QString CountDigits(long long n);
 
 // The engine writes the solitaire status lines in the game's own typography,
-// full-width digits, a space and the word: "１２ 秒" (seconds), "３４ 手"
-// (turns). Shown in the player's language: unchanged in Japanese, "12 s" and
-// "34" in English.
-QString ShownCounter(const std::string& engineText);
+// full-width digits, a space and the word: "１２３ 秒" (seconds), "３４ 手"
+// (turns), and nothing before the first second and the first attempt. Shown in
+// the player's language: unchanged in Japanese; in English the time as the score
+// table writes it, " 02:03", and the turns as a plain count, " 34", from " 00:00"
+// and " 0" on (the space sets the value off from its caption, as the Japanese
+// caption's full-width colon does).
+enum class Counter { Time, Turns };
+QString ShownCounter(const std::string& engineText, Counter counter);

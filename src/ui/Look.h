@@ -20,7 +20,8 @@ void InstallFontSubstitutions();
 
 // A layout font. The layouts give sizes in points on a 96-pixel-per-inch
 // screen and their boxes in pixels, so the text is sized in pixels too and
-// fits the same boxes on any screen.
+// fits the same boxes on any screen. In Japanese it is the face the layout
+// names; in English the desktop's own face at the same size.
 QFont LayoutFont(const QString& family, double points, bool bold = false);
 
 // The green of the table and of the result windows' ground.

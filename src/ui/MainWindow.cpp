@@ -95,6 +95,7 @@ void MainWindow::BuildMenus() {
     quitAction_ =
         item(gameMenu, "mGameQuite", QCoreApplication::translate("MainWindow", "このゲームやめ"));
     quitAction_->setEnabled(false);
+    scoresAction_ = item(gameMenu, "mGameScore", QCoreApplication::translate("MainWindow", "成績"));
     gameMenu->addSeparator();
     exitAction_ = item(gameMenu, "mGameExit",
                        QCoreApplication::translate("MainWindow", "このアプリケーションを終了する"));
@@ -102,8 +103,11 @@ void MainWindow::BuildMenus() {
     // question as the close box.
     exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* setMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "設定"));
-    settingsAction_ = item(setMenu, "mSetSet", QCoreApplication::translate("MainWindow", "設定"));
+    // The menu and its first item share a caption in Japanese, not in every language.
+    QMenu* setMenu =
+        menuBar()->addMenu(QCoreApplication::translate("MainWindow", "設定", "the menu"));
+    settingsAction_ = item(setMenu, "mSetSet",
+                           QCoreApplication::translate("MainWindow", "設定", "the menu item"));
     setMenu->addSeparator();
     floatAction_ =
         item(setMenu, "mSetFloat", QCoreApplication::translate("MainWindow", "常に手前に表示"));
@@ -127,10 +131,16 @@ void MainWindow::BuildMenus() {
     });
     // A check item has already flipped its mark when it is triggered: the
     // mark is the new state.
-    connect(floatAction_, &QAction::triggered, this,
-            [this](bool checked) { ApplyTopMost(checked); });
+    connect(floatAction_, &QAction::triggered, this, [this](bool checked) {
+        ApplyTopMost(checked);
+        Run(commands_.switched);
+    });
     connect(soundAction_, &QAction::triggered, this, [this](bool checked) {
         if (commands_.mute) commands_.mute(checked);
+        Run(commands_.switched);
+    });
+    connect(scoresAction_, &QAction::triggered, this, [this] {
+        if (commands_.scores) SuspendTopMost([this] { Run(commands_.scores); });
     });
     connect(helpAction_, &QAction::triggered, this, [this] { Run(commands_.help); });
     connect(aboutAction_, &QAction::triggered, this, [this] {

@@ -32,6 +32,9 @@ public:
         std::function<void(MainWindow&)> versusResult;  // a game against the computer ended
         std::function<void(MainWindow&)> soloResult;    // a solitaire game ended
         std::function<void(MainWindow&)> help;          // "ヘルプ" and F1
+        std::function<void(MainWindow&)> scores;        // "成績": the top ten, nothing to save
+        // The player switched "常に手前に表示" or "音を出さない" from the menu.
+        std::function<void(MainWindow&)> switched;
         // "音を出さない" switched: true when the sound is off now.
         std::function<void(bool)> mute;
         // How the process ends after "やめる？？" was answered Yes; empty: at once.
@@ -70,6 +73,7 @@ public:
     QAction* StartAction() const { return startAction_; }
     QAction* QuitAction() const { return quitAction_; }
     QAction* ExitAction() const { return exitAction_; }
+    QAction* ScoresAction() const { return scoresAction_; }
     QAction* SettingsAction() const { return settingsAction_; }
     QAction* FloatAction() const { return floatAction_; }
     QAction* SoundAction() const { return soundAction_; }
@@ -115,5 +119,5 @@ private:
     QTimer secondTimer_;
     QAction *startAction_ = nullptr, *quitAction_ = nullptr, *exitAction_ = nullptr;
     QAction *settingsAction_ = nullptr, *floatAction_ = nullptr, *soundAction_ = nullptr;
-    QAction *helpAction_ = nullptr, *aboutAction_ = nullptr;
+    QAction *helpAction_ = nullptr, *aboutAction_ = nullptr, *scoresAction_ = nullptr;
 };

@@ -11,10 +11,12 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <map>
 #include <utility>
 #include <vector>
 
 #include "opponents/Characters.h"
+#include "ui/Language.h"
 
 // The pictures are compiled into the program's static library; naming the
 // resource here keeps the linker from dropping it. The macro has to be used
@@ -64,6 +66,8 @@ struct Store {
     QHash<qint64, std::pair<int, int>> owners;
     // The drawings loaded on first use, by resource path; a null one is not in the program.
     QHash<QString, QPixmap> denser;
+    // The drawings for English players of pictures with words on them, by resource path.
+    std::map<QString, QPixmap> english;
     QIcon programIcon;
 };
 
@@ -89,10 +93,23 @@ QString PicturePath(const QString& folder, const QString& name, int ratio = 1) {
     return QStringLiteral(":/pictures/%1/%2%3.png").arg(folder, name, suffix);
 }
 
+QString IndexName(const SetInfo& info, int index) {
+    return info.twoDigits ? QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'))
+                          : QString::number(index);
+}
+
 QString PicturePath(const SetInfo& info, int index, int ratio = 1) {
-    const QString name = info.twoDigits ? QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'))
-                                        : QString::number(index);
-    return PicturePath(QLatin1String(info.folder), name, ratio);
+    return PicturePath(QLatin1String(info.folder), IndexName(info, index), ratio);
+}
+
+// A picture with words on it (the empty seat's sign) may have a drawing for a
+// player who reads English beside the game's own: "<index>-en.png". Its path,
+// or nothing when the player reads Japanese or there is no such drawing.
+QString EnglishPath(const SetInfo& info, int index, int ratio = 1) {
+    if (CurrentTextLanguage() == TextLanguage::Japanese) return {};
+    const QString path = PicturePath(QLatin1String(info.folder),
+                                     IndexName(info, index) + QStringLiteral("-en"), ratio);
+    return QFile::exists(path) ? path : QString();
 }
 
 // A picture that is not in the program stays a null pixmap; every user copes with that.
@@ -150,6 +167,14 @@ const QPixmap& Picture(PicSet set, int index) {
     const auto s = static_cast<size_t>(set);
     if (index < 0 || index >= SetSize(Info(set))) return none;
     const auto i = static_cast<size_t>(index);
+    if (const QString english = EnglishPath(Info(set), index); !english.isEmpty()) {
+        auto [found, added] = store.english.try_emplace(english);
+        if (added) {
+            found->second = LoadPicture(english);
+            store.owners.insert(found->second.cacheKey(), {int(s), index});
+        }
+        return found->second;
+    }
     QPixmap& picture = store.sets[s][i];
     if (!store.read[s][i]) {
         store.read[s][i] = true;
@@ -165,8 +190,10 @@ QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
     const Store& store = TheStore();
     const auto owner = store.owners.constFind(picture.cacheKey());
     if (owner == store.owners.constEnd()) return picture;
-    const QPixmap dense = Denser(
-        PicturePath(kSets[static_cast<size_t>(owner->first)], owner->second, DrawingRatio(ratio)));
+    const SetInfo& info = kSets[static_cast<size_t>(owner->first)];
+    const QString english = EnglishPath(info, owner->second, DrawingRatio(ratio));
+    const QPixmap dense =
+        Denser(english.isEmpty() ? PicturePath(info, owner->second, DrawingRatio(ratio)) : english);
     return dense.isNull() ? picture : dense;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -69,8 +70,10 @@ public:
         : QObject(parent), onClick_(std::move(onClick)) {
         shadow_ = RoundedPlate(parent, QRect(at, QSize(89, 33)), kShadow, kYellow);
         plate_ = RoundedPlate(parent, QRect(at, QSize(85, 29)), kPlate, kYellow);
-        label_ = Caption(parent, QStringLiteral("O.K"), QRect(at + QPoint(4, 8), QSize(80, 17)),
-                         ResultFont(9.75, true), kYellow, Qt::AlignCenter);
+        // "O.K" as the game always wrote it; other languages write it as their other buttons do.
+        label_ = Caption(parent, QCoreApplication::translate("ResultParts", "O.K"),
+                         QRect(at + QPoint(4, 8), QSize(80, 17)), ResultFont(9.75, true), kYellow,
+                         Qt::AlignCenter);
         label_->installEventFilter(this);
         // The keyboard reaches it too, and a screen reader finds it as a button
         // by this name; Space or Return presses it.

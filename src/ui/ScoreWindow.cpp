@@ -5,12 +5,18 @@
 #include "ui/ScoreWindow.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QStringDecoder>
+#include <QTime>
 #include <QValidator>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "text/Cp932.h"
 #include "ui/Language.h"
@@ -57,42 +63,133 @@ QString WideRank(int rank) {
 
 QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// The JIS forms of a few characters become the forms CP932 holds (the wave
-// dash 〜 becomes ～), as Windows writes them.
+// The turns and the date as the player's language writes them: in Japanese as the
+// table always had them ("041", "2001/01/01 00:00:09"), elsewhere the plain count
+// and the desktop's own short date and time.
+QString ShownTurns(const SoloScoreRecord& record, const ScoreTexts& texts) {
+    if (CurrentTextLanguage() == TextLanguage::Japanese) return TextOf(texts.turn);
+    return QString::number(record.turns);
+}
+
+QString ShownDate(const SoloScoreRecord& record, const ScoreTexts& texts) {
+    if (CurrentTextLanguage() == TextLanguage::Japanese) return TextOf(texts.date);
+    const QDate date(record.year, record.month, record.day);
+    const QTime time(record.hour, record.minute, record.second);
+    // A record no calendar has (a damaged file) keeps the table's own writing.
+    if (!date.isValid() || !time.isValid()) return TextOf(texts.date);
+    const QLocale locale = QLocale::system();
+    return locale.toString(date, QLocale::ShortFormat) + u' ' +
+           locale.toString(time, QLocale::ShortFormat);
+}
+
+// A refused character as the note names it: itself when it shows, its code
+// (U+200B) when it shows nothing or would turn the note's own text around.
+// Codes stand apart from their neighbours; a right-to-left letter is isolated, so
+// it cannot reorder the sentence around it.
+QString ShownRefused(const QString& refused) {
+    QString shown;
+    bool lastWasCode = false;
+    for (const char32_t c : refused.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        const bool invisible =
+            !QChar::isPrint(c) || QChar::isSpace(c) || category == QChar::Mark_NonSpacing ||
+            category == QChar::Mark_Enclosing || category == QChar::Mark_SpacingCombining;
+        if (invisible) {
+            if (!shown.isEmpty()) shown += u' ';
+            shown += QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QChar(u'0')).toUpper();
+        } else {
+            if (lastWasCode) shown += u' ';
+            const QChar::Direction direction = QChar::direction(c);
+            if (direction == QChar::DirR || direction == QChar::DirAL)
+                shown += QChar(0x2068) + QString::fromUcs4(&c, 1) + QChar(0x2069);
+            else
+                shown += QString::fromUcs4(&c, 1);
+        }
+        lastWasCode = invisible;
+    }
+    return shown;
+}
+
 QString RefusedNameMessage(const QString& refused) {
     return QCoreApplication::translate(
                "ScoreWindow", "「%1」は名前に使えない文字です。\nほかの文字で入力してください。")
-        .arg(refused);
+        .arg(ShownRefused(refused));
+}
+
+QString LongNameMessage() {
+    return QCoreApplication::translate("ScoreWindow",
+                                       "名前は%1文字までです。\nそれより後の文字は入りません。")
+        .arg(CountDigits(kLongestName));
+}
+
+// Nothing a name shows: control and format characters, line and paragraph separators.
+bool IsControlOrFormat(char32_t c) {
+    switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The name box takes only what the score table can hold: a typed or pasted
-// character that CP932 has no code for is refused on the spot and the hint
-// says which, and the JIS forms turn into CP932's before the player's eyes, so
-// the name saved is the name seen.
+// character that CP932 has no code for, or that is no letter at all, is refused on
+// the spot (the whole paste with it) and the window says which; the JIS forms
+// turn into CP932's before the player's eyes, so the name saved is the name seen.
+// A name that grows past the box's limit is cut at the end of what came in, and
+// the window says so.
 class NameValidator : public QValidator {
 public:
-    NameValidator(QLabel* hint, QObject* parent) : QValidator(parent), hint_(hint) {}
-    State validate(QString& input, int&) const override {
+    NameValidator(std::function<void(const QString&)> refused,
+                  std::function<void(const QString&)> cut, QObject* parent)
+        : QValidator(parent), refused_(std::move(refused)), cut_(std::move(cut)) {}
+    State validate(QString& input, int& position) const override {
         input = Cp932::WindowsForms(input);
         QString refused;
-        if (NameToCp932(input, &refused)) {
-            hint_->hide();
-            return Acceptable;
+        if (!NameToCp932(input, &refused)) {
+            refused_(refused);
+            return Invalid;
         }
-        hint_->setText(RefusedNameMessage(refused));
-        hint_->show();
-        return Invalid;
+        if (input.size() > kLongestName) {
+            // What came in ends at the cursor: its last characters are the ones that go.
+            const qsizetype excess = input.size() - kLongestName;
+            const qsizetype from = std::clamp<qsizetype>(position - excess, 0, kLongestName);
+            input.remove(from, excess);
+            position = static_cast<int>(from);
+            cut_(input);
+        }
+        return Acceptable;
     }
 
 private:
-    QLabel* hint_;
+    std::function<void(const QString&)> refused_;
+    std::function<void(const QString&)> cut_;
 };
 
 }  // namespace
 
 std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
-    if (const std::optional<QByteArray> bytes = Cp932::Encode(name)) return bytes->toStdString();
-    if (refused) *refused = Cp932::Unencodable(name);
+    QString unwanted;
+    for (const char32_t c : Cp932::WindowsForms(name).toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (IsControlOrFormat(c) && !unwanted.contains(one)) unwanted += one;
+    }
+    if (unwanted.isEmpty())
+        if (const std::optional<QByteArray> bytes = Cp932::Encode(name))
+            return bytes->toStdString();
+    if (refused) {
+        // In the order they come in the name.
+        const QString unencodable = Cp932::Unencodable(name);
+        refused->clear();
+        for (const char32_t c : Cp932::WindowsForms(name).toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            if ((unwanted.contains(one) || unencodable.contains(one)) && !refused->contains(one))
+                *refused += one;
+        }
+    }
     return std::nullopt;
 }
 
@@ -135,7 +232,7 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
     nameBox_ = new QLineEdit(this);
     nameBox_->setGeometry(8, 208, 105, 18);
     nameBox_->setFont(ResultFont(9, false));
-    nameBox_->setMaxLength(kLongestName);
+    // The limit is the validator's, so that it can tell the player when it cuts.
     nameBox_->setAccessibleName(tr("名前"));
     nameBox_->setAccessibleDescription(tr("新しい記録に付ける名前"));
     nameBox_->setStyleSheet(
@@ -150,7 +247,10 @@ ScoreWindow::ScoreWindow(std::string scorePath, const ScoreTable& table, int new
     yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
     nameHint_->setPalette(yellow);
     nameHint_->hide();
-    nameBox_->setValidator(new NameValidator(nameHint_, nameBox_));
+    nameBox_->setValidator(
+        new NameValidator([this](const QString& refused) { NameRefused(refused); },
+                          [this](const QString& kept) { NameCut(kept); }, nameBox_));
+    connect(nameBox_, &QLineEdit::textEdited, this, &ScoreWindow::NameEdited);
 
     ok_ = new OkButton(this, QPoint(396, 184), [this] { OkClick(); });
 }
@@ -211,16 +311,64 @@ void ScoreWindow::SortClick(int index) {
         nameBox_->setFocus();
     }
     for (int k = 0; k < kScoreCount; ++k) {
-        const ScoreTexts texts = FormatScore(table_[order[k]]);
+        const SoloScoreRecord& record = table_[order[k]];
+        const ScoreTexts texts = FormatScore(record);
         nameCells_[k]->setText(NameFromCp932(texts.name));
         timeCells_[k]->setText(TextOf(texts.time));
-        turnCells_[k]->setText(TextOf(texts.turn));
-        dateCells_[k]->setText(TextOf(texts.date));
+        turnCells_[k]->setText(ShownTurns(record, texts));
+        dateCells_[k]->setText(ShownDate(record, texts));
     }
+}
+
+void ScoreWindow::NameRefused(const QString& refused) {
+    refused_ = refused;
+    refusalPending_ = true;
+    nameHint_->setText(RefusedNameMessage(refused));
+    nameHint_->show();
+}
+
+void ScoreWindow::NameCut(const QString& kept) {
+    cutName_ = kept;
+    nameHint_->setText(LongNameMessage());
+    nameHint_->show();
+}
+
+// A refused letter's note outlasts the keys typed after it: a quick typist would
+// otherwise never see that "Jürgen" became "Jrgen". It goes once "O.K" has shown
+// the player why it did not save (they have seen the name as it stands), or when
+// the box is emptied to start again. The note on a cut name goes with the next change.
+void ScoreWindow::NameEdited(const QString& text) {
+    if (!cutName_.isNull() && text == cutName_) return;
+    cutName_ = QString();
+    if (text.isEmpty()) refusalPending_ = false;
+    if (refusalPending_)
+        nameHint_->setText(RefusedNameMessage(refused_));
+    else
+        nameHint_->hide();
+}
+
+bool ScoreWindow::ResultAwaitsName() const {
+    return afterGame_ && rank_.byTime + rank_.byTurn > 0 && saveAllowed_;
+}
+
+void ScoreWindow::reject() {
+    if (ResultAwaitsName() &&
+        !MessageBoxes::AskYesNo(
+            this, QCoreApplication::translate("ScoreWindow", "記録を保存せずに閉じますか？")))
+        return;
+    QDialog::reject();
 }
 
 void ScoreWindow::OkClick() {
     if (afterGame_ && rank_.byTime + rank_.byTurn > 0) {
+        if (refusalPending_) {
+            // Said once in a box, which the player cannot miss; the note stays
+            // under the table until the name changes.
+            refusalPending_ = false;
+            MessageBoxes::Inform(this, RefusedNameMessage(refused_));
+            nameBox_->setFocus();
+            return;
+        }
         const QString name = nameBox_->text();
         if (name.isEmpty()) {
             MessageBoxes::Inform(
@@ -259,7 +407,7 @@ void ScoreWindow::OkClick() {
                                                 "選んでください。")
                         .arg(QString::fromLocal8Bit(saved.error)),
                     QCoreApplication::translate("ScoreWindow", "保存しないで閉じる"))) {
-                reject();  // the player leaves; the file stays as it was
+                QDialog::reject();  // the player chose to leave; the file stays as it was
                 return;
             }
         }

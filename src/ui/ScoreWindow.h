@@ -59,6 +59,14 @@ public:
     QLabel* NameHint() const { return nameHint_; }
     QLabel* OkLabel() const;
     const ResultParts::OkButton& Ok() const { return *ok_; }
+    // True while a letter the name could not take is still to be seen to: "O.K"
+    // then shows why instead of saving.
+    bool RefusalPending() const { return refusalPending_; }
+
+    // Escape and the close box: a ranked result that was not saved yet is
+    // thrown away only when the player says so.
+    // Lets events run: the question.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +80,15 @@ private:
     int sortOrder_ = 0;
     bool saveAllowed_ = true;
     bool nameBoxFilled_ = false;
+    // The name box's refused letters (they never go into the box) and a name cut
+    // at the box's limit: the note under the table says which.
+    void NameRefused(const QString& refused);
+    void NameCut(const QString& kept);
+    void NameEdited(const QString& text);
+    bool ResultAwaitsName() const;
+    QString refused_;
+    bool refusalPending_ = false;
+    QString cutName_;  // the name as a cut left it (null: no cut)
 
     std::array<QLabel*, 2> sortHeaders_{};
     std::array<QLabel*, kScoreCount> rankCells_{}, nameCells_{}, timeCells_{}, turnCells_{},
@@ -84,8 +101,10 @@ private:
 // The player's name as the file keeps it: CP932 bytes. Characters that Linux input
 // methods produce in their JIS forms are first taken to the Windows forms of the same
 // marks (the wave dash, the double vertical line, the minus, the cent, pound and not
-// signs, the dash). Nothing when some character has no CP932 form; `refused` then
-// lists those characters.
+// signs, the dash). Nothing when some character has no CP932 form, or is a control or
+// format character or a line or paragraph separator (a tab, a line end, a zero-width
+// space, a direction mark: nothing a name shows); `refused` then lists those
+// characters, each once.
 std::optional<std::string> NameToCp932(const QString& name, QString* refused = nullptr);
 QString NameFromCp932(const std::string& bytes);
 

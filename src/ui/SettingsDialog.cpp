@@ -7,16 +7,20 @@
 #include <qdrawutil.h>
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 #include "opponents/Characters.h"
+#include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
 #include "ui/SpriteWidget.h"
@@ -73,6 +77,21 @@ protected:
         // The chosen picture sits in a sunken frame, so the choice shows even
         // where the picture covers nearly the whole button.
         if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
+        // Outside Japanese (whose players keep the dialog as it always looked) the
+        // choice is also ringed in the desktop's selection colour.
+        if (isChecked() && CurrentTextLanguage() != TextLanguage::Japanese) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+        // The keyboard's place shows on the button that has it, as on every other control.
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            focus.backgroundColor = palette().color(QPalette::Button);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
     }
 
 private:
@@ -107,6 +126,16 @@ QString SeatKindName(CharacterKind kind) {
     return QCoreApplication::translate("Characters", CharacterOf(kind).displayName);
 }
 
+// What a seat's button chooses after `kind`: the next row of the characters'
+// table, and after the last the first again.
+CharacterKind NextChoice(CharacterKind kind) {
+    const std::vector<::Character>& rows = Characters();
+    size_t next = 0;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].kind == kind) next = (i + 1) % rows.size();
+    return rows[next].kind;
+}
+
 }  // namespace
 
 SettingsDialog::SettingsDialog(const GameSettings& settings, bool seatsOpen,
@@ -117,7 +146,8 @@ SettingsDialog::SettingsDialog(const GameSettings& settings, bool seatsOpen,
       seatsOpen_(seatsOpen),
       beep_(std::move(beep)) {
     setWindowTitle(QCoreApplication::translate("SettingsDialog", "設定"));
-    setFixedSize(530, 335);
+    // The layout's 530 x 335, and a line below it for keeping the settings.
+    setFixedSize(530, 359);
     QFont font = this->font();
     font.setPixelSize(12);  // 9 pt on the 96-dpi screen the layout was drawn for
     setFont(font);
@@ -219,6 +249,10 @@ void SettingsDialog::BuildLayout() {
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
 
+    keepBox_ = new QCheckBox(
+        QCoreApplication::translate("SettingsDialog", "次回もこの設定で始める"), this);
+    keepBox_->setGeometry(8, 333, 420, 20);
+
     icon_ = new QLabel(this);
     icon_->setGeometry(440, 84, 84, 88);
     icon_->setScaledContents(true);
@@ -249,6 +283,8 @@ void SettingsDialog::ShowOpeningState(const GameSettings& settings) {
     for (int i = 0; i < 3; ++i)
         if (settings.showSeconds == kSeconds[i]) second = i;
     secondButtons_[second]->setChecked(true);
+
+    keepBox_->setChecked(settings.keepForNextStart);
 }
 
 void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
@@ -257,19 +293,32 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
     characters_[seat]->SetPicture(picture);
     characters_[seat]->SetMaskPicture(picture);
     seatChoice_[seat] = kind;
-    // A screen reader hears who sits in the seat, on the picture and on its button.
+    // Who sits in the seat, on the picture (for the mouse and a screen reader),
+    // and what the seat's button chooses next.
     const QString who = tr("席%1：%2").arg(seat + 1).arg(SeatKindName(kind));
     characters_[seat]->setAccessibleName(who);
-    nextButtons_[seat]->setAccessibleName(tr("次のプレーヤー（%1）").arg(who));
+    characters_[seat]->setToolTip(who);
+    const CharacterKind next = NextChoice(kind);
+    const QString choosesNext = tr("席%1を%2にする").arg(seat + 1).arg(SeatKindName(next));
+    nextButtons_[seat]->setAccessibleName(choosesNext);
+    nextButtons_[seat]->setToolTip(choosesNext);
+    // The caption the game always had, in Japanese; elsewhere the button names who comes next.
+    if (CurrentTextLanguage() != TextLanguage::Japanese) {
+        QPushButton* button = nextButtons_[seat];
+        const QString caption =
+            QCoreApplication::translate("SettingsDialog", "次：%1").arg(SeatKindName(next));
+        // A long name is set a little smaller rather than cut.
+        QFont font = this->font();
+        while (font.pixelSize() > 9 &&
+               QFontMetrics(font).horizontalAdvance(caption) > button->width() - 8)
+            font.setPixelSize(font.pixelSize() - 1);
+        button->setFont(font);
+        button->setText(caption);
+    }
 }
 
 void SettingsDialog::CycleSeatChoice(int seat) {
-    // The next row of the characters' table, and after the last the first again.
-    const std::vector<::Character>& rows = Characters();
-    size_t next = 0;
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].kind == seatChoice_[seat]) next = (i + 1) % rows.size();
-    ShowSeatChoice(seat, rows[next].kind);
+    ShowSeatChoice(seat, NextChoice(seatChoice_[seat]));
     if (beep_) beep_();
 }
 
@@ -325,5 +374,6 @@ void SettingsDialog::Confirm() {
     chosen_.cardBack = cardGroup_->checkedId();
     chosen_.showSeconds = kSeconds[static_cast<size_t>(secondGroup_->checkedId())];
     chosen_.cursor = cursorGroup_->checkedId();
+    chosen_.keepForNextStart = keepBox_->isChecked();
     accept();
 }

@@ -4,8 +4,9 @@
 
 // frmSet: the "設定" dialog. The player chooses solitaire or a game with
 // several seats, who sits in each of the four seats, the card back, how long
-// two turned cards stay up and the table's mouse cursor. Nothing changes in
-// the game until "Ｏ．Ｋ"; the seats stay locked while a game is running.
+// two turned cards stay up and the table's mouse cursor, and whether the next
+// start begins with these choices. Nothing changes in the game until "Ｏ．Ｋ";
+// the seats stay locked while a game is running.
 #pragma once
 
 #include <QDialog>
@@ -16,6 +17,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -48,6 +50,7 @@ public:
     QPushButton* CursorButton(int i) const { return cursorButtons_[i]; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
+    QCheckBox* KeepBox() const { return keepBox_; }
     QLabel* IconPicture() const { return icon_; }
 
     // What the seat buttons do: the next of the five choices, with a beep.
@@ -83,5 +86,6 @@ private:
     QButtonGroup* cursorGroup_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
+    QCheckBox* keepBox_ = nullptr;
     QLabel* icon_ = nullptr;
 };

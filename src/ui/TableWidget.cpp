@@ -429,9 +429,9 @@ void TableWidget::SetSoloLabelsVisible(bool visible) {
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
-    FitGrowingRight(timeLabel_, ToQRect(kSoloTimeRect), ShownCounter(text));
+    FitGrowingRight(timeLabel_, ToQRect(kSoloTimeRect), ShownCounter(text, Counter::Time));
 }
 
 void TableWidget::SetCountText(const std::string& text) {
-    FitGrowingRight(turnsLabel_, ToQRect(kSoloTurnsRect), ShownCounter(text));
+    FitGrowingRight(turnsLabel_, ToQRect(kSoloTurnsRect), ShownCounter(text, Counter::Turns));
 }

@@ -75,7 +75,7 @@ def choose(menu, item):
                              for child in children(top)) if found is not None), None), 5))
 
 
-choose("Settings", "Settings")
+choose("Settings", "Settings…")
 dialog = wait_for("the settings dialog", lambda: next(
     (w for w in game.windows() if w.name == "Settings"), None), 10)
 pump(0.5)
@@ -102,7 +102,7 @@ pump(0.5)
 all_english("the result window", result)
 shot("result")
 press(wait_for("the result window's O.K", lambda: find(
-    result, lambda o: o.getRoleName() == "push button" and o.name == "O.K", 3), 5))
+    result, lambda o: o.getRoleName() == "push button" and o.name == "OK", 3), 5))
 wait_for("the result window to close", lambda: len(game.windows()) == 1, 10)
 ok("a game of the three computers played in English to its result")
 game.close()

@@ -8,9 +8,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -99,6 +103,48 @@ TEST_F(AboutBoxTest, ALinkOpensAndTheBoxStays) {
     ASSERT_EQ(informed.size(), 1u);
     EXPECT_EQ(informed[0], QStringLiteral("関連づけられた実行ファイルがありません"));
     EXPECT_TRUE(box.isVisible());
+}
+
+// The desktop's opener took the link but nothing could open it (no browser, no
+// mail program): it ends with an error a moment later, and the player is told
+// then. An opener that succeeds says nothing. Here the opener is a stand-in
+// xdg-open that ends as told.
+TEST_F(AboutBoxTest, ALinkTheDesktopTookButCouldNotOpenIsToldAfterwards) {
+    AboutBox::SetOpenLinkHook({});
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QString opener = bin.filePath(QStringLiteral("xdg-open"));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    for (const int status : {0, 3}) {
+        QFile script(opener);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write("#!/bin/sh\necho \"$1\" >>'" + QFile::encodeName(bin.filePath("asked")) +
+                     "'\nexit " + QByteArray::number(status) + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        informed.clear();
+        AboutBox box(nullptr);
+        box.show();
+        QTest::mouseClick(box.HomePageLink(), Qt::LeftButton);
+        // The opener has run and its end has been heard (a real process: waited for).
+        QDeadlineTimer deadline(5000);
+        while (!(QFile(bin.filePath(QStringLiteral("asked"))).size() > 0 &&
+                 qApp->findChildren<QProcess*>().isEmpty()) &&
+               !deadline.hasExpired())
+            QTest::qWait(20);
+        ASSERT_GT(QFile(bin.filePath(QStringLiteral("asked"))).size(), 0) << status;
+        ASSERT_TRUE(qApp->findChildren<QProcess*>().isEmpty()) << status;
+        if (status == 0) {
+            EXPECT_TRUE(informed.empty());
+        } else {
+            ASSERT_EQ(informed.size(), 1u);
+            EXPECT_EQ(informed[0], QStringLiteral("関連づけられた実行ファイルがありません"));
+        }
+        EXPECT_TRUE(box.isVisible());
+        QFile::remove(bin.filePath(QStringLiteral("asked")));
+    }
+    qputenv("PATH", path);
 }
 
 TEST_F(AboutBoxTest, AClickAnywhereElseClosesTheBox) {

@@ -15,9 +15,11 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <memory>
+#include <set>
 
 #include "app/Settings.h"
 #include "engine/GameState.h"
+#include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
 #include "opponents/Speech.h"
 #include "scores/ScoreFile.h"
@@ -25,6 +27,7 @@
 #include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
+#include "ui/PictureStore.h"
 #include "ui/ScoreWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/TableWidget.h"
@@ -92,8 +95,12 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     score.Load();
 
     EXPECT_EQ(window.windowTitle(), "Tomavel");
-    EXPECT_EQ(window.menuBar()->actions().first()->text(), "Game");
+    EXPECT_EQ(window.menuBar()->actions().first()->text(), "&Game");
     EXPECT_EQ(settings.windowTitle(), "Settings");
+    // The title lettering is Japanese: the name stands beside it in Latin letters.
+    ASSERT_NE(about.EnglishName(), nullptr);
+    EXPECT_EQ(about.EnglishName()->text(), "Tomavel");
+    EXPECT_EQ(about.windowTitle(), "About Tomavel");
     for (QWidget* w : std::initializer_list<QWidget*>{&window, &settings, &about, &versus, &score})
         for (const QString& text : TextsOf(w))
             EXPECT_FALSE(HasJapanese(text))
@@ -104,6 +111,57 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
     MainWindow japanese(game);
     EXPECT_EQ(japanese.windowTitle(), "トマベル");
     EXPECT_EQ(japanese.menuBar()->actions().first()->text(), "ゲーム");
+    EXPECT_EQ(AboutBox(nullptr).EnglishName(), nullptr);
+}
+
+// In English (and the other Latin languages) Alt and a letter open each menu, the
+// letters of one menu bar or one menu are all different, and the items that open
+// a window of their own end in an ellipsis.
+TEST_F(English, MenusHaveTheirLettersAndWindowItemsAnEllipsis) {
+    MainWindow window(game);
+    auto letterOf = [](const QString& text) {
+        const qsizetype at = text.indexOf(u'&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    std::set<QChar> barLetters;
+    for (QAction* menu : window.menuBar()->actions()) {
+        const QChar letter = letterOf(menu->text());
+        EXPECT_FALSE(letter.isNull()) << menu->text().toStdString();
+        EXPECT_TRUE(barLetters.insert(letter).second) << menu->text().toStdString();
+        std::set<QChar> itemLetters;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            const QChar itemLetter = letterOf(item->text());
+            EXPECT_FALSE(itemLetter.isNull()) << item->text().toStdString();
+            EXPECT_TRUE(itemLetters.insert(itemLetter).second) << item->text().toStdString();
+        }
+    }
+    for (QAction* opensAWindow :
+         {window.SettingsAction(), window.ScoresAction(), window.AboutAction()})
+        EXPECT_TRUE(opensAWindow->text().endsWith(u'…')) << opensAWindow->text().toStdString();
+    for (QAction* doesNot : {window.StartAction(), window.FloatAction(), window.SoundAction()})
+        EXPECT_FALSE(doesNot->text().endsWith(u'…')) << doesNot->text().toStdString();
+}
+
+// The empty seat's sign has words on it: a player who reads English sees them in
+// English, at every density; a Japanese player sees the game's own sign.
+TEST(EmptySeatSign, SpeaksThePlayersLanguage) {
+    const int empty = CharacterOf(CharacterKind::Empty).picture;
+    RemoveTextLanguage();
+    const QImage own = PictureStore::Picture(PicSet::picPlayer, empty).toImage();
+    const QImage ownDense =
+        PictureStore::ForRatio(PictureStore::Picture(PicSet::picPlayer, empty), 2).toImage();
+    ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
+    const QPixmap english = PictureStore::Picture(PicSet::picPlayer, empty);
+    EXPECT_EQ(english.size(), QSize(71, 96));
+    EXPECT_NE(english.toImage(), own);
+    const QPixmap englishDense = PictureStore::ForRatio(english, 2);
+    EXPECT_EQ(englishDense.size(), QSize(142, 192));
+    EXPECT_NE(englishDense.toImage(), ownDense);
+    // The other pictures have no words and are the same in both languages.
+    EXPECT_EQ(PictureStore::Picture(PicSet::picPlayer, 0).toImage().size(), QSize(71, 96));
+    RemoveTextLanguage();
+    EXPECT_EQ(PictureStore::Picture(PicSet::picPlayer, empty).toImage(), own);
 }
 
 // Every line of the three characters, in both languages, stands whole inside the
@@ -151,22 +209,32 @@ TEST(SolitaireCounters, ShownInTheLanguagesOwnTypography) {
         TextLanguage language;
         std::string engine;
         QString shown;
+        QString turns = {};  // the turn count's line, when it differs
     };
     const Case cases[] = {
         {TextLanguage::Japanese, "１２３ 秒", "１２３ 秒"},
         {TextLanguage::Japanese, "４５ 手", "４５ 手"},
-        {TextLanguage::English, "１２３ 秒", "123 s"},
-        {TextLanguage::English, "４５ 手", "45"},
-        {TextLanguage::English, "", ""},
+        {TextLanguage::Japanese, "", ""},
+        {TextLanguage::English, "１２３ 秒", " 02:03"},
+        {TextLanguage::English, "５ 秒", " 00:05"},
+        {TextLanguage::English, "６０１２ 秒", " 100:12"},
+        {TextLanguage::English, "４５ 手", " 45"},
+        // Before the first second and the first attempt.
+        {TextLanguage::English, "", " 00:00", " 0"},
     };
     GameState game;
     for (const Case& c : cases) {
         ASSERT_TRUE(InstallTextLanguage(c.language));
         TableWidget table(game);
         table.SetTimeText(c.engine);
-        EXPECT_EQ(table.TimeLabel()->text(), c.shown) << c.engine;
+        if (c.engine.find("手") == std::string::npos) {
+            EXPECT_EQ(table.TimeLabel()->text(), c.shown) << c.engine;
+        }
         table.SetCountText(c.engine);
-        EXPECT_EQ(table.TurnCountLabel()->text(), c.shown) << c.engine;
+        if (c.engine.find("秒") == std::string::npos) {
+            EXPECT_EQ(table.TurnCountLabel()->text(), c.turns.isNull() ? c.shown : c.turns)
+                << c.engine;
+        }
     }
     RemoveTextLanguage();
 }

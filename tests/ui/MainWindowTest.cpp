@@ -96,6 +96,7 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithTheirFirstStates) {
         {"ゲーム",
          {{"開始", true, false, "mGAmeStart"},
           {"このゲームやめ", false, false, "mGameQuite"},
+          {"成績", true, false, "mGameScore"},
           kSeparator,
           {"このアプリケーションを終了する", true, false, "mGameExit"}}},
         {"設定",

@@ -25,6 +25,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Types `text` into `box` one key at a time, as a keyboard (or an input method) would.
+void Type(QLineEdit* box, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -223,42 +229,179 @@ TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
 }
 
 // What the player types is what the table keeps: a character the CP932 table
-// cannot hold is refused at the keyboard or the paste, with a hint saying
-// which, and the JIS forms turn into CP932's in the box itself.
+// cannot hold, or one that is no letter at all (a control or format character, a
+// line or paragraph separator), is refused at the keyboard or the paste, with a
+// note saying which: by itself when it shows, by its code when it does not.
+// The JIS forms turn into CP932's in the box itself.
 TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
-    auto window = WindowFor(1, 0);
-    QLineEdit* box = window->NameBox();
-    box->clear();
-    box->setFocus();
     struct Case {
         QString typed;
-        QString kept;   // the box afterwards
-        QString named;  // in the hint; empty: no hint
+        QString named;  // in the note; empty: taken
     };
     const Case cases[] = {
-        {QStringLiteral("Jos"), QStringLiteral("Jos"), {}},
-        {QStringLiteral("é"), QStringLiteral("Jos"), QStringLiteral("é")},
-        {QStringLiteral("e"), QStringLiteral("Jose"), {}},
-        {QStringLiteral("ß"), QStringLiteral("Jose"), QStringLiteral("ß")},
-        {QStringLiteral("😀"), QStringLiteral("Jose"), QStringLiteral("😀")},
-        {QStringLiteral("\u301C山"), QStringLiteral("Jose\uFF5E山"), {}},
+        {QStringLiteral("\u301C山"), {}},
+        {QStringLiteral("é"), QStringLiteral("「é」")},
+        {QStringLiteral("ß"), QStringLiteral("「ß」")},
+        {QStringLiteral("😀"), QStringLiteral("「😀」")},
+        {QStringLiteral("\t"), QStringLiteral("「U+0009」")},
+        {QStringLiteral("a\nb"), QStringLiteral("「U+000A」")},
+        {QStringLiteral("\x1B"), QStringLiteral("「U+001B」")},
+        {QStringLiteral("\x01"), QStringLiteral("「U+0001」")},
+        {QString(QChar(0)), QStringLiteral("「U+0000」")},
+        {QStringLiteral("\x7F"), QStringLiteral("「U+007F」")},
+        {QStringLiteral("\u200B"), QStringLiteral("「U+200B」")},
+        {QStringLiteral("\u00A0"), QStringLiteral("「U+00A0」")},
+        {QStringLiteral("\u202E"), QStringLiteral("「U+202E」")},
+        {QStringLiteral("\u2028"), QStringLiteral("「U+2028」")},
+        {QStringLiteral("x\u200Bé"), QStringLiteral("「U+200B é」")},
     };
     for (const Case& c : cases) {
+        auto window = WindowFor(1, 0);
+        QLineEdit* box = window->NameBox();
+        box->setText(QStringLiteral("Jo"));
         box->insert(c.typed);  // as typed or pasted
-        EXPECT_EQ(box->text(), c.kept) << c.typed.toStdString();
-        EXPECT_EQ(window->NameHint()->isVisible(), !c.named.isEmpty()) << c.typed.toStdString();
+        const std::string what = c.typed.toStdString();
+        EXPECT_EQ(box->text(),
+                  c.named.isEmpty() ? QStringLiteral("Jo\uFF5E山") : QStringLiteral("Jo"))
+            << what;
+        EXPECT_EQ(window->NameHint()->isVisible(), !c.named.isEmpty()) << what;
+        EXPECT_EQ(window->RefusalPending(), !c.named.isEmpty()) << what;
         if (!c.named.isEmpty()) {
-            EXPECT_TRUE(window->NameHint()->text().contains("「" + c.named + "」"))
+            EXPECT_TRUE(window->NameHint()->text().startsWith(c.named))
                 << window->NameHint()->text().toStdString();
         }
     }
     // Typed at the keyboard, too.
-    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("ü"), Qt::NoModifier);
-    EXPECT_EQ(box->text(), QStringLiteral("Jose\uFF5E山"));
+    auto window = WindowFor(1, 0);
+    window->NameBox()->setFocus();
+    Type(window->NameBox(), QStringLiteral("ü"));
+    EXPECT_EQ(window->NameBox()->text(), QString());
     EXPECT_TRUE(window->NameHint()->isVisible());
+}
 
-    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
-    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Jose\x81\x60\x8e\x52");
+// "Jürgen" typed quickly: the refused letter's note stays while the rest is
+// typed, and "O.K" first shows why instead of saving "Jrgen" unseen. Once seen,
+// the note stays until the name changes, and "O.K" saves the name as it stands.
+TEST_F(ScoreWindowTest, ARefusedLetterIsNeverLostUnseen) {
+    auto window = WindowFor(1, 0);
+    QLineEdit* box = window->NameBox();
+    box->setFocus();
+    Type(box, QStringLiteral("Jürgen"));
+    EXPECT_EQ(box->text(), "Jrgen");
+    EXPECT_TRUE(window->NameHint()->isVisible());
+    EXPECT_TRUE(window->RefusalPending());
+
+    messages_.clear();
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].startsWith("「ü」")) << messages_[0].toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+    EXPECT_TRUE(window->NameHint()->isVisible());
+    EXPECT_FALSE(window->RefusalPending());
+
+    // The player mends the name; the note goes with the change.
+    box->setCursorPosition(1);
+    Type(box, QStringLiteral("ue"));
+    EXPECT_EQ(box->text(), "Juergen");
+    EXPECT_FALSE(window->NameHint()->isVisible());
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Juergen");
+}
+
+// Emptying the box starts the name afresh: nothing refused is pending any more.
+TEST_F(ScoreWindowTest, AnEmptiedBoxForgetsTheRefusedLetter) {
+    auto window = WindowFor(1, 0);
+    QLineEdit* box = window->NameBox();
+    box->setFocus();
+    Type(box, QStringLiteral("Jü"));
+    EXPECT_TRUE(window->RefusalPending());
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_FALSE(window->RefusalPending());
+    EXPECT_FALSE(window->NameHint()->isVisible());
+    Type(box, QStringLiteral("Ami"));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Ami");
+}
+
+// The box stops at twenty characters and says so: a key past the limit is not
+// taken, and a paste too long keeps what fits, its end cut, never the text after it.
+TEST_F(ScoreWindowTest, TheNameStopsAtItsLimitAndSaysSo) {
+    struct Case {
+        QString before;
+        int cursor;
+        QString pasted;
+        QString after;  // empty: as before and the paste together (no note)
+    };
+    const QString ten = QStringLiteral("abcdefghij");
+    const Case cases[] = {
+        {ten + ten, 20, QStringLiteral("k"), ten + ten},
+        {ten, 10, QString(10000, u'x'), ten + QString(10, u'x')},
+        {ten, 5, QStringLiteral("0123456789ABC"), QStringLiteral("abcde0123456789fghij")},
+        {ten, 10, QStringLiteral("山田太郎"), {}},
+    };
+    for (const Case& c : cases) {
+        auto window = WindowFor(1, 0);
+        QLineEdit* box = window->NameBox();
+        box->setText(c.before);
+        box->setCursorPosition(c.cursor);
+        box->insert(c.pasted);
+        const std::string what = c.pasted.left(20).toStdString();
+        if (c.after.isEmpty()) {
+            EXPECT_EQ(box->text(), ten + c.pasted) << what;
+            EXPECT_FALSE(window->NameHint()->isVisible()) << what;
+            continue;
+        }
+        EXPECT_EQ(box->text(), c.after) << what;
+        ASSERT_TRUE(window->NameHint()->isVisible()) << what;
+        EXPECT_TRUE(window->NameHint()->text().startsWith("名前は２０文字までです。"))
+            << window->NameHint()->text().toStdString();
+        // The note goes with the next change.
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_FALSE(window->NameHint()->isVisible()) << what;
+    }
+}
+
+// Escape and the close box never throw a ranked result away unasked: "No" (the
+// default) keeps the window and the name, "Yes" closes with nothing saved. A table
+// without a result to save closes at once.
+TEST_F(ScoreWindowTest, LeavingARankedResultUnsavedIsAskedFirst) {
+    std::vector<QString> asked;
+    bool answer = false;
+    MessageBoxes::SetAskHook([&](const QString& text) {
+        asked.push_back(text);
+        return answer;
+    });
+    auto window = WindowFor(1, 0);
+    window->NameBox()->setText(QStringLiteral("Ami"));
+    QTest::keyClick(window->NameBox(), Qt::Key_Escape);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "記録を保存せずに閉じますか？");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->NameBox()->text(), "Ami");
+
+    window->close();  // the close box
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(window->isVisible());
+
+    answer = true;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+
+    asked.clear();
+    for (const bool afterGame : {true, false}) {
+        auto unranked = WindowFor(0, 0, afterGame);
+        QTest::keyClick(unranked.get(), Qt::Key_Escape);
+        EXPECT_FALSE(unranked->isVisible());
+    }
+    EXPECT_TRUE(asked.empty());
+    MessageBoxes::SetAskHook(nullptr);
 }
 
 TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include "opponents/Characters.h"
 #include "opponents/OpponentSeat.h"
 #include "opponents/Opponents.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PictureStore.h"
@@ -335,6 +337,60 @@ TEST_F(SettingsDialogTest, CancelAndTheCloseBoxApplyNothing) {
     }
 }
 
+// The box that keeps the settings for the next start opens as the player left it
+// (off at first), and "Ｏ．Ｋ" hands its state back with the other choices.
+TEST_F(SettingsDialogTest, TheKeepBoxOpensAsLeftAndOkHandsItBack) {
+    SeatAll({K::You, K::Swallow, K::Empty, K::Empty});
+    for (const bool keptBefore : {false, true}) {
+        GameSettings settings = SettingsInForce(game, inForce);
+        settings.keepForNextStart = keptBefore;
+        SettingsDialog dialog(settings, true, {}, &window);
+        dialog.show();
+        EXPECT_EQ(dialog.KeepBox()->isChecked(), keptBefore);
+        EXPECT_EQ(dialog.KeepBox()->text(), QStringLiteral("次回もこの設定で始める"));
+        // On the box itself, at its left end: the line reaches far past its text.
+        QTest::mouseClick(dialog.KeepBox(), Qt::LeftButton, {}, QPoint(6, 10));
+        Click(dialog.OkButton());
+        EXPECT_EQ(dialog.Chosen().keepForNextStart, !keptBefore);
+    }
+    EXPECT_FALSE(GameSettings{}.keepForNextStart);
+}
+
+// The picture buttons show the choice and the keyboard's place: the chosen card
+// back is ringed in the selection colour (outside Japanese, whose dialog keeps
+// its look), and the button with the focus shows a focus frame.
+TEST_F(SettingsDialogTest, ThePictureButtonsShowTheChoiceAndTheFocus) {
+    game.cardBack = 1;
+    for (const TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
+        ASSERT_TRUE(InstallTextLanguage(language));
+        SettingsDialog dialog(SettingsInForce(game, inForce), true, {}, &window);
+        dialog.show();
+        const QColor highlight = dialog.palette().color(QPalette::Highlight);
+        auto edge = [&](int i) {
+            QPushButton* button = dialog.CardButton(i);
+            return button->grab().toImage().pixelColor(1, button->height() / 2);
+        };
+        const bool ringed = language == TextLanguage::English;
+        EXPECT_EQ(edge(1) == highlight, ringed);
+        EXPECT_NE(edge(0), highlight);
+        EXPECT_NE(edge(2), highlight);
+
+        // Inside the button's edge, over the picture's margin: where the focus frame lies.
+        QPushButton* third = dialog.CardButton(2);
+        auto inside = [third] {
+            return third->grab().toImage().copy(3, 3, 1, third->height() - 6);
+        };
+        const QImage before = inside();
+        QApplication::setActiveWindow(&dialog);
+        // As after the Tab key: the desktop then shows where the keyboard is.
+        dialog.setAttribute(Qt::WA_KeyboardFocusChange);
+        third->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(third->hasFocus());
+        EXPECT_NE(inside(), before);
+    }
+    RemoveTextLanguage();
+}
+
 TEST_F(SettingsDialogTest, DuringAGameOnlyTheCardBackTimeAndCursorChange) {
     SeatAll({K::You, K::Wolf, K::Empty, K::Empty});
     game.phase = GamePhase::Running;
@@ -409,6 +465,9 @@ TEST_F(SettingsDialogTest, EveryControlIsReachedWithTabAndNamed) {
         EXPECT_EQ(group->role(), QAccessible::Grouping);
         EXPECT_FALSE(group->text(QAccessible::Name).isEmpty());
     }
-    EXPECT_EQ(dialog.NextButton(1)->accessibleName(),
-              QStringLiteral("次のプレーヤー（席2：ツバメ）"));
+    // The picture says who sits there, the button what it chooses next.
+    EXPECT_EQ(dialog.Character(1)->accessibleName(), QStringLiteral("席2：ツバメ"));
+    EXPECT_EQ(dialog.Character(1)->toolTip(), QStringLiteral("席2：ツバメ"));
+    EXPECT_EQ(dialog.NextButton(1)->accessibleName(), QStringLiteral("席2をオオカミにする"));
+    EXPECT_EQ(dialog.NextButton(1)->toolTip(), QStringLiteral("席2をオオカミにする"));
 }

@@ -38,6 +38,9 @@ const std::vector<Picture>& Catalogue() {
         for (const Character& c : Characters()) {
             const QByteArray name = "picPlayer/" + QByteArray::number(c.picture);
             v.push_back(Keyed(name.constData(), 71, 96, figures.at(c.name)));
+            // The empty seat's sign has words on it: English players get their own.
+            if (c.kind == CharacterKind::Empty)
+                v.push_back(Keyed((name + "-en").constData(), 71, 96, DrawEmptySeat));
         }
 
         v.push_back(Keyed("picMsgDat/0", 138, 50, DrawByeBye));

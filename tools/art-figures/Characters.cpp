@@ -95,17 +95,31 @@ void DrawYou(QPainter& p) {
           QColor(0, 0, 0), 1.0);
 }
 
-void DrawNotEntry(QPainter& p) {
+namespace {
+// The empty seat: a grey figure with a sign across it, two words on two lines.
+void DrawEmptySign(QPainter& p, const QString& first, const QRectF& firstBox,
+                   const QString& second) {
     Shape(p, Bust(),
           Glow(QPointF(28, 30), 60, QPointF(26, 26), QColor(92, 92, 100), QColor(40, 40, 46)),
           QColor(24, 24, 28), 1.0);
     const QFont font = Font(QStringLiteral("DejaVu Sans"), 20, true);
-    QPainterPath words = FitPath(TextPath(QStringLiteral("Not"), font), QRectF(14, 36, 43, 17));
-    words.addPath(FitPath(TextPath(QStringLiteral("Entry"), font), QRectF(4, 58, 63, 18)));
+    QPainterPath words = FitPath(TextPath(first, font), firstBox);
+    words.addPath(FitPath(TextPath(second, font), QRectF(4, 58, 63, 18)));
     p.setPen(QPen(QColor(16, 16, 0), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(words);
     Shape(p, words, Vertical(36, 76, QColor(255, 250, 110), QColor(250, 206, 0)), kInk, 0);
+}
+}  // namespace
+
+void DrawNotEntry(QPainter& p) {
+    DrawEmptySign(p, QStringLiteral("Not"), QRectF(14, 36, 43, 17), QStringLiteral("Entry"));
+}
+
+// The sign for a player who reads English says what the game calls the seat.
+void DrawEmptySeat(QPainter& p) {
+    // "Empty" is the longer word: it takes the whole width of the chest.
+    DrawEmptySign(p, QStringLiteral("Empty"), QRectF(4, 36, 63, 17), QStringLiteral("Seat"));
 }
 
 void DrawSwallow(QPainter& p) {

@@ -16,6 +16,7 @@ void DrawSwallow(QPainter& p);
 void DrawWolf(QPainter& p);
 void DrawTiger(QPainter& p);
 void DrawNotEntry(QPainter& p);
+void DrawEmptySeat(QPainter& p);  // the same sign in English
 
 // Banners and the title lettering.
 void DrawByeBye(QPainter& p);
