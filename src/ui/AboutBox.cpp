@@ -77,9 +77,11 @@ AboutBox::AboutBox(QWidget* owner)
         this, {112, 8, 270, 102},
         PictureStore::ForRatio(PictureStore::Picture(PicSet::title, 0), devicePixelRatioF()));
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
-    TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);
+    // The captions are English in the game's own box; a translation's may be
+    // longer, and they have the room to the right of them.
+    TextLabel(this, {108, 136, 268, 16}, QCoreApplication::translate("AboutBox", "Home Page"), 12);
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
-    TextLabel(this, {108, 172, 32, 16}, QStringLiteral("Mail"), 12);
+    TextLabel(this, {108, 172, 268, 16}, QCoreApplication::translate("AboutBox", "Mail"), 12);
     mail_ = TextLabel(this, {108, 188, 198, 16}, kMailAddress, 12);
     credit_ = TextLabel(
         this, {12, 216, 364, 16},

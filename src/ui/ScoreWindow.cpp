@@ -49,9 +49,9 @@ QRect RowCell(int left, int width, int row) { return QRect(left, 20 + 16 * row, 
 
 // A rank as the messages write it: a space and the digits, all full-width ("　３").
 // A place as the message says it: in Japanese a full-width space and full-width
-// digits, in English plain digits.
+// digits, in a translation plain digits.
 QString WideRank(int rank) {
-    if (CurrentTextLanguage() != TextLanguage::Japanese) return QString::number(rank);
+    if (!SpeaksGameLanguage()) return QString::number(rank);
     return QStringLiteral("\u3000") + CountDigits(rank);
 }
 
@@ -188,14 +188,19 @@ void ScoreWindow::SortClick(int index) {
     nameBox_->hide();
     std::array<int, kScoreCount> order{};
     int rank = 0;
+    // The sorting headers are English in the game's own table; a translation
+    // gives them in its language. The arrow marks the order shown.
+    const QString time = QCoreApplication::translate("ScoreWindow", "Time");
+    const QString turn = QCoreApplication::translate("ScoreWindow", "Turn");
+    const QString sorted = QStringLiteral(" ▼");
     if (index == 0) {
-        sortHeaders_[0]->setText(QStringLiteral("Time ▼"));
-        sortHeaders_[1]->setText(QStringLiteral("Turn"));
+        sortHeaders_[0]->setText(time + sorted);
+        sortHeaders_[1]->setText(turn);
         order = TimeOrder(table_, newRecord_);
         rank = rank_.byTime;
     } else {
-        sortHeaders_[0]->setText(QStringLiteral("Time"));
-        sortHeaders_[1]->setText(QStringLiteral("Turn ▼"));
+        sortHeaders_[0]->setText(time);
+        sortHeaders_[1]->setText(turn + sorted);
         order = TurnOrder(table_);
         rank = rank_.byTurn;
     }
@@ -215,7 +220,7 @@ void ScoreWindow::SortClick(int index) {
         nameCells_[k]->setText(NameFromCp932(texts.name));
         timeCells_[k]->setText(TextOf(texts.time));
         turnCells_[k]->setText(TextOf(texts.turn));
-        dateCells_[k]->setText(TextOf(texts.date));
+        dateCells_[k]->setText(ShownDate(texts.date));
     }
 }
 
@@ -279,9 +284,9 @@ ScoreTable LoadScoreTableForPlayer(const std::string& scorePath, QWidget* parent
                       "ScoreWindow", "読み取れる記録がなかったので、新しいスコア表で始めます。")
                 : QCoreApplication::translate(
                       "ScoreWindow",
-                      "読み取れた %1 件の記録を新しいスコア表に移し、残りは初めの記録で"
-                      "埋めました。")
-                      .arg(load.carried);
+                      "読み取れた %n 件の記録を新しいスコア表に移し、残りは初めの記録で"
+                      "埋めました。",
+                      nullptr, load.carried);
         MessageBoxes::Inform(
             parent,
             QCoreApplication::translate(

@@ -38,7 +38,7 @@ void WhenTheBoxIsUp(std::function<void(QMessageBox&)> look) {
 }  // namespace
 
 TEST(MessageBoxes, StandardButtonsReadAsOnAJapaneseDesktop) {
-    QTranslator* translator = MessageBoxes::InstallJapaneseQtTexts();
+    QTranslator* translator = MessageBoxes::InstallQtTexts(QStringLiteral("ja"));
     ASSERT_NE(translator, nullptr) << "qtbase_ja is missing (Debian package qt6-translations-l10n)";
     QMessageBox box(QMessageBox::Question, QStringLiteral("トマベル"), QStringLiteral("やめる？？"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel |
@@ -53,7 +53,8 @@ TEST(MessageBoxes, StandardButtonsReadAsOnAJapaneseDesktop) {
 }
 
 TEST(MessageBoxes, WithoutTheTranslationFileTheButtonsKeepQtsEnglish) {
-    EXPECT_EQ(MessageBoxes::InstallJapaneseQtTexts(QStringLiteral("/nonexistent")), nullptr);
+    EXPECT_EQ(MessageBoxes::InstallQtTexts(QStringLiteral("ja"), QStringLiteral("/nonexistent")),
+              nullptr);
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
     EXPECT_EQ(ButtonText(box, QMessageBox::Yes), QStringLiteral("Yes"));
 }
