@@ -8,7 +8,9 @@
 # copy of translations/tomavel_<code>.ts changes nothing (no text marked in src/
 # is missing from the file, none in it is gone from src/), and every text has a
 # finished, non-empty translation in every plural form, keeping the source's
-# %1, %2 ... Names each text that is missing or wrong.
+# %1, %2 ...; and the language has its help file (data/readme-<code>.txt) and its
+# lines in the menu entry and the AppStream data. Names each thing that is
+# missing or wrong.
 #
 # Usage: translations.sh [CODE ...]   (every translations/tomavel_*.ts without one)
 set -euo pipefail
@@ -65,5 +67,25 @@ if problems:
     sys.exit(1)
 print("ok [%s]: %d texts, every one translated" % (code, count))
 PY
+  # Beside the game's texts, a language has its help and its lines in the menu
+  # entry and the AppStream data (English is their untagged default).
+  missing=()
+  [[ -f $SRC/data/readme-$code.txt ]] || missing+=("help file data/readme-$code.txt")
+  if [[ $code != en ]]; then
+    for key in GenericName Comment Keywords; do
+      grep -q "^$key\[$code\]=" "$SRC/data/org.example.Tomavel.desktop" ||
+        missing+=("$key[$code] in data/org.example.Tomavel.desktop")
+    done
+    for tag in summary p li keyword; do
+      grep -q "<$tag xml:lang=\"$code\">" "$SRC/data/org.example.Tomavel.metainfo.xml" ||
+        missing+=("<$tag xml:lang=\"$code\"> in data/org.example.Tomavel.metainfo.xml")
+    done
+  fi
+  if ((${#missing[@]})); then
+    for m in "${missing[@]}"; do echo "FAIL [$code]: no $m"; done
+    failed+=("$code")
+  else
+    echo "ok [$code]: its help, menu entry and AppStream lines are there"
+  fi
 done
 ((${#failed[@]} == 0)) || { echo "FAIL: incomplete or stale: ${failed[*]}"; exit 1; }
