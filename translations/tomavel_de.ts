@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>関連づけられた実行ファイルがありません</source>
-        <translation>Kein Programm ist dafür eingerichtet, dies zu öffnen.</translation>
+        <translation>Es ist kein Programm zum Öffnen eingerichtet.</translation>
     </message>
     <message>
         <source>Home Page</source>
@@ -78,7 +78,7 @@
     <name>Engine</name>
     <message>
         <source>このゲームを終了します</source>
-        <translation>Dieses Spiel endet hier.</translation>
+        <translation>Das Spiel wird beendet.</translation>
     </message>
 </context>
 <context>
@@ -160,12 +160,12 @@ Die Hilfedatei liegt hier:
     <message>
         <source>「%1」は名前に使えない文字です。
 ほかの文字で入力してください。</source>
-        <translation>„%1“ kann in einem Namen nicht stehen.
+        <translation>„%1“ ist in Namen nicht erlaubt.
 Bitte andere Zeichen eingeben.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel allein – Ergebnisse</translation>
+        <translation>Tomavel allein – Bestenliste</translation>
     </message>
     <message>
         <source>名前</source>
@@ -440,7 +440,7 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>Ich bin dran, was??</translation>
+        <translation>Mein Auftritt, was??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -472,7 +472,7 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Aufgedeckt!!</translation>
+        <translation>Vorhang auf!!</translation>
     </message>
     <message>
         <source>へへっ</source>
@@ -496,7 +496,7 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>もう少し休ませてくれ</source>
-        <translation>Lasst einen alten Kater ruhen.</translation>
+        <translation>Lasst den alten Kater doch ruhen.</translation>
     </message>
     <message>
         <source>これと</source>
@@ -520,7 +520,7 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>やっと休めるわい</source>
-        <translation>Endlich Nickerchen.</translation>
+        <translation>Endlich ein Nickerchen.</translation>
     </message>
 </context>
 <context>

@@ -165,7 +165,7 @@ Escribe otros caracteres.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel en solitario: resultados</translation>
+        <translation>Tomavel en solitario: mejores marcas</translation>
     </message>
     <message>
         <source>名前</source>
@@ -258,7 +258,7 @@ Se deja tal cual y este resultado no se guarda.</translation>
         <translation>No se pudo crear el archivo de puntuaciones %1.
 %2
 
-Hasta entonces no se podrán guardar los resultados en solitario.</translation>
+Mientras tanto no se podrán guardar los resultados en solitario.</translation>
     </message>
 </context>
 <context>
@@ -408,11 +408,11 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>ゲッ</source>
-        <translation>Te...</translation>
+        <translation>¡Te...</translation>
     </message>
     <message>
         <source>チュー</source>
-        <translation>...¡pillé!</translation>
+        <translation>...pillé!</translation>
     </message>
     <message>
         <source>ゲッチュー！！</source>
@@ -440,7 +440,7 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>¿¿Me toca, eh??</translation>
+        <translation>¿¿Me toca brillar, eh??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -456,7 +456,7 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>俺様って</source>
-        <translation>¿Soy un...</translation>
+        <translation>Soy un...</translation>
     </message>
     <message>
         <source>天才！！</source>
@@ -472,7 +472,7 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>¡¡Ábrete!!</translation>
+        <translation>¡¡Tachán!!</translation>
     </message>
     <message>
         <source>へへっ</source>

@@ -165,7 +165,7 @@ Tape d’autres caractères.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel en solo – Résultats</translation>
+        <translation>Tomavel en solo – Meilleurs scores</translation>
     </message>
     <message>
         <source>名前</source>
@@ -440,7 +440,7 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>C&apos;est mon tour, hein&#xa0;??</translation>
+        <translation>À moi de briller, hein&#xa0;??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -472,7 +472,7 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Abracadabra&#xa0;!!</translation>
+        <translation>Et voilà&#xa0;!!</translation>
     </message>
     <message>
         <source>へへっ</source>
@@ -614,7 +614,7 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Pas de paire&#xa0;: %1 et %2 retournées</translation>
+        <translation>Pas de paire&#xa0;: %1 et %2 de nouveau face cachée</translation>
     </message>
     <message>
         <source>%1の番です</source>

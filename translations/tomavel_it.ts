@@ -165,7 +165,7 @@ Scrivi altri caratteri.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel da solo – Risultati</translation>
+        <translation>Tomavel da solo – Classifica</translation>
     </message>
     <message>
         <source>名前</source>
@@ -408,15 +408,15 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>ゲッ</source>
-        <translation>Pre...</translation>
+        <translation>Ti ho...</translation>
     </message>
     <message>
         <source>チュー</source>
-        <translation>...sa!</translation>
+        <translation>...preso!</translation>
     </message>
     <message>
         <source>ゲッチュー！！</source>
-        <translation>Presa!!</translation>
+        <translation>Ti ho preso!!</translation>
     </message>
     <message>
         <source>どれにしようかな</source>
@@ -440,7 +440,7 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>Tocca a me, eh??</translation>
+        <translation>Tocca al campione, eh??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -460,7 +460,7 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>天才！！</source>
-        <translation>GENIO o cosa!!</translation>
+        <translation>GENIO o no!!</translation>
     </message>
     <message>
         <source>ラッキー</source>
@@ -472,7 +472,7 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Apriti!!</translation>
+        <translation>Tadàn!!</translation>
     </message>
     <message>
         <source>へへっ</source>

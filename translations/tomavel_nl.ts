@@ -165,7 +165,7 @@ Typ andere tekens.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel alleen – Uitslagen</translation>
+        <translation>Tomavel alleen – Scorelijst</translation>
     </message>
     <message>
         <source>名前</source>
@@ -321,7 +321,7 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>複数で遊ぶ</source>
-        <translation>Met meer</translation>
+        <translation>Met anderen</translation>
     </message>
     <message>
         <source>席%1</source>
@@ -440,7 +440,7 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>Ben ik aan de beurt??</translation>
+        <translation>Mijn moment, hè??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -472,7 +472,7 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Open maar!!</translation>
+        <translation>Tadaa!!</translation>
     </message>
     <message>
         <source>へへっ</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>関連づけられた実行ファイルがありません</source>
-        <translation>Żaden program nie jest ustawiony do otwierania tego.</translation>
+        <translation>Brak programu, który mógłby to otworzyć.</translation>
     </message>
     <message>
         <source>Home Page</source>
@@ -78,7 +78,7 @@
     <name>Engine</name>
     <message>
         <source>このゲームを終了します</source>
-        <translation>Ta gra kończy się tutaj.</translation>
+        <translation>Ta gra zostaje zakończona.</translation>
     </message>
 </context>
 <context>
@@ -165,7 +165,7 @@ Wpisz inne znaki.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel w pojedynkę – wyniki</translation>
+        <translation>Tomavel w pojedynkę – najlepsze wyniki</translation>
     </message>
     <message>
         <source>名前</source>
@@ -441,7 +441,7 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>Moja kolej, co??</translation>
+        <translation>Czas na mistrza, co??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -473,7 +473,7 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Odkrywamy!!</translation>
+        <translation>Ta-dam!!</translation>
     </message>
     <message>
         <source>へへっ</source>

@@ -165,7 +165,7 @@ Digite outros caracteres.</translation>
     </message>
     <message>
         <source>１人トマベル&#x3000;結果</source>
-        <translation>Tomavel sozinho – Resultados</translation>
+        <translation>Tomavel sozinho – Recordes</translation>
     </message>
     <message>
         <source>名前</source>
@@ -258,7 +258,7 @@ O arquivo fica como está, e este resultado não será salvo.</translation>
         <translation>Não foi possível criar o arquivo de pontuações %1.
 %2
 
-Enquanto isso, os resultados sozinho não podem ser salvos.</translation>
+Enquanto isso, os resultados do jogo sozinho não podem ser salvos.</translation>
     </message>
 </context>
 <context>
@@ -440,7 +440,7 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>俺様の番か？？</source>
-        <translation>Minha vez, é??</translation>
+        <translation>Hora do show, é??</translation>
     </message>
     <message>
         <source>世界が俺を呼んでるぜぇ。</source>
@@ -472,7 +472,7 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>オープン！！</source>
-        <translation>Abre-te!!</translation>
+        <translation>Tcharã!!</translation>
     </message>
     <message>
         <source>へへっ</source>
@@ -614,7 +614,7 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Não é par: %1 e %2 viradas de volta</translation>
+        <translation>Não é par: %1 e %2 voltaram para baixo</translation>
     </message>
     <message>
         <source>%1の番です</source>
