@@ -182,8 +182,12 @@ QSet<QString> TranslationsIn(const QString& language) {
     QSet<QString> found;
     QXmlStreamReader xml(&file);
     while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isStartElement() &&
-            (xml.name() == u"translation" || xml.name() == u"numerusform")) {
+        // A text left unfinished is not the language's: the game shows the English.
+        if (xml.isStartElement() && xml.name() == u"translation" &&
+            xml.attributes().value(QStringLiteral("type")) == u"unfinished") {
+            xml.skipCurrentElement();
+        } else if (xml.isStartElement() &&
+                   (xml.name() == u"translation" || xml.name() == u"numerusform")) {
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (!text.trimmed().isEmpty()) found.insert(text);
         }
