@@ -74,7 +74,7 @@ PY
   if [[ $code != en ]]; then
     for key in GenericName Comment Keywords; do
       grep -q "^$key\[$code\]=" "$SRC/data/org.example.Tomavel.desktop" ||
-        missing+=("$key[$code] in data/org.example.Tomavel.desktop")
+        missing+=("${key}[$code] in data/org.example.Tomavel.desktop")
     done
     for tag in summary p li keyword; do
       grep -q "<$tag xml:lang=\"$code\">" "$SRC/data/org.example.Tomavel.metainfo.xml" ||

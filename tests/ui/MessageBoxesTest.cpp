@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -50,6 +51,28 @@ TEST(MessageBoxes, StandardButtonsReadAsOnAJapaneseDesktop) {
     EXPECT_EQ(ButtonText(box, QMessageBox::Retry), QStringLiteral("再試行"));
     QCoreApplication::removeTranslator(translator);
     delete translator;
+}
+
+// A translated game has Qt's own buttons in its language too.
+TEST(MessageBoxes, StandardButtonsReadInTheGamesLanguage) {
+    struct Case {
+        const char* language;
+        QString yes, cancel;
+    };
+    const Case cases[] = {
+        {"de", "Ja", "Abbrechen"},
+        {"fr", "Oui", "Annuler"},
+        {"pl", "Tak", "Anuluj"},
+        {"pt_BR", "Sim", "Cancelar"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(InstallTextLanguage(QString::fromLatin1(c.language))) << c.language;
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::Cancel);
+        EXPECT_EQ(ButtonText(box, QMessageBox::Yes), c.yes) << c.language;
+        EXPECT_EQ(ButtonText(box, QMessageBox::Cancel), c.cancel) << c.language;
+    }
+    RemoveTextLanguage();
 }
 
 TEST(MessageBoxes, WithoutTheTranslationFileTheButtonsKeepQtsEnglish) {
