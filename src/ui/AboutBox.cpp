@@ -6,12 +6,14 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/Look.h"
 #include "ui/MessageBoxes.h"
@@ -78,10 +80,16 @@ AboutBox::AboutBox(QWidget* owner)
         PictureStore::ForRatio(PictureStore::Picture(PicSet::title, 0), devicePixelRatioF()));
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
     // The captions are English in the game's own box; a translation's may be
-    // longer, and they have the room to the right of them.
-    TextLabel(this, {108, 136, 268, 16}, QCoreApplication::translate("AboutBox", "Home Page"), 12);
+    // longer, and its label widens to the right to hold it.
+    QLabel* homeCaption = TextLabel(this, {108, 136, 92, 16},
+                                    QCoreApplication::translate("AboutBox", "Home Page"), 12);
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
-    TextLabel(this, {108, 172, 268, 16}, QCoreApplication::translate("AboutBox", "Mail"), 12);
+    QLabel* mailCaption =
+        TextLabel(this, {108, 172, 32, 16}, QCoreApplication::translate("AboutBox", "Mail"), 12);
+    for (QLabel* caption : {homeCaption, mailCaption}) {
+        const int needs = QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 1;
+        caption->resize(std::max(caption->width(), needs), caption->height());
+    }
     mail_ = TextLabel(this, {108, 188, 198, 16}, kMailAddress, 12);
     credit_ = TextLabel(
         this, {12, 216, 364, 16},
