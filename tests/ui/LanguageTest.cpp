@@ -304,6 +304,11 @@ std::vector<std::string> CutTexts(QWidget* window) {
     std::vector<std::string> cut;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window) && window->isVisible()) continue;
+        // A label that widened for its text still stands inside its window.
+        if (auto* l = qobject_cast<QLabel*>(w);
+            l && !l->text().isEmpty() && !l->parentWidget()->rect().contains(l->geometry()))
+            cut.push_back(std::string(window->metaObject()->className()) + " \"" +
+                          l->text().toStdString() + "\" beyond the window's edge");
         if (const int over = Overrun(w)) {
             QString text;
             if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
