@@ -647,7 +647,7 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>手数：</source>
-        <translation>Turnos:</translation>
+        <translation>Turno:</translation>
     </message>
 </context>
 <context>

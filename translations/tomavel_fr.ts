@@ -647,7 +647,7 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>手数：</source>
-        <translation>Tours&#xa0;:</translation>
+        <translation>Tour&#xa0;:</translation>
     </message>
 </context>
 <context>

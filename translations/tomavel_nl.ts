@@ -647,7 +647,7 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>手数：</source>
-        <translation>Beurten:</translation>
+        <translation>Beurt:</translation>
     </message>
 </context>
 <context>

@@ -647,7 +647,7 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>手数：</source>
-        <translation>Turnos:</translation>
+        <translation>Turno:</translation>
     </message>
 </context>
 <context>

@@ -337,7 +337,14 @@ TEST(EveryLanguage, EveryTextFitsItsPlace) {
     for (const TextLanguage& language : TextLanguages()) {
         ASSERT_TRUE(InstallTextLanguage(language));
         Windows windows(game);
-        for (QWidget* w : windows.All()) {
+        // A solitaire table, with its status lines and their counts at their longest.
+        TableWidget solitaire(game);
+        solitaire.SetSoloLabelsVisible(true);
+        solitaire.SetTimeText("９９９９ 秒");
+        solitaire.SetCountText("９９９ 手");
+        std::vector<QWidget*> all = windows.All();
+        all.push_back(&solitaire);
+        for (QWidget* w : all) {
             w->show();
             for (const std::string& cut : CutTexts(w))
                 ADD_FAILURE() << language.toStdString() << ": " << cut;
