@@ -31,6 +31,14 @@
         <source>メール %1</source>
         <translation>Mail %1</translation>
     </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
 </context>
 <context>
     <name>Characters</name>
@@ -221,10 +229,6 @@ Try again, or close without saving.</translation>
         <translation>No record could be read, so a new score table begins.</translation>
     </message>
     <message>
-        <source>読み取れた %1 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。</source>
-        <translation>The %1 records that could be read went into a new score table; the other places hold the starting records.</translation>
-    </message>
-    <message>
         <source>スコアファイル %1 が壊れていたので %2 という名前で残しました。
 %3</source>
         <translation>The score file %1 was damaged, so it has been kept as %2.
@@ -265,6 +269,45 @@ What came after them was left out.</translation>
     <message>
         <source>記録を保存せずに閉じますか？</source>
         <translation>Discard your result?</translation>
+    </message>
+    <message>
+        <source>yyyy/MM/dd HH:mm:ss</source>
+        <comment>the score table&apos;s dates, as a QDateTime pattern (dd.MM.yyyy, ddd for the weekday)</comment>
+        <translation>d MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message numerus="yes">
+        <source>読み取れた %n 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。</source>
+        <translation>
+            <numerusform>The %n record that could be read went into a new score table; the other places hold the starting records.</numerusform>
+            <numerusform>The %n records that could be read went into a new score table; the other places hold the starting records.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SeatPanel</name>
+    <message>
+        <source>You</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Swallow</source>
+        <translation>Swallow</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Wolf</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
     </message>
 </context>
 <context>
@@ -633,10 +676,6 @@ How to play is told in the game&apos;s help (F1).
         <translation>Empty seat</translation>
     </message>
     <message>
-        <source>%1、取った札 %2枚</source>
-        <translation>%1, cards taken: %2</translation>
-    </message>
-    <message>
         <source>、手番</source>
         <translation>, on turn</translation>
     </message>
@@ -657,16 +696,29 @@ How to play is told in the game&apos;s help (F1).
         <translation>%1&apos;s turn</translation>
     </message>
     <message>
-        <source>%1がペアを取りました：%2 と %3、取った札 %4枚</source>
-        <translation>%1 took a pair: %2 and %3, cards taken: %4</translation>
-    </message>
-    <message>
-        <source>%1がペアを取りました、取った札 %2枚</source>
-        <translation>%1 took a pair, cards taken: %2</translation>
-    </message>
-    <message>
         <source>%1「%2」</source>
         <translation>%1: “%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1, cards taken: %n</numerusform>
+            <numerusform>%1, cards taken: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1 took a pair: %2 and %3, cards taken: %n</numerusform>
+            <numerusform>%1 took a pair: %2 and %3, cards taken: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1 took a pair, cards taken: %n</numerusform>
+            <numerusform>%1 took a pair, cards taken: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -699,10 +751,6 @@ How to play is told in the game&apos;s help (F1).
         <translation>Player %1: empty seat</translation>
     </message>
     <message>
-        <source>Player%1：%2、%3枚、%4位</source>
-        <translation>Player %1: %2, %3 cards, place %4</translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>place %1</translation>
     </message>
@@ -710,6 +758,29 @@ How to play is told in the game&apos;s help (F1).
         <source>。</source>
         <comment>between the placings read out as one text</comment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>Baby Swallow</source>
+        <translation>Baby Swallow</translation>
+    </message>
+    <message>
+        <source>Funny Wolf</source>
+        <translation>Funny Wolf</translation>
+    </message>
+    <message>
+        <source>Fat Tiger</source>
+        <translation>Fat Tiger</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、%n枚、%3位</source>
+        <translation>
+            <numerusform>Player %1: %2, %n card, place %3</numerusform>
+            <numerusform>Player %1: %2, %n cards, place %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Player%1:</source>
+        <translation>Player%1:</translation>
     </message>
 </context>
 </TS>

@@ -16,8 +16,11 @@
 void ShowHelp(QWidget* parent) {
     // The help text is looked for where the player started the game from
     // first, then beside the game and where it was installed.
-    std::string file;
-    if (CurrentTextLanguage() == TextLanguage::English) file = FindHelpFile(kEnglishHelpFileName);
+    // A language without its own help file reads the English one, and the
+    // game's own Japanese is the last resort.
+    std::string file = FindHelpFile(HelpFileNameFor(CurrentTextLanguage()));
+    if (file.empty() && !SpeaksGameLanguage())
+        file = FindHelpFile(HelpFileNameFor(kFallbackLanguage));
     if (file.empty()) file = FindHelpFile();
     if (file.empty()) {
         MessageBoxes::Inform(parent,

@@ -8,8 +8,9 @@
 
 class QWidget;
 
-// English players get readme-en.txt; Japanese players, and English ones where
-// no English help lies, the game's own readme.txt (CP932), through a UTF-8 copy
+// A player in a translated language gets readme-<code>.txt (readme-de.txt ...),
+// else the English readme-en.txt; Japanese players, and the others where no
+// such help lies, the game's own readme.txt (CP932), through a UTF-8 copy
 // (Places.h says where each is looked for). When there is no help text, no
 // UTF-8 copy could be made, or no viewer starts, the player is told so over
 // `parent`, and where the file is.

@@ -72,10 +72,9 @@ std::string ScoreFilePath();  // ScoreFolder() + "solsc.dat"
 // The sound folder, one trailing '/': "sound/" in the program folder when it is
 // there (build tree, a copy), else the installed data folder's tomavel/sound/.
 std::string SoundFolder();
-// The help text "readme.txt" (or the English one, `kEnglishHelpFileName`): the
+// The help text "readme.txt" (or a translated one, "readme-de.txt" ...): the
 // current folder first, then the program folder, then the installed
 // documentation folder. Empty when there is none.
-inline constexpr const char* kEnglishHelpFileName = "readme-en.txt";
 // The settings file's name, wherever it lies.
 inline constexpr const char* kSettingsFileName = "tomavel.ini";
 std::string FindHelpFile(const std::string& name = "readme.txt");

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -114,8 +113,9 @@ int RunProgram(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    // The game speaks the desktop's language: Japanese as it always has, or English.
-    InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
+    // The game speaks the desktop's language: Japanese as it always has, or the
+    // first of the desktop's languages it has a translation for, else English.
+    InstallTextLanguage(ChooseTextLanguage(DesktopLanguages()));
     // The splash already shows the icon and the title lettering, so the
     // picture catalogue opens first of all (each picture is read when first shown).
     PictureStore::Load();

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "ui/Language.h"
 #include "ui/Look.h"
@@ -114,15 +116,23 @@ AboutBox::AboutBox(QWidget* owner)
     version_ = TextLabel(this, {236, 112, 145, 21}, QStringLiteral("Ver 2001.11"), 15.75);
     // The lettering spells the name in Japanese; a player who reads English gets
     // it in Latin letters beside the version, and a title for the window.
-    if (CurrentTextLanguage() != TextLanguage::Japanese) {
+    if (CurrentTextLanguage() != kGameLanguage) {
         englishName_ = TextLabel(this, {112, 112, 120, 21}, tr("トマベル"), 15.75);
         englishName_->setFont(LayoutFont(kRoundGothic, 15.75, true));
         englishName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setWindowTitle(tr("このアプリケーションについて"));
     }
-    TextLabel(this, {108, 136, 92, 16}, QStringLiteral("Home Page"), 12);
+    // The captions are English in the game's own box; a translation's may be
+    // longer, and its label widens to the right to hold it.
+    QLabel* homeCaption = TextLabel(this, {108, 136, 92, 16},
+                                    QCoreApplication::translate("AboutBox", "Home Page"), 12);
     homePage_ = TextLabel(this, {108, 152, 268, 16}, kHomePage, 12);
-    TextLabel(this, {108, 172, 32, 16}, QStringLiteral("Mail"), 12);
+    QLabel* mailCaption =
+        TextLabel(this, {108, 172, 32, 16}, QCoreApplication::translate("AboutBox", "Mail"), 12);
+    for (QLabel* caption : {homeCaption, mailCaption}) {
+        const int needs = QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 1;
+        caption->resize(std::max(caption->width(), needs), caption->height());
+    }
     mail_ = TextLabel(this, {108, 188, 198, 16}, kMailAddress, 12);
     credit_ = TextLabel(
         this, {12, 216, 364, 16},

@@ -321,7 +321,8 @@ QString TableSpeaker::PlayerName(int seat) const {
 
 QString TableSpeaker::SeatName(int seat) const {
     if (table_->SeatBox(seat)->isHidden()) return tr("空席");
-    QString name = tr("%1、取った札 %2枚").arg(PlayerName(seat), table_->CountLabel(seat)->text());
+    const int taken = table_->CountLabel(seat)->text().toInt();
+    QString name = tr("%1、取った札 %n枚", nullptr, taken).arg(PlayerName(seat));
     if (OnTurn(seat)) name += tr("、手番");
     return name;
 }
@@ -392,12 +393,11 @@ void TableSpeaker::SeatCountShown(int seat, int count) {
     const GameState& game = table_->Game();
     const int first = game.firstPick, second = game.secondPick;
     if (table_->Card(first) && table_->Card(second) && first != 0 && second != 0)
-        Announce(tr("%1がペアを取りました：%2 と %3、取った札 %4枚")
+        Announce(tr("%1がペアを取りました：%2 と %3、取った札 %n枚", nullptr, count)
                      .arg(PlayerName(seat), FaceName(table_->Card(first)->pCard()),
-                          FaceName(table_->Card(second)->pCard()))
-                     .arg(count));
+                          FaceName(table_->Card(second)->pCard())));
     else
-        Announce(tr("%1がペアを取りました、取った札 %2枚").arg(PlayerName(seat)).arg(count));
+        Announce(tr("%1がペアを取りました、取った札 %n枚", nullptr, count).arg(PlayerName(seat)));
 }
 
 void TableSpeaker::BalloonShown(int seat, const QString& text) {

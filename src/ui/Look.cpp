@@ -19,7 +19,7 @@ QFont LayoutFont(const QString& family, double points, bool bold) {
     QFont layout(family);
     layout.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     layout.setBold(bold);
-    if (CurrentTextLanguage() == TextLanguage::Japanese) return layout;
+    if (CurrentTextLanguage() == kGameLanguage) return layout;
     // The layout faces are Japanese faces, whose Latin letters are set wide and
     // unevenly. A player who reads the game in English reads it in the desktop's
     // own face, as large as the layout's boxes allow: its lines no taller than

@@ -53,11 +53,11 @@ void SetInformHook(std::function<void(const QString&)> hook) { informHook = std:
 void SetAskHook(std::function<bool(const QString&)> hook) { askHook = std::move(hook); }
 void SetRetryHook(std::function<bool(const QString&)> hook) { retryHook = std::move(hook); }
 
-QTranslator* InstallJapaneseQtTexts(const QString& folder) {
+QTranslator* InstallQtTexts(const QString& language, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     const QString from =
         folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
-    if (!translator->load(QStringLiteral("qtbase_ja"), from) ||
+    if (!translator->load(QStringLiteral("qtbase_") + language, from) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return nullptr;

@@ -35,8 +35,9 @@ void SetAskHook(std::function<bool(const QString&)> hook);
 void SetRetryHook(std::function<bool(const QString&)> hook);
 
 // Qt's own words (the standard buttons はい, いいえ, OK, キャンセル, the edit menus)
-// in Japanese, as on a Japanese desktop, whatever language this one speaks. Reads
-// qtbase_ja from `folder` (Qt's translations folder when empty) and returns the
-// translator it installed; nothing when the file is not there, and Qt's English stays.
-QTranslator* InstallJapaneseQtTexts(const QString& folder = QString());
+// in the game's language ("ja", "de", "pt_BR" ...), whatever language the desktop
+// speaks. Reads qtbase_<language> from `folder` (Qt's translations folder when
+// empty; Debian's qt6-translations-l10n) and returns the translator it installed;
+// nothing when the file is not there, and Qt's English stays.
+QTranslator* InstallQtTexts(const QString& language, const QString& folder = QString());
 }  // namespace MessageBoxes

@@ -106,7 +106,7 @@ QString PicturePath(const SetInfo& info, int index, int ratio = 1) {
 // player who reads English beside the game's own: "<index>-en.png". Its path,
 // or nothing when the player reads Japanese or there is no such drawing.
 QString EnglishPath(const SetInfo& info, int index, int ratio = 1) {
-    if (CurrentTextLanguage() == TextLanguage::Japanese) return {};
+    if (CurrentTextLanguage() == kGameLanguage) return {};
     const QString path = PicturePath(QLatin1String(info.folder),
                                      IndexName(info, index) + QStringLiteral("-en"), ratio);
     return QFile::exists(path) ? path : QString();

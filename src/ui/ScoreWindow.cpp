@@ -55,32 +55,21 @@ QRect RowCell(int left, int width, int row) { return QRect(left, 20 + 16 * row, 
 
 // A rank as the messages write it: a space and the digits, all full-width ("　３").
 // A place as the message says it: in Japanese a full-width space and full-width
-// digits, in English plain digits.
+// digits, in a translation plain digits.
 QString WideRank(int rank) {
-    if (CurrentTextLanguage() != TextLanguage::Japanese) return QString::number(rank);
+    if (!SpeaksGameLanguage()) return QString::number(rank);
     return QStringLiteral("\u3000") + CountDigits(rank);
 }
 
 QString TextOf(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// The turns and the date as the player's language writes them: in Japanese as the
-// table always had them ("041", "2001/01/01 00:00:09"), elsewhere the plain count
-// and the desktop's own short date and time.
+// The turns as the player's language writes them: in Japanese as the table
+// always had them ("041"), elsewhere the plain count.
 QString ShownTurns(const SoloScoreRecord& record, const ScoreTexts& texts) {
-    if (CurrentTextLanguage() == TextLanguage::Japanese) return TextOf(texts.turn);
+    if (CurrentTextLanguage() == kGameLanguage) return TextOf(texts.turn);
     return QString::number(record.turns);
 }
 
-QString ShownDate(const SoloScoreRecord& record, const ScoreTexts& texts) {
-    if (CurrentTextLanguage() == TextLanguage::Japanese) return TextOf(texts.date);
-    const QDate date(record.year, record.month, record.day);
-    const QTime time(record.hour, record.minute, record.second);
-    // A record no calendar has (a damaged file) keeps the table's own writing.
-    if (!date.isValid() || !time.isValid()) return TextOf(texts.date);
-    const QLocale locale = QLocale::system();
-    return locale.toString(date, QLocale::ShortFormat) + u' ' +
-           locale.toString(time, QLocale::ShortFormat);
-}
 
 // A refused character as the note names it: itself when it shows, its code
 // (U+200B) when it shows nothing or would turn the note's own text around.
@@ -288,14 +277,19 @@ void ScoreWindow::SortClick(int index) {
     nameBox_->hide();
     std::array<int, kScoreCount> order{};
     int rank = 0;
+    // The sorting headers are English in the game's own table; a translation
+    // gives them in its language. The arrow marks the order shown.
+    const QString time = QCoreApplication::translate("ScoreWindow", "Time");
+    const QString turn = QCoreApplication::translate("ScoreWindow", "Turn");
+    const QString sorted = QStringLiteral(" ▼");
     if (index == 0) {
-        sortHeaders_[0]->setText(QStringLiteral("Time ▼"));
-        sortHeaders_[1]->setText(QStringLiteral("Turn"));
+        sortHeaders_[0]->setText(time + sorted);
+        sortHeaders_[1]->setText(turn);
         order = TimeOrder(table_, newRecord_);
         rank = rank_.byTime;
     } else {
-        sortHeaders_[0]->setText(QStringLiteral("Time"));
-        sortHeaders_[1]->setText(QStringLiteral("Turn ▼"));
+        sortHeaders_[0]->setText(time);
+        sortHeaders_[1]->setText(turn + sorted);
         order = TurnOrder(table_);
         rank = rank_.byTurn;
     }
@@ -316,7 +310,7 @@ void ScoreWindow::SortClick(int index) {
         nameCells_[k]->setText(NameFromCp932(texts.name));
         timeCells_[k]->setText(TextOf(texts.time));
         turnCells_[k]->setText(ShownTurns(record, texts));
-        dateCells_[k]->setText(ShownDate(record, texts));
+        dateCells_[k]->setText(ShownDate(texts.date));
     }
 }
 
@@ -438,9 +432,9 @@ void TellHowTheTableWasFound(const ScoreLoad& load, const std::string& scorePath
                       "ScoreWindow", "読み取れる記録がなかったので、新しいスコア表で始めます。")
                 : QCoreApplication::translate(
                       "ScoreWindow",
-                      "読み取れた %1 件の記録を新しいスコア表に移し、残りは初めの記録で"
-                      "埋めました。")
-                      .arg(load.carried);
+                      "読み取れた %n 件の記録を新しいスコア表に移し、残りは初めの記録で"
+                      "埋めました。",
+                      nullptr, load.carried);
         MessageBoxes::Inform(
             parent,
             QCoreApplication::translate(

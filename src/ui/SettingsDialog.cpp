@@ -79,7 +79,7 @@ protected:
         if (isChecked()) qDrawShadePanel(&painter, rect(), palette(), true, 2);
         // Outside Japanese (whose players keep the dialog as it always looked) the
         // choice is also ringed in the desktop's selection colour.
-        if (isChecked() && CurrentTextLanguage() != TextLanguage::Japanese) {
+        if (isChecked() && CurrentTextLanguage() != kGameLanguage) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
@@ -303,7 +303,7 @@ void SettingsDialog::ShowSeatChoice(int seat, CharacterKind kind) {
     nextButtons_[seat]->setAccessibleName(choosesNext);
     nextButtons_[seat]->setToolTip(choosesNext);
     // The caption the game always had, in Japanese; elsewhere the button names who comes next.
-    if (CurrentTextLanguage() != TextLanguage::Japanese) {
+    if (CurrentTextLanguage() != kGameLanguage) {
         QPushButton* button = nextButtons_[seat];
         const QString caption =
             QCoreApplication::translate("SettingsDialog", "次：%1").arg(SeatKindName(next));

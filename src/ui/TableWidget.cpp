@@ -34,10 +34,11 @@ const QRect kTemplateCardRect(kPileLeft, kPileTop, kCardWidth, kCardHeight);
 // The keyboard's frame lies round the card, clear of its picture.
 constexpr int kFocusMargin = 4;
 
-// The seat panel's caption: the character's English name; the empty seat has none.
+// The seat panel's caption: the character's English name, which a translation
+// may give in its own language; the empty seat has none.
 QString NameOf(CharacterKind kind) {
     if (kind == CharacterKind::Empty) return QString();
-    return QString::fromLatin1(CharacterOf(kind).name);
+    return QCoreApplication::translate("SeatPanel", CharacterOf(kind).name);
 }
 
 int TextWidth(const QLabel* label, const QString& text) {

@@ -5,6 +5,7 @@
 #include "ui/VersusResultWindow.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStringList>
 #include <cmath>
@@ -58,8 +59,10 @@ VersusResultWindow::VersusResultWindow(const Seats& seats, RankFaces faces, QWid
         RoundedPlate(this, QRect(4, RowTop(k), 369, 37), kPlate, kYellow);
     }
     for (int k = 0; k < 4; ++k) {
-        Caption(this, QStringLiteral("Player%1:").arg(k + 1), QRect(16, RowTop(k) + 8, 83, 19),
-                rowFont, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+        // The row's caption is English in the game's own window, like the names.
+        rowCaptions_[k] = Caption(
+            this, QCoreApplication::translate("VersusResultWindow", "Player%1:").arg(k + 1),
+            QRect(16, RowTop(k) + 8, 83, 19), rowFont, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
         playerCells_[k] = Caption(this, QString(), QRect(108, RowTop(k) + 8, 162, 19), rowFont,
                                   kYellow, Qt::AlignRight | Qt::AlignVCenter);
         countCells_[k] = Caption(this, QString(), QRect(332, RowTop(k) + 8, 30, 19), rowFont,
@@ -91,6 +94,15 @@ void VersusResultWindow::Load() {
     QStringList placings;
     for (int c = 0; c < kSeats; ++c) {
         playerCells_[c]->setText(PlayerName(seats_[c].kind));
+        // A caption longer than its box (a translation's word for "Player")
+        // takes the room to its right, up to where the player's name begins.
+        const QFontMetrics metrics(rowCaptions_[c]->font());
+        const int captionWidth = metrics.horizontalAdvance(rowCaptions_[c]->text()) + 1;
+        const int nameLeft = playerCells_[c]->geometry().right() + 1 -
+                             metrics.horizontalAdvance(playerCells_[c]->text()) - 4;
+        QRect caption = rowCaptions_[c]->geometry();
+        caption.setWidth(std::max(83, std::min(captionWidth, nameLeft - caption.left())));
+        rowCaptions_[c]->setGeometry(caption);
         rankPictures_[c]->hide();
         // Each row is one stop for the keyboard and one line for a screen reader.
         playerCells_[c]->setFocusPolicy(Qt::TabFocus);
@@ -99,10 +111,9 @@ void VersusResultWindow::Load() {
             playerCells_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
             continue;
         }
-        const QString placing = tr("Player%1：%2、%3枚、%4位")
+        const QString placing = tr("Player%1：%2、%n枚、%3位", nullptr, cards[c])
                                     .arg(c + 1)
                                     .arg(PlayerName(seats_[c].kind))
-                                    .arg(cards[c])
                                     .arg(face_[c] + 1);
         playerCells_[c]->setAccessibleName(placing);
         rankPictures_[c]->setAccessibleName(tr("%1位").arg(face_[c] + 1));

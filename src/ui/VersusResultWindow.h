@@ -63,7 +63,7 @@ private:
 
     Seats seats_;
     RankFaces faces_;
-    std::array<QLabel*, 4> playerCells_{}, countCells_{}, rankPictures_{};
+    std::array<QLabel*, 4> rowCaptions_{}, playerCells_{}, countCells_{}, rankPictures_{};
     std::array<int, 4> face_{-1, -1, -1, -1};
     std::array<double, 4> faceTop_{};
     QTimer balloonTimer_;

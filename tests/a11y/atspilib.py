@@ -102,6 +102,36 @@ def send_key(name):
     pump(0.2)
 
 
+def names(obj, depth=8):
+    """Every name and description under `obj`, as a screen reader may read them."""
+    found = [n for n in (obj.name, obj.description) if n]
+    if depth > 0:
+        for child in children(obj):
+            if child is not None:
+                found += names(child, depth - 1)
+    return found
+
+
+def click(obj):
+    """Clicks the middle of an object, as the player's mouse would."""
+    x, y, w, h = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2),
+                    "click", "1"], check=True)
+    pump(0.3)
+
+
+def choose(frame, menu, item):
+    """Opens a menu of the window's menu bar with the mouse and chooses one of its
+    items. (A dialog's own loop would keep a screen reader's press waiting.)"""
+    bar = find(frame, lambda o: o.getRoleName() == "menu bar", 2)
+    top = next(m for m in children(bar) if m.name == menu)
+    click(top)
+    click(wait_for("the menu item %s > %s" % (menu, item), lambda: next(
+        (found for found in (find(child, lambda o: o.getRoleName() == "menu item" and
+                                  o.name == item and showing(o), 2)
+                             for child in children(top)) if found is not None), None), 5))
+
+
 class GameWindow:
     """The game started on a settings file, as the screen reader finds it:
     its window (`title`), and the table (`table_name`) with its objects."""

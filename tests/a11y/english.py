@@ -18,20 +18,11 @@ import sys
 
 import pyatspi
 
-from atspilib import GameWindow, children, fail, find, notices, ok, press, pump, showing, wait_for
+import atspilib
+from atspilib import GameWindow, children, click, fail, find, names, notices, ok, press, pump, wait_for
 
 GAME, FOLDER, SHOTS = sys.argv[1], sys.argv[2], sys.argv[3]
 JAPANESE = re.compile("[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
-
-
-def names(obj, depth=8):
-    """Every name and description under `obj`, as a screen reader may read them."""
-    found = [n for n in (obj.name, obj.description) if n]
-    if depth > 0:
-        for child in children(obj):
-            if child is not None:
-                found += names(child, depth - 1)
-    return found
 
 
 def shot(name):
@@ -55,24 +46,8 @@ all_english("the window and its menus", game.frame)
 shot("window")
 
 
-def click(obj):
-    """Clicks the middle of an object, as the player's mouse would."""
-    x, y, w, h = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2),
-                    "click", "1"], check=True)
-    pump(0.3)
-
-
 def choose(menu, item):
-    """Opens a menu of the menu bar with the mouse and chooses one of its items.
-    (A dialog's own loop would keep a screen reader's press waiting.)"""
-    bar = find(game.frame, lambda o: o.getRoleName() == "menu bar", 2)
-    top = next(m for m in children(bar) if m.name == menu)
-    click(top)
-    click(wait_for("the menu item %s > %s" % (menu, item), lambda: next(
-        (found for found in (find(child, lambda o: o.getRoleName() == "menu item" and
-                                  o.name == item and showing(o), 2)
-                             for child in children(top)) if found is not None), None), 5))
+    atspilib.choose(game.frame, menu, item)
 
 
 choose("Settings", "Settings…")

@@ -38,7 +38,7 @@ TEST(CommandLine, HelpAndVersionAreAnsweredAndNothingElseIs) {
             EXPECT_TRUE(answer->startsWith(c.startsWith)) << answer->toStdString();
         }
     }
-    ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
+    ASSERT_TRUE(InstallTextLanguage(kFallbackLanguage));
     EXPECT_TRUE(CommandLineAnswer({"tomavel", "--help"})->startsWith("Usage: tomavel [OPTION]\n"));
     RemoveTextLanguage();
 }

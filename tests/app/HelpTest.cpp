@@ -40,7 +40,7 @@ QString Utf8Text(const QString& path) {
 class EnglishHelp : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(InstallTextLanguage(TextLanguage::English));
+        ASSERT_TRUE(InstallTextLanguage(QStringLiteral("en")));
         cacheBefore_ = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", folder_.filePath("cache").toLocal8Bit());
         currentBefore_ = QDir::currentPath();
@@ -220,6 +220,34 @@ TEST(JapaneseHelp, TheCopyIsWrittenOnlyIntoAFolderOfThePlayersOwnAndNeverThrough
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", tmpBefore);
+}
+
+// Each translation reads its own help, readme-<code>.txt, where the build put it
+// beside the game; a language whose help is not there reads the English.
+TEST_F(EnglishHelp, EachLanguageReadsItsOwnHelpElseTheEnglish) {
+    for (const TextLanguage& language : TextLanguages()) {
+        if (language == kGameLanguage) continue;
+        ASSERT_TRUE(InstallTextLanguage(language));
+        viewer_.opened.clear();
+        ShowHelp(nullptr);
+        ASSERT_EQ(viewer_.opened.size(), 1) << language.toStdString();
+        const QString name = QFileInfo(viewer_.opened[0].toLocalFile()).fileName();
+        EXPECT_EQ(name, QString::fromStdString(HelpFileNameFor(language)));
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral(TOMAVEL_SOURCE_DIR "/data/") + name))
+            << name.toStdString();
+    }
+
+    // Where only the Japanese and the English help lie, German reads the English.
+    QTemporaryDir program;
+    for (const char* name : {"readme.txt", "readme-en.txt"})
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(TOMAVEL_BINARY_DIR "/bin/") + name, program.filePath(name)));
+    gsAppPath = program.path().toStdString() + "/";
+    ASSERT_TRUE(InstallTextLanguage(QStringLiteral("de")));
+    viewer_.opened.clear();
+    ShowHelp(nullptr);
+    ASSERT_EQ(viewer_.opened.size(), 1);
+    EXPECT_EQ(viewer_.opened[0], QUrl::fromLocalFile(program.filePath("readme-en.txt")));
 }
 
 }  // namespace

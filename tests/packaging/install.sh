@@ -58,13 +58,20 @@ iconv -f CP932 -t UTF-8 "$readme" >"$WORK/readme.utf8" || fail "the help file is
 for topic in 遊び方 成績 ツバメ オオカミ トラ 設定 tomavel.ini solsc.dat XDG_CONFIG_HOME XDG_DATA_HOME; do
   grep -q "$topic" "$WORK/readme.utf8" || fail "the help file does not mention $topic"
 done
+for readme in "$ROOT"/share/doc/tomavel/readme-*.txt; do
+  name=$(basename "$readme")
+  cmp -s "$readme" "$BUILD/bin/$name" || fail "the installed $name is not the one beside the built game"
+  iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null || fail "$name is not UTF-8"
+  # The names that stay the same in every language: the files the help explains.
+  for topic in tomavel.ini solsc.dat XDG_CONFIG_HOME; do
+    grep -q "$topic" "$readme" || fail "$name does not mention $topic"
+  done
+done
 readme=$ROOT/share/doc/tomavel/readme-en.txt
-cmp -s "$readme" "$BUILD/bin/readme-en.txt" || fail "the installed English help is not the one beside the built game"
-iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null || fail "the English help is not UTF-8"
-for topic in "How to play" Swallow Wolf Tiger Settings tomavel.ini solsc.dat XDG_CONFIG_HOME; do
+for topic in "How to play" Swallow Wolf Tiger Settings; do
   grep -q "$topic" "$readme" || fail "the English help does not mention $topic"
 done
-ok "help file in CP932 with CR LF and the English one in UTF-8, beside the built game and in the documentation folder"
+ok "help file in CP932 with CR LF and the translated ones in UTF-8, beside the built game and in the documentation folder"
 
 # Compressed files carry no time stamp, so two builds give the same package.
 for z in share/doc/tomavel/changelog.gz share/man/man6/tomavel.6.gz; do

@@ -14,7 +14,7 @@ expected_files() {
     echo games/tomavel
     for f in "$1"/assets/sound/*.wav; do echo "share/tomavel/sound/$(basename "$f")"; done
     echo share/doc/tomavel/readme.txt
-    echo share/doc/tomavel/readme-en.txt
+    for f in "$1"/data/readme-*.txt; do echo "share/doc/tomavel/$(basename "$f")"; done
     echo share/doc/tomavel/copyright
     echo share/doc/tomavel/changelog.gz
     echo share/man/man6/tomavel.6.gz

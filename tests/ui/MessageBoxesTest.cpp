@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 
 namespace {
@@ -38,7 +39,7 @@ void WhenTheBoxIsUp(std::function<void(QMessageBox&)> look) {
 }  // namespace
 
 TEST(MessageBoxes, StandardButtonsReadAsOnAJapaneseDesktop) {
-    QTranslator* translator = MessageBoxes::InstallJapaneseQtTexts();
+    QTranslator* translator = MessageBoxes::InstallQtTexts(QStringLiteral("ja"));
     ASSERT_NE(translator, nullptr) << "qtbase_ja is missing (Debian package qt6-translations-l10n)";
     QMessageBox box(QMessageBox::Question, QStringLiteral("トマベル"), QStringLiteral("やめる？？"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel |
@@ -52,8 +53,31 @@ TEST(MessageBoxes, StandardButtonsReadAsOnAJapaneseDesktop) {
     delete translator;
 }
 
+// A translated game has Qt's own buttons in its language too.
+TEST(MessageBoxes, StandardButtonsReadInTheGamesLanguage) {
+    struct Case {
+        const char* language;
+        QString yes, cancel;
+    };
+    const Case cases[] = {
+        {"de", "Ja", "Abbrechen"},
+        {"fr", "Oui", "Annuler"},
+        {"pl", "Tak", "Anuluj"},
+        {"pt_BR", "Sim", "Cancelar"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(InstallTextLanguage(QString::fromLatin1(c.language))) << c.language;
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::Cancel);
+        EXPECT_EQ(ButtonText(box, QMessageBox::Yes), c.yes) << c.language;
+        EXPECT_EQ(ButtonText(box, QMessageBox::Cancel), c.cancel) << c.language;
+    }
+    RemoveTextLanguage();
+}
+
 TEST(MessageBoxes, WithoutTheTranslationFileTheButtonsKeepQtsEnglish) {
-    EXPECT_EQ(MessageBoxes::InstallJapaneseQtTexts(QStringLiteral("/nonexistent")), nullptr);
+    EXPECT_EQ(MessageBoxes::InstallQtTexts(QStringLiteral("ja"), QStringLiteral("/nonexistent")),
+              nullptr);
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes);
     EXPECT_EQ(ButtonText(box, QMessageBox::Yes), QStringLiteral("Yes"));
 }

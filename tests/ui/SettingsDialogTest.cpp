@@ -361,7 +361,7 @@ TEST_F(SettingsDialogTest, TheKeepBoxOpensAsLeftAndOkHandsItBack) {
 // its look), and the button with the focus shows a focus frame.
 TEST_F(SettingsDialogTest, ThePictureButtonsShowTheChoiceAndTheFocus) {
     game.cardBack = 1;
-    for (const TextLanguage language : {TextLanguage::Japanese, TextLanguage::English}) {
+    for (const TextLanguage language : {kGameLanguage, kFallbackLanguage}) {
         ASSERT_TRUE(InstallTextLanguage(language));
         SettingsDialog dialog(SettingsInForce(game, inForce), true, {}, &window);
         dialog.show();
@@ -370,7 +370,7 @@ TEST_F(SettingsDialogTest, ThePictureButtonsShowTheChoiceAndTheFocus) {
             QPushButton* button = dialog.CardButton(i);
             return button->grab().toImage().pixelColor(1, button->height() / 2);
         };
-        const bool ringed = language == TextLanguage::English;
+        const bool ringed = language == kFallbackLanguage;
         EXPECT_EQ(edge(1) == highlight, ringed);
         EXPECT_NE(edge(0), highlight);
         EXPECT_NE(edge(2), highlight);

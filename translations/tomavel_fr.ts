@@ -1,0 +1,771 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="ja">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Copyright (C) 2001 トマベル工房  Have fun!</source>
+        <translation>Copyright (C) 2001 Tomavel Works  Bon jeu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>このアプリケーションについて</source>
+        <translation>À propos de Tomavel</translation>
+    </message>
+    <message>
+        <source>トマベルのアイコン</source>
+        <translation>Icône de Tomavel</translation>
+    </message>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+    <message>
+        <source>ホームページ %1</source>
+        <translation>Site web %1</translation>
+    </message>
+    <message>
+        <source>メール %1</source>
+        <translation>Courriel %1</translation>
+    </message>
+    <message>
+        <source>関連づけられた実行ファイルがありません</source>
+        <translation>Aucun programme n’est configuré pour ouvrir ceci.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Courriel</translation>
+    </message>
+</context>
+<context>
+    <name>Characters</name>
+    <message>
+        <source>あなた</source>
+        <translation>Toi</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Place libre</translation>
+    </message>
+    <message>
+        <source>ツバメ</source>
+        <translation>Hirondelle</translation>
+    </message>
+    <message>
+        <source>オオカミ</source>
+        <translation>Loup</translation>
+    </message>
+    <message>
+        <source>トラ</source>
+        <translation>Tigre</translation>
+    </message>
+</context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>このゲームを終了します</source>
+        <translation>Cette partie s’arrête ici.</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>ヘルプファイルがありません。</source>
+        <translation>Il n’y a pas de fichier d’aide.</translation>
+    </message>
+    <message>
+        <source>ヘルプを開けませんでした。
+ヘルプファイルはここにあります:
+%1</source>
+        <translation>Impossible d’ouvrir l’aide.
+Le fichier d’aide se trouve ici&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>ヘルプを表示するための写しを作れませんでした。
+ヘルプファイル（シフトJIS）はここにあります:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+    <message>
+        <source>ゲーム</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>このゲームやめ</source>
+        <translation>Abandonner cette partie</translation>
+    </message>
+    <message>
+        <source>このアプリケーションを終了する</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>常に手前に表示</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>音を出さない</source>
+        <translation>Sans le son</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>このアプリケーションについて</source>
+        <translation>À propos de Tomavel</translation>
+    </message>
+    <message>
+        <source>やめる？？</source>
+        <translation>On arrête&#xa0;??</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>the menu</comment>
+        <translation type="unfinished">Paramètres</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>the menu item</comment>
+        <translation type="unfinished">Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>トマベル</source>
+        <translation>Tomavel</translation>
+    </message>
+</context>
+<context>
+    <name>ResultParts</name>
+    <message>
+        <source>O.K</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScoreWindow</name>
+    <message>
+        <source>yyyy/MM/dd HH:mm:ss</source>
+        <comment>the score table&apos;s dates, as a QDateTime pattern (dd.MM.yyyy, ddd for the weekday)</comment>
+        <translation>dd/MM/yyyy HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>「%1」は名前に使えない文字です。
+ほかの文字で入力してください。</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas figurer dans un nom.
+Tape d’autres caractères.</translation>
+    </message>
+    <message>
+        <source>１人トマベル&#x3000;結果</source>
+        <translation>Tomavel en solo – Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>日付</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>新しい記録に付ける名前</source>
+        <translation>Le nom du nouveau score</translation>
+    </message>
+    <message>
+        <source>ターン回数が%1位です。</source>
+        <translation>Tours&#xa0;: place %1.</translation>
+    </message>
+    <message>
+        <source>ゲーム時間が%1位です。</source>
+        <translation>Temps&#xa0;: place %1.</translation>
+    </message>
+    <message>
+        <source>ゲーム時間が%1位
+ターン回数が%2位です。</source>
+        <translation>Temps&#xa0;: place %1,
+tours&#xa0;: place %2.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>名前の入力がありません</source>
+        <translation>Aucun nom n’a été saisi.</translation>
+    </message>
+    <message>
+        <source>スコアを保存できませんでした。
+%1
+
+もう一度保存するか、保存しないで閉じるかを選んでください。</source>
+        <translation>Impossible d’enregistrer les scores.
+%1
+
+Réessayer, ou fermer sans enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>保存しないで閉じる</source>
+        <translation>Fermer sans enregistrer</translation>
+    </message>
+    <message>
+        <source>読み取れる記録がなかったので、新しいスコア表で始めます。</source>
+        <translation>Aucun score n’a pu être lu&#xa0;: un nouveau tableau commence.</translation>
+    </message>
+    <message numerus="yes">
+        <source>読み取れた %n 件の記録を新しいスコア表に移し、残りは初めの記録で埋めました。</source>
+        <translation>
+            <numerusform>%n score lisible est passé dans un nouveau tableau, les autres places reprennent les scores de départ.</numerusform>
+            <numerusform>%n scores lisibles sont passés dans un nouveau tableau, les autres places reprennent les scores de départ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 が壊れていたので %2 という名前で残しました。
+%3</source>
+        <translation>Le fichier des scores %1 était abîmé&#xa0;: il a été conservé sous le nom %2.
+%3</translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 が壊れていて、別の名前で残すこともできませんでした。
+ファイルはそのままにして、今回の結果は保存しません。</source>
+        <translation>Le fichier des scores %1 est abîmé et n’a pas pu être renommé non plus.
+Il reste tel quel, et ce résultat n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>スコアファイル %1 を作れませんでした。
+%2
+
+このままでは１人トマベルの結果を保存できません。</source>
+        <translation>Impossible de créer le fichier des scores %1.
+%2
+
+Les résultats en solo ne pourront pas être enregistrés tant qu’il manquera.</translation>
+    </message>
+    <message>
+        <source>名前は%1文字までです。
+それより後の文字は入りません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録を保存せずに閉じますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
+今回の結果は１０位までに入らなくなりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeatPanel</name>
+    <message>
+        <source>You</source>
+        <translation>Toi</translation>
+    </message>
+    <message>
+        <source>Swallow</source>
+        <translation>Hirondelle</translation>
+    </message>
+    <message>
+        <source>Wolf</source>
+        <translation>Loup</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tigre</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>初期化ファイルがありません。</source>
+        <translation>Le fichier des paramètres est absent.</translation>
+    </message>
+    <message>
+        <source>初期化ファイルを作成できません。
+最初の設定で始めます。</source>
+        <translation>Impossible de créer le fichier des paramètres.
+La partie démarre avec les réglages d’origine.</translation>
+    </message>
+    <message>
+        <source>%1 を読み取れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>設定をファイルに保存できませんでした。
+%1
+
+今の設定はこのまま使えますが、次回の起動には残りません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>プレイヤーが設定されていません。</source>
+        <translation>Aucun joueur n’est choisi.</translation>
+    </message>
+    <message>
+        <source>１人以上のプレーヤーを選択してください。</source>
+        <translation>Choisis au moins un joueur.</translation>
+    </message>
+    <message>
+        <source>一人遊びでよろしいですか？</source>
+        <translation>Jouer en solo&#xa0;?</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>プレーヤー選択</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>一人遊び</source>
+        <translation>En solo</translation>
+    </message>
+    <message>
+        <source>複数で遊ぶ</source>
+        <translation>À plusieurs</translation>
+    </message>
+    <message>
+        <source>席%1</source>
+        <translation>Place %1</translation>
+    </message>
+    <message>
+        <source>次のﾌﾟﾚｰﾔ</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>カード</source>
+        <translation>Dos des cartes</translation>
+    </message>
+    <message>
+        <source>カードの裏 %1</source>
+        <translation>Dos de carte %1</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>カードを見せる秒数</source>
+        <translation>Cartes visibles</translation>
+    </message>
+    <message>
+        <source>１秒</source>
+        <translation>1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>２秒</source>
+        <translation>2&#xa0;s</translation>
+    </message>
+    <message>
+        <source>４秒</source>
+        <translation>4&#xa0;s</translation>
+    </message>
+    <message>
+        <source>カーソル</source>
+        <translation>Curseur</translation>
+    </message>
+    <message>
+        <source>カーソル %1</source>
+        <translation>Curseur %1</translation>
+    </message>
+    <message>
+        <source>Ｏ．Ｋ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>トマベルのアイコン</source>
+        <translation>Icône de Tomavel</translation>
+    </message>
+    <message>
+        <source>席%1：%2</source>
+        <translation>Place %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>次回もこの設定で始める</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>席%1を%2にする</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
+同時に二つ起動すると、スコアが失われることがあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>まってました。</source>
+        <translation>Enfin moi&#xa0;!</translation>
+    </message>
+    <message>
+        <source>わーい！！</source>
+        <translation>Youpi&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>俺様の技を見よ</source>
+        <translation>Admirez mon talent&#xa0;!</translation>
+    </message>
+    <message>
+        <source>！</source>
+        <translation>!</translation>
+    </message>
+    <message>
+        <source>ゲッ</source>
+        <translation>Je te...</translation>
+    </message>
+    <message>
+        <source>チュー</source>
+        <translation>...tiens&#xa0;!</translation>
+    </message>
+    <message>
+        <source>ゲッチュー！！</source>
+        <translation>Je te tiens&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>どれにしようかな</source>
+        <translation>Am, stram, gram...</translation>
+    </message>
+    <message>
+        <source>これとね、</source>
+        <translation>Celle-ci, et...</translation>
+    </message>
+    <message>
+        <source>これかな？、</source>
+        <translation>Celle-là, peut-être&#xa0;?</translation>
+    </message>
+    <message>
+        <source>やったね。</source>
+        <translation>Youpi, gagné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>ちっ！</source>
+        <translation>Zut&#xa0;!</translation>
+    </message>
+    <message>
+        <source>俺様の番か？？</source>
+        <translation>À moi de briller, hein&#xa0;??</translation>
+    </message>
+    <message>
+        <source>世界が俺を呼んでるぜぇ。</source>
+        <translation>Le monde a besoin de moi, bébé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>まちにまったぜぇ。</source>
+        <translation>J&apos;attendais ça&#xa0;!</translation>
+    </message>
+    <message>
+        <source>！！！</source>
+        <translation>!!!</translation>
+    </message>
+    <message>
+        <source>俺様って</source>
+        <translation>Suis-je un...</translation>
+    </message>
+    <message>
+        <source>天才！！</source>
+        <translation>GÉNIE ou quoi&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>ラッキー</source>
+        <translation>Coup de bol&#xa0;!</translation>
+    </message>
+    <message>
+        <source>これでいいや。</source>
+        <translation>Ça ira.</translation>
+    </message>
+    <message>
+        <source>オープン！！</source>
+        <translation>Et voilà&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>へへっ</source>
+        <translation>Hé hé.</translation>
+    </message>
+    <message>
+        <source>まっこんなもんかな。</source>
+        <translation>Bof, c&apos;est la vie.</translation>
+    </message>
+    <message>
+        <source>もうワシの番か・・・</source>
+        <translation>Déjà mon tour...</translation>
+    </message>
+    <message>
+        <source>・・・</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>おまえら早すぎるぞ！</source>
+        <translation>Vous allez trop vite&#xa0;!</translation>
+    </message>
+    <message>
+        <source>もう少し休ませてくれ</source>
+        <translation>Laissez un vieux matou se reposer.</translation>
+    </message>
+    <message>
+        <source>これと</source>
+        <translation>Celle-ci...</translation>
+    </message>
+    <message>
+        <source>これじゃな</source>
+        <translation>...et celle-là.</translation>
+    </message>
+    <message>
+        <source>見えた！</source>
+        <translation>Je la vois&#xa0;!</translation>
+    </message>
+    <message>
+        <source>開けるぞ</source>
+        <translation>Voyons voir.</translation>
+    </message>
+    <message>
+        <source>まぁこんなもんか</source>
+        <translation>Pas mal, pas mal.</translation>
+    </message>
+    <message>
+        <source>やっと休めるわい</source>
+        <translation>Enfin la sieste.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>使い方: tomavel [オプション]
+トランプの神経衰弱（メモリー）ゲーム「トマベル」を始めます。
+
+  -h, --help     この説明を表示して終わります
+      --version  バージョンを表示して終わります
+
+遊び方はゲームのヘルプ（F1）にあります。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableSpeaker</name>
+    <message>
+        <source>テーブル</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>矢印キーで裏向きの札を選び、スペースキーでめくります</source>
+        <translation>Choisis une carte face cachée avec les flèches et retourne-la avec Espace</translation>
+    </message>
+    <message>
+        <source>お知らせ</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>ジョーカー</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>クラブ</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>スペード</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>ダイヤ</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>エース</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>ジャック</source>
+        <translation>valet</translation>
+    </message>
+    <message>
+        <source>クイーン</source>
+        <translation>dame</translation>
+    </message>
+    <message>
+        <source>キング</source>
+        <translation>roi</translation>
+    </message>
+    <message>
+        <source>%1の%2</source>
+        <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>%1行 %2列</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>取られた札 %1</source>
+        <translation>prise&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 裏向き</source>
+        <translation>%1, face cachée</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Place libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1, cartes prises&#xa0;: %n</numerusform>
+            <numerusform>%1, cartes prises&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>、手番</source>
+        <translation>, à jouer</translation>
+    </message>
+    <message>
+        <source>経過時間 %1、手数 %2</source>
+        <translation>Temps %1, tours %2</translation>
+    </message>
+    <message>
+        <source>%1がめくりました：%2</source>
+        <translation>%1 retourne %2</translation>
+    </message>
+    <message>
+        <source>はずれ：%1 と %2 を裏に戻しました</source>
+        <translation>Pas de paire&#xa0;: %1 et %2 de nouveau face cachée</translation>
+    </message>
+    <message>
+        <source>%1の番です</source>
+        <translation>À jouer&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1&#xa0;: paire prise, %2 et %3, cartes&#xa0;: %n</numerusform>
+            <numerusform>%1&#xa0;: paire prise, %2 et %3, cartes&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、取った札 %n枚</source>
+        <translation>
+            <numerusform>%1&#xa0;: paire prise, cartes&#xa0;: %n</numerusform>
+            <numerusform>%1&#xa0;: paire prise, cartes&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1「%2」</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>TableWidget</name>
+    <message>
+        <source>経過時間：</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>手数：</source>
+        <translation>Tour&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>VersusResultWindow</name>
+    <message>
+        <source>Ｙｏｕ</source>
+        <translation>Toi</translation>
+    </message>
+    <message>
+        <source>Baby Swallow</source>
+        <translation>Bébé Hirondelle</translation>
+    </message>
+    <message>
+        <source>Funny Wolf</source>
+        <translation>Loup Farceur</translation>
+    </message>
+    <message>
+        <source>Fat Tiger</source>
+        <translation>Gros Tigre</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>結果発表！！</source>
+        <translation>Résultats&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Player%1：空席</source>
+        <translation>Joueur %1&#xa0;: place libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、%n枚、%3位</source>
+        <translation>
+            <numerusform>Joueur %1&#xa0;: %2, %n carte, place %3</numerusform>
+            <numerusform>Joueur %1&#xa0;: %2, %n cartes, place %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>place %1</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between the placings read out as one text</comment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>Player%1:</source>
+        <translation>Joueur %1&#xa0;:</translation>
+    </message>
+</context>
+</TS>
