@@ -88,7 +88,9 @@ Die Hilfedatei liegt hier:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Anzeige ließ sich keine Kopie der Hilfe anlegen.
+Die Hilfedatei (in Shift JIS) liegt hier:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ Die Hilfedatei liegt hier:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Spiel</translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Starten</translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Dieses Spiel abbrechen</translation>
+        <translation>Dieses Spiel &amp;abbrechen</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Immer im Vordergrund</translation>
+        <translation>&amp;Immer im Vordergrund</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Kein Ton</translation>
+        <translation>&amp;Kein Ton</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>Über Tomavel</translation>
+        <translation>Ü&amp;ber Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ Die Hilfedatei liegt hier:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;estenliste…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ Die Hilfedatei liegt hier:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Bis dahin lassen sich keine Ergebnisse im Alleinspiel speichern.</translation>
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name hat höchstens %1 Zeichen.
+Was danach kam, wurde weggelassen.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen, ohne das Ergebnis zu speichern?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevor dieses Ergebnis gespeichert wurde, kamen bessere Ergebnisse aus einem anderen Spiel hinzu.
+Dieses Ergebnis ist nicht mehr unter den ersten zehn.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in der Einstellungsdatei gespeichert werden.
+%1
+
+Sie gelten jetzt weiter, beim nächsten Start aber nicht mehr.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen für den nächsten Start behalten</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Platz %1 wählen: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre, die verhindert, dass Tomavel zweimal gleichzeitig läuft, ließ sich in keinem Ordner anlegen.
+Wird Tomavel zweimal gleichzeitig gestartet, können Ergebnisse verloren gehen.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ Das Spiel beginnt mit den Grundeinstellungen.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tomavel [OPTION]
+Startet Tomavel, ein Memory-Kartenspiel (Paare aufdecken).
+
+  -h, --help     diese Hilfe anzeigen und beenden
+      --version  die Version anzeigen und beenden
+
+Wie man spielt, steht in der Hilfe des Spiels (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,9 @@ El archivo de ayuda está aquí:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear una copia de la ayuda para mostrarla.
+El archivo de ayuda (en Shift JIS) está aquí:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ El archivo de ayuda está aquí:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Partida</translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Empezar</translation>
+        <translation>&amp;Empezar</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Abandonar esta partida</translation>
+        <translation>&amp;Abandonar esta partida</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Siempre encima</translation>
+        <translation>&amp;Siempre encima</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Sin sonido</translation>
+        <translation>Si&amp;n sonido</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Ayuda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>Acerca de Tomavel</translation>
+        <translation>&amp;Acerca de Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ El archivo de ayuda está aquí:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores marcas…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Ajustes</translation>
+        <translation>&amp;Ajustes</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Ajustes</translation>
+        <translation>&amp;Ajustes…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ El archivo de ayuda está aquí:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Mientras tanto no se podrán guardar los resultados en solitario.</translation>
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre admite como máximo %1 caracteres.
+Lo que seguía se ha dejado fuera.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cerrar sin guardar tu resultado?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de guardar este resultado se guardaron mejores resultados de otra partida.
+Este resultado ya no está entre los diez primeros.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes en el archivo de ajustes.
+%1
+
+Se aplican ahora, pero no se conservarán en el próximo inicio.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ La partida empieza con los ajustes iniciales.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estos ajustes también la próxima vez</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir para el asiento %1: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ La partida empieza con los ajustes iniciales.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear en ninguna carpeta el bloqueo que impide que dos Tomavel funcionen a la vez.
+Si se abren dos a la vez, pueden perderse puntuaciones.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ La partida empieza con los ajustes iniciales.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tomavel [OPCIÓN]
+Inicia Tomavel, un juego de memoria con cartas (buscar parejas).
+
+  -h, --help     muestra esta ayuda y finaliza
+      --version  muestra la versión y finaliza
+
+Cómo jugar se explica en la ayuda del juego (F1).
+</translation>
     </message>
 </context>
 <context>

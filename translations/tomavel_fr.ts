@@ -88,7 +88,9 @@ Le fichier d’aide se trouve ici&#xa0;:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer une copie de l’aide pour l’afficher.
+Le fichier d’aide (en Shift JIS) se trouve ici&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ Le fichier d’aide se trouve ici&#xa0;:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Partie</translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Commencer</translation>
+        <translation>&amp;Commencer</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Abandonner cette partie</translation>
+        <translation>&amp;Abandonner cette partie</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Toujours au premier plan</translation>
+        <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Sans le son</translation>
+        <translation>&amp;Sans le son</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Aide</translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>À propos de Tomavel</translation>
+        <translation>À &amp;propos de Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ Le fichier d’aide se trouve ici&#xa0;:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs &amp;scores…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>Pa&amp;ramètres</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Paramètres</translation>
+        <translation>&amp;Paramètres…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ Le fichier d’aide se trouve ici&#xa0;:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Les résultats en solo ne pourront pas être enregistrés tant qu’il manquera.
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom compte au plus %1 caractères.
+La suite a été laissée de côté.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer ton résultat&#xa0;?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant l’enregistrement de ce résultat, de meilleurs résultats d’une autre partie ont été enregistrés.
+Ce résultat n’est plus parmi les dix premiers.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les paramètres dans le fichier des paramètres.
+%1
+
+Ils s’appliquent maintenant, mais ne seront pas repris au prochain lancement.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ La partie démarre avec les réglages d’origine.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder ces paramètres pour la prochaine fois</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir pour la place %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ La partie démarre avec les réglages d’origine.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verrou qui empêche deux Tomavel de tourner en même temps n’a pu être créé dans aucun dossier.
+Si deux Tomavel démarrent en même temps, des scores peuvent être perdus.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ La partie démarre avec les réglages d’origine.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: tomavel [OPTION]
+Lance Tomavel, un jeu de mémoire avec des cartes (trouver les paires).
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+La règle du jeu se trouve dans l’aide du jeu (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,9 @@ Il file della guida è qui:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare una copia della guida per mostrarla.
+Il file della guida (in Shift JIS) è qui:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ Il file della guida è qui:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Partita</translation>
+        <translation>&amp;Partita</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Inizia</translation>
+        <translation>&amp;Inizia</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Abbandona la partita</translation>
+        <translation>&amp;Abbandona la partita</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Esci</translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Sempre in primo piano</translation>
+        <translation>Sempre in &amp;primo piano</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Senza audio</translation>
+        <translation>Senza &amp;audio</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Aiuto</translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>Informazioni su Tomavel</translation>
+        <translation>&amp;Informazioni su Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ Il file della guida è qui:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classifica…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Impostazioni</translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Impostazioni</translation>
+        <translation>&amp;Impostazioni…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ Il file della guida è qui:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Finché manca, i risultati da solo non si possono salvare.</translation>
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome può avere al massimo %1 caratteri.
+Quello che seguiva è stato tolto.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudere senza salvare il tuo risultato?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima che questo risultato fosse salvato, sono stati salvati risultati migliori di un&apos;altra partita.
+Questo risultato non è più tra i primi dieci.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni nel file delle impostazioni.
+%1
+
+Restano valide per ora, ma al prossimo avvio non ci saranno più.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ La partita comincia con le impostazioni iniziali.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa queste impostazioni anche la prossima volta</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli per il posto %1: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ La partita comincia con le impostazioni iniziali.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile creare in nessuna cartella il blocco che impedisce a due Tomavel di funzionare insieme.
+Se se ne avviano due insieme, alcuni punteggi potrebbero andare persi.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ La partita comincia con le impostazioni iniziali.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tomavel [OPZIONE]
+Avvia Tomavel, un gioco di memoria con le carte (trova le coppie).
+
+  -h, --help     mostra questo aiuto ed esce
+      --version  mostra la versione ed esce
+
+Come si gioca è spiegato nella guida del gioco (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,9 @@ Het hulpbestand staat hier:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen kopie van de hulp worden gemaakt om die te tonen.
+Het hulpbestand (in Shift JIS) staat hier:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ Het hulpbestand staat hier:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Spel</translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Starten</translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Dit spel stoppen</translation>
+        <translation>&amp;Dit spel stoppen</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Afsluiten</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Altijd bovenop</translation>
+        <translation>&amp;Altijd bovenop</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Geen geluid</translation>
+        <translation>&amp;Geen geluid</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Hulp</translation>
+        <translation>&amp;Hulp</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>Over Tomavel</translation>
+        <translation>&amp;Over Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ Het hulpbestand staat hier:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;corelijst…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Instellingen</translation>
+        <translation>&amp;Instellingen</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Instellingen</translation>
+        <translation>&amp;Instellingen…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ Het hulpbestand staat hier:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Zolang dat niet lukt, kunnen uitslagen van alleen spelen niet worden bewaard.</t
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam telt hoogstens %1 tekens.
+Wat daarna kwam, is weggelaten.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten zonder je uitslag te bewaren?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Voordat deze uitslag werd bewaard, zijn betere uitslagen van een ander spel bewaard.
+Deze uitslag staat niet meer in de top tien.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen konden niet in het instellingenbestand worden bewaard.
+%1
+
+Ze gelden nu wel, maar bij de volgende start niet meer.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ Het spel begint met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze instellingen de volgende keer weer gebruiken</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies voor plaats %1: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ Het spel begint met de standaardinstellingen.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>De vergrendeling die voorkomt dat Tomavel twee keer tegelijk draait, kon in geen enkele map worden gemaakt.
+Als Tomavel twee keer tegelijk wordt gestart, kunnen scores verloren gaan.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ Het spel begint met de standaardinstellingen.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: tomavel [OPTIE]
+Start Tomavel, een memoryspel met kaarten (paren zoeken).
+
+  -h, --help     deze hulp tonen en afsluiten
+      --version  de versie tonen en afsluiten
+
+Hoe je speelt, staat in de hulp van het spel (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,9 @@ Plik pomocy jest tutaj:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć kopii pomocy, aby ją wyświetlić.
+Plik pomocy (w kodowaniu Shift JIS) jest tutaj:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ Plik pomocy jest tutaj:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Gra</translation>
+        <translation>&amp;Gra</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Rozpocznij</translation>
+        <translation>&amp;Rozpocznij</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Przerwij tę grę</translation>
+        <translation>&amp;Przerwij tę grę</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Zakończ</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Zawsze na wierzchu</translation>
+        <translation>&amp;Zawsze na wierzchu</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Bez dźwięku</translation>
+        <translation>&amp;Bez dźwięku</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Pomoc</translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>O programie Tomavel</translation>
+        <translation>&amp;O programie Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ Plik pomocy jest tutaj:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Najlepsze wyniki…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Ustawienia</translation>
+        <translation>&amp;Ustawienia</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Ustawienia</translation>
+        <translation>&amp;Ustawienia…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ Plik pomocy jest tutaj:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -276,16 +278,18 @@ Dopóki go nie ma, wyników gry w pojedynkę nie da się zapisać.</translation>
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię może mieć najwyżej %1 znaków.
+To, co było dalej, zostało pominięte.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknąć bez zapisywania wyniku?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Zanim ten wynik został zapisany, zapisano lepsze wyniki z innej gry.
+Ten wynik nie mieści się już w pierwszej dziesiątce.</translation>
     </message>
 </context>
 <context>
@@ -321,14 +325,17 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku %1.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawień w pliku ustawień.
+%1
+
+Obowiązują teraz, ale przy następnym uruchomieniu ich nie będzie.</translation>
     </message>
 </context>
 <context>
@@ -423,15 +430,15 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj te ustawienia na następny raz</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz na miejsce %1: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -439,7 +446,8 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>W żadnym folderze nie udało się utworzyć blokady, która nie pozwala uruchomić dwóch kopii Tomavel naraz.
+Dwie kopie uruchomione naraz mogą utracić wyniki.</translation>
     </message>
 </context>
 <context>
@@ -588,7 +596,14 @@ Gra zaczyna się z ustawieniami początkowymi.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: tomavel [OPCJA]
+Uruchamia Tomavel, karcianą grę pamięciową (szukanie par).
+
+  -h, --help     wyświetla tę pomoc i kończy działanie
+      --version  wyświetla wersję i kończy działanie
+
+Zasady gry są opisane w pomocy gry (F1).
+</translation>
     </message>
 </context>
 <context>

@@ -88,7 +88,9 @@ O arquivo de ajuda está aqui:
         <source>ヘルプを表示するための写しを作れませんでした。
 ヘルプファイル（シフトJIS）はここにあります:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar uma cópia da ajuda para mostrá-la.
+O arquivo de ajuda (em Shift JIS) está aqui:
+%1</translation>
     </message>
 </context>
 <context>
@@ -99,35 +101,35 @@ O arquivo de ajuda está aqui:
     </message>
     <message>
         <source>ゲーム</source>
-        <translation>Jogo</translation>
+        <translation>&amp;Jogo</translation>
     </message>
     <message>
         <source>開始</source>
-        <translation>Começar</translation>
+        <translation>&amp;Começar</translation>
     </message>
     <message>
         <source>このゲームやめ</source>
-        <translation>Abandonar este jogo</translation>
+        <translation>&amp;Abandonar este jogo</translation>
     </message>
     <message>
         <source>このアプリケーションを終了する</source>
-        <translation>Sair</translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>常に手前に表示</source>
-        <translation>Sempre visível</translation>
+        <translation>Sempre &amp;visível</translation>
     </message>
     <message>
         <source>音を出さない</source>
-        <translation>Sem som</translation>
+        <translation>&amp;Sem som</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Ajuda</translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>このアプリケーションについて</source>
-        <translation>Sobre o Tomavel</translation>
+        <translation>&amp;Sobre o Tomavel…</translation>
     </message>
     <message>
         <source>やめる？？</source>
@@ -135,17 +137,17 @@ O arquivo de ajuda está aqui:
     </message>
     <message>
         <source>成績</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordes…</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu</comment>
-        <translation type="unfinished">Configurações</translation>
+        <translation>&amp;Configurações</translation>
     </message>
     <message>
         <source>設定</source>
         <comment>the menu item</comment>
-        <translation type="unfinished">Configurações</translation>
+        <translation>&amp;Configurações…</translation>
     </message>
 </context>
 <context>
@@ -159,7 +161,7 @@ O arquivo de ajuda está aqui:
     <name>ResultParts</name>
     <message>
         <source>O.K</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -275,16 +277,18 @@ Enquanto isso, os resultados do jogo sozinho não podem ser salvos.</translation
     <message>
         <source>名前は%1文字までです。
 それより後の文字は入りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Um nome tem no máximo %1 caracteres.
+O que vinha depois foi deixado de fora.</translation>
     </message>
     <message>
         <source>記録を保存せずに閉じますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar sem salvar o seu resultado?</translation>
     </message>
     <message>
         <source>この結果を保存する前に、ほかのゲームのもっと良い結果が保存されました。
 今回の結果は１０位までに入らなくなりました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de este resultado ser salvo, resultados melhores de outro jogo foram salvos.
+Este resultado não está mais entre os dez primeiros.</translation>
     </message>
 </context>
 <context>
@@ -320,14 +324,17 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>%1 を読み取れません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1.</translation>
     </message>
     <message>
         <source>設定をファイルに保存できませんでした。
 %1
 
 今の設定はこのまま使えますが、次回の起動には残りません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as configurações no arquivo de configurações.
+%1
+
+Elas valem agora, mas não na próxima vez que o jogo for aberto.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +429,15 @@ O jogo começa com as configurações iniciais.</translation>
     </message>
     <message>
         <source>次回もこの設定で始める</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estas configurações na próxima vez</translation>
     </message>
     <message>
         <source>席%1を%2にする</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher para o lugar %1: %2</translation>
     </message>
     <message>
         <source>次：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>→ %1</translation>
     </message>
 </context>
 <context>
@@ -438,7 +445,8 @@ O jogo começa com as configurações iniciais.</translation>
     <message>
         <source>トマベルが二つ同時に動かないようにするためのロックを、どのフォルダーにも作れませんでした。
 同時に二つ起動すると、スコアが失われることがあります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar em nenhuma pasta a trava que impede que dois Tomavel rodem ao mesmo tempo.
+Se dois forem abertos ao mesmo tempo, pontuações podem se perder.</translation>
     </message>
 </context>
 <context>
@@ -587,7 +595,14 @@ O jogo começa com as configurações iniciais.</translation>
 
 遊び方はゲームのヘルプ（F1）にあります。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tomavel [OPÇÃO]
+Inicia o Tomavel, um jogo da memória com cartas (encontre os pares).
+
+  -h, --help     mostra esta ajuda e sai
+      --version  mostra a versão e sai
+
+Como jogar está explicado na ajuda do jogo (F1).
+</translation>
     </message>
 </context>
 <context>

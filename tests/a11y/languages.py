@@ -33,8 +33,15 @@ SEED = "7"
 JAPANESE = re.compile("[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 
 
+def shown(text):
+    """A caption as the player and a screen reader get it: without the "&" that
+    marks its Alt letter ("&&" stands for one "&")."""
+    return re.sub(r"&(.)", r"\1", text)
+
+
 def read_ts(code):
-    """{(context, source): [translation, or its plural forms]} of one .ts file."""
+    """{(context, source, comment): [translation, or its plural forms]} of one
+    .ts file, as shown (the comment tells apart texts of the same source)."""
     texts = {}
     root = ET.parse(os.path.join(TRANSLATIONS, "tomavel_%s.ts" % code)).getroot()
     for context in root.iter("context"):
@@ -42,7 +49,8 @@ def read_ts(code):
         for message in context.iter("message"):
             tr = message.find("translation")
             forms = [f.text or "" for f in tr.iter("numerusform")] or [tr.text or ""]
-            texts[(where, message.findtext("source"))] = forms
+            texts[(where, message.findtext("source"), message.findtext("comment"))] = [
+                shown(f) for f in forms]
     return texts
 
 
@@ -68,8 +76,8 @@ class Language:
                 if form not in own and len(re.findall(r"[A-Za-z]", re.sub(r"%[0-9n]", "", form))) >= 3:
                     self.english.append((form, template(form)))
 
-    def tr(self, context, source):
-        return self.texts[(context, source)][0]
+    def tr(self, context, source, comment=None):
+        return self.texts[(context, source, comment)][0]
 
     def untranslated(self, name):
         """Why `name` is not in this language, or None."""
@@ -173,14 +181,14 @@ def check_language(code):
     game = GameWindow(GAME, FOLDER, [SEED], "[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=0144\r\n",
                       lang.tr("MainWindow", "トマベル"), lang.tr("TableSpeaker", "テーブル"), env)
     menus = [m.name for m in children(find(game.frame, lambda o: o.getRoleName() == "menu bar", 2))]
-    want = [lang.tr("MainWindow", s) for s in ("ゲーム", "設定", "ヘルプ")]
+    want = [lang.tr("MainWindow", *s) for s in (("ゲーム",), ("設定", "the menu"), ("ヘルプ",))]
     if menus != want:
         fail("[%s] the menu bar reads %s, not %s" % (code, menus, want))
     game_menu, settings_menu = want[0], want[1]
     lang.check("the window and its menus", names(game.frame))
     shot(code, "window")
 
-    choose(game.frame, settings_menu, lang.tr("MainWindow", "設定"))
+    choose(game.frame, settings_menu, lang.tr("MainWindow", "設定", "the menu item"))
     title = lang.tr("SettingsDialog", "設定")
     dialog = wait_for("the settings dialog", lambda: next(
         (w for w in game.windows() if w.name == title), None), 10)
@@ -194,7 +202,7 @@ def check_language(code):
     choose(game.frame, game_menu, lang.tr("MainWindow", "開始"))
     play_short_game(lang, game)
     swallow = lang.tr("Characters", "ツバメ")
-    lines = {forms[0] for (where, _), forms in lang.texts.items() if where == "Speech"}
+    lines = {forms[0] for (where, _, _), forms in lang.texts.items() if where == "Speech"}
     balloon = template(lang.tr("TableSpeaker", "%1「%2」").replace("%1", re.escape(swallow)))
     said = [n for n in notices if balloon.match(n)]
     heard = [n for n in said if any(n.endswith(line) or line in n for line in lines if line)]
@@ -211,8 +219,9 @@ def check_language(code):
     pump(0.5)
     lang.check("the result window", names(result))
     shot(code, "result")
+    ok_button = lang.tr("ResultParts", "O.K")
     press(wait_for("the result window's O.K", lambda: find(
-        result, lambda o: o.getRoleName() == "push button" and o.name == "O.K", 3), 5))
+        result, lambda o: o.getRoleName() == "push button" and o.name == ok_button, 3), 5))
     wait_for("the result window to close", lambda: len(game.windows()) == 1, 10)
     ok("[%s] a short game against %s played in the language to its result" % (code, swallow))
     game.close()

@@ -361,7 +361,7 @@ TEST_F(SettingsDialogTest, TheKeepBoxOpensAsLeftAndOkHandsItBack) {
 // its look), and the button with the focus shows a focus frame.
 TEST_F(SettingsDialogTest, ThePictureButtonsShowTheChoiceAndTheFocus) {
     game.cardBack = 1;
-    for (const TextLanguage language : {kGameLanguage, kFallbackLanguage}) {
+    for (const TextLanguage& language : {kGameLanguage, kFallbackLanguage}) {
         ASSERT_TRUE(InstallTextLanguage(language));
         SettingsDialog dialog(SettingsInForce(game, inForce), true, {}, &window);
         dialog.show();
