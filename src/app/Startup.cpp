@@ -75,6 +75,13 @@ int RunProgram(int argc, char** argv) {
         return 0;
     }
 
+    // On X11 Qt hands the window's pictures to the server through shared
+    // memory, and the server answers every one: each tick of the solitaire
+    // clock would wake the game twice more (Qt's X thread, then the window
+    // thread) to hear that the clock's digits arrived. The game's pictures are
+    // small, and sent through the connection they need no answer. A player's
+    // own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     // The game speaks the desktop's language: Japanese as it always has, or English.
