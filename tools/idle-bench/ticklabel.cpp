@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     label.show();
     int seconds = 0;
     QTimer clock;
-    QObject::connect(&clock, &QTimer::timeout,
-                     [&] { label.setText(QString::number(++seconds)); });
+    QObject::connect(&clock, &QTimer::timeout, [&] { label.setText(QString::number(++seconds)); });
     clock.start(1000);
     return app.exec();
 }
