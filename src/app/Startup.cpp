@@ -125,10 +125,10 @@ int RunProgram(int argc, char** argv) {
     instance.AnswerLaterStarts([&window](const std::string& token) { window.BringForward(token); });
 
     // Once the table is on the screen, the window gets its icon (five drawings up
-    // to 256 pixels, read and handed to the window manager), and the sound device
-    // opens: the mixer and the fifty-odd libraries it plays through load beside
+    // to 256 pixels, read and handed to the window manager), and the sound gets
+    // ready: the mixer and the fifty-odd libraries it plays through load beside
     // the game while the player looks at the table, and the first deal's sound
-    // finds them ready.
+    // finds them ready (the device itself opens only when a sound starts).
     AfterFirstDrawing(window.Table(), [&window] {
         window.setWindowIcon(PictureStore::ProgramIcon());
         InitSound();

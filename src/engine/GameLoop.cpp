@@ -66,6 +66,8 @@ void Pace(GameState& game, uint32_t& t0) {
     for (;;) {
         while (static_cast<int32_t>(t - t0) < 10) {
             const int quiet = QuietPassesAhead(game);
+            // With something to do next, or the next pass already due (an event
+            // ran long), the wait is for that pass alone.
             if (quiet == 0 || static_cast<int32_t>(host.TickCount() - t0) >= 10) {
                 host.WaitForEvents(t0 + 10);
             } else {
