@@ -208,6 +208,7 @@ TEST_F(GameLoopTest, AGameWaitingForAClickSleepsUntilTheClockTicks) {
         host.OnEveryPass(nullptr);
 
         ASSERT_TRUE(watching);
+        ASSERT_GE(wakeUps, 0) << "the quit never came";
         ASSERT_EQ(balloonsUp, c.balloons);
         // Ten seconds: ten ticks of the clock, the balloon's end, and the quit.
         EXPECT_LE(wakeUps, static_cast<int>(kWatchMs / 1000) + c.balloons + 1);
