@@ -20,7 +20,8 @@ public:
     // Lets events run: Qt's pending events, once.
     void LetEventsRun() override;
     // Lets events run: Qt's event loop, until an event or the deadline.
-    void WaitForEvents(uint32_t deadline) override;
+    void WaitForEvents(uint32_t deadline, const WakeCall& woken) override;
+    using Host::WaitForEvents;
     void PlaySoundFile(const std::string& name, int flags) override;
 
 private:

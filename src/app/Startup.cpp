@@ -111,6 +111,13 @@ int RunProgram(int argc, char** argv) {
         return 0;
     }
 
+    // On X11 Qt hands the window's pictures to the server through shared
+    // memory, and the server answers every one: each tick of the solitaire
+    // clock would wake the game twice more (Qt's X thread, then the window
+    // thread) to hear that the clock's digits arrived. The game's pictures are
+    // small, and sent through the connection they need no answer. A player's
+    // own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     // The game speaks the desktop's language: Japanese as it always has, or the
@@ -157,10 +164,10 @@ int RunProgram(int argc, char** argv) {
         [&window](const LaunchTokens& tokens) { window.BringForward(tokens); });
 
     // Once the table is on the screen, the window gets its icon (five drawings up
-    // to 256 pixels, read and handed to the window manager), and the sound device
-    // opens: the mixer and the fifty-odd libraries it plays through load beside
+    // to 256 pixels, read and handed to the window manager), and the sound gets
+    // ready: the mixer and the fifty-odd libraries it plays through load beside
     // the game while the player looks at the table, and the first deal's sound
-    // finds them ready.
+    // finds them ready (the device itself opens only when a sound starts).
     AfterFirstDrawing(window.Table(), [&window] {
         window.setWindowIcon(PictureStore::ProgramIcon());
         InitSound();

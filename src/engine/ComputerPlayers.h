@@ -9,7 +9,12 @@
 // opponents library; the engine knows no more of them than this.
 #pragma once
 
+#include <limits>
+
 #include "engine/GameState.h"
+
+// A count of quiet passes that never runs out (nothing of the seat counts down).
+constexpr int kQuietForever = std::numeric_limits<int>::max();
 
 class ComputerPlayers {
 public:
@@ -22,6 +27,16 @@ public:
     virtual StepResult TurnStep(int seat) = 0;
     // A computer seat not on turn: it only watches.
     virtual StepResult IdleStep(int seat) = 0;
+    // How many of the coming passes the seat's step (TurnStep when `onTurn`,
+    // IdleStep otherwise) would only count: an opening wait or a pause running
+    // down, the hand's pace between two cells, a balloon's life. Such a step
+    // shows nothing, draws no random number and returns Continue, so the loop
+    // may let those passes go by without waking. 0 when the next step does
+    // something; kQuietForever when nothing counts down.
+    virtual int QuietPasses(int seat, bool onTurn) const = 0;
+    // `passes` quiet passes gone by at once (never more than QuietPasses): the
+    // seat's counts stand exactly as that many steps would have left them.
+    virtual void PassQuietly(int seat, bool onTurn, int passes) = 0;
     // The game's first turn goes to the computer in this seat: it chooses its
     // first card at once, without the opening wait.
     virtual void OpensGame(int seat) = 0;

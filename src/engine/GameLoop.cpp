@@ -7,6 +7,7 @@
 // thread; clicks, menu commands and timers run while it lets events through.
 #include "engine/GameLoop.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/ComputerPlayers.h"
@@ -18,14 +19,74 @@
 
 namespace {
 int64_t passCount = 0;
+// A quiet stretch this long is as good as for ever: the loop looks again when
+// it is over (after some 17 minutes).
+constexpr int kLongestQuietStretch = 100'000;
 
-// Lets events run until at least 10 ms have passed since the previous pass.
-void Pace(uint32_t& t0) {
+// How many of the coming passes would change nothing but counts: a human on
+// turn waits for the mouse, a computer counts down its pause or its hand's
+// pace, a balloon its life. 0 when the next pass has something to do, or when
+// the game is no longer running and the loop must come round to see it.
+int QuietPassesAhead(const GameState& game) {
+    if (game.phase != GamePhase::Running) return 0;
+    int quiet = kLongestQuietStretch;
+    for (int s = 0; s < kSeats && quiet > 0; ++s) {
+        const PlayerSlot& seat = game.seats[s];
+        if (!seat.active) continue;
+        if (seat.kind == CharacterKind::You) {
+            if (s == game.currentSeat && game.pickState == PickTwoUp) return 0;
+        } else if (seat.IsComputer()) {
+            quiet = std::min(quiet, Computers().QuietPasses(s, s == game.currentSeat));
+        }
+    }
+    return quiet;
+}
+
+// Quiet passes gone by: every seat's counts stand as if it had stepped them.
+void PassQuietly(const GameState& game, int passes) {
+    if (passes <= 0) return;
+    for (int s = 0; s < kSeats; ++s) {
+        const PlayerSlot& seat = game.seats[s];
+        if (seat.active && seat.IsComputer())
+            Computers().PassQuietly(s, s == game.currentSeat, passes);
+    }
+    passCount += passes;
+}
+
+// Lets events run until the next pass is due, at least 10 ms after the
+// previous one (t0). A pass that would only count is not woken for: the wait
+// runs on to the first pass with something to do, and an event that comes
+// first finds the quiet passes before it already counted, so the game stands
+// exactly as if the loop had made every pass. A game waiting for a click
+// sleeps until the click, or until the clock's next second.
+void Pace(GameState& game, uint32_t& t0) {
     Host& host = CurrentHost();
     uint32_t t = host.TickCount();
     host.LetEventsRun();
-    while (static_cast<int32_t>(t - t0) < 10) {
-        host.WaitForEvents(t0 + 10);
+    for (;;) {
+        while (static_cast<int32_t>(t - t0) < 10) {
+            const int quiet = QuietPassesAhead(game);
+            // With something to do next, or the next pass already due (an event
+            // ran long), the wait is for that pass alone.
+            if (quiet == 0 || static_cast<int32_t>(host.TickCount() - t0) >= 10) {
+                host.WaitForEvents(t0 + 10);
+            } else {
+                // The quiet passes fall at t0 + 10, t0 + 20 ...; those before
+                // the moment of waking have gone by.
+                host.WaitForEvents(t0 + 10 * static_cast<uint32_t>(quiet + 1), [&](uint32_t woke) {
+                    const int32_t since = static_cast<int32_t>(woke - t0);
+                    const int passed = since > 0 ? std::min(quiet, (since - 1) / 10) : 0;
+                    PassQuietly(game, passed);
+                    t0 += 10 * static_cast<uint32_t>(passed);
+                });
+            }
+            t = host.TickCount();
+        }
+        // The next pass falls at t. One that would only count is made at once,
+        // and the pacing goes on from it.
+        if (QuietPassesAhead(game) == 0) break;
+        PassQuietly(game, 1);
+        t0 = t;
         t = host.TickCount();
     }
     host.LetEventsRun();
@@ -180,7 +241,7 @@ void RunGame(GameState& game) {
                 game.phase = GamePhase::Finished;
             }
         }
-        Pace(t0);
+        Pace(game, t0);
         ++passCount;
     }
     if (GameAbandoned(game)) return;

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Host {
@@ -23,9 +24,15 @@ public:
     // Lets events run: that is what it is for.
     virtual void LetEventsRun() = 0;
     // Blocks until an event arrives or the tick count reaches `deadline`,
-    // running the events that arrive; returns early after any event.
+    // running the events that arrive; returns early after any event. `woken`,
+    // when given, is called once as the wait ends, before any event runs, with
+    // the tick count of that moment: the game loop settles there what has gone
+    // by while it slept.
     // Lets events run: every event that arrives.
-    virtual void WaitForEvents(uint32_t deadline) = 0;
+    using WakeCall = std::function<void(uint32_t woke)>;
+    virtual void WaitForEvents(uint32_t deadline, const WakeCall& woken) = 0;
+    // Lets events run: every event that arrives.
+    void WaitForEvents(uint32_t deadline) { WaitForEvents(deadline, nullptr); }
     // Plays a file of the sound folder: flags 0 waits until it has ended, 1 returns at once.
     // No events run while a sound holds the game.
     virtual void PlaySoundFile(const std::string& name, int flags) = 0;

@@ -43,12 +43,14 @@ void VirtualClockHost::LetEventsRun() {
     }
 }
 
-void VirtualClockHost::WaitForEvents(uint32_t deadline) {
+void VirtualClockHost::WaitForEvents(uint32_t deadline, const WakeCall& woken) {
     // Jump to the next scheduled event or the deadline, whichever comes first.
     uint32_t next = deadline;
     for (const Timed& t : timed_)
         if (static_cast<int32_t>(t.at - next) < 0) next = t.at;
     if (static_cast<int32_t>(next - now_) > 0) now_ = next;
+    ++wakeUps;
+    if (woken) woken(now_);
     LetEventsRun();
 }
 

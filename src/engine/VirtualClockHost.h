@@ -23,7 +23,8 @@ public:
     // Lets events run: the every-pass action and the scripted events that are due.
     void LetEventsRun() override;
     // Lets events run: moves the clock to the next scripted event or the deadline first.
-    void WaitForEvents(uint32_t deadline) override;
+    void WaitForEvents(uint32_t deadline, const WakeCall& woken) override;
+    using Host::WaitForEvents;
     void PlaySoundFile(const std::string& name, int flags) override;
 
     // Runs `action` as an event once the clock reaches `at` (ms).
@@ -41,6 +42,7 @@ public:
     std::vector<std::pair<std::string, int>> sounds;  // every sound asked for
     bool recordSounds = true;
     int eventPasses = 0;
+    int wakeUps = 0;  // waits for events: each one a sleep and a wake-up on a real host
 
 private:
     struct Timed {

@@ -31,6 +31,7 @@ struct OpponentMemory {
     int32_t col = 0, row = 0;
     int32_t lifetime = 0;
     int32_t age = 0;
+    bool operator==(const OpponentMemory&) const = default;
 };
 
 // A seat keeps all of this when the human or nobody takes it over, and it
@@ -49,6 +50,7 @@ struct OpponentSeat {
     AiState aiState = AiState::AiIdle;
     AiState aiNextState = AiState::AiIdle;
     int32_t partnerCard = 0;
+    bool operator==(const OpponentSeat&) const = default;
 };
 
 // The four seats' own state, seat by seat.

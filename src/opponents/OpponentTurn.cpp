@@ -10,6 +10,7 @@
 // About 100 passes make a second.
 #include "opponents/OpponentTurn.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Host.h"
@@ -257,4 +258,40 @@ StepResult OpponentTurnStep(GameState& game, OpponentSeats& seats, int seat) {
 StepResult OpponentIdleStep(OpponentSeats& seats, int seat) {
     TickBalloon(seats, seat);
     return StepResult::Continue;
+}
+
+// The turn's quiet passes, read off the same counts the step above counts with.
+int OpponentQuietPasses(const OpponentSeats& seats, int seat, bool onTurn) {
+    const OpponentSeat& s = seats[seat];
+    if (!onTurn) return BalloonQuietPasses(s);
+    // The opening wait counts alone; its last pass greets.
+    if (s.turnJustStarted) return std::max(0, s.waitLimit - 1 - s.waitCount);
+    int quiet = 0;
+    switch (s.aiState) {
+        case AiState::AiMoveHand:
+            // Each pass counts the step up until it exceeds the limit; that pass moves the hand.
+            quiet = std::max(0, s.stepLimit - s.stepCount + 1);
+            break;
+        case AiState::AiPause:
+            // The pass that takes the count past the limit moves on to the next state.
+            quiet = std::max(0, s.waitLimit - s.waitCount);
+            break;
+        case AiState::AiIdle:
+            quiet = kQuietForever;
+            break;
+        default:
+            return 0;  // choosing, turning a card, ending the turn
+    }
+    return std::min(quiet, BalloonQuietPasses(s));
+}
+
+void OpponentPassQuietly(OpponentSeats& seats, int seat, bool onTurn, int passes) {
+    OpponentSeat& s = seats[seat];
+    if (onTurn && s.turnJustStarted) {
+        s.waitCount += passes;  // the balloon does not age in the opening wait
+        return;
+    }
+    if (onTurn && s.aiState == AiState::AiMoveHand) s.stepCount += passes;
+    if (onTurn && s.aiState == AiState::AiPause) s.waitCount += passes;
+    AgeBalloon(s, passes);
 }

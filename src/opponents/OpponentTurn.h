@@ -13,6 +13,11 @@
 StepResult OpponentTurnStep(GameState& game, OpponentSeats& seats, int seat);
 // A computer seat not on turn: its balloon ages.
 StepResult OpponentIdleStep(OpponentSeats& seats, int seat);
+// The coming passes in which the seat's step (OpponentTurnStep when `onTurn`,
+// OpponentIdleStep otherwise) would only count (ComputerPlayers::QuietPasses).
+int OpponentQuietPasses(const OpponentSeats& seats, int seat, bool onTurn);
+// That many of them gone by at once (ComputerPlayers::PassQuietly).
+void OpponentPassQuietly(OpponentSeats& seats, int seat, bool onTurn, int passes);
 Cell PickRandomCell(const GameState& game);
 Cell PickRandomCellExcept(const GameState& game, int card);
 void MoveHandMarker(const GameState& game);

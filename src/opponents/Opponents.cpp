@@ -28,6 +28,12 @@ void Opponents::SeatTaken(int seat, CharacterKind kind) {
 
 StepResult Opponents::TurnStep(int seat) { return OpponentTurnStep(game_, seats_, seat); }
 StepResult Opponents::IdleStep(int seat) { return OpponentIdleStep(seats_, seat); }
+int Opponents::QuietPasses(int seat, bool onTurn) const {
+    return OpponentQuietPasses(seats_, seat, onTurn);
+}
+void Opponents::PassQuietly(int seat, bool onTurn, int passes) {
+    OpponentPassQuietly(seats_, seat, onTurn, passes);
+}
 
 void Opponents::OpensGame(int seat) { seats_[seat].aiState = AiState::AiChooseFirst; }
 

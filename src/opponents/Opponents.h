@@ -17,6 +17,8 @@ public:
     void SeatTaken(int seat, CharacterKind kind) override;
     StepResult TurnStep(int seat) override;
     StepResult IdleStep(int seat) override;
+    int QuietPasses(int seat, bool onTurn) const override;
+    void PassQuietly(int seat, bool onTurn, int passes) override;
     void OpensGame(int seat) override;
     void TurnLeaves(int seat) override;
     void TurnComes(int seat) override;

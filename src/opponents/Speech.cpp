@@ -59,3 +59,12 @@ void TickBalloon(OpponentSeats& seats, int seat) {
         s.balloonShown = false;
     }
 }
+
+int BalloonQuietPasses(const OpponentSeat& s) {
+    if (!s.balloonShown) return kQuietForever;
+    return std::max(0, kBalloonPasses - s.balloonAge);
+}
+
+void AgeBalloon(OpponentSeat& s, int passes) {
+    if (s.balloonShown) s.balloonAge += passes;
+}

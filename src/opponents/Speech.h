@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/ComputerPlayers.h"
 #include "engine/GameState.h"
 #include "opponents/OpponentSeat.h"
 
@@ -28,3 +29,9 @@ void Say(const GameState& game, OpponentSeats& seats, int seat, SpeechEvent even
 // One draw: silence or one of the four greetings.
 void Greet(const GameState& game, OpponentSeats& seats, int seat);
 void TickBalloon(OpponentSeats& seats, int seat);
+// The passes a shown balloon stays up without a change: the pass after them
+// takes it down. kQuietForever when no balloon is up.
+int BalloonQuietPasses(const OpponentSeat& s);
+// That many passes of a balloon's life gone by at once, as TickBalloon would
+// have counted them (never more than BalloonQuietPasses).
+void AgeBalloon(OpponentSeat& s, int passes);

@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "app/Places.h"
@@ -67,7 +69,7 @@ protected:
         glNoSound = 0;
         InitSound();
         // These tests play on SDL's dummy driver whatever the machine has.
-        if (!SoundDeviceOpen()) {
+        if (!SoundAvailable()) {
             SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
             InitSound();
         }
@@ -133,7 +135,7 @@ TEST_F(SoundTest, NamesEndingInMidAreMusicWhateverTheirCaseAndAreNeverWaitedFor)
 }
 
 TEST_F(SoundTest, SynchronousPlayLastsAsLongAsTheSoundAndANewerEffectCutsTheOlderOff) {
-    ASSERT_TRUE(SoundDeviceOpen()) << "SDL_AUDIODRIVER=dummy gives a device";
+    ASSERT_TRUE(SoundAvailable()) << "SDL_AUDIODRIVER=dummy gives a device";
     auto start = Clock::now();
     PlaySoundFile("long.wav", 0);
     const long long synchronous = MsSince(start);
@@ -177,12 +179,12 @@ TEST_F(SoundTest, AnEffectReallyReachesTheDevice) {
     const QString recording = dir_.filePath(QStringLiteral("recording.raw"));
     {
         AudioDriver disk("disk", recording.toLocal8Bit().constData());
-        ASSERT_TRUE(SoundDeviceOpen());
+        ASSERT_TRUE(SoundAvailable());
+        PlaySoundFile("bonus.wav", 0);
         int frequency = 0, channels = 0;
         Uint16 format = 0;
         ASSERT_TRUE(Mix_QuerySpec(&frequency, &format, &channels));
         ASSERT_EQ(format, AUDIO_S16LSB);
-        PlaySoundFile("bonus.wav", 0);
         ShutdownSound();  // closes the recording
     }
     QFile file(recording);
@@ -210,14 +212,14 @@ TEST_F(SoundTest, WithoutADeviceOrAMixerTheGameIsSilentAndNeverWaits) {
         if (mixerThere) UseMixerLibrary(mixer);
         {
             AudioDriver none(mixerThere ? "no-such-driver" : "dummy");
-            EXPECT_FALSE(SoundDeviceOpen());
+            EXPECT_FALSE(SoundAvailable());
             const auto start = Clock::now();
             PlaySoundFile("long.wav", 0);
             PlaySoundFile("tune.mid", 0);
             EXPECT_LT(MsSince(start), 100);
             UseMixerLibrary(mixer);
         }
-        EXPECT_TRUE(SoundDeviceOpen());
+        EXPECT_TRUE(SoundAvailable());
     }
 }
 
@@ -232,6 +234,58 @@ TEST_F(SoundTest, TheFirstSoundWaitsForTheDeviceToOpen) {
         ASSERT_TRUE(SoundDeviceOpen());
         EXPECT_TRUE(Mix_Playing(0));
     }
+}
+
+// SDL's thread that feeds the open device (named SDLAudioP<n>), if any runs.
+bool DeviceThreadRuns() {
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("SDLAudioP")) return true;
+    }
+    return false;
+}
+
+// Nothing holds the sound device while nothing sounds: a silence after the
+// last sound closes it, and its thread with it (on the dummy driver too, which
+// feeds its device like a real one). The next sound opens it again and starts
+// within 50 ms of its cue.
+TEST_F(SoundTest, TheDeviceClosesAfterASilenceAndTheNextSoundOpensItAtOnce) {
+    ASSERT_TRUE(SoundAvailable());
+    const auto silence = CloseSoundAfterSilence(std::chrono::milliseconds(100));
+    PlaySoundFile("long.wav", 1);  // 400 ms of tone
+    ASSERT_TRUE(SoundDeviceOpen());
+    EXPECT_TRUE(DeviceThreadRuns());
+    // Still sounding: the device stays.
+    QTest::qWait(250);
+    EXPECT_TRUE(SoundDeviceOpen());
+    EXPECT_TRUE(Mix_Playing(0));
+    // Silent for a while: closed.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SoundDeviceOpen(); }, 2000));
+    EXPECT_FALSE(DeviceThreadRuns());
+    // Music, whose length nobody knows beforehand, keeps it as long as it plays
+    // (the note, and the synthesiser's few seconds of release).
+    Put("tune.mid", kOneNoteMidi);
+    PlaySoundFile("tune.mid", 1);
+    QTest::qWait(250);
+    EXPECT_TRUE(SoundDeviceOpen());
+    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !SoundDeviceOpen(); }, 8000));
+
+    for (const char* name : {"open.wav", "long.wav"}) {
+        SCOPED_TRACE(name);
+        const auto cue = Clock::now();
+        PlaySoundFile(name, 1);
+        EXPECT_LT(MsSince(cue), 50);
+        EXPECT_TRUE(SoundDeviceOpen());
+        EXPECT_TRUE(Mix_Playing(0));
+        ASSERT_TRUE(QTest::qWaitFor([] { return FirstSoundDelay().has_value(); }, 1000));
+        std::printf("first sound after a silence: %.1f ms from its cue\n",
+                    static_cast<double>(FirstSoundDelay()->count()) / 1000);
+        EXPECT_LE(FirstSoundDelay()->count(), 50'000);
+        EXPECT_TRUE(QTest::qWaitFor([] { return !SoundDeviceOpen(); }, 2000));
+    }
+    CloseSoundAfterSilence(silence);
 }
 
 }  // namespace

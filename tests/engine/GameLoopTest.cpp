@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "opponents/Memory.h"
@@ -159,19 +160,65 @@ TEST_F(GameLoopTest, TwoHumanSeatsShareTheMouse) {
     EXPECT_FALSE(table.soloLabels);
 }
 
-TEST_F(GameLoopTest, APassNeverLastsLessThanTenMilliseconds) {
-    SeatSolitaire();  // nobody clicks: the loop just paces
-    std::vector<uint32_t> passes;
-    uint32_t lastPass = 0;
-    host.OnEveryPass([&] {
-        if (game.phase == GamePhase::Running && table.windowEnabled && host.Now() != lastPass)
-            passes.push_back(lastPass = host.Now());
-    });
-    const uint32_t quitAt = host.Now() + 3000;
-    host.At(quitAt, [this] { QuitCommand(game); });
-    StartCommand(game);
-    ASSERT_GT(passes.size(), 100u);
-    for (size_t i = 1; i < passes.size(); ++i) EXPECT_GE(passes[i] - passes[i - 1], 10u);
+// While the player thinks and nothing on the table moves, the game sleeps: it
+// wakes for the clock's second and, against the computers, once more when the
+// last balloon is due to go, and for nothing else. The passes still keep their
+// pace of one every 10 ms (what the computers count), and the balloon goes
+// exactly a hundred passes after its words.
+TEST_F(GameLoopTest, AGameWaitingForAClickSleepsUntilTheClockTicks) {
+    using K = CharacterKind;
+    const struct Case {
+        const char* game;
+        std::array<K, kSeats> seats;
+        int balloons;  // balloons up when the human's turn comes
+    } cases[] = {
+        {"solitaire, before the first click", {K::You, K::Empty, K::Empty, K::Empty}, 0},
+        {"the human's turn after Wolf's", {K::Wolf, K::You, K::Empty, K::Empty}, 1},
+    };
+    constexpr uint32_t kWatchMs = 10'000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.game);
+        NewGame();
+        SeatAll(c.seats[0], c.seats[1], c.seats[2], c.seats[3]);
+        game.soloMode = c.seats[1] == K::Empty;
+        const int human = c.seats[0] == K::You ? 0 : 1;
+        bool watching = false;
+        uint32_t from = 0, balloonGone = 0;
+        int wakeUpsFrom = 0, wakeUps = -1, balloonsUp = 0;
+        int64_t passesFrom = 0, passes = 0;
+        host.OnEveryPass([&] {
+            if (game.phase != GamePhase::Running || !table.windowEnabled) return;
+            if (!watching && game.currentSeat == human && table.timerRunning) {
+                watching = true;
+                from = host.Now();
+                wakeUpsFrom = host.wakeUps;
+                passesFrom = LoopPassCount();
+                balloonsUp = static_cast<int>(
+                    std::count(table.balloonShown.begin(), table.balloonShown.end(), true));
+                host.At(from + kWatchMs, [&] {
+                    wakeUps = host.wakeUps - wakeUpsFrom;
+                    passes = LoopPassCount() - passesFrom;
+                    QuitCommand(game);
+                });
+            }
+            if (watching && balloonsUp > 0 && balloonGone == 0 && !table.balloonShown[0])
+                balloonGone = host.Now();
+        });
+        StartCommand(game);
+        host.OnEveryPass(nullptr);
+
+        ASSERT_TRUE(watching);
+        ASSERT_GE(wakeUps, 0) << "the quit never came";
+        ASSERT_EQ(balloonsUp, c.balloons);
+        // Ten seconds: ten ticks of the clock, the balloon's end, and the quit.
+        EXPECT_LE(wakeUps, static_cast<int>(kWatchMs / 1000) + c.balloons + 1);
+        // A pass every 10 ms; the one that falls with the quit comes after it.
+        EXPECT_EQ(passes, kWatchMs / 10 - 1);
+        if (c.balloons) {
+            // Said in the pass that passed the turn on, gone on the hundredth after it.
+            EXPECT_EQ(balloonGone - from, 1000u);
+        }
+    }
 }
 
 TEST_F(GameLoopTest, TheTurnStartsAtTheFirstActiveSeatAndWraps) {

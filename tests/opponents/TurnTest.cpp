@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "OpponentFixture.h"
 #include "opponents/OpponentSeat.h"
@@ -164,6 +165,61 @@ TEST_F(TurnTest, AFailedAttemptEndsTheTurnTwoPassesLaterAndDrawsTheNextOpeningWa
     EXPECT_LE(high, 75);
     EXPECT_LE(low, 27);
     EXPECT_GE(high, 73);
+}
+
+// The passes in which a computer only counts (its opening wait, a pause, the
+// hand's pace, a balloon's life) may go by without the game waking for them:
+// stepped one by one they show, say and play nothing, and passing them at
+// once leaves every seat as stepping them does. Turn after turn, beside a
+// computer that watches with a balloon up.
+TEST_F(TurnTest, QuietPassesGoneByAtOnceLeaveTheSeatsAsSteppingThemWould) {
+    constexpr int kWatcher = 1;
+    for (const CharacterKind kind : {CharacterKind::Swallow, CharacterKind::Tiger}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        Seat(kind);
+        SeatCharacter(game, kWatcher, CharacterKind::Wolf);
+        LayOutAll();
+        int stretches = 0;
+        std::set<std::pair<bool, AiState>> seen;  // (opening wait, state) of each stretch
+        for (int turn = 0; turn < 8; ++turn) {
+            TurnStartsFor(kSeat, 25 + 7 * turn);
+            SayLine(seats, kWatcher, "watching");
+            StepResult r = StepResult::Continue;
+            while (r == StepResult::Continue) {
+                const int quiet = std::min(OpponentQuietPasses(seats, kSeat, true),
+                                           OpponentQuietPasses(seats, kWatcher, false));
+                if (quiet > 0) {
+                    ASSERT_LT(quiet, kQuietForever);
+                    seen.insert({seats[kSeat].turnJustStarted, seats[kSeat].aiState});
+                    OpponentSeats passed = seats;
+                    OpponentPassQuietly(passed, kSeat, true, quiet);
+                    OpponentPassQuietly(passed, kWatcher, false, quiet);
+                    const HeadlessTable before = table;
+                    const size_t sounds = host.sounds.size();
+                    const uint32_t now = host.Now();
+                    for (int i = 0; i < quiet; ++i) {
+                        ASSERT_EQ(OpponentTurnStep(game, seats, kSeat), StepResult::Continue);
+                        OpponentIdleStep(seats, kWatcher);
+                    }
+                    EXPECT_EQ(seats, passed);
+                    EXPECT_EQ(table.said, before.said);
+                    EXPECT_EQ(table.handPath, before.handPath);
+                    EXPECT_EQ(table.balloonShown, before.balloonShown);
+                    EXPECT_EQ(host.sounds.size(), sounds);
+                    EXPECT_EQ(host.Now(), now);
+                    ++stretches;
+                }
+                r = OpponentTurnStep(game, seats, kSeat);
+                OpponentIdleStep(seats, kWatcher);
+            }
+            if (r == StepResult::GameOver) break;
+        }
+        EXPECT_GT(stretches, 8 * 4);
+        // The opening wait, the pauses and the hand's walk all had their quiet passes.
+        EXPECT_TRUE(seen.count({true, AiState::AiIdle}));
+        EXPECT_TRUE(seen.count({false, AiState::AiPause}));
+        EXPECT_TRUE(seen.count({false, AiState::AiMoveHand}));
+    }
 }
 
 TEST_F(TurnTest, TakingTheLastPairEndsTheGameWithoutAnotherWord) {

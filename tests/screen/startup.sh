@@ -136,15 +136,15 @@ ok "Yes ends the game"
 [[ ! -e $XDG_RUNTIME_DIR/$BELL && ! -e /tmp/tomavel-$(id -u)/$BELL ]] || fail "a doorbell was left behind"
 ok "no lock or doorbell left behind"
 
-# The sound device opened while the table came up, long before the deal (the
-# recording starts with seconds of silence), and the deal's first sound reached
-# it at once.
+# The sound device is not held while nothing sounds: it opened for the deal's
+# first sound, so the recording (which starts when the device opens) begins with
+# that sound, within a buffer or two, not with seconds of silence before it.
 first_sound() {  # seconds into the 16-bit stereo recording of the first loud sample, and the peak
   od -An -v -td2 -w2 "$WORK/sound.raw" | awk '
     { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v; if (v > 4000 && !at) at = NR }
     END { printf "%.2f %d\n", at ? at / 2 / 44100 : -1, peak }'
 }
 read -r at peak < <(first_sound)
-awk -v at="$at" 'BEGIN { exit !(at >= 1) }' && ((peak > 12000)) ||
+awk -v at="$at" 'BEGIN { exit !(at >= 0 && at < 0.1) }' && ((peak > 12000)) ||
   fail "first sound at $at s into the recording, peak $peak"
-ok "the device was open and silent for $at s, then the deal's sound reached it (peak $peak)"
+ok "the device opened for the deal's sound, heard $at s after it opened (peak $peak)"

@@ -38,6 +38,8 @@ private:
         memory_.Saw(card);
         busy_ = false;
         next_ = host_.Now() + pauseMs_;
+        // A player about to click is an event the waiting game wakes for.
+        host_.At(next_, [] {});
     }
 
     VirtualClockHost& host_;

@@ -59,6 +59,8 @@ private:
         if (!target) return;
         busy_ = true;
         next_ = host_.Now() + pauseMs_;
+        // A player about to press a key is an event the waiting game wakes for.
+        host_.At(next_, [] {});
         if (table_.focusFrame == target) {
             ++turns;
             CardKeyTurn(game);
