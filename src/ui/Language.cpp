@@ -131,9 +131,10 @@ QString CountDigits(long long n) {
 QString ShownCounter(const std::string& engineText, Counter counter) {
     const QString text = QString::fromStdString(engineText);
     if (SpeaksGameLanguage()) return text;
+    // Before the first second and the first attempt the engine writes nothing.
     const qsizetype space = text.lastIndexOf(u' ');
-    if (space < 0) return text;
-    QString digits = text.left(space);
+    if (space < 0 && !text.isEmpty()) return text;
+    QString digits = space < 0 ? QString() : text.left(space);
     for (QChar& c : digits)
         if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19) c = QChar(c.unicode() - 0xFF10 + u'0');
     bool isNumber = false;
