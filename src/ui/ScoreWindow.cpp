@@ -70,7 +70,6 @@ QString ShownTurns(const SoloScoreRecord& record, const ScoreTexts& texts) {
     return QString::number(record.turns);
 }
 
-
 // A refused character as the note names it: itself when it shows, its code
 // (U+200B) when it shows nothing or would turn the note's own text around.
 // Codes stand apart from their neighbours; a right-to-left letter is isolated, so
