@@ -255,7 +255,8 @@ TEST_F(SoundTest, TheDeviceClosesAfterASilenceAndTheNextSoundOpensItAtOnce) {
     const auto silence = CloseSoundAfterSilence(std::chrono::milliseconds(100));
     PlaySoundFile("long.wav", 1);  // 400 ms of tone
     ASSERT_TRUE(SoundDeviceOpen());
-    EXPECT_TRUE(DeviceThreadRuns());
+    // SDL starts and names its thread a moment after the device opens.
+    EXPECT_TRUE(QTest::qWaitFor(DeviceThreadRuns, 2000));
     // Still sounding: the device stays.
     QTest::qWait(250);
     EXPECT_TRUE(SoundDeviceOpen());
