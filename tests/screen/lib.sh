@@ -18,7 +18,9 @@ SHOTS=${SHOTS:-$(dirname "$GAME_BIN")/../screen-shots/$TEST_NAME}
 mkdir -p "$SHOTS"
 WORK=$(mktemp -d)
 cp -r "$(dirname "$GAME_BIN")" "$WORK/bin"
-rm -f "$WORK/bin/tomavel.ini" "$WORK/bin/solsc.dat"
+# The copy starts with no settings, scores, lock or doorbell a game run in the
+# build folder may have left there.
+rm -rf "$WORK/bin/tomavel.ini" "$WORK/bin/solsc.dat" "$WORK/bin"/.tomavel.*
 GAME="$WORK/bin/tomavel"
 # The pinned test build and the program that prints its deal, when given.
 PINNED=""
