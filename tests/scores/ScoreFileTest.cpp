@@ -707,3 +707,27 @@ TEST(ScoreFile, AResultWhoseExactNameCannotBeSavedStaysOffTheTable) {
     EXPECT_EQ(table[2].name, "Lukasz");
     EXPECT_EQ(table[2].exactName, "Łukasz");
 }
+
+// The names are saved before the table: should the table's save then fail, the
+// old table stands, and so do the exact names of its records, the one the new
+// result would have pushed out among them.
+TEST(ScoreFile, ATableThatFailsToSaveKeepsItsExactNames) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    SoloScoreRecord tenth = Result(3, 49, 349, "Lukasz");  // beats only "no name 10"
+    tenth.exactName = "Łukasz";
+    ASSERT_TRUE(SaveNewScore(path, tenth).saved.ok);
+    const std::string before = ReadAll(path);
+
+    static int flushes;
+    flushes = 0;
+    SafeFile::Disk().fsync = [](int fd) { return ++flushes == 2 ? -1 : ::fsync(fd); };
+    SoloScoreRecord better = Result(3, 48, 348, "Zaneta");  // pushes "Łukasz" out
+    better.exactName = "Żaneta";
+    const ScoreSave failed = SaveNewScore(path, better);
+    SafeFile::RestoreDisk();
+    EXPECT_FALSE(failed.saved.ok);
+    EXPECT_EQ(ReadAll(path), before);
+    const ScoreTable table = SortScoreByTurn(LoadScoreFile(path).table);
+    EXPECT_EQ(table[9].exactName, "Łukasz");
+}
