@@ -186,11 +186,16 @@ int NameCharacters(std::string_view text) {
         const auto lead = static_cast<unsigned char>(text[i]);
         int more = 0;
         uint32_t c = lead;
-        if (lead < 0x80) more = 0;
-        else if ((lead & 0xE0) == 0xC0) more = 1, c = lead & 0x1F;
-        else if ((lead & 0xF0) == 0xE0) more = 2, c = lead & 0x0F;
-        else if ((lead & 0xF8) == 0xF0) more = 3, c = lead & 0x07;
-        else return -1;
+        if (lead < 0x80)
+            more = 0;
+        else if ((lead & 0xE0) == 0xC0)
+            more = 1, c = lead & 0x1F;
+        else if ((lead & 0xF0) == 0xE0)
+            more = 2, c = lead & 0x0F;
+        else if ((lead & 0xF8) == 0xF0)
+            more = 3, c = lead & 0x07;
+        else
+            return -1;
         if (text.size() - i <= static_cast<std::size_t>(more)) return -1;
         for (int k = 1; k <= more; ++k) {
             const auto next = static_cast<unsigned char>(text[i + k]);
@@ -373,8 +378,10 @@ void ReadNames(const std::string& path, ScoreLoad& load) {
     }
     const std::optional<std::string> bytes = ReadRegularFile(namesPath, kLongestNames + 1);
     ScoreNames names;
-    if (bytes && bytes->size() <= kLongestNames) names = DecodeScoreNames(*bytes);
-    else names.whole = false;
+    if (bytes && bytes->size() <= kLongestNames)
+        names = DecodeScoreNames(*bytes);
+    else
+        names.whole = false;
     AttachScoreNames(load.table, names);
     if (names.whole) return;
     if (auto aside = SafeFile::SetAside(namesPath)) {

@@ -68,7 +68,6 @@ QString ShownTurns(const SoloScoreRecord& record, const ScoreTexts& texts) {
     return QString::number(record.turns);
 }
 
-
 // A refused character as the note names it: itself when it shows, its code
 // (U+200B) when it shows nothing or would turn the note's own text around.
 // Codes stand apart from their neighbours; a right-to-left letter is isolated, so
@@ -146,10 +145,12 @@ public:
             // What came in ends at the cursor: its last characters are the ones that go.
             const std::size_t excess = characters.size() - kLongestName;
             const std::size_t cursor = input.left(position).toStdU32String().size();
-            const std::size_t from = cursor < excess ? 0 : std::min<std::size_t>(cursor - excess, kLongestName);
+            const std::size_t from =
+                cursor < excess ? 0 : std::min<std::size_t>(cursor - excess, kLongestName);
             characters.erase(from, excess);
             input = QString::fromStdU32String(characters);
-            position = static_cast<int>(QString::fromStdU32String(characters.substr(0, from)).size());
+            position =
+                static_cast<int>(QString::fromStdU32String(characters.substr(0, from)).size());
             cut_(input);
         }
         return Acceptable;

@@ -650,13 +650,18 @@ TEST(ScoreFile, TheNamesFileTakesOnlyLinesTheGameWrites) {
         {"not UTF-8", heading + record + "\tA\xC3\n", {}, false},
         {"overlong UTF-8", heading + record + "\t\xC1\x81\n", {}, false},
         {"surrogate", heading + record + "\t\xED\xA0\x80\n", {}, false},
-        {"twenty characters", heading + record + "\t" + std::string(20, 'a') + "\n",
-         {std::string(20, 'a')}, true},
-        {"twenty emoji", heading + record + "\t" + [] {
-             std::string s;
-             for (int i = 0; i < 20; ++i) s += "😀";
-             return s;
-         }() + "\n",
+        {"twenty characters",
+         heading + record + "\t" + std::string(20, 'a') + "\n",
+         {std::string(20, 'a')},
+         true},
+        {"twenty emoji",
+         heading + record + "\t" +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 20; ++i) s += "😀";
+                 return s;
+             }() +
+             "\n",
          {[] {
              std::string s;
              for (int i = 0; i < 20; ++i) s += "😀";

@@ -283,7 +283,6 @@ TEST_F(English, EveryWindowSpeaksEnglish) {
         for (const QString& text : TextsOf(w))
             EXPECT_FALSE(HasJapanese(text))
                 << w->metaObject()->className() << ": " << text.toStdString();
-
 }
 
 // In English (and the other Latin languages) Alt and a letter open each menu, the

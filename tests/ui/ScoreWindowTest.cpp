@@ -396,8 +396,9 @@ TEST_F(ScoreWindowTest, TheNameBoxRefusesOnlyWhatShowsNothingAndSaysWhich) {
         box->setText(QStringLiteral("Jo"));
         box->insert(c.typed);  // as typed or pasted
         const std::string what = c.typed.toStdString();
-        EXPECT_EQ(box->text(), c.named.isEmpty() ? QStringLiteral("Jo") + Cp932::WindowsForms(c.typed)
-                                                 : QStringLiteral("Jo"))
+        EXPECT_EQ(box->text(), c.named.isEmpty()
+                                   ? QStringLiteral("Jo") + Cp932::WindowsForms(c.typed)
+                                   : QStringLiteral("Jo"))
             << what;
         EXPECT_EQ(window->NameHint()->isVisible(), !c.named.isEmpty()) << what;
         EXPECT_EQ(window->RefusalPending(), !c.named.isEmpty()) << what;
