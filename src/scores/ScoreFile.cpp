@@ -151,19 +151,131 @@ ScoreTable DefaultScoreTable() {
     return table;
 }
 
+namespace {
+void PutRecord(std::string& out, const SoloScoreRecord& r) {
+    for (int32_t v : {r.inUse, r.year, r.month, r.day, r.hour, r.minute, r.second})
+        PutInt32(out, v);
+    // The length field holds 16 bits; the name box never lets a name come near that.
+    const std::size_t length = std::min<std::size_t>(r.name.size(), 0xFFFF);
+    out.push_back(static_cast<char>(length & 0xFF));
+    out.push_back(static_cast<char>(length >> 8));
+    out.append(r.name, 0, length);
+    for (int32_t v : {r.playMinutes, r.playSeconds, r.turns}) PutInt32(out, v);
+}
+
+// A record's bytes in the table, as the names file writes them.
+std::string RecordKey(const SoloScoreRecord& r) {
+    std::string bytes;
+    PutRecord(bytes, r);
+    static const char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : bytes) {
+        hex.push_back(kHex[static_cast<unsigned char>(c) >> 4]);
+        hex.push_back(kHex[static_cast<unsigned char>(c) & 0xF]);
+    }
+    return hex;
+}
+
+constexpr std::string_view kNamesHeading = "tomavel-names 1";
+
+// Characters of well-formed UTF-8 (no surrogates, nothing over U+10FFFF, no longer
+// forms than needed) and no control characters; -1 when it is not.
+int NameCharacters(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int more = 0;
+        uint32_t c = lead;
+        if (lead < 0x80)
+            more = 0;
+        else if ((lead & 0xE0) == 0xC0)
+            more = 1, c = lead & 0x1F;
+        else if ((lead & 0xF0) == 0xE0)
+            more = 2, c = lead & 0x0F;
+        else if ((lead & 0xF8) == 0xF0)
+            more = 3, c = lead & 0x07;
+        else
+            return -1;
+        if (text.size() - i <= static_cast<std::size_t>(more)) return -1;
+        for (int k = 1; k <= more; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return -1;
+            c = (c << 6) | (next & 0x3F);
+        }
+        static const uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (c < kLeast[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return -1;
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c == 0x2028 || c == 0x2029) return -1;
+        i += 1 + more;
+    }
+    return count;
+}
+}  // namespace
+
 std::string EncodeScoreTable(const ScoreTable& table) {
     std::string out;
-    for (const SoloScoreRecord& r : table) {
-        for (int32_t v : {r.inUse, r.year, r.month, r.day, r.hour, r.minute, r.second})
-            PutInt32(out, v);
-        // The length field holds 16 bits; the name box never lets a name come near that.
-        const std::size_t length = std::min<std::size_t>(r.name.size(), 0xFFFF);
-        out.push_back(static_cast<char>(length & 0xFF));
-        out.push_back(static_cast<char>(length >> 8));
-        out.append(r.name, 0, length);
-        for (int32_t v : {r.playMinutes, r.playSeconds, r.turns}) PutInt32(out, v);
-    }
+    for (const SoloScoreRecord& r : table) PutRecord(out, r);
     return out;
+}
+
+std::string ScoreNamesPath(const std::string& scorePath) {
+    return std::filesystem::path(scorePath).replace_extension(".names").string();
+}
+
+std::string EncodeScoreNames(const std::vector<const ScoreTable*>& tables) {
+    std::string out(kNamesHeading);
+    out += '\n';
+    std::vector<std::string> written;
+    for (const ScoreTable* table : tables)
+        for (const SoloScoreRecord& r : *table) {
+            if (r.exactName.empty()) continue;
+            std::string line = RecordKey(r) + '\t' + r.exactName + '\n';
+            if (std::find(written.begin(), written.end(), line) != written.end()) continue;
+            out += line;
+            written.push_back(std::move(line));
+        }
+    return out;
+}
+
+ScoreNames DecodeScoreNames(std::string_view bytes) {
+    ScoreNames read;
+    bool heading = true;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (end == std::string_view::npos) {
+            read.whole = false;  // a file cut short
+            break;
+        }
+        if (heading) {
+            heading = false;
+            if (line != kNamesHeading) read.whole = false;
+            continue;
+        }
+        const std::size_t tab = line.find('\t');
+        const std::string_view key = line.substr(0, tab);
+        const std::string_view name =
+            tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+        const bool hex = !key.empty() && key.size() % 2 == 0 &&
+                         key.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+        const int characters = NameCharacters(name);
+        if (!hex || characters < 1 || characters > kLongestName) {
+            read.whole = false;
+            continue;
+        }
+        read.names.emplace_back(std::string(key), std::string(name));
+    }
+    if (heading) read.whole = false;  // not even the heading
+    return read;
+}
+
+void AttachScoreNames(ScoreTable& table, const ScoreNames& names) {
+    for (SoloScoreRecord& r : table) {
+        r.exactName.clear();
+        const std::string key = RecordKey(r);
+        for (const auto& [bytes, name] : names.names)
+            if (bytes == key) r.exactName = name;
+    }
 }
 
 std::optional<ScoreTable> DecodeScoreTable(std::string_view bytes) {
@@ -204,6 +316,7 @@ ScoreFileResult CreateScoreFile(const std::string& path) {
 void RemoveStaleScoreTemporaries(const std::string& path) {
     // Earlier versions of the game saved the table through "solsc.dat.tmp".
     SafeFile::RemoveStaleTemporaries(path, ".tmp");
+    SafeFile::RemoveStaleTemporaries(ScoreNamesPath(path));
 }
 
 namespace {
@@ -244,8 +357,51 @@ namespace {
 // the table and does not let go.
 constexpr int kLockWaitMilliseconds = 3000;
 
+ScoreLoad LoadTableLocked(const std::string& path, SafeFile::FileLock::State lock);
+
+// The names file holds a few short lines; more than this is not one the game wrote.
+constexpr std::size_t kLongestNames = 64 * 1024;
+
+SafeFile::Result SaveNames(const std::string& path, const std::vector<const ScoreTable*>& tables) {
+    return SafeFile::Replace(ScoreNamesPath(path), EncodeScoreNames(tables),
+                             SafeFile::WhenFolderIsShut::RewriteInPlace);
+}
+
+// Gives the records of a table just read their exact names. A damaged names file is
+// kept under another name and what still reads of it written anew; a names file
+// that cannot be read at all only costs the exact names, never the table.
+void ReadNames(const std::string& path, ScoreLoad& load) {
+    const std::string namesPath = ScoreNamesPath(path);
+    if (!Exists(namesPath)) {
+        load.namesState = ScoreFileState::Missing;
+        return;
+    }
+    const std::optional<std::string> bytes = ReadRegularFile(namesPath, kLongestNames + 1);
+    ScoreNames names;
+    if (bytes && bytes->size() <= kLongestNames)
+        names = DecodeScoreNames(*bytes);
+    else
+        names.whole = false;
+    AttachScoreNames(load.table, names);
+    if (names.whole) return;
+    if (auto aside = SafeFile::SetAside(namesPath)) {
+        load.namesState = ScoreFileState::SetAside;
+        load.namesAsidePath = *aside;
+        SaveNames(path, {&load.table});
+    } else {
+        load.namesState = ScoreFileState::Damaged;
+    }
+}
+
 // Reads the table, with the lock on it held (or none to be had).
 ScoreLoad LoadLocked(const std::string& path, SafeFile::FileLock::State lock) {
+    ScoreLoad load = LoadTableLocked(path, lock);
+    ReadNames(path, load);
+    return load;
+}
+
+// Reads the table alone.
+ScoreLoad LoadTableLocked(const std::string& path, SafeFile::FileLock::State lock) {
     ScoreLoad load;
     if (lock == SafeFile::FileLock::State::Created || !Exists(path)) {
         // The empty file made for the lock (or nothing at all) is a missing table.
@@ -313,7 +469,17 @@ ScoreSave SaveNewScore(const std::string& path, const SoloScoreRecord& result) {
         return save;
     }
     save.placement = PlaceNewScore(save.found.table, result);
-    if (save.placement.placed) save.saved = SaveScoreTable(path, save.placement.table);
+    if (!save.placement.placed) return save;
+    // The names first: should the table then fail, the line for the new record only
+    // waits unused, and the names of the records the table still holds stay.
+    if (!result.exactName.empty() || Exists(ScoreNamesPath(path))) {
+        const SafeFile::Result names = SaveNames(path, {&save.placement.table, &save.found.table});
+        if (!names.ok && !result.exactName.empty()) {
+            save.saved = {false, names.error};
+            return save;
+        }
+    }
+    save.saved = SaveScoreTable(path, save.placement.table);
     return save;
 }
 

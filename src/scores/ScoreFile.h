@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // One solitaire result, fields in the order of the file.
 struct SoloScoreRecord {
@@ -21,6 +23,10 @@ struct SoloScoreRecord {
     std::string name;  // as entered, kept as CP932 bytes
     int32_t playMinutes = 0, playSeconds = 0;
     int32_t turns = 0;
+    // Not in the record itself: the name exactly as typed (UTF-8) when CP932 could
+    // not hold it and `name` is its Latin spelling; empty otherwise. It is kept in
+    // the names file beside the table (see ScoreNamesPath).
+    std::string exactName;
 
     bool operator==(const SoloScoreRecord&) const = default;
 };
@@ -30,6 +36,10 @@ constexpr int kScoreCount = 10;
 using ScoreTable = std::array<SoloScoreRecord, kScoreCount>;
 
 constexpr const char* kScoreFileName = "solsc.dat";
+// A name is at most twenty characters as typed, and its CP932 form at most the 40
+// bytes twenty double-byte characters take, as names always were.
+constexpr int kLongestName = 20;
+constexpr int kLongestNameBytes = 40;
 
 // The four texts a record is shown with.
 struct ScoreTexts {
@@ -94,7 +104,32 @@ struct ScoreLoad {
     std::string asidePath;    // where the damaged file now lies (SetAside)
     int carried = 0;          // records read whole from a damaged file (SetAside, Damaged)
     ScoreFileResult created;  // writing the fresh file (Missing, SetAside)
+    // The names file: a damaged one is set aside as "solsc.names.damaged" (the names
+    // that still read whole written anew); the table never suffers for it.
+    ScoreFileState namesState = ScoreFileState::Read;
+    std::string namesAsidePath;
 };
+// The names file beside the table ("solsc.names" beside "solsc.dat"): the exact
+// names of the records whose names CP932 could not hold, in UTF-8. Each line ties
+// one name to its record by the record's own bytes, so a name whose record has
+// gone or changed (the table edited, restored from a copy, saved by an older game)
+// no longer shows: the record shows its CP932 name. Readers that know only the
+// table never look at it.
+//   tomavel-names 1
+//   <the record's bytes in hex> TAB <name> LF
+std::string ScoreNamesPath(const std::string& scorePath);
+// The lines for every record of the tables that has an exact name, each record once.
+std::string EncodeScoreNames(const std::vector<const ScoreTable*>& tables);
+struct ScoreNames {
+    std::vector<std::pair<std::string, std::string>> names;  // record bytes, exact name
+    bool whole = true;  // false: some line (or the heading) was not one the game writes
+};
+// Every line that reads whole; a name that is not UTF-8, holds a control character
+// or is longer than any name box takes is no name the game wrote.
+ScoreNames DecodeScoreNames(std::string_view bytes);
+// Gives each record of the table its exact name, or none when no line fits its bytes.
+void AttachScoreNames(ScoreTable& table, const ScoreNames& names);
+
 // Reads the table for play. Never throws and never destroys a file: a damaged
 // one is kept beside the new one as "solsc.dat.damaged" (".damaged.2", ... when taken).
 // Done under the table's lock (see SaveNewScore), as it may write.
@@ -153,7 +188,9 @@ ScorePlacement PlaceNewScore(const ScoreTable& table, const SoloScoreRecord& rec
 // own lock), reads the table as it is then, places the result into it and saves
 // it, all under the lock: a record another copy saved meanwhile is kept, unless
 // the result beats it. A missing table is made anew and a damaged one set aside,
-// as when it is read.
+// as when it is read. The exact names are saved first, under the same lock and as
+// safely: a name that cannot be saved keeps the result off the table, rather than
+// let it show a spelling the player did not type (other names are kept as they can).
 struct ScoreSave {
     ScoreFileResult saved;     // not ok: nothing was saved (the table is locked for
                                // too long, damaged beyond keeping, or not writable)

@@ -4,9 +4,13 @@
 
 #include "text/Cp932.h"
 
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+
 #include <QList>
 #include <QStringEncoder>
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -25,9 +29,59 @@ bool PlainText(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return PlainChar(c.unicode()); });
 }
 
+// The Latin spelling of text in any script, ICU's rules: one transliterator per
+// rule, made once (they are costly to build). Nothing when ICU has no such rule.
+QString Latin(const QString& text, bool german) {
+    static const auto make = [](const char* id) {
+        UErrorCode error = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
+            icu::UnicodeString::fromUTF8(id), UTRANS_FORWARD, error));
+        if (U_FAILURE(error)) made.reset();
+        return made;
+    };
+    static const std::unique_ptr<icu::Transliterator> general = make("Any-Latin; Latin-ASCII");
+    // German writes the umlauts without dots as "ae", "oe", "ue".
+    static const std::unique_ptr<icu::Transliterator> germanRule =
+        make("de-ASCII; Any-Latin; Latin-ASCII");
+    const icu::Transliterator* rule = german && germanRule ? germanRule.get() : general.get();
+    if (!rule) return {};
+    icu::UnicodeString spelled(reinterpret_cast<const UChar*>(text.utf16()),
+                               static_cast<int32_t>(text.size()));
+    rule->transliterate(spelled);
+    return QString(reinterpret_cast<const QChar*>(spelled.getBuffer()), spelled.length());
+}
+
 }  // namespace
 
 namespace Cp932 {
+
+QByteArray Transliterate(const QString& text, const QString& language, int maxBytes) {
+    // Composed first, so that "e" and a combining accent are one letter "é".
+    const QString composed = WindowsForms(text.normalized(QString::NormalizationForm_C));
+    const bool german = language == u"de" || language.startsWith(u"de_");
+    QString form, foreign;
+    auto spellForeign = [&] {
+        if (foreign.isEmpty()) return;
+        for (const char32_t c : Latin(foreign, german).toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            form += Encode(one) ? one : QStringLiteral("?");
+        }
+        foreign.clear();
+    };
+    for (const char32_t c : composed.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (Encode(one)) {
+            spellForeign();
+            form += one;
+        } else {
+            foreign += one;
+        }
+    }
+    spellForeign();
+    form = CutToBytes(form.trimmed(), maxBytes);
+    if (form.isEmpty() && !text.isEmpty()) form = QStringLiteral("?");
+    return Encode(form).value_or(QByteArray("?"));
+}
 
 QString WindowsForms(QString text) {
     static const std::pair<char16_t, char16_t> kWindowsForms[] = {

@@ -28,6 +28,13 @@ QString Unencodable(const QString& text);
 // included, become a substitute character (U+001A), so the text of a line never
 // depends on what follows it.
 QString Decode(const QByteArray& bytes);
+// A CP932 form of any text, for a file that can hold nothing else: what CP932
+// holds stays as it is, every other run of letters is spelled in plain Latin
+// letters (ICU's "Any-Latin; Latin-ASCII": "Łukasz" "Lukasz", "Иван" "Ivan"; in
+// German "Müller" is "Mueller", as Germans write it without the dots), and what has
+// no spelling even then (an emoji) is a "?". Cut to `maxBytes` bytes without
+// splitting a character; never empty for a text that is not.
+QByteArray Transliterate(const QString& text, const QString& language, int maxBytes);
 // The longest start of `text` whose CP932 form fits in `maxBytes` bytes; a
 // double-byte character is never split.
 QString CutToBytes(const QString& text, int maxBytes);

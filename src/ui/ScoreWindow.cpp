@@ -28,8 +28,6 @@ using namespace ResultParts;
 namespace {
 
 constexpr const char* kCodePage = "Shift_JIS";  // Qt's table for it is the Windows CP932 one
-// Long enough for any real name; the name cell shows about a dozen full-width characters.
-constexpr int kLongestName = 20;
 // A failed save offers Retry (a full disk can be freed meanwhile) and this way out.
 // It says both what happens to the result and to the window.
 
@@ -123,12 +121,13 @@ bool IsControlOrFormat(char32_t c) {
     }
 }
 
-// The name box takes only what the score table can hold: a typed or pasted
-// character that CP932 has no code for, or that is no letter at all, is refused on
-// the spot (the whole paste with it) and the window says which; the JIS forms
-// turn into CP932's before the player's eyes, so the name saved is the name seen.
-// A name that grows past the box's limit is cut at the end of what came in, and
-// the window says so.
+// The name box takes any letter: a name CP932 cannot hold is kept exactly beside
+// the table, and the table itself gets its Latin spelling. What is no letter at all
+// (a control or format character) is refused on the spot (the whole paste with it)
+// and the window says which; the JIS forms turn into CP932's before the player's
+// eyes, so the name saved is the name seen. A name that grows past the box's limit
+// (in characters, an emoji being one) is cut at the end of what came in, and the
+// window says so.
 class NameValidator : public QValidator {
 public:
     NameValidator(std::function<void(const QString&)> refused,
@@ -141,12 +140,17 @@ public:
             refused_(refused);
             return Invalid;
         }
-        if (input.size() > kLongestName) {
+        std::u32string characters = input.toStdU32String();
+        if (characters.size() > static_cast<std::size_t>(kLongestName)) {
             // What came in ends at the cursor: its last characters are the ones that go.
-            const qsizetype excess = input.size() - kLongestName;
-            const qsizetype from = std::clamp<qsizetype>(position - excess, 0, kLongestName);
-            input.remove(from, excess);
-            position = static_cast<int>(from);
+            const std::size_t excess = characters.size() - kLongestName;
+            const std::size_t cursor = input.left(position).toStdU32String().size();
+            const std::size_t from =
+                cursor < excess ? 0 : std::min<std::size_t>(cursor - excess, kLongestName);
+            characters.erase(from, excess);
+            input = QString::fromStdU32String(characters);
+            position =
+                static_cast<int>(QString::fromStdU32String(characters.substr(0, from)).size());
             cut_(input);
         }
         return Acceptable;
@@ -165,20 +169,23 @@ std::optional<std::string> NameToCp932(const QString& name, QString* refused) {
         const QString one = QString::fromUcs4(&c, 1);
         if (IsControlOrFormat(c) && !unwanted.contains(one)) unwanted += one;
     }
-    if (unwanted.isEmpty())
+    if (unwanted.isEmpty()) {
         if (const std::optional<QByteArray> bytes = Cp932::Encode(name))
             return bytes->toStdString();
-    if (refused) {
-        // In the order they come in the name.
-        const QString unencodable = Cp932::Unencodable(name);
-        refused->clear();
-        for (const char32_t c : Cp932::WindowsForms(name).toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            if ((unwanted.contains(one) || unencodable.contains(one)) && !refused->contains(one))
-                *refused += one;
-        }
+        return Cp932::Transliterate(name, CurrentTextLanguage(), kLongestNameBytes).toStdString();
     }
+    if (refused) *refused = unwanted;  // in the order they come in the name
     return std::nullopt;
+}
+
+std::string ExactName(const QString& name) {
+    if (name.isEmpty() || Cp932::Encode(name)) return {};
+    return name.toStdString();
+}
+
+QString ShownName(const SoloScoreRecord& record) {
+    if (!record.exactName.empty()) return QString::fromStdString(record.exactName);
+    return NameFromCp932(record.name);
 }
 
 QString NameFromCp932(const std::string& bytes) {
@@ -296,7 +303,7 @@ void ScoreWindow::SortClick(int index) {
         nameBox_->setGeometry(nameCells_[rank - 1]->geometry());
         // What the player has typed so far survives a change of order.
         if (!nameBoxFilled_) {
-            nameBox_->setText(NameFromCp932(table_[order[rank - 1]].name));
+            nameBox_->setText(ShownName(table_[order[rank - 1]]));
             nameBoxFilled_ = true;
         }
         nameBox_->show();
@@ -306,7 +313,7 @@ void ScoreWindow::SortClick(int index) {
     for (int k = 0; k < kScoreCount; ++k) {
         const SoloScoreRecord& record = table_[order[k]];
         const ScoreTexts texts = FormatScore(record);
-        nameCells_[k]->setText(NameFromCp932(texts.name));
+        nameCells_[k]->setText(ShownName(record));
         timeCells_[k]->setText(TextOf(texts.time));
         turnCells_[k]->setText(ShownTurns(record, texts));
         dateCells_[k]->setText(ShownDate(texts.date));
@@ -375,6 +382,7 @@ void ScoreWindow::OkClick() {
             return;
         }
         table_[newRecord_].name = *bytes;
+        table_[newRecord_].exactName = ExactName(name);
         while (saveAllowed_) {
             // Into the table as it is now: another copy of the game may have
             // saved a result into it since this window opened.

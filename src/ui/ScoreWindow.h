@@ -98,14 +98,20 @@ private:
     ResultParts::OkButton* ok_ = nullptr;
 };
 
-// The player's name as the file keeps it: CP932 bytes. Characters that Linux input
+// The player's name as the table keeps it: CP932 bytes. Characters that Linux input
 // methods produce in their JIS forms are first taken to the Windows forms of the same
 // marks (the wave dash, the double vertical line, the minus, the cent, pound and not
-// signs, the dash). Nothing when some character has no CP932 form, or is a control or
-// format character or a line or paragraph separator (a tab, a line end, a zero-width
-// space, a direction mark: nothing a name shows); `refused` then lists those
-// characters, each once.
+// signs, the dash). A name CP932 cannot hold is spelled in its letters (see
+// Cp932::Transliterate; German names as German writes them when the game speaks
+// German), its exact form kept beside the table (ExactName). Nothing when some
+// character is a control or format character or a line or paragraph separator (a
+// tab, a line end, a zero-width space, a direction mark: nothing a name shows);
+// `refused` then lists those characters, each once.
 std::optional<std::string> NameToCp932(const QString& name, QString* refused = nullptr);
+// The name as typed, in UTF-8, when CP932 cannot hold it; empty when it can.
+std::string ExactName(const QString& name);
+// A record's name as the table shows it: the exact name when there is one.
+QString ShownName(const SoloScoreRecord& record);
 QString NameFromCp932(const std::string& bytes);
 
 // What the player is told of a table that was read: a damaged one set aside (and

@@ -24,6 +24,16 @@ void Require(bool promise) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    // The same bytes as the names file beside the table: every name read is one the
+    // game would write, and a table given them writes them back as they were read.
+    const ScoreNames names = DecodeScoreNames(bytes);
+    if (names.whole) {
+        ScoreTable named = DefaultScoreTable();
+        AttachScoreNames(named, names);
+        for (const SoloScoreRecord& record : named) Require(record.exactName.size() <= 80);
+        Require(DecodeScoreNames(EncodeScoreNames({&named})).whole);
+    }
+
     const std::optional<ScoreTable> table = DecodeScoreTable(bytes);
     if (!table) return 0;
 

@@ -626,3 +626,113 @@ TEST(ScoreFile, PlacementKeepsItsPromisesOnRandomTables) {
     EXPECT_GT(placed, 500);
     EXPECT_GT(fallback, 10);
 }
+
+// A line of the names file is read only as the game writes it; anything else makes
+// the file damaged (and it is set aside) without costing the other lines.
+TEST(ScoreFile, TheNamesFileTakesOnlyLinesTheGameWrites) {
+    const std::string record = Hex(EncodeScoreTable(DefaultScoreTable()).substr(0, 51));
+    const std::string heading = "tomavel-names 1\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> names;  // the names read
+        bool whole;
+    } cases[] = {
+        {"good", heading + record + "\tŁukasz\n", {"Łukasz"}, true},
+        {"heading only", heading, {}, true},
+        {"empty", "", {}, false},
+        {"another heading", "tomavel-names 2\n" + record + "\tA\n", {"A"}, false},
+        {"no tab", heading + record + "Łukasz\n", {}, false},
+        {"empty name", heading + record + "\t\n", {}, false},
+        {"upper-case hex", heading + "00FF\tA\n", {}, false},
+        {"odd hex", heading + "0ff\tA\n", {}, false},
+        {"control character", heading + record + "\tA\rB\n" + record + "\tC\n", {"C"}, false},
+        {"not UTF-8", heading + record + "\tA\xC3\n", {}, false},
+        {"overlong UTF-8", heading + record + "\t\xC1\x81\n", {}, false},
+        {"surrogate", heading + record + "\t\xED\xA0\x80\n", {}, false},
+        {"twenty characters",
+         heading + record + "\t" + std::string(20, 'a') + "\n",
+         {std::string(20, 'a')},
+         true},
+        {"twenty emoji",
+         heading + record + "\t" +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 20; ++i) s += "😀";
+                 return s;
+             }() +
+             "\n",
+         {[] {
+             std::string s;
+             for (int i = 0; i < 20; ++i) s += "😀";
+             return s;
+         }()},
+         true},
+        {"too long", heading + record + "\t" + std::string(21, 'a') + "\n", {}, false},
+        {"cut short", heading + record + "\tA\n" + record + "\tB", {"A"}, false},
+    };
+    for (const auto& c : cases) {
+        const ScoreNames read = DecodeScoreNames(c.bytes);
+        std::vector<std::string> names;
+        for (const auto& [key, name] : read.names) names.push_back(name);
+        EXPECT_EQ(names, c.names) << c.what;
+        EXPECT_EQ(read.whole, c.whole) << c.what;
+    }
+}
+
+// The exact name of a result is saved before the table and under its lock. When it
+// cannot be saved the result stays off the table, and the table as it was; a name
+// CP932 holds needs no names file and saves all the same.
+TEST(ScoreFile, AResultWhoseExactNameCannotBeSavedStaysOffTheTable) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    ASSERT_TRUE(CreateScoreFile(path).ok);
+    // A names file without write permission is the player's to keep, never replaced.
+    WriteAll(ScoreNamesPath(path), "tomavel-names 1\n");
+    fs::permissions(ScoreNamesPath(path), fs::perms::owner_read);
+    SoloScoreRecord exact = Result(3, 1, 301, "Lukasz");
+    exact.exactName = "Łukasz";
+    const ScoreSave failed = SaveNewScore(path, exact);
+    EXPECT_FALSE(failed.saved.ok);
+    EXPECT_EQ(ReadAll(path), EncodeScoreTable(DefaultScoreTable()));
+
+    const ScoreSave plain = SaveNewScore(path, Result(3, 1, 301, "Ami"));
+    ASSERT_TRUE(plain.saved.ok) << plain.saved.error;
+    EXPECT_EQ(SortScoreByTurn(LoadScoreFile(path).table)[0].name, "Ami");
+
+    // Where it can, the exact name and its record are saved together, and a later
+    // save keeps the names of the records still in the table.
+    fs::remove(ScoreNamesPath(path));
+    ASSERT_TRUE(SaveNewScore(path, exact).saved.ok);
+    ASSERT_TRUE(SaveNewScore(path, Result(3, 0, 300, "B")).saved.ok);
+    const ScoreTable table = SortScoreByTurn(LoadScoreFile(path).table);
+    EXPECT_EQ(table[0].name, "B");
+    EXPECT_EQ(table[1].name, "Ami");  // saved before it with as many turns
+    EXPECT_EQ(table[1].exactName, "");
+    EXPECT_EQ(table[2].name, "Lukasz");
+    EXPECT_EQ(table[2].exactName, "Łukasz");
+}
+
+// The names are saved before the table: should the table's save then fail, the
+// old table stands, and so do the exact names of its records, the one the new
+// result would have pushed out among them.
+TEST(ScoreFile, ATableThatFailsToSaveKeepsItsExactNames) {
+    TempFolder folder;
+    const std::string path = folder.File(kScoreFileName);
+    SoloScoreRecord tenth = Result(3, 49, 349, "Lukasz");  // beats only "no name 10"
+    tenth.exactName = "Łukasz";
+    ASSERT_TRUE(SaveNewScore(path, tenth).saved.ok);
+    const std::string before = ReadAll(path);
+
+    static int flushes;
+    flushes = 0;
+    SafeFile::Disk().fsync = [](int fd) { return ++flushes == 2 ? -1 : ::fsync(fd); };
+    SoloScoreRecord better = Result(3, 48, 348, "Zaneta");  // pushes "Łukasz" out
+    better.exactName = "Żaneta";
+    const ScoreSave failed = SaveNewScore(path, better);
+    SafeFile::RestoreDisk();
+    EXPECT_FALSE(failed.saved.ok);
+    EXPECT_EQ(ReadAll(path), before);
+    const ScoreTable table = SortScoreByTurn(LoadScoreFile(path).table);
+    EXPECT_EQ(table[9].exactName, "Łukasz");
+}

@@ -17,6 +17,8 @@
 #include <functional>
 #include <iterator>
 
+#include "text/Cp932.h"
+#include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
 #include "ui/ScoreWindow.h"
@@ -25,10 +27,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Types `text` into `box` one key at a time, as a keyboard (or an input method) would.
+// Types `text` into `box` one key at a time, as a keyboard (or an input method) would:
+// one character a key, an emoji whole.
 void Type(QLineEdit* box, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const char32_t c : text.toStdU32String())
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                            Qt::NoModifier);
 }
 
 std::string ReadAll(const std::string& path) {
@@ -217,32 +221,164 @@ TEST_F(ScoreWindowTest, TwoWindowsOnOneTableKeepBothResults) {
         << messages_[0].toStdString();
 }
 
-TEST_F(ScoreWindowTest, ANameWithCharactersOutsideCp932IsRefused) {
-    auto window = WindowFor(1, 0);
-    messages_.clear();
-    window->NameBox()->setText(QStringLiteral("김 ami 😀"));
-    QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("「김😀」"))) << messages_[0].toStdString();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
+// A name in any language goes into the top ten. The table keeps a CP932 spelling
+// of it that any reader of the file can show, the names file beside it keeps it
+// exactly, and the game shows it exactly after a restart (a fresh read).
+TEST_F(ScoreWindowTest, NamesInAnyLanguageAreShownExactlyAndSpelledInTheTable) {
+    const struct {
+        const char* language;  // the game's language while the name is typed
+        QString typed;
+        QString inTable;  // the CP932 name
+    } cases[] = {
+        {"ja", QStringLiteral("山田花子"), QStringLiteral("山田花子")},
+        {"en", QStringLiteral("Amy O'Neil"), QStringLiteral("Amy O'Neil")},
+        {"de", QStringLiteral("Müller"), QStringLiteral("Mueller")},
+        {"de", QStringLiteral("Straßenkötter"), QStringLiteral("Strassenkoetter")},
+        {"fr", QStringLiteral("Hélène"), QStringLiteral("Helene")},
+        {"fr", QStringLiteral("Müller"), QStringLiteral("Muller")},
+        {"es", QStringLiteral("Íñigo"), QStringLiteral("Inigo")},
+        {"it", QStringLiteral("Niccolò"), QStringLiteral("Niccolo")},
+        {"pt_BR", QStringLiteral("João"), QStringLiteral("Joao")},
+        {"nl", QStringLiteral("Daniëlle"), QStringLiteral("Danielle")},
+        {"pl", QStringLiteral("Łukasz Żółć"), QStringLiteral("Lukasz Zolc")},
+        {"ja", QStringLiteral("山田 Łukasz"), QStringLiteral("山田 Lukasz")},
+        {"ja", QStringLiteral("Иван"), QStringLiteral("Иван")},  // CP932 has Cyrillic
+        {"ja", QStringLiteral("김민수"), QStringLiteral("gimminsu")},
+        {"en", QStringLiteral("Ami😀"), QStringLiteral("Ami?")},
+        {"en", QStringLiteral("😀"), QStringLiteral("?")},
+        // Decomposed, as some input methods send it: one letter all the same.
+        {"fr", QStringLiteral("He\u0301le\u0300ne"), QStringLiteral("Helene")},
+    };
+    const std::string namesPath = ScoreNamesPath(path_);
+    for (const auto& c : cases) {
+        const std::string what = c.typed.toStdString();
+        fs::remove(namesPath);
+        ASSERT_TRUE(CreateScoreFile(path_).ok);
+        if (QString::fromUtf8(c.language) != kGameLanguage) {
+            ASSERT_TRUE(InstallTextLanguage(QString::fromUtf8(c.language))) << c.language;
+        }
+        auto window = WindowFor(1, 0);
+        window->NameBox()->setFocus();
+        Type(window->NameBox(), c.typed);
+        EXPECT_EQ(window->NameBox()->text(), c.typed) << what;
+        EXPECT_FALSE(window->NameHint()->isVisible()) << what;
+        QTest::keyClick(window->NameBox(), Qt::Key_Return);
+        RemoveTextLanguage();
+        EXPECT_FALSE(window->isVisible()) << what;
+
+        // The table holds nothing but CP932, in its own layout.
+        const std::optional<ScoreTable> inFile = DecodeScoreTable(ReadAll(path_));
+        ASSERT_TRUE(inFile) << what;
+        const SoloScoreRecord& saved = SortScoreByTime(*inFile)[0];
+        EXPECT_EQ(QByteArray::fromStdString(saved.name), Cp932::Encode(c.inTable)) << what;
+        // The exact name only where the table could not hold it.
+        const bool exact = c.typed != c.inTable;
+        EXPECT_EQ(fs::exists(namesPath), exact) << what;
+
+        bool saveAllowed = false;
+        const ScoreTable reread = LoadScoreTableForPlayer(path_, nullptr, &saveAllowed);
+        ScoreWindow shown(path_, reread, -1, {}, false);
+        shown.Load();
+        EXPECT_EQ(shown.NameCell(0)->text(), c.typed) << what;
+    }
 }
 
-// What the player types is what the table keeps: a character the CP932 table
-// cannot hold, or one that is no letter at all (a control or format character, a
-// line or paragraph separator), is refused at the keyboard or the paste, with a
-// note saying which: by itself when it shows, by its code when it does not.
-// The JIS forms turn into CP932's in the box itself.
-TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
+// The names file can go missing, be damaged or speak of a table that has changed
+// since: the table never suffers, each record shows its exact name while the names
+// file still has it and its CP932 name otherwise, and a damaged names file is kept
+// under another name, what still reads of it written anew.
+TEST_F(ScoreWindowTest, AMissingDamagedOrStaleNamesFileOnlyCostsTheExactNames) {
+    const std::string namesPath = ScoreNamesPath(path_);
+    const QString hanna = QStringLiteral("Hanna Łoś");  // saved first: 3:07, third by time
+    const QString lukasz = QStringLiteral("Łukasz");    // 3:02, first
+    struct Case {
+        const char* what;
+        std::function<void()> harm;
+        QString first, third;  // the names shown in the first and third rows
+        bool setAside;
+    };
+    const Case cases[] = {
+        {"untouched", [] {}, lukasz, hanna, false},
+        {"missing", [&] { fs::remove(namesPath); }, "Lukasz", "Hanna Los", false},
+        {"garbage", [&] { std::ofstream(namesPath, std::ios::trunc) << "\xff\xfe garbage"; },
+         "Lukasz", "Hanna Los", true},
+        {"cut short",
+         [&] {
+             const std::string all = ReadAll(namesPath);
+             std::ofstream(namesPath, std::ios::trunc) << all.substr(0, all.size() - 3);
+         },
+         "Lukasz", hanna, true},
+        {"one line damaged",
+         [&] {
+             std::string all = ReadAll(namesPath);
+             all[all.find('\n') + 1] = 'X';  // the first name's record is no longer hex
+             std::ofstream(namesPath, std::ios::trunc) << all;
+         },
+         lukasz, "Hanna Los", true},
+        {"not UTF-8",
+         [&] {
+             std::string all = ReadAll(namesPath);
+             all.insert(all.size() - 1, "\xC3");  // the last name ends half way through a letter
+             std::ofstream(namesPath, std::ios::trunc) << all;
+         },
+         "Lukasz", hanna, true},
+        {"stale",
+         [&] {
+             // The record of the first name changed behind the game's back.
+             ScoreTable table = *DecodeScoreTable(ReadAll(path_));
+             for (SoloScoreRecord& r : table)
+                 if (r.name == "Hanna Los") r.turns = 399;
+             std::ofstream(path_, std::ios::binary | std::ios::trunc) << EncodeScoreTable(table);
+         },
+         lukasz, "Hanna Los", false},
+        {"a stranger's line",
+         [&] { std::ofstream(namesPath, std::ios::app) << "00ff\tStranger\n"; }, lukasz, hanna,
+         false},
+    };
+    for (const Case& c : cases) {
+        for (const char* leftover : {".damaged", ".damaged.2"}) fs::remove(namesPath + leftover);
+        fs::remove(namesPath);
+        ASSERT_TRUE(CreateScoreFile(path_).ok);
+        for (const auto& [name, time] : {std::pair{hanna, 2}, std::pair{lukasz, 1}}) {
+            auto window = WindowFor(time, 0);
+            window->NameBox()->setText(name);
+            QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
+            ASSERT_FALSE(window->isVisible()) << c.what;
+        }
+        c.harm();
+        const std::string table = ReadAll(path_), harmed = ReadAll(namesPath);
+        const ScoreLoad load = LoadScoreFile(path_);
+        EXPECT_EQ(ReadAll(path_), table) << c.what;  // the table never suffers
+        ScoreWindow shown(path_, load.table, -1, {}, false);
+        shown.Load();
+        EXPECT_EQ(shown.NameCell(0)->text(), c.first) << c.what;
+        EXPECT_EQ(shown.NameCell(1)->text(), "no name 1") << c.what;
+        EXPECT_EQ(shown.NameCell(2)->text(), c.third) << c.what;
+        EXPECT_EQ(load.state, ScoreFileState::Read) << c.what;
+        EXPECT_EQ(load.namesState == ScoreFileState::SetAside, c.setAside) << c.what;
+        if (c.setAside) {
+            EXPECT_EQ(ReadAll(load.namesAsidePath), harmed) << c.what;  // kept as it was
+            // What still read is written anew and reads whole next time.
+            EXPECT_EQ(LoadScoreFile(path_).namesState, ScoreFileState::Read) << c.what;
+        }
+    }
+}
+
+// Only what shows nothing in a name is refused: a control or format character,
+// a line or paragraph separator, at the keyboard or the paste, with a note saying
+// which by its code. Every letter goes in. The JIS forms turn into CP932's in the
+// box itself.
+TEST_F(ScoreWindowTest, TheNameBoxRefusesOnlyWhatShowsNothingAndSaysWhich) {
     struct Case {
         QString typed;
         QString named;  // in the note; empty: taken
     };
     const Case cases[] = {
         {QStringLiteral("\u301C山"), {}},
-        {QStringLiteral("é"), QStringLiteral("「é」")},
-        {QStringLiteral("ß"), QStringLiteral("「ß」")},
-        {QStringLiteral("😀"), QStringLiteral("「😀」")},
+        {QStringLiteral("é"), {}},
+        {QStringLiteral("ß"), {}},
+        {QStringLiteral("😀"), {}},
+        {QStringLiteral("김"), {}},
         {QStringLiteral("\t"), QStringLiteral("「U+0009」")},
         {QStringLiteral("a\nb"), QStringLiteral("「U+000A」")},
         {QStringLiteral("\x1B"), QStringLiteral("「U+001B」")},
@@ -250,10 +386,9 @@ TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
         {QString(QChar(0)), QStringLiteral("「U+0000」")},
         {QStringLiteral("\x7F"), QStringLiteral("「U+007F」")},
         {QStringLiteral("\u200B"), QStringLiteral("「U+200B」")},
-        {QStringLiteral("\u00A0"), QStringLiteral("「U+00A0」")},
         {QStringLiteral("\u202E"), QStringLiteral("「U+202E」")},
         {QStringLiteral("\u2028"), QStringLiteral("「U+2028」")},
-        {QStringLiteral("x\u200Bé"), QStringLiteral("「U+200B é」")},
+        {QStringLiteral("x\u200Bé\u2028"), QStringLiteral("「U+200B U+2028」")},
     };
     for (const Case& c : cases) {
         auto window = WindowFor(1, 0);
@@ -261,8 +396,9 @@ TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
         box->setText(QStringLiteral("Jo"));
         box->insert(c.typed);  // as typed or pasted
         const std::string what = c.typed.toStdString();
-        EXPECT_EQ(box->text(),
-                  c.named.isEmpty() ? QStringLiteral("Jo\uFF5E山") : QStringLiteral("Jo"))
+        EXPECT_EQ(box->text(), c.named.isEmpty()
+                                   ? QStringLiteral("Jo") + Cp932::WindowsForms(c.typed)
+                                   : QStringLiteral("Jo"))
             << what;
         EXPECT_EQ(window->NameHint()->isVisible(), !c.named.isEmpty()) << what;
         EXPECT_EQ(window->RefusalPending(), !c.named.isEmpty()) << what;
@@ -274,40 +410,40 @@ TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
     // Typed at the keyboard, too.
     auto window = WindowFor(1, 0);
     window->NameBox()->setFocus();
-    Type(window->NameBox(), QStringLiteral("ü"));
+    Type(window->NameBox(), QStringLiteral("\u200B"));
     EXPECT_EQ(window->NameBox()->text(), QString());
     EXPECT_TRUE(window->NameHint()->isVisible());
 }
 
-// "Jürgen" typed quickly: the refused letter's note stays while the rest is
-// typed, and "O.K" first shows why instead of saving "Jrgen" unseen. Once seen,
-// the note stays until the name changes, and "O.K" saves the name as it stands.
+// "Jürgen" typed quickly with a zero-width space slipped in: the refused
+// character's note stays while the rest is typed, and "O.K" first shows why
+// instead of saving unseen. Once seen, the note stays until the name changes, and
+// "O.K" saves the name as it stands.
 TEST_F(ScoreWindowTest, ARefusedLetterIsNeverLostUnseen) {
     auto window = WindowFor(1, 0);
     QLineEdit* box = window->NameBox();
     box->setFocus();
-    Type(box, QStringLiteral("Jürgen"));
-    EXPECT_EQ(box->text(), "Jrgen");
+    Type(box, QStringLiteral("Jür\u200Bgen"));
+    EXPECT_EQ(box->text(), "Jürgen");
     EXPECT_TRUE(window->NameHint()->isVisible());
     EXPECT_TRUE(window->RefusalPending());
 
     messages_.clear();
     QTest::keyClick(box, Qt::Key_Return);
     ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_TRUE(messages_[0].startsWith("「ü」")) << messages_[0].toStdString();
+    EXPECT_TRUE(messages_[0].startsWith("「U+200B」")) << messages_[0].toStdString();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReadAll(path_), EncodeScoreTable(DefaultScoreTable()));
     EXPECT_TRUE(window->NameHint()->isVisible());
     EXPECT_FALSE(window->RefusalPending());
 
-    // The player mends the name; the note goes with the change.
-    box->setCursorPosition(1);
-    Type(box, QStringLiteral("ue"));
-    EXPECT_EQ(box->text(), "Juergen");
+    // The player changes the name; the note goes with the change.
+    Type(box, QStringLiteral("s"));
+    EXPECT_EQ(box->text(), "Jürgens");
     EXPECT_FALSE(window->NameHint()->isVisible());
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Juergen");
+    EXPECT_EQ(LoadScoreFile(path_).table[9].exactName, "Jürgens");
 }
 
 // Emptying the box starts the name afresh: nothing refused is pending any more.
@@ -315,7 +451,7 @@ TEST_F(ScoreWindowTest, AnEmptiedBoxForgetsTheRefusedLetter) {
     auto window = WindowFor(1, 0);
     QLineEdit* box = window->NameBox();
     box->setFocus();
-    Type(box, QStringLiteral("Jü"));
+    Type(box, QStringLiteral("J\u200B"));
     EXPECT_TRUE(window->RefusalPending());
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -342,6 +478,10 @@ TEST_F(ScoreWindowTest, TheNameStopsAtItsLimitAndSaysSo) {
         {ten, 10, QString(10000, u'x'), ten + QString(10, u'x')},
         {ten, 5, QStringLiteral("0123456789ABC"), QStringLiteral("abcde0123456789fghij")},
         {ten, 10, QStringLiteral("山田太郎"), {}},
+        // Twenty characters as the player counts them: an emoji is one, never split.
+        {ten, 10, QString(QStringLiteral("😀")).repeated(12),
+         ten + QString(QStringLiteral("😀")).repeated(10)},
+        {ten, 10, QStringLiteral("Łukasz Żółć"), ten + QStringLiteral("Łukasz Żół")},
     };
     for (const Case& c : cases) {
         auto window = WindowFor(1, 0);
