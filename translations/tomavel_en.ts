@@ -236,6 +236,31 @@ Solitaire results cannot be saved until it can.</translation>
         <source>新しい記録に付ける名前</source>
         <translation>The name for the new record</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation>Place, name, time, turns, date, %1</translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation>by time</translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation>by turns</translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation>your new record</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation>Place %1, %2, %3 min %4 s, %5 turns, %6</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -552,7 +577,7 @@ The game starts with the first settings.</translation>
     </message>
     <message>
         <source>%1、取った札 %2枚</source>
-        <translation>%1, cards taken: %2</translation>
+        <translation>%1, %2 cards taken</translation>
     </message>
     <message>
         <source>、手番</source>
@@ -567,24 +592,66 @@ The game starts with the first settings.</translation>
         <translation>%1 turned %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>No pair: %1 and %2 turned back</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>%1&apos;s turn</translation>
     </message>
     <message>
-        <source>%1がペアを取りました：%2 と %3、取った札 %4枚</source>
-        <translation>%1 took a pair: %2 and %3, cards taken: %4</translation>
-    </message>
-    <message>
-        <source>%1がペアを取りました、取った札 %2枚</source>
-        <translation>%1 took a pair, cards taken: %2</translation>
-    </message>
-    <message>
         <source>%1「%2」</source>
-        <translation>%1: “%2”</translation>
+        <translation>%1 says, %2</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation>a pair of jokers</translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation>a pair of aces</translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation>a pair of jacks</translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation>a pair of queens</translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation>a pair of kings</translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation>a pair of %1s</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation>No more cards that way</translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation>No pair</translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>%1が%2を取りました、%3枚</source>
+        <translation>%1 took %2, %3 cards</translation>
+    </message>
+    <message>
+        <source>%1がペアを取りました、%2枚</source>
+        <translation>%1 took a pair, %2 cards</translation>
     </message>
 </context>
 <context>
@@ -623,11 +690,6 @@ The game starts with the first settings.</translation>
     <message>
         <source>%1位</source>
         <translation>place %1</translation>
-    </message>
-    <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@
 #include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
+#include "ui/Accessibility.h"
 #include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
@@ -75,10 +76,12 @@ int RunProgram(int argc, char** argv) {
         return 0;
     }
 
+    Accessibility::FollowScreenReaders();
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     // The game speaks the desktop's language: Japanese as it always has, or English.
-    InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
+    InstallTextLanguage(
+        ChooseTextLanguage(QLocale::system().uiLanguages(), Accessibility::ScreenReaderListening));
     // The splash already shows the icon and the title lettering, so the
     // picture catalogue opens first of all (each picture is read when first shown).
     PictureStore::Load();

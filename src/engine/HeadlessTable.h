@@ -67,6 +67,7 @@ public:
     void DrawCard(int card) override { ++cards[card].paints; }
     void DrawGotCards() override { ++gotCardPaints; }
     void SetFocusFrame(int card) override { focusFrame = card; }
+    int FramedCard() const override { return focusFrame; }
     void ShowSeatPanel(int seat, CharacterKind kind) override;
     void HideSeatPanel(int seat) override;
     void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }

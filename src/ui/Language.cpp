@@ -23,16 +23,22 @@ void Drop(QTranslator*& translator) {
 }
 }  // namespace
 
-TextLanguage ChooseTextLanguage(const QStringList& uiLanguages) {
-    // Nothing said at all is the C locale's silence: the game's own language.
-    if (uiLanguages.isEmpty()) return TextLanguage::Japanese;
+TextLanguage ChooseTextLanguage(const QStringList& uiLanguages,
+                                const std::function<bool()>& screenReaderListening) {
+    // No language at all: the game's own, unless the player listens.
+    const auto languageless = [&] {
+        return screenReaderListening && screenReaderListening() ? TextLanguage::English
+                                                                : TextLanguage::Japanese;
+    };
+    // Nothing said at all is the C locale's silence.
+    if (uiLanguages.isEmpty()) return languageless();
     for (const QString& name : uiLanguages) {
         const QString lower = name.toLower();
         const QString language =
             lower.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
-        if (language == u"ja" || language == u"c" || language.startsWith(u"c.") ||
-            language == u"posix")
-            return TextLanguage::Japanese;
+        if (language == u"ja") return TextLanguage::Japanese;
+        if (language == u"c" || language.startsWith(u"c.") || language == u"posix")
+            return languageless();
         if (language == u"en") return TextLanguage::English;
     }
     return TextLanguage::English;

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 enum class TextLanguage { Japanese, English };
@@ -22,7 +23,14 @@ enum class TextLanguage { Japanese, English };
 // speak: Japanese (also for "C" and "POSIX") or English. A language the game
 // has no translation for is passed over; when none is left, English, which
 // serves a player who reads no Japanese better.
-TextLanguage ChooseTextLanguage(const QStringList& uiLanguages);
+//
+// The C and POSIX locales name no language. There the game is Japanese, as it
+// always was, unless `screenReaderListening` says a screen reader is at work:
+// a screen reader under those locales speaks English (its own words and its
+// voice), and reads every kanji of a Japanese game as "Chinese letter", so
+// that player gets the English game. It is asked only for those locales.
+TextLanguage ChooseTextLanguage(const QStringList& uiLanguages,
+                                const std::function<bool()>& screenReaderListening = {});
 
 // Installs the translators for `language` (and remembers it for the
 // typography below). Returns false when the game's own English translation

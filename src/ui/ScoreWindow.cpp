@@ -5,14 +5,17 @@
 #include "ui/ScoreWindow.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QValidator>
 
 #include "text/Cp932.h"
+#include "ui/Accessibility.h"
 #include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
@@ -81,6 +84,8 @@ public:
         }
         hint_->setText(RefusedNameMessage(refused));
         hint_->show();
+        // A player who does not see the hint hears it.
+        Accessibility::Announce(hint_, hint_->text());
         return Invalid;
     }
 
@@ -216,6 +221,41 @@ void ScoreWindow::SortClick(int index) {
         timeCells_[k]->setText(TextOf(texts.time));
         turnCells_[k]->setText(TextOf(texts.turn));
         dateCells_[k]->setText(TextOf(texts.date));
+    }
+    TellRowsToScreenReader(index, order);
+}
+
+// A screen reader reads the table a line at a time: every cell of a row is
+// named by the whole row in words (a screen reader reads a name once, and
+// passes over cells of a word or two), and the two sort headers by the header
+// and the order. Numbers are said as numbers, with no colon or slash between.
+void ScoreWindow::TellRowsToScreenReader(int index, const std::array<int, kScoreCount>& order) {
+    const QString header =
+        QCoreApplication::translate("ScoreWindow", "順位 名前 時間 ターン 日付 %1")
+            .arg(index == 0 ? QCoreApplication::translate("ScoreWindow", "時間の順")
+                            : QCoreApplication::translate("ScoreWindow", "ターンの順"));
+    for (QLabel* cell : sortHeaders_) cell->setAccessibleName(header);
+    const QLocale locale(CurrentTextLanguage() == TextLanguage::Japanese ? QLocale::Japanese
+                                                                         : QLocale::English);
+    for (int k = 0; k < kScoreCount; ++k) {
+        const SoloScoreRecord& r = table_[order[k]];
+        QString name = NameFromCp932(r.name);
+        if (order[k] == newRecord_ && afterGame_)
+            name = QCoreApplication::translate("ScoreWindow", "新しい記録");
+        const QString date =
+            locale.toString(QDate(r.year, r.month, r.day),
+                            QCoreApplication::translate("ScoreWindow", "yyyy年M月d日",
+                                                        "a date for a screen reader"));
+        const QString line = QCoreApplication::translate("ScoreWindow", "%1位 %2 %3分%4秒 %5手 %6")
+                                 .arg(k + 1)
+                                 .arg(name)
+                                 .arg(r.playMinutes)
+                                 .arg(r.playSeconds)
+                                 .arg(r.turns)
+                                 .arg(date);
+        for (QLabel* cell :
+             {rankCells_[k], nameCells_[k], timeCells_[k], turnCells_[k], dateCells_[k]})
+            cell->setAccessibleName(line);
     }
 }
 

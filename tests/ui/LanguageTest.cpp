@@ -53,6 +53,34 @@ TEST(TextLanguage, TheFirstLanguageTheGameSpeaksWinsAndAnyOtherGetsEnglish) {
             << c.uiLanguages.join(':').toStdString();
 }
 
+TEST(TextLanguage, TheCLocaleGivesAScreenReadersPlayerEnglishAndAsksOnlyThere) {
+    struct Case {
+        QStringList uiLanguages;
+        bool listening;
+        TextLanguage want;
+        bool asked;
+    };
+    const Case cases[] = {
+        {{"C"}, true, TextLanguage::English, true},
+        {{"c.utf-8"}, true, TextLanguage::English, true},
+        {{}, true, TextLanguage::English, true},
+        {{"POSIX"}, false, TextLanguage::Japanese, true},
+        // A Japanese desktop is Japanese, to a screen reader too; English needs no asking.
+        {{"ja-JP", "ja"}, true, TextLanguage::Japanese, false},
+        {{"en-US", "en"}, false, TextLanguage::English, false},
+    };
+    for (const Case& c : cases) {
+        bool asked = false;
+        const auto listening = [&] {
+            asked = true;
+            return c.listening;
+        };
+        EXPECT_EQ(ChooseTextLanguage(c.uiLanguages, listening), c.want)
+            << c.uiLanguages.join(':').toStdString();
+        EXPECT_EQ(asked, c.asked) << c.uiLanguages.join(':').toStdString();
+    }
+}
+
 bool HasJapanese(const QString& text) {
     for (QChar c : text) {
         const char16_t u = c.unicode();
