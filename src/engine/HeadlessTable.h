@@ -48,7 +48,9 @@ public:
     bool timerRunning = false;
     std::vector<std::string> messages;
     int versusResults = 0, soloResults = 0, gotCardPaints = 0;
-    int focusFrame = 0;           // the card framed for the keyboard
+    int focusFrame = 0;  // the card framed for the keyboard
+    uint32_t speakingUntil =
+        0;  // a screen reader speaks until then (virtual clock); none by default
     std::vector<int> flipWidths;  // widths of every card move, in order
     std::function<void()> onSoloResult, onVersusResult;
 
@@ -73,6 +75,7 @@ public:
     void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }
     void SetSeatCardCount(int seat, const std::string& text) override { cardCount[seat] = text; }
     void ShowBalloon(int seat, const std::string& text) override;
+    bool StillSpeaking() const override { return host_ && host_->Now() < speakingUntil; }
     void HideBalloon(int seat) override { balloonShown[seat] = false; }
     void MoveHand(int left, int top) override;
     void SetHandVisible(bool visible) override { handVisible = visible; }

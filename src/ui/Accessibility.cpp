@@ -46,8 +46,8 @@ constexpr qsizetype kKeptNotices = 40;
 // What happens within this long of a first notice is said with it.
 constexpr int kGatherMs = 250;
 // How a screen reader's voice keeps pace with the notices (see SpeakingSeconds).
-constexpr double kNotificationSeconds = 0.8;
-constexpr double kLettersPerSecond = 14.0;
+constexpr double kNotificationSeconds = 1.3;
+constexpr double kLettersPerSecond = 9.5;
 constexpr qint64 kSpeechSlackMs = 500;
 // Whether a screen reader listens is asked again after this long.
 constexpr qint64 kListenerAskMs = 10000;
@@ -509,8 +509,9 @@ void TableSpeaker::Gathered() {
 
 double TableSpeaker::SpeakingSeconds(const QString& text) {
     // Measured with Orca's defaults (speech-dispatcher and espeak-ng): the word
-    // "notification" before each notice, then about 14 letters a second of an
-    // English text; a kana or kanji takes about as long as two letters.
+    // "notification" before each notice, then about 9.5 letters a second of an
+    // English text, pauses at the commas and full stops included; a kana or
+    // kanji takes about as long as two letters.
     double letters = 0;
     for (const QChar c : text) letters += c.unicode() >= 0x2E80 ? 2.0 : 1.0;
     return kNotificationSeconds + letters / kLettersPerSecond;

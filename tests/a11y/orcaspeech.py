@@ -16,10 +16,14 @@ gets a line for each, at once (line-buffered), with the time:
 """
 
 import builtins
+import os
 import runpy
 import sys
 import threading
 import time
+
+# Orca's own modules, not anything beside this file.
+sys.path = [p for p in sys.path if os.path.abspath(p or ".") != os.path.dirname(os.path.abspath(__file__))]
 
 LOG = sys.argv[1]
 _log = open(LOG, "w", buffering=1, encoding="utf-8")

@@ -189,6 +189,33 @@ TEST_F(GameLoopTest, TheTurnStartsAtTheFirstActiveSeatAndWraps) {
     EXPECT_FALSE(table.onTurn[3]);
 }
 
+TEST_F(GameLoopTest, AComputersTurnWaitsWhileAScreenReaderSpeaks) {
+    // The same pinned game twice: the computer's first card comes as late as
+    // the screen reader's speech keeps it, and nothing else changes.
+    const auto firstCardAt = [this](uint32_t speaking) {
+        NewGame();
+        PinRandomSeed(12345);
+        SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty,
+                CharacterKind::Empty);
+        uint32_t at = 0, start = 0;
+        int card = 0;
+        host.OnEveryPass([&] {
+            // From the dealt table on, when seat 0 is first highlighted.
+            if (game.phase != GamePhase::Running || !table.onTurn[0]) return;
+            if (start == 0) start = host.Now(), table.speakingUntil = start + speaking;
+            if (at == 0 && game.firstPick != 0) at = host.Now() - start, card = game.firstPick;
+            if (at != 0) QuitCommand(game);
+        });
+        StartCommand(game);
+        return std::pair{at, card};
+    };
+    const auto [quiet, card] = firstCardAt(0);
+    const auto [held, heldCard] = firstCardAt(3000);
+    EXPECT_EQ(heldCard, card);
+    EXPECT_GE(held, quiet + 2900);
+    EXPECT_LE(held, quiet + 3100);
+}
+
 TEST_F(GameLoopTest, ClicksAreIgnoredOutsideAGameAndWhileTwoCardsAreUp) {
     SeatSolitaire();
     ResetDeck(game);

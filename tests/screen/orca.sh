@@ -4,7 +4,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The game by ear, with the real screen reader: tests/a11y/orca.py starts the
+# The game by ear, with the real screen reader: tests/a11y/byear.py starts the
 # game, then Orca (speech-dispatcher and espeak-ng into a PulseAudio null
 # sink), plays a short game against Swallow by keys from what Orca says, and
 # fails if a face, a pair, a card Swallow turned or a change of turn goes
@@ -13,7 +13,7 @@
 source "$(dirname "$0")/lib.sh"
 # -B: Python leaves no bytecode cache in the source tree (the licence check would count it).
 status=0
-dbus-run-session -- /usr/bin/python3 -B "$(dirname "$0")/../a11y/orca.py" "$PINNED" "$WORK/bin" "$WORK" ||
+dbus-run-session -- /usr/bin/python3 -B "$(dirname "$0")/../a11y/byear.py" "$PINNED" "$WORK/bin" "$WORK" ||
   status=$?
 cp "$WORK"/speech.log "$WORK"/orca.orcadebug "$WORK"/orca.out "$SHOTS"/ 2>/dev/null || true
 ((status == 0)) || fail "the game could not be played by ear with Orca"

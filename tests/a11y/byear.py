@@ -4,7 +4,7 @@
 
 """A game against Swallow by ear, with the real screen reader.
 
-Usage: orca.py GAME FOLDER WORK   (inside a D-Bus session, on an X server)
+Usage: byear.py GAME FOLDER WORK   (inside a D-Bus session, on an X server)
 
 The game (with its random stream pinned) starts first, in English; then Orca
 starts, with its defaults, speaking through speech-dispatcher and espeak-ng
@@ -105,7 +105,10 @@ try:
                  stdout=open(os.path.join(WORK, "orca.out"), "w"), stderr=subprocess.STDOUT)
 
     def spoken():
-        """(time, what, text) for every line of the speech log so far."""
+        """Every text Orca sent, in order, as (start, end, text): when it began to
+        be heard and when it was done (None while it is not). The speech server
+        now and then leaves out a text's BEGIN; such a text began when it was
+        sent, or when the text before it ended, whichever came later."""
         lines = []
         try:
             with open(speech_log, encoding="utf-8") as f:
@@ -115,31 +118,54 @@ try:
                         lines.append((float(parts[0]), parts[1], parts[2]))
         except FileNotFoundError:
             pass
-        return lines
+        said = []
+        pending = []  # indices into said, sent and not yet done
+        for t, what, text in lines:
+            if what == "SEND":
+                said.append([None, None, text, t])
+                pending.append(len(said) - 1)
+                continue
+            i = next((i for i in pending if said[i][2] == text), None)
+            if i is None:
+                continue
+            if what == "BEGIN":
+                said[i][0] = t
+            else:
+                said[i][1] = t
+                pending.remove(i)
+        previous_end = 0.0
+        result = []
+        for start, end, text, sent in said:
+            if start is None and end is not None:
+                start = max(sent, previous_end)
+            if end is not None:
+                previous_end = end
+            result.append((start, end, text))
+        return result
 
     def wait_spoken(pattern, since, timeout=20.0):
         """The first text matching `pattern` that Orca began to say after `since`."""
         end = time.time() + timeout
         while time.time() < end:
-            for t, what, text in spoken():
-                if what == "BEGIN" and t >= since and re.search(pattern, text):
-                    return t, text
+            for start, _, text in spoken():
+                if start is not None and start >= since and re.search(pattern, text):
+                    return start, text
             pump(0.1)
         return None
 
     def silent(quiet=0.6):
-        """True when all Orca sent has been said and nothing began for `quiet` seconds."""
-        lines = spoken()
-        sent = sum(1 for _, w, _ in lines if w == "SEND")
-        done = sum(1 for _, w, _ in lines if w in ("END", "CANCEL"))
-        last = max((t for t, _, _ in lines), default=0)
-        return sent == done and time.time() - last > quiet
+        """True when all Orca sent has been said, and it has been quiet for `quiet` seconds."""
+        said = spoken()
+        if any(end is None for _, end, _ in said):
+            return False
+        last = max((end for _, end, _ in said), default=0)
+        return time.time() - last > quiet
 
     # Orca is up when it has spoken its welcome.
     end = time.time() + 60
-    while time.time() < end and not any(w == "END" for _, w, _ in spoken()):
+    while time.time() < end and not any(e is not None for _, e, _ in spoken()):
         time.sleep(0.2)
-    if not any(w == "END" for _, w, _ in spoken()):
+    if not any(e is not None for _, e, _ in spoken()):
         fail("Orca said nothing within a minute (see %s)" % debug_log)
     ok("Orca is speaking: %r" % spoken()[0][2])
 
@@ -198,14 +224,14 @@ try:
         return "joker" if face == "joker" else face.split(" of ")[0]
 
     def learn():
-        for _, what, text in spoken():
-            if what != "BEGIN":
+        for start, _, text in spoken():
+            if start is None:
                 continue
             for m in re.finditer(r"row (\d), column (\d),? (%s)" % FACE, text):
                 known[(int(m.group(1)), int(m.group(2)))] = rank(m.group(3))
 
     def my_turn():
-        turns = [text for _, what, text in spoken() if what == "BEGIN" and
+        turns = [text for start, _, text in spoken() if start is not None and
                  re.search(r"(Your|Swallow's) turn", text)]
         return bool(turns) and re.findall(r"(Your|Swallow's) turn", turns[-1])[-1] == "Your"
 
@@ -240,7 +266,6 @@ try:
         said = wait_spoken(FACE, t, 10)
         if not said:
             fail("the face of the card turned at %s was never spoken" % (focus,))
-        quiet_then()
         return rank(re.search(FACE, said[1]).group(0))
 
     while time.time() - started < PLAY_SECONDS:
@@ -258,6 +283,7 @@ try:
         m = PLACE.search(said[1])
         focus = (int(m.group(1)), int(m.group(2)))
         first = turn_here()
+        quiet_then()
         my_faces.append((t, first))
         known.pop(focus, None)
         partner = next((p for p, r in known.items() if r == first and p != focus), None)
@@ -273,15 +299,12 @@ try:
                 focus = (int(m.group(1)), int(m.group(2)))
         second = turn_here()
         my_faces.append((time.time(), second))
-        quiet_then(60)
 
     # ------------------------------------------------------------------
     # What was said.
-    quiet_then(60)
+    quiet_then(120)
     pump(0.5)
-    lines = spoken()
-    begun = [(t, text) for t, w, text in lines if w == "BEGIN"]
-    everything = " ".join(text for _, text in begun)
+    begun = [(start, text) for start, _, text in spoken() if start is not None]
     if not shown:
         fail("the table showed no notice at all")
     late = []
@@ -298,6 +321,19 @@ try:
     print("notices shown: %d, Swallow's cards %d, Swallow's pairs %d, changes of turn %d" % (
         len(shown), len(swallow_faces), len(swallow_pairs), len(turns)))
     print("faces the player turned: %d" % len(my_faces))
+    # The seat panels, read at the end, against what was heard of the pairs.
+    table = find(app, lambda o: o.name == "Table", 4)
+    panels = [c.name for c in children(table) if c.getRoleName() == "panel"] if table else []
+    for who, heard_as in (("Swallow", "Swallow took"), ("You", "You took")):
+        panel = next((p for p in panels if p.startswith(who + ",")), None)
+        if panel is None:
+            fail("no seat panel of %s among %s" % (who, panels))
+        count = int(re.search(r"(\d+) cards taken", panel).group(1))
+        heard = [int(m.group(1)) for _, text in begun
+                 for m in re.finditer(heard_as + r" [^.]*?, (\d+) cards", text)]
+        if count != (heard[-1] if heard else 0):
+            fail("%s's panel says %r, but what was heard of its pairs was %s" % (who, panel, heard))
+    ok("the seat panels agree with the pairs heard: %s" % panels)
     if lost:
         fail("%d of %d notices were never spoken, e.g. %s" % (len(lost), len(shown), lost[:4]))
     if late:
