@@ -27,7 +27,7 @@ import time
 GAME, FOLDER, WORK = sys.argv[1], sys.argv[2], sys.argv[3]
 HERE = os.path.dirname(os.path.abspath(__file__))
 SEED = "7"
-PLAY_SECONDS = 150       # the game is cut short after this long
+PLAY_SECONDS = 200       # the game is cut short after this long
 MOST_LATE = 4.0          # seconds from a notice on the table to Orca saying it
 TITLE = "Tomavel"
 
@@ -193,6 +193,8 @@ try:
     app = wait_for("the game on the accessibility bus, started before the screen reader",
                    find_app, 30)
     ok("the game, started before Orca, is on the accessibility bus")
+    # The window comes to the front, and Orca reads it before the game starts.
+    t = time.time()
     subprocess.run(["xdotool", "windowfocus", "--sync", wid[0]], check=False)
 
     def key(name):
@@ -208,6 +210,8 @@ try:
 
     # ------------------------------------------------------------------
     # The game.
+    if not wait_spoken(r"Tomavel", t - 5, 15):
+        fail("Orca did not read the game's window as it came to the front")
     quiet_then()
     key("F2")
     if not wait_spoken(r"\bturn\b", time.time() - 1, 30):
@@ -315,9 +319,9 @@ try:
             lost.append(notice)
         elif heard - t > MOST_LATE:
             late.append((round(heard - t, 1), notice))
-    swallow_pairs = [n for _, n in shown if n.startswith("Swallow took")]
-    swallow_faces = [n for _, n in shown if re.match(r"Swallow: row", n)]
-    turns = [n for _, n in shown if re.search(r"(Your|Swallow's) turn", n)]
+    swallow_pairs = [n for _, n in shown for m in re.finditer(r"Swallow took", n)]
+    swallow_faces = [n for _, n in shown for m in re.finditer(r"Swallow turned row", n)]
+    turns = [n for _, n in shown for m in re.finditer(r"(Your|Swallow's) turn", n)]
     print("notices shown: %d, Swallow's cards %d, Swallow's pairs %d, changes of turn %d" % (
         len(shown), len(swallow_faces), len(swallow_pairs), len(turns)))
     print("faces the player turned: %d" % len(my_faces))
