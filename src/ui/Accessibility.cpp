@@ -177,7 +177,8 @@ private:
     TableWidget* table_;
 };
 
-// The solitaire status line: no widget of its own, but the two lines as one.
+// The status line: in solitaire the time and the turns, the two lines as one;
+// against the computers the cards each player has taken. No widget of its own.
 class TableObjectAccessible : public QAccessibleObject {
 public:
     TableObjectAccessible(QObject* object, TableWidget* table, QAccessible::Role role)
@@ -196,15 +197,18 @@ public:
         return table_->Speaker()->StatusText();
     }
 
+    // Always there, so that a screen reader's "read the status bar" finds it
+    // however early it first looked (it keeps what it once saw of an
+    // object's states, and Qt tells it when an object comes into view but not
+    // that it became visible); what it says follows the game instead.
     QAccessible::State state() const override {
         QAccessible::State s;
         s.readOnly = true;
-        // The status line is there while the solitaire lines are shown.
-        s.invisible = !table_->TurnCountLabel()->isVisible();
         return s;
     }
 
     QRect rect() const override {
+        if (table_->TurnCountLabel()->isHidden()) return GlobalRect(table_);
         return GlobalRect(table_->TimeLabel()).united(GlobalRect(table_->TurnCountLabel()));
     }
 
@@ -473,6 +477,12 @@ QString TableSpeaker::SeatName(int seat) const {
 }
 
 QString TableSpeaker::StatusText() const {
+    if (table_->TurnCountLabel()->isHidden()) {
+        QStringList seats;
+        for (int seat = 0; seat < kSeats; ++seat)
+            if (!table_->SeatBox(seat)->isHidden()) seats << SeatName(seat);
+        if (!seats.isEmpty()) return seats.join(tr("。", "between notices said together as one"));
+    }
     const QString time = table_->TimeLabel()->text();
     const QString turns = table_->TurnCountLabel()->text();
     return tr("経過時間 %1、手数 %2")
@@ -573,6 +583,7 @@ void TableSpeaker::SeatOnTurn(int seat, bool onTurn) {
     onTurn_.at(static_cast<size_t>(seat)) = onTurn;
     if (was == onTurn) return;
     Tell(table_->SeatBox(seat), QAccessible::NameChanged);
+    StatusChanged();
     if (!onTurn) return;
     if (table_->Game().seats[std::clamp(seat, 0, kSeats - 1)].kind == CharacterKind::You)
         Announce(tr("あなたの番です"));
@@ -582,6 +593,7 @@ void TableSpeaker::SeatOnTurn(int seat, bool onTurn) {
 
 void TableSpeaker::SeatCountShown(int seat, int count) {
     Tell(table_->SeatBox(seat), QAccessible::NameChanged);
+    StatusChanged();
     if (count <= 0) return;
     const GameState& game = table_->Game();
     const int first = game.firstPick;
@@ -596,12 +608,6 @@ void TableSpeaker::SeatCountShown(int seat, int count) {
 void TableSpeaker::BalloonShown(int seat, const QString& text) {
     if (text.trimmed().isEmpty()) return;
     Announce(tr("%1「%2」").arg(PlayerName(seat), Accessibility::Speakable(text)));
-}
-
-void TableSpeaker::StatusShown(bool shown) {
-    // Without this a screen reader that found the line hidden at the start
-    // would not find it at all ("status bar not found").
-    Tell(status_, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
 }
 
 void TableSpeaker::StatusChanged() { Tell(status_, QAccessible::NameChanged); }

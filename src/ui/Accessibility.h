@@ -66,8 +66,7 @@ public:
     void SeatOnTurn(int seat, bool onTurn);
     void SeatCountShown(int seat, int count);
     void BalloonShown(int seat, const QString& text);
-    void StatusShown(bool shown);
-    void StatusChanged();
+    void StatusChanged();  // the solitaire lines were shown, hidden or changed
 
     // Says a notice without moving the focus. What happens at once (a card
     // turned and its player's comment, a failed attempt and the next turn) is

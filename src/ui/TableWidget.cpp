@@ -434,9 +434,8 @@ int TableWidget::WindowOuterWidth() const { return window()->frameGeometry().wid
 // The solitaire status lines
 
 void TableWidget::SetSoloLabelsVisible(bool visible) {
-    const bool was = !turnsLabel_->isHidden();
     for (QLabel* l : {timeCaption_, timeLabel_, turnsCaption_, turnsLabel_}) l->setVisible(visible);
-    if (visible != was) speaker_->StatusShown(visible);
+    speaker_->StatusChanged();
 }
 
 void TableWidget::SetTimeText(const std::string& text) {

@@ -20,6 +20,7 @@ table said was spoken more than a few seconds late.
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -33,12 +34,21 @@ TITLE = "Tomavel"
 
 
 def fail(message):
-    print("FAIL: " + message)
+    print("FAIL: " + message, flush=True)
     sys.exit(1)
 
 
 def ok(message):
-    print("ok: " + message)
+    print("ok: " + message, flush=True)
+
+
+def on_alarm(*_):
+    raise TimeoutError("the check ran past its time")
+
+
+# The whole check has a few minutes; past them it fails, and still stops what it started.
+signal.signal(signal.SIGALRM, on_alarm)
+signal.alarm(480)
 
 
 # A home of its own: Orca's settings, speech-dispatcher's socket and PulseAudio's.
@@ -303,6 +313,8 @@ try:
                 focus = (int(m.group(1)), int(m.group(2)))
         second = turn_here()
         my_faces.append((time.time(), second))
+        print("the player turned %s and %s; %.0f s played" % (first, second, time.time() - started),
+              flush=True)
 
     # ------------------------------------------------------------------
     # What was said.
@@ -345,5 +357,7 @@ try:
     if len(my_faces) < 4 or len(swallow_faces) < 2 or len(turns) < 3:
         fail("the game was too short to tell")
     ok("every notice was spoken, none more than %.0f s after it was shown" % MOST_LATE)
+except TimeoutError as e:
+    fail(str(e))
 finally:
     stop_all()

@@ -12,8 +12,10 @@
 # the screenshots.
 source "$(dirname "$0")/lib.sh"
 # -B: Python leaves no bytecode cache in the source tree (the licence check would count it).
+# Orca's logs are kept whatever happens.
+keep_logs() { cp "$WORK"/speech.log "$WORK"/orca.orcadebug "$WORK"/orca.out "$SHOTS"/ 2>/dev/null || true; }
+trap 'keep_logs; cleanup' EXIT
 status=0
 dbus-run-session -- /usr/bin/python3 -B "$(dirname "$0")/../a11y/byear.py" "$PINNED" "$WORK/bin" "$WORK" ||
   status=$?
-cp "$WORK"/speech.log "$WORK"/orca.orcadebug "$WORK"/orca.out "$SHOTS"/ 2>/dev/null || true
 ((status == 0)) || fail "the game could not be played by ear with Orca"

@@ -183,6 +183,21 @@ TEST_F(AccessibilityTest, EachNoticeIsAnObjectOfItsOwnAndWhatHappensAtOnceIsOne)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(second)->parent()->object(), table.get());
 }
 
+TEST_F(AccessibilityTest, TheStatusLineIsAlwaysThereAndTellsTimeAndTurnsOrTheCardsTaken) {
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(table->Speaker()->Status());
+    ASSERT_EQ(status->role(), QAccessible::StatusBar);
+    EXPECT_FALSE(status->state().invisible);
+    table->SetSeatCardCount(1, "4");
+    table->SetSeatOnTurn(1, true);
+    EXPECT_EQ(status->text(QAccessible::Name),
+              QStringLiteral("あなた、取った札 0枚。ツバメ、取った札 4枚、手番"));
+    table->SetSoloLabelsVisible(true);
+    table->SetTimeText("１２ 秒");
+    table->SetCountText("３ 手");
+    EXPECT_FALSE(status->state().invisible);
+    EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("経過時間 １２ 秒、手数 ３ 手"));
+}
+
 TEST_F(AccessibilityTest, AScreenReadersVoiceHearsNoPunctuationByName) {
     const struct {
         const char* line;
