@@ -144,7 +144,9 @@ void SecondTick(GameState& game) {
     if (game.soloMode) {
         ++game.elapsedSeconds;
         GameWindow().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");
-    } else {
+    } else if (!Seats().StillSpeaking()) {
+        // The seconds the game waits for a player's screen reader are no
+        // seconds of play: the computers' memories keep meanwhile.
         Computers().AgeMemories();
     }
 }

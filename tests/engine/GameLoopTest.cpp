@@ -317,3 +317,15 @@ TEST_F(GameLoopTest, TheSecondTimerAgesMemoriesOnlyAgainstTheComputers) {
         ClearMemories(seats);
     }
 }
+
+TEST_F(GameLoopTest, MemoriesKeepWhileTheGameWaitsForAScreenReader) {
+    SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty, CharacterKind::Empty);
+    ResetDeck(game);
+    Deal(game);
+    RememberCard(game, seats, 0, 5);
+    table.speakingUntil = host.Now() + 4'000;
+    table.StartSecondTimer();
+    WaitWithEvents(10'500);
+    table.StopSecondTimer();
+    EXPECT_EQ(seats[0].memory[0].age, 10 - 3);  // the ticks at 1, 2 and 3 s found it speaking
+}

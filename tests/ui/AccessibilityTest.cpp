@@ -184,7 +184,8 @@ TEST_F(AccessibilityTest, EachNoticeIsAnObjectOfItsOwnAndWhatHappensAtOnceIsOne)
 }
 
 TEST_F(AccessibilityTest, TheStatusLineIsAlwaysThereAndTellsTimeAndTurnsOrTheCardsTaken) {
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(table->Speaker()->Status());
+    QAccessibleInterface* status =
+        QAccessible::queryAccessibleInterface(table->Speaker()->Status());
     ASSERT_EQ(status->role(), QAccessible::StatusBar);
     EXPECT_FALSE(status->state().invisible);
     table->SetSeatCardCount(1, "4");
