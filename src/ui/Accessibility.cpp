@@ -114,6 +114,14 @@ public:
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         return table_->Speaker()->SeatName(seat_);
     }
+    // Always there, an empty seat too: a screen reader keeps what it once saw
+    // of an object's states, and would never find a panel it first met hidden.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = false;
+        s.offscreen = false;
+        return s;
+    }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }

@@ -2,7 +2,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A game against Swallow by ear, with the real screen reader.
+"""A game against Tiger by ear, with the real screen reader.
 
 Usage: byear.py GAME FOLDER WORK   (inside a D-Bus session, on an X server)
 
@@ -13,7 +13,7 @@ orcaspeech.py writes down when each text Orca sends begins and ends.
 
 The player uses the keys only: F2 deals, the arrows move, Space turns. It acts
 only once Orca has fallen silent, and it learns the faces from what Orca says.
-After a few turns of each side it fails if a face it turned, a card Swallow
+After a few turns of each side it fails if a face it turned, a card Tiger
 turned, a pair taken or a change of turn was never spoken, or if anything the
 table said was spoken more than a few seconds late.
 """
@@ -94,7 +94,7 @@ else:
 try:
     # The game first: a game started before the screen reader is heard once it comes.
     with open(os.path.join(FOLDER, "tomavel.ini"), "wb") as f:
-        f.write(b"[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=0144\r\n")
+        f.write(b"[PLAYBOARD]\r\nSORITEA=FALSE\r\nPLAYER=0344\r\n")
     game_env = dict(os.environ, LANGUAGE="en_US", LANG="en_US.UTF-8")
     game_env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
     game = start([GAME, SEED], cwd=FOLDER, env=game_env)
@@ -246,8 +246,8 @@ try:
 
     def my_turn():
         turns = [text for start, _, text in spoken() if start is not None and
-                 re.search(r"(Your|Swallow's) turn", text)]
-        return bool(turns) and re.findall(r"(Your|Swallow's) turn", turns[-1])[-1] == "Your"
+                 re.search(r"(Your|Tiger's) turn", text)]
+        return bool(turns) and re.findall(r"(Your|Tiger's) turn", turns[-1])[-1] == "Your"
 
     def move_to(target):
         """Arrows until Orca says the focus is on `target`; None when it cannot get there."""
@@ -331,16 +331,16 @@ try:
             lost.append(notice)
         elif heard - t > MOST_LATE:
             late.append((round(heard - t, 1), notice))
-    swallow_pairs = [n for _, n in shown for m in re.finditer(r"Swallow took", n)]
-    swallow_faces = [n for _, n in shown for m in re.finditer(r"Swallow turned row", n)]
-    turns = [n for _, n in shown for m in re.finditer(r"(Your|Swallow's) turn", n)]
-    print("notices shown: %d, Swallow's cards %d, Swallow's pairs %d, changes of turn %d" % (
-        len(shown), len(swallow_faces), len(swallow_pairs), len(turns)))
+    computer_pairs = [n for _, n in shown for m in re.finditer(r"Tiger took", n)]
+    computer_faces = [n for _, n in shown for m in re.finditer(r"Tiger turned row", n)]
+    turns = [n for _, n in shown for m in re.finditer(r"(Your|Tiger's) turn", n)]
+    print("notices shown: %d, Tiger's cards %d, Tiger's pairs %d, changes of turn %d" % (
+        len(shown), len(computer_faces), len(computer_pairs), len(turns)))
     print("faces the player turned: %d" % len(my_faces))
     # The seat panels, read at the end, against what was heard of the pairs.
     table = find(app, lambda o: o.name == "Table", 4)
     panels = [c.name for c in children(table) if c.getRoleName() == "panel"] if table else []
-    for who, heard_as in (("Swallow", "Swallow took"), ("You", "You took")):
+    for who, heard_as in (("Tiger", "Tiger took"), ("You", "You took")):
         panel = next((p for p in panels if p.startswith(who + ",")), None)
         if panel is None:
             fail("no seat panel of %s among %s" % (who, panels))
@@ -354,7 +354,7 @@ try:
         fail("%d of %d notices were never spoken, e.g. %s" % (len(lost), len(shown), lost[:4]))
     if late:
         fail("%d notices were spoken late, e.g. %s" % (len(late), sorted(late)[-4:]))
-    if len(my_faces) < 4 or len(swallow_faces) < 2 or len(turns) < 3:
+    if len(my_faces) < 4 or len(computer_faces) < 2 or len(turns) < 3:
         fail("the game was too short to tell")
     ok("every notice was spoken, none more than %.0f s after it was shown" % MOST_LATE)
 except TimeoutError as e:
