@@ -28,7 +28,8 @@ import time
 GAME, FOLDER, WORK = sys.argv[1], sys.argv[2], sys.argv[3]
 HERE = os.path.dirname(os.path.abspath(__file__))
 SEED = "7"
-PLAY_SECONDS = 200       # the game is cut short after this long
+PLAY_SECONDS = 150       # the game is cut short after this long, once Tiger has taken a pair
+MOST_SECONDS = 330       # and after this long in any case
 MOST_LATE = 4.0          # seconds from a notice on the table to Orca saying it
 TITLE = "Tomavel"
 
@@ -48,7 +49,7 @@ def on_alarm(*_):
 
 # The whole check has a few minutes; past them it fails, and still stops what it started.
 signal.signal(signal.SIGALRM, on_alarm)
-signal.alarm(480)
+signal.alarm(540)
 
 
 # A home of its own: Orca's settings, speech-dispatcher's socket and PulseAudio's.
@@ -282,7 +283,10 @@ try:
             fail("the face of the card turned at %s was never spoken" % (focus,))
         return rank(re.search(FACE, said[1]).group(0))
 
-    while time.time() - started < PLAY_SECONDS:
+    def computer_paired():
+        return any("Tiger took" in n for _, n in shown)
+
+    while time.time() - started < (PLAY_SECONDS if computer_paired() else MOST_SECONDS):
         pump(0.2)
         if not silent() or not my_turn():
             continue
