@@ -142,6 +142,22 @@ TEST_F(ScoreWindowTest, TheNameBoxFollowsTheNewResultWhenTheOrderChanges) {
     EXPECT_EQ(window->DateCell(0)->text(), "2001/01/01 00:00:00");
 }
 
+TEST_F(ScoreWindowTest, AScreenReaderReadsTheTableARowAtATimeWithTheNewRecord) {
+    auto window = WindowFor(3, 1);
+    const auto name = [](const QWidget* w) { return w->accessibleName(); };
+    EXPECT_EQ(name(window->SortHeader(0)), QStringLiteral("順位 名前 時間 ターン 日付 時間の順"));
+    EXPECT_EQ(name(window->SortHeader(1)), name(window->SortHeader(0)));
+    for (const QWidget* cell : {window->NameCell(0), window->TimeCell(0), window->DateCell(0)})
+        EXPECT_EQ(name(cell), QStringLiteral("1位 no name 1 3分5秒 305手 2001年1月1日"));
+    for (const QWidget* cell : {window->NameCell(2), window->TurnCell(2)})
+        EXPECT_EQ(name(cell), QStringLiteral("3位 新しい記録 3分12秒 302手 2024年6月1日"));
+
+    QTest::mouseClick(window->SortHeader(1), Qt::LeftButton);
+    EXPECT_EQ(name(window->SortHeader(1)), QStringLiteral("順位 名前 時間 ターン 日付 ターンの順"));
+    EXPECT_EQ(name(window->DateCell(0)),
+              QStringLiteral("1位 新しい記録 3分12秒 302手 2024年6月1日"));
+}
+
 TEST_F(ScoreWindowTest, AnEmptyNameIsRefusedAndTheWindowStaysOpen) {
     auto window = WindowFor(1, 1);
     messages_.clear();
