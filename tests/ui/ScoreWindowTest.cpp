@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,6 +233,20 @@ TEST_F(ScoreWindowTest, TheNameBoxRefusesWhatTheTableCannotHoldAndSaysWhich) {
 
     QTest::mouseClick(window->OkLabel(), Qt::LeftButton);
     EXPECT_EQ(LoadScoreFile(path_).table[9].name, "Jose\x81\x60\x8e\x52");
+}
+
+TEST_F(ScoreWindowTest, ARefusedCharacterIsSaidToAScreenReader) {
+    auto window = WindowFor(1, 0);
+    window->NameBox()->clear();
+    window->NameBox()->insert(QStringLiteral("é"));
+    window->NameBox()->insert(QStringLiteral("é"));  // each refusal is said again
+    const QList<QObject*> notices =
+        window->NameHint()->findChildren<QObject*>(QStringLiteral("notice"));
+    ASSERT_EQ(notices.size(), 2);
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(notices.last());
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_TRUE(notice->text(QAccessible::Name).startsWith(QStringLiteral("「é」")))
+        << notice->text(QAccessible::Name).toStdString();
 }
 
 TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
