@@ -680,16 +680,16 @@ The game starts with the first settings.</translation>
         <translation>Results!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Player %1: empty seat</translation>
-    </message>
-    <message>
-        <source>Player%1：%2、%3枚、%4位</source>
-        <translation>Player %1: %2, %3 cards, place %4</translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>place %1</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation>Player %1, empty seat</translation>
+    </message>
+    <message>
+        <source>Player%1：%2、 %3枚、 %4位</source>
+        <translation>Player %1, %2, %3 cards, place %4</translation>
     </message>
 </context>
 </TS>

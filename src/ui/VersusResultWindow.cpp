@@ -95,10 +95,13 @@ void VersusResultWindow::Load() {
         playerCells_[c]->setFocusPolicy(Qt::TabFocus);
         if (!seated[c]) {
             countCells_[c]->setText(QString());
-            playerCells_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
+            playerCells_[c]->setAccessibleName(tr("Player%1： 空席").arg(c + 1));
             continue;
         }
-        const QString placing = tr("Player%1：%2、%3枚、%4位")
+        // A screen reader reads the rows as the window comes, each a line of
+        // three words or more (it passes over shorter ones): Japanese has no
+        // spaces of its own, so the parts are spaced.
+        const QString placing = tr("Player%1：%2、 %3枚、 %4位")
                                     .arg(c + 1)
                                     .arg(PlayerName(seats_[c].kind))
                                     .arg(cards[c])
