@@ -321,8 +321,21 @@ try:
               flush=True)
 
     # ------------------------------------------------------------------
-    # What was said.
-    quiet_then(120)
+    # What was said, once Tiger's turn is over and all is said.
+    end = time.time() + 120
+    while not (silent() and my_turn()):
+        if time.time() > end:
+            fail("Tiger's turn never ended")
+        pump(0.2)
+    # Orca's "read the status bar" (Insert+KP_Enter twice) tells the cards taken.
+    t = time.time()
+    subprocess.run(["xdotool", "key", "--delay", "120", "Insert+KP_Enter", "Insert+KP_Enter"],
+                   check=True)
+    status = wait_spoken(r"You, \d+ cards taken", t, 10)
+    if not status:
+        fail("Orca's status bar command did not read the cards taken")
+    ok("Orca's status bar command reads %r" % status[1])
+    quiet_then()
     pump(0.5)
     begun = [(start, text) for start, _, text in spoken() if start is not None]
     if not shown:
