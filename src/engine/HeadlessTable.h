@@ -48,10 +48,11 @@ public:
     bool timerRunning = false;
     std::vector<std::string> messages;
     int versusResults = 0, soloResults = 0, gotCardPaints = 0;
-    int focusFrame = 0;  // the card framed for the keyboard
-    uint32_t speakingUntil =
-        0;  // a screen reader speaks until then (virtual clock); none by default
+    int focusFrame = 0;           // the card framed for the keyboard
     std::vector<int> flipWidths;  // widths of every card move, in order
+    // A screen reader is still speaking until then (virtual clock): by default
+    // nobody listens.
+    uint32_t speakingUntil = 0;
     std::function<void()> onSoloResult, onVersusResult;
 
     void SetCardVisible(int card, bool visible) override;

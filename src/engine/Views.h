@@ -53,8 +53,8 @@ public:
     virtual void ShowBalloon(int seat, const std::string& text) = 0;
     virtual void HideBalloon(int seat) = 0;
     // True while a screen reader is still saying what the table has told it:
-    // a computer's turn waits for it. False when nobody listens, so the game
-    // keeps its pace (and on the virtual clock, always).
+    // a computer's turn, and the two cards of an attempt, wait for it. False
+    // when nobody listens, so that the game keeps its pace.
     virtual bool StillSpeaking() const { return false; }
 };
 

@@ -4,8 +4,9 @@
 
 // The table as a screen reader meets it. Every card is a button named by its
 // place (row and column, counted from 1) and its side; the seat panels name
-// their players, the cards they took and the turn; the solitaire lines are one
-// status line read when asked for. What happens in play that the eye would
+// their players, the cards they took and the turn; a status line, read when
+// asked for, holds the solitaire time and turns, or against the computers the
+// cards each player took. What happens in play that the eye would
 // catch — a card turned, an attempt turned back, a pair taken, the turn
 // passing, a character speaking — is said as a notice that leaves the focus
 // where it is.
@@ -66,7 +67,7 @@ public:
     void SeatOnTurn(int seat, bool onTurn);
     void SeatCountShown(int seat, int count);
     void BalloonShown(int seat, const QString& text);
-    void StatusChanged();  // the solitaire lines were shown, hidden or changed
+    void StatusChanged();  // what the status line says changed
 
     // Says a notice without moving the focus. What happens at once (a card
     // turned and its player's comment, a failed attempt and the next turn) is
@@ -75,8 +76,8 @@ public:
     void Announce(const QString& text);
     QString LastNotice() const { return lastNotice_; }
 
-    // How long a screen reader takes to say the notices given so far, at its
-    // usual pace, when one listens: the computers wait for it. A key stops
+    // Whether a listening screen reader is still saying the notices given so
+    // far, reckoned at its usual pace: the computers wait for it. A key stops
     // the screen reader's speech, and so ends the wait.
     bool StillSpeaking() const;
     void KeyPressed();
