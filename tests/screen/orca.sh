@@ -12,6 +12,14 @@
 # the screenshots.
 source "$(dirname "$0")/lib.sh"
 # -B: Python leaves no bytecode cache in the source tree (the licence check would count it).
+# Everything the check starts keeps its settings in a home of the check's own:
+# Orca's, the speech server's, and the accessibility bus's, which stores
+# Orca's "accessibility on" in the desktop's settings, where it would outlast
+# the check and tell every later game that a screen reader listens.
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share \
+  XDG_CACHE_HOME=$WORK/home/.cache XDG_RUNTIME_DIR=$WORK/run
+mkdir -p "$HOME"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # Orca's logs are kept whatever happens.
 keep_logs() { cp "$WORK"/speech.log "$WORK"/orca.orcadebug "$WORK"/orca.out "$SHOTS"/ 2>/dev/null || true; }
 trap 'keep_logs; cleanup' EXIT
