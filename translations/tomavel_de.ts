@@ -290,6 +290,31 @@ Was danach kam, wurde weggelassen.</translation>
         <translation>Bevor dieses Ergebnis gespeichert wurde, kamen bessere Ergebnisse aus einem anderen Spiel hinzu.
 Dieses Ergebnis ist nicht mehr unter den ersten zehn.</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -695,30 +720,72 @@ Wie man spielt, steht in der Hilfe des Spiels (F1).
         <translation>%1 deckt auf: %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Kein Paar: %1 und %2 wieder verdeckt</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>Am Zug: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: Paar genommen, %2 und %3, Karten: %n</numerusform>
-            <numerusform>%1: Paar genommen, %2 und %3, Karten: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: Paar genommen, Karten: %n</numerusform>
-            <numerusform>%1: Paar genommen, Karten: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1「%2」</source>
         <translation>%1: „%2“</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation type="unfinished">Platz %1 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation type="unfinished">. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1が%2を取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,28 +826,23 @@ Wie man spielt, steht in der Hilfe des Spiels (F1).
         <translation>Ergebnisse!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Spieler %1: leerer Platz</translation>
-    </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Spieler %1: %2, %n Karte, Platz %3</numerusform>
-            <numerusform>Spieler %1: %2, %n Karten, Platz %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>Platz %1</translation>
     </message>
     <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
-    </message>
-    <message>
         <source>Player%1:</source>
         <translation>Spieler %1:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -290,6 +290,31 @@ What came after them was left out.</translation>
             <numerusform>The %n records that could be read went into a new score table; the other places hold the starting records.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation>Place, name, time, turns, date, %1</translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation>by time</translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation>by turns</translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation>your new record</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation>Place %1, %2, %3 min %4 s, %5 turns, %6</translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -688,16 +713,12 @@ How to play is told in the game&apos;s help (F1).
         <translation>%1 turned %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>No pair: %1 and %2 turned back</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>%1&apos;s turn</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: “%2”</translation>
+        <translation>%1 says, %2</translation>
     </message>
     <message numerus="yes">
         <source>%1、取った札 %n枚</source>
@@ -706,18 +727,64 @@ How to play is told in the game&apos;s help (F1).
             <numerusform>%1, cards taken: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation>a pair of jokers</translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation>a pair of aces</translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation>a pair of jacks</translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation>a pair of queens</translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation>a pair of kings</translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation>a pair of %1s</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation>No more cards that way</translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation>No pair</translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation>Your turn</translation>
+    </message>
     <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
+        <source>%1が%2を取りました、%n枚</source>
         <translation>
-            <numerusform>%1 took a pair: %2 and %3, cards taken: %n</numerusform>
-            <numerusform>%1 took a pair: %2 and %3, cards taken: %n</numerusform>
+            <numerusform>%1 took %2, %n card</numerusform>
+            <numerusform>%1 took %2, %n cards</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
+        <source>%1がペアを取りました、%n枚</source>
         <translation>
-            <numerusform>%1 took a pair, cards taken: %n</numerusform>
-            <numerusform>%1 took a pair, cards taken: %n</numerusform>
+            <numerusform>%1 took a pair, %n card</numerusform>
+            <numerusform>%1 took a pair, %n cards</numerusform>
         </translation>
     </message>
 </context>
@@ -747,17 +814,8 @@ How to play is told in the game&apos;s help (F1).
         <translation>Results!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Player %1: empty seat</translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>place %1</translation>
-    </message>
-    <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
     </message>
     <message>
         <source>Baby Swallow</source>
@@ -771,16 +829,20 @@ How to play is told in the game&apos;s help (F1).
         <source>Fat Tiger</source>
         <translation>Fat Tiger</translation>
     </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Player %1: %2, %n card, place %3</numerusform>
-            <numerusform>Player %1: %2, %n cards, place %3</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Player%1:</source>
         <translation>Player%1:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation>Player %1, empty seat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation>
+            <numerusform>Player %1, %2, %n card, place %3</numerusform>
+            <numerusform>Player %1, %2, %n cards, place %3</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

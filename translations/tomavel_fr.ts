@@ -290,6 +290,31 @@ La suite a été laissée de côté.</translation>
         <translation>Avant l’enregistrement de ce résultat, de meilleurs résultats d’une autre partie ont été enregistrés.
 Ce résultat n’est plus parmi les dix premiers.</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -695,30 +720,72 @@ La règle du jeu se trouve dans l’aide du jeu (F1).
         <translation>%1 retourne %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Pas de paire&#xa0;: %1 et %2 de nouveau face cachée</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>À jouer&#xa0;: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1&#xa0;: paire prise, %2 et %3, cartes&#xa0;: %n</numerusform>
-            <numerusform>%1&#xa0;: paire prise, %2 et %3, cartes&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1&#xa0;: paire prise, cartes&#xa0;: %n</numerusform>
-            <numerusform>%1&#xa0;: paire prise, cartes&#xa0;: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1「%2」</source>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation type="unfinished">place %1 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation type="unfinished">. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1が%2を取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,28 +826,23 @@ La règle du jeu se trouve dans l’aide du jeu (F1).
         <translation>Résultats&#xa0;!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Joueur %1&#xa0;: place libre</translation>
-    </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Joueur %1&#xa0;: %2, %n carte, place %3</numerusform>
-            <numerusform>Joueur %1&#xa0;: %2, %n cartes, place %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>place %1</translation>
     </message>
     <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
-    </message>
-    <message>
         <source>Player%1:</source>
         <translation>Joueur %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

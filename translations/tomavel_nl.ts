@@ -290,6 +290,31 @@ Wat daarna kwam, is weggelaten.</translation>
         <translation>Voordat deze uitslag werd bewaard, zijn betere uitslagen van een ander spel bewaard.
 Deze uitslag staat niet meer in de top tien.</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -695,30 +720,72 @@ Hoe je speelt, staat in de hulp van het spel (F1).
         <translation>%1 draait om: %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Geen paar: %1 en %2 weer gesloten</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>Aan de beurt: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: paar, %2 en %3, kaarten: %n</numerusform>
-            <numerusform>%1: paar, %2 en %3, kaarten: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: paar, kaarten: %n</numerusform>
-            <numerusform>%1: paar, kaarten: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1「%2」</source>
         <translation>%1: ‘%2’</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation type="unfinished">plaats %1 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation type="unfinished">. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1が%2を取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,28 +826,23 @@ Hoe je speelt, staat in de hulp van het spel (F1).
         <translation>Uitslag!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Speler %1: lege plaats</translation>
-    </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Speler %1: %2, %n kaart, plaats %3</numerusform>
-            <numerusform>Speler %1: %2, %n kaarten, plaats %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>plaats %1</translation>
     </message>
     <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
-    </message>
-    <message>
         <source>Player%1:</source>
         <translation>Speler %1:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -291,6 +291,31 @@ To, co było dalej, zostało pominięte.</translation>
         <translation>Zanim ten wynik został zapisany, zapisano lepsze wyniki z innej gry.
 Ten wynik nie mieści się już w pierwszej dziesiątce.</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -697,32 +722,74 @@ Zasady gry są opisane w pomocy gry (F1).
         <translation>%1 odkrywa: %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Brak pary: %1 i %2 znów zakryte</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>Ruch: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: para, %2 i %3, karty: %n</numerusform>
-            <numerusform>%1: para, %2 i %3, karty: %n</numerusform>
-            <numerusform>%1: para, %2 i %3, karty: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: para, karty: %n</numerusform>
-            <numerusform>%1: para, karty: %n</numerusform>
-            <numerusform>%1: para, karty: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1「%2」</source>
         <translation>%1: „%2”</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation type="unfinished">miejsce %1 {1 %2?}</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation type="unfinished">. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1が%2を取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -763,29 +830,24 @@ Zasady gry są opisane w pomocy gry (F1).
         <translation>Wyniki!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Gracz %1: wolne miejsce</translation>
-    </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Gracz %1: %2, %n karta, miejsce %3</numerusform>
-            <numerusform>Gracz %1: %2, %n karty, miejsce %3</numerusform>
-            <numerusform>Gracz %1: %2, %n kart, miejsce %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>miejsce %1</translation>
     </message>
     <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
-    </message>
-    <message>
         <source>Player%1:</source>
         <translation>Gracz %1:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

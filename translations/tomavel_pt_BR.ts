@@ -290,6 +290,31 @@ O que vinha depois foi deixado de fora.</translation>
         <translation>Antes de este resultado ser salvo, resultados melhores de outro jogo foram salvos.
 Este resultado não está mais entre os dez primeiros.</translation>
     </message>
+    <message>
+        <source>順位 名前 時間 ターン 日付 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>時間の順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターンの順</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい記録</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>a date for a screen reader</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1位 %2 %3分%4秒 %5手 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeatPanel</name>
@@ -695,30 +720,72 @@ Como jogar está explicado na ajuda do jogo (F1).
         <translation>%1 virou %2</translation>
     </message>
     <message>
-        <source>はずれ：%1 と %2 を裏に戻しました</source>
-        <translation>Não é par: %1 e %2 voltaram para baixo</translation>
-    </message>
-    <message>
         <source>%1の番です</source>
         <translation>Vez de: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました：%2 と %3、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: par feito, %2 e %3, cartas: %n</numerusform>
-            <numerusform>%1: par feito, %2 e %3, cartas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1がペアを取りました、取った札 %n枚</source>
-        <translation>
-            <numerusform>%1: par feito, cartas: %n</numerusform>
-            <numerusform>%1: par feito, cartas: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1「%2」</source>
         <translation>%1: “%2”</translation>
+    </message>
+    <message>
+        <source>ジョーカーのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>エースのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ジャックのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クイーンのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キングのペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1のペア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card&apos;s place, then its face</comment>
+        <translation type="unfinished">%1º lugar {1 %2?}</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <comment>between notices said together as one</comment>
+        <translation type="unfinished">. </translation>
+    </message>
+    <message>
+        <source>この先に札はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はずれ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1が%2を取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1がペアを取りました、%n枚</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,28 +826,23 @@ Como jogar está explicado na ajuda do jogo (F1).
         <translation>Resultados!!</translation>
     </message>
     <message>
-        <source>Player%1：空席</source>
-        <translation>Jogador %1: lugar vazio</translation>
-    </message>
-    <message numerus="yes">
-        <source>Player%1：%2、%n枚、%3位</source>
-        <translation>
-            <numerusform>Jogador %1: %2, %n carta, %3º lugar</numerusform>
-            <numerusform>Jogador %1: %2, %n cartas, %3º lugar</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1位</source>
         <translation>%1º lugar</translation>
     </message>
     <message>
-        <source>。</source>
-        <comment>between the placings read out as one text</comment>
-        <translation>. </translation>
-    </message>
-    <message>
         <source>Player%1:</source>
         <translation>Jogador %1:</translation>
+    </message>
+    <message>
+        <source>Player%1： 空席</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Player%1：%2、 %n枚、 %3位</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@
 #include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
 #include "ui/AboutBox.h"
+#include "ui/Accessibility.h"
 #include "ui/Language.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
@@ -95,7 +96,7 @@ int RunProgram(int argc, char** argv) {
     // ring at a running copy's doorbell.
     if (AsksForInformation(argc, argv)) {
         QCoreApplication answerOnly(argc, argv);
-        InstallTextLanguage(ChooseTextLanguage(QLocale::system().uiLanguages()));
+        InstallTextLanguage(ChooseTextLanguage(DesktopLanguages()));
         const std::optional<QString> answer = CommandLineAnswer(answerOnly.arguments());
         std::fputs(answer.value_or(QString()).toLocal8Bit().constData(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
@@ -118,11 +119,13 @@ int RunProgram(int argc, char** argv) {
     // small, and sent through the connection they need no answer. A player's
     // own choice stands.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    Accessibility::FollowScreenReaders();
     QApplication app(argc, argv);
     InstallFontSubstitutions();
     // The game speaks the desktop's language: Japanese as it always has, or the
     // first of the desktop's languages it has a translation for, else English.
-    InstallTextLanguage(ChooseTextLanguage(DesktopLanguages()));
+    InstallTextLanguage(ChooseTextLanguage(DesktopLanguages(), TextLanguages(),
+                                           Accessibility::ScreenReaderListening));
     // The splash already shows the icon and the title lettering, so the
     // picture catalogue opens first of all (each picture is read when first shown).
     PictureStore::Load();

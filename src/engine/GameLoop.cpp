@@ -118,8 +118,13 @@ StepResult SeatStep(GameState& game, int s) {
         }
         return StepResult::Continue;
     }
-    if (seat.IsComputer())
-        return s == game.currentSeat ? Computers().TurnStep(s) : Computers().IdleStep(s);
+    if (seat.IsComputer()) {
+        if (s != game.currentSeat) return Computers().IdleStep(s);
+        // A player who listens hears every card the computer turns before it
+        // goes on: its turn rests while the screen reader is still speaking.
+        if (Seats().StillSpeaking()) return StepResult::Continue;
+        return Computers().TurnStep(s);
+    }
     return StepResult::Continue;
 }
 }  // namespace

@@ -50,6 +50,9 @@ public:
     int versusResults = 0, soloResults = 0, gotCardPaints = 0;
     int focusFrame = 0;           // the card framed for the keyboard
     std::vector<int> flipWidths;  // widths of every card move, in order
+    // A screen reader is still speaking until then (virtual clock): by default
+    // nobody listens.
+    uint32_t speakingUntil = 0;
     std::function<void()> onSoloResult, onVersusResult;
 
     void SetCardVisible(int card, bool visible) override;
@@ -67,11 +70,13 @@ public:
     void DrawCard(int card) override { ++cards[card].paints; }
     void DrawGotCards() override { ++gotCardPaints; }
     void SetFocusFrame(int card) override { focusFrame = card; }
+    int FramedCard() const override { return focusFrame; }
     void ShowSeatPanel(int seat, CharacterKind kind) override;
     void HideSeatPanel(int seat) override;
     void SetSeatOnTurn(int seat, bool on) override { onTurn[seat] = on; }
     void SetSeatCardCount(int seat, const std::string& text) override { cardCount[seat] = text; }
     void ShowBalloon(int seat, const std::string& text) override;
+    bool StillSpeaking() const override { return host_ && host_->Now() < speakingUntil; }
     void HideBalloon(int seat) override { balloonShown[seat] = false; }
     void MoveHand(int left, int top) override;
     void SetHandVisible(bool visible) override { handVisible = visible; }

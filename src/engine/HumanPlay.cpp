@@ -103,7 +103,7 @@ int NextCardInDirection(const GameState& game, Cell from, int dx, int dy) {
                 // The nearest row in the direction; in it, the nearest column, the left one first.
                 const int along = dy * (row - from.row);
                 if (along <= 0) continue;
-                score = {std::abs(col - from.col), along, col};
+                score = {along, std::abs(col - from.col), col};
             }
             if (best == 0 || score < bestScore) best = card, bestScore = score;
         }
@@ -114,13 +114,18 @@ int NextCardInDirection(const GameState& game, Cell from, int dx, int dy) {
 void CardKeyMove(GameState& game, int dx, int dy) {
     if (game.phase != GamePhase::Running || !HumanOnTurn(game)) return;
     const int focused = game.hoveredCard;
+    // The keys' card as the player left it: magnified, or still framed though a
+    // computer has turned it and laid it back in its cell meanwhile.
+    const bool onIt =
+        ShownFocused(game, focused) ||
+        (focused != 0 && Cards().FramedCard() == focused && game.cards[focused].shown);
     int next = 0;
     // A focused card that has just been taken off the table still marks where the focus was.
-    if (ShownFocused(game, focused) || (focused != 0 && !game.cards[focused].shown)) {
+    if (onIt || (focused != 0 && !game.cards[focused].shown)) {
         const BoardCard& f = game.cards[focused];
         next = NextCardInDirection(game, {f.col, f.row}, dx, dy);
         // At the edge the focus stays where it is, and shows itself.
-        if (next == 0 && ShownFocused(game, focused)) next = focused;
+        if (next == 0 && onIt) next = focused;
     } else {
         next = NextCardInDirection(game, {0, 0}, 1, 0);
         if (KeyTarget(game, game.CardAt({0, 0}))) next = game.CardAt({0, 0});
@@ -139,7 +144,9 @@ void SecondTick(GameState& game) {
     if (game.soloMode) {
         ++game.elapsedSeconds;
         GameWindow().SetTimeText(FullWidthDigits(std::to_string(game.elapsedSeconds)) + " 秒");
-    } else {
+    } else if (!Seats().StillSpeaking()) {
+        // The seconds the game waits for a player's screen reader are no
+        // seconds of play: the computers' memories keep meanwhile.
         Computers().AgeMemories();
     }
 }

@@ -15,6 +15,14 @@
 namespace {
 // Integer division truncating towards zero, as the slide steps want it.
 int TruncDiv(int a, int b) { return a / b; }
+
+// Both cards of an attempt lie face up for the display time, and, for a
+// player who listens, until the screen reader has said them.
+// Lets events run: in the waits.
+void ShowBothCards(const GameState& game) {
+    WaitWithEvents(game.showSeconds * 1000);
+    while (Seats().StillSpeaking()) WaitWithEvents(10);
+}
 }  // namespace
 
 void ShowCardFace(GameState& game, int card, bool face) {
@@ -59,7 +67,7 @@ StepResult ResolvePicks(GameState& game, int seat) {
     if (!CardsArePair(game, first, second)) {
         // The computer seats may memorise both cards while they still lie face up.
         Computers().SeeFailedAttempt(first, second, game.currentSeat);
-        WaitWithEvents(game.showSeconds * 1000);
+        ShowBothCards(game);
         FlipCard(game, first);
         FlipCard(game, second);
         game.firstPick = 0;
@@ -67,7 +75,7 @@ StepResult ResolvePicks(GameState& game, int seat) {
         return StepResult::NextSeat;
     }
 
-    WaitWithEvents(game.showSeconds * 1000);
+    ShowBothCards(game);
     Cards().SetCardEnabled(first, false);
     Cards().SetCardEnabled(second, false);
     // Slide both cards into the seat's panel in 10 frames.

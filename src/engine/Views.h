@@ -36,6 +36,8 @@ public:
     // Frames the card the keyboard has moved to, round its edge, until the
     // card is hidden or another card is framed; 0 takes the frame away.
     virtual void SetFocusFrame(int card) = 0;
+    // The card framed now (0: none).
+    virtual int FramedCard() const = 0;
 };
 
 // The four seat panels down the left of the table, and their speech balloons.
@@ -50,6 +52,10 @@ public:
     virtual void SetSeatCardCount(int seat, const std::string& text) = 0;
     virtual void ShowBalloon(int seat, const std::string& text) = 0;
     virtual void HideBalloon(int seat) = 0;
+    // True while a screen reader is still saying what the table has told it:
+    // a computer's turn, and the two cards of an attempt, wait for it. False
+    // when nobody listens, so that the game keeps its pace.
+    virtual bool StillSpeaking() const { return false; }
 };
 
 // What moves over the cards: the banner sprite and the opponents' hand marker.

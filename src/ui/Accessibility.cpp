@@ -2,21 +2,29 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Notices: Qt has no way of its own to hand a screen reader a sentence to
-// say, and its AT-SPI bridge drops QAccessible::Alert. So the table carries a
-// notice object with the notification role; each notice becomes its name and
-// the object is shown anew, which a screen reader presents as a notification
-// (Orca speaks a notification when it is shown), without taking the focus away
-// from the card the player is on.
+// Notices: Qt 6.4 has no way of its own to hand a screen reader a sentence to
+// say, and its AT-SPI bridge drops QAccessible::Alert and sends a renamed
+// object's name change in a form Orca cannot read. So every notice is an
+// object of its own with the notification role, named by what it says and
+// shown once, which a screen reader presents as a notification (Orca speaks a
+// notification when it is shown) without taking the focus away from the card
+// the player is on. One object renamed for each notice would not do: a screen
+// reader still busy with the last notice either drops the next as the same
+// event again or reads the object after its name has changed once more.
 #include "ui/Accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
+#include <QVariant>
 #include <algorithm>
 
 #include "engine/GameState.h"
@@ -28,8 +36,21 @@
 
 namespace {
 
-const char* const kNoticeName = "tableNotice";
+const char* const kNoticeName = "notice";
+const char* const kNoticeText = "noticeText";
 const char* const kStatusName = "tableStatus";
+
+// Notices kept beside one widget: enough for a screen reader that has fallen
+// a good way behind to find every one it has still to read.
+constexpr qsizetype kKeptNotices = 40;
+// What happens within this long of a first notice is said with it.
+constexpr int kGatherMs = 250;
+// How a screen reader's voice keeps pace with the notices (see SpeakingSeconds).
+constexpr double kNotificationSeconds = 1.3;
+constexpr double kLettersPerSecond = 9.5;
+constexpr qint64 kSpeechSlackMs = 500;
+// Whether a screen reader listens is asked again after this long.
+constexpr qint64 kListenerAskMs = 10000;
 
 bool OnTable(const GameState& game, int card) {
     if (card < 1 || card > kCardCount) return false;
@@ -92,6 +113,14 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         return table_->Speaker()->SeatName(seat_);
+    }
+    // Always there, an empty seat too: a screen reader keeps what it once saw
+    // of an object's states, and would never find a panel it first met hidden.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = false;
+        s.offscreen = false;
+        return s;
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -156,8 +185,8 @@ private:
     TableWidget* table_;
 };
 
-// The two objects of the table that are no widget: the notice and the
-// solitaire status line.
+// The status line: in solitaire the time and the turns, the two lines as one;
+// against the computers the cards each player has taken. No widget of its own.
 class TableObjectAccessible : public QAccessibleObject {
 public:
     TableObjectAccessible(QObject* object, TableWidget* table, QAccessible::Role role)
@@ -173,31 +202,50 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QString();
-        if (role_ == QAccessible::StatusBar) return table_->Speaker()->StatusText();
-        const QString notice = table_->Speaker()->LastNotice();
-        return notice.isEmpty() ? TableSpeaker::tr("お知らせ") : notice;
+        return table_->Speaker()->StatusText();
     }
 
+    // Always there, so that a screen reader's "read the status bar" finds it
+    // however early it first looked (it keeps what it once saw of an
+    // object's states, and Qt tells it when an object comes into view but not
+    // that it became visible); what it says follows the game instead.
     QAccessible::State state() const override {
         QAccessible::State s;
         s.readOnly = true;
-        // The status line is there while the solitaire lines are shown.
-        if (role_ == QAccessible::StatusBar)
-            s.invisible = !table_->TurnCountLabel()->isVisible();
-        else
-            s.invisible = !table_->isVisible();
         return s;
     }
 
     QRect rect() const override {
-        if (role_ == QAccessible::StatusBar)
-            return GlobalRect(table_->TimeLabel()).united(GlobalRect(table_->TurnCountLabel()));
-        return {};
+        if (table_->TurnCountLabel()->isHidden()) return GlobalRect(table_);
+        return GlobalRect(table_->TimeLabel()).united(GlobalRect(table_->TurnCountLabel()));
     }
 
 private:
     TableWidget* table_;
     QAccessible::Role role_;
+};
+
+// A notice: named by its text once and for all, beside the widget it was given at.
+class NoticeAccessible : public QAccessibleObject {
+public:
+    explicit NoticeAccessible(QObject* notice) : QAccessibleObject(notice) {}
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QString();
+        return object()->property(kNoticeText).toString();
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+    QRect rect() const override { return {}; }
 };
 
 // The "O.K" of the result windows: a label that works as a button, pressed
@@ -223,6 +271,8 @@ public:
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (!object) return nullptr;
+    if (className == QLatin1String("QObject") && object->objectName() == QLatin1String(kNoticeName))
+        return new NoticeAccessible(object);
     if (className == QLatin1String("TableWidget"))
         return new TableAccessible(static_cast<TableWidget*>(object));
     if (className == QLatin1String("QLabel") && object->objectName() == QLatin1String("lblOK"))
@@ -238,8 +288,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
             if (table->SeatBox(seat) == object)
                 return new SeatAccessible(static_cast<ShapeWidget*>(object), table, seat);
     } else if (className == QLatin1String("QObject") && table->Speaker()) {
-        if (object == table->Speaker()->Notice())
-            return new TableObjectAccessible(object, table, QAccessible::Notification);
         if (object == table->Speaker()->Status())
             return new TableObjectAccessible(object, table, QAccessible::StatusBar);
     }
@@ -267,11 +315,104 @@ void Accessibility::Forget(QObject* object) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
-TableSpeaker::TableSpeaker(TableWidget* table)
-    : QObject(table), table_(table), notice_(new QObject(table)), status_(new QObject(table)) {
+void Accessibility::FollowScreenReaders() {
+    if (qEnvironmentVariable("NO_AT_BRIDGE") == QLatin1String("1")) return;
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+}
+
+bool Accessibility::ScreenReaderListening() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()) return false;
+    const QString service = QStringLiteral("org.a11y.Bus");
+    // Asking a bus that is not there would have the session start it.
+    if (!bus.interface()->isServiceRegistered(service)) return false;
+    // A screen reader turns IsEnabled on as it starts; the desktop's own
+    // screen-reader switch is ScreenReaderEnabled.
+    for (const char* property : {"IsEnabled", "ScreenReaderEnabled"}) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, QStringLiteral("/org/a11y/bus"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        call << QStringLiteral("org.a11y.Status") << QString::fromLatin1(property);
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 500);
+        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+            reply.arguments().constFirst().value<QDBusVariant>().variant().toBool())
+            return true;
+    }
+    return false;
+}
+
+QString Accessibility::Speakable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case u'"':
+            case u'(':
+            case u')':
+            case u'[':
+            case u']':
+            case u'{':
+            case u'}':
+            case u'`':
+            case 0x2018:  // left single quotation mark
+            case 0x201C:  // left and right double quotation marks
+            case 0x201D:
+            case 0x201E:
+            case 0x00AB:  // guillemets
+            case 0x00BB:
+                break;
+            case u':':
+            case u';':
+                out += QLatin1Char(',');
+                break;
+            case u'-':
+            case u'_':
+            case u'~':
+            case u'|':
+            case 0x2013:  // en and em dashes
+            case 0x2014:
+                out += QLatin1Char(' ');
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out.simplified();
+}
+
+namespace {
+// A notice object beside `near`, named `text`, not yet shown; the oldest
+// beside it go once there are more than the screen reader can still want.
+QObject* MakeNotice(QWidget* near, const QString& text) {
     Accessibility::Install();
-    notice_->setObjectName(QLatin1String(kNoticeName));
+    auto* notice = new QObject(near);
+    notice->setObjectName(QLatin1String(kNoticeName));
+    notice->setProperty(kNoticeText, text);
+    const QList<QObject*> kept =
+        near->findChildren<QObject*>(QLatin1String(kNoticeName), Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i + kKeptNotices < kept.size(); ++i) kept[i]->deleteLater();
+    return notice;
+}
+}  // namespace
+
+QObject* Accessibility::Announce(QWidget* near, const QString& text) {
+    QObject* notice = MakeNotice(near, Speakable(text));
+    Tell(notice, QAccessible::ObjectShow);
+    return notice;
+}
+
+TableSpeaker::TableSpeaker(TableWidget* table)
+    : QObject(table),
+      table_(table),
+      notice_(MakeNotice(table, tr("お知らせ"))),
+      status_(new QObject(table)) {
+    Accessibility::Install();
     status_->setObjectName(QLatin1String(kStatusName));
+    clock_.start();
+    gather_.setSingleShot(true);
+    gather_.setInterval(kGatherMs);
+    connect(&gather_, &QTimer::timeout, this, &TableSpeaker::Gathered);
 }
 
 // ---------------------------------------------------------------------------
@@ -303,6 +444,22 @@ QString TableSpeaker::FaceName(int picture) {
     return tr("%1の%2").arg(tr(suits[suit]), rankName);
 }
 
+QString TableSpeaker::PairName(int picture) {
+    if (picture >= 52) return tr("ジョーカーのペア");
+    switch (picture % 13 + 1) {
+        case 1:
+            return tr("エースのペア");
+        case 11:
+            return tr("ジャックのペア");
+        case 12:
+            return tr("クイーンのペア");
+        case 13:
+            return tr("キングのペア");
+        default:
+            return tr("%1のペア").arg(picture % 13 + 1);
+    }
+}
+
 QString TableSpeaker::PlaceName(int card) const {
     const BoardCard& c = table_->Game().cards[std::clamp(card, 0, kCardCount)];
     return tr("%1行 %2列").arg(c.row + 1).arg(c.col + 1);
@@ -310,7 +467,8 @@ QString TableSpeaker::PlaceName(int card) const {
 
 QString TableSpeaker::CardName(int card, int picture, bool face, bool onTable) const {
     if (!onTable) return tr("取られた札 %1").arg(FaceName(picture));
-    if (face) return PlaceName(card) + QLatin1Char(' ') + FaceName(picture);
+    if (face)
+        return tr("%1 %2", "a card's place, then its face").arg(PlaceName(card), FaceName(picture));
     return tr("%1 裏向き").arg(PlaceName(card));
 }
 
@@ -328,6 +486,12 @@ QString TableSpeaker::SeatName(int seat) const {
 }
 
 QString TableSpeaker::StatusText() const {
+    if (table_->TurnCountLabel()->isHidden()) {
+        QStringList seats;
+        for (int seat = 0; seat < kSeats; ++seat)
+            if (!table_->SeatBox(seat)->isHidden()) seats << SeatName(seat);
+        if (!seats.isEmpty()) return seats.join(tr("。", "between notices said together as one"));
+    }
     const QString time = table_->TimeLabel()->text();
     const QString turns = table_->TurnCountLabel()->text();
     return tr("経過時間 %1、手数 %2")
@@ -341,10 +505,43 @@ QString TableSpeaker::StatusText() const {
 void TableSpeaker::Announce(const QString& text) {
     if (text.trimmed().isEmpty()) return;
     lastNotice_ = text;
-    Tell(notice_, QAccessible::NameChanged);
-    Tell(notice_, QAccessible::ObjectShow);
+    gathering_ << text;
+    if (!gather_.isActive()) gather_.start();
     emit announced(text);
 }
+
+void TableSpeaker::Gathered() {
+    if (gathering_.isEmpty()) return;
+    const QString text = gathering_.join(tr("。", "between notices said together as one"));
+    notice_ = Accessibility::Announce(table_, text);
+    gathering_.clear();
+
+    // Whether anyone listens is asked now and then, not at every notice.
+    const qint64 now = clock_.elapsed();
+    if (listenerAskedMs_ < 0 || now - listenerAskedMs_ > kListenerAskMs) {
+        listening_ = Accessibility::ScreenReaderListening();
+        listenerAskedMs_ = now;
+    }
+    speechEndsMs_ = std::max(speechEndsMs_, now) +
+                    static_cast<qint64>(SpeakingSeconds(Accessibility::Speakable(text)) * 1000);
+}
+
+double TableSpeaker::SpeakingSeconds(const QString& text) {
+    // Measured with Orca's defaults (speech-dispatcher and espeak-ng): the word
+    // "notification" before each notice, then about 9.5 letters a second of an
+    // English text, pauses at the commas and full stops included; a kana or
+    // kanji takes about as long as two letters.
+    double letters = 0;
+    for (const QChar c : text) letters += c.unicode() >= 0x2E80 ? 2.0 : 1.0;
+    return kNotificationSeconds + letters / kLettersPerSecond;
+}
+
+bool TableSpeaker::StillSpeaking() const {
+    // A little of the last notice may be left unsaid as the computer goes on.
+    return listening_ && clock_.elapsed() < speechEndsMs_ - kSpeechSlackMs;
+}
+
+void TableSpeaker::KeyPressed() { speechEndsMs_ = 0; }
 
 void TableSpeaker::CardFramed(int card) {
     // The frame is the keyboard's focus: the screen reader follows it and
@@ -353,30 +550,41 @@ void TableSpeaker::CardFramed(int card) {
         Tell(w, QAccessible::Focus);
 }
 
+void TableSpeaker::FocusStayed(int card) {
+    // An arrow at the edge of the cards: the focus stays where it is, and the
+    // player hears why nothing else was read.
+    if (table_->Card(card)) Announce(tr("この先に札はありません"));
+}
+
+QString TableSpeaker::TurnedName(int card, int picture) const {
+    const GameState& game = table_->Game();
+    const int seat = game.currentSeat;
+    const bool computer =
+        seat >= 0 && seat < kSeats && game.seats[seat].IsComputer() && !game.soloMode;
+    if (computer)
+        return tr("%1がめくりました：%2")
+            .arg(PlayerName(seat), CardName(card, picture, true, true));
+    // The player who turned the card the keys are on knows where it lies.
+    if (card == table_->FramedCard()) return FaceName(picture);
+    return CardName(card, picture, true, true);
+}
+
 void TableSpeaker::CardTurned(int card, bool face) {
     CardWidget* w = table_->Card(card);
     // The deal and the clearing turn cards nobody sees: nothing to say then.
     const GameState& game = table_->Game();
     if (!w || w->isHidden() || !OnTable(game, card)) return;
+    // The screen reader's copy of the card's name is out of date now. (Qt 6.4
+    // sends this change in a form Orca cannot speak, so the new face is also
+    // said as a notice, the focused card's too.)
     Tell(w, QAccessible::NameChanged);
     if (face) {
-        // The focused card reads its own new name.
-        if (card == table_->FramedCard()) return;
-        const int seat = game.currentSeat;
-        const bool computer =
-            seat >= 0 && seat < kSeats && game.seats[seat].IsComputer() && !game.soloMode;
-        const QString name = CardName(card, w->pCard(), true, true);
-        Announce(computer ? tr("%1がめくりました：%2").arg(PlayerName(seat), name) : name);
+        Announce(TurnedName(card, w->pCard()));
         return;
     }
-    // A failed attempt turns its first card back, then its second.
-    if (card == game.secondPick && game.firstPick != 0 && table_->Card(game.firstPick)) {
-        const int first = game.firstPick;
-        Announce(
-            tr("はずれ：%1 と %2 を裏に戻しました")
-                .arg(PlaceName(first) + QLatin1Char(' ') + FaceName(table_->Card(first)->pCard()),
-                     PlaceName(card) + QLatin1Char(' ') + FaceName(w->pCard())));
-    }
+    // A failed attempt turns its first card back, then its second; both faces
+    // were said as they came up.
+    if (card == game.secondPick && game.firstPick != 0) Announce(tr("はずれ"));
 }
 
 void TableSpeaker::SeatOnTurn(int seat, bool onTurn) {
@@ -384,23 +592,30 @@ void TableSpeaker::SeatOnTurn(int seat, bool onTurn) {
     onTurn_.at(static_cast<size_t>(seat)) = onTurn;
     if (was == onTurn) return;
     Tell(table_->SeatBox(seat), QAccessible::NameChanged);
-    if (onTurn) Announce(tr("%1の番です").arg(PlayerName(seat)));
+    StatusChanged();
+    if (!onTurn) return;
+    if (table_->Game().seats[std::clamp(seat, 0, kSeats - 1)].kind == CharacterKind::You)
+        Announce(tr("あなたの番です"));
+    else
+        Announce(tr("%1の番です").arg(PlayerName(seat)));
 }
 
 void TableSpeaker::SeatCountShown(int seat, int count) {
     Tell(table_->SeatBox(seat), QAccessible::NameChanged);
+    StatusChanged();
     if (count <= 0) return;
     const GameState& game = table_->Game();
-    const int first = game.firstPick, second = game.secondPick;
-    if (table_->Card(first) && table_->Card(second) && first != 0 && second != 0)
-        Announce(tr("%1がペアを取りました：%2 と %3、取った札 %n枚", nullptr, count)
-                     .arg(PlayerName(seat), FaceName(table_->Card(first)->pCard()),
-                          FaceName(table_->Card(second)->pCard())));
+    const int first = game.firstPick;
+    if (first != 0 && table_->Card(first))
+        Announce(tr("%1が%2を取りました、%n枚", nullptr, count)
+                     .arg(PlayerName(seat), PairName(table_->Card(first)->pCard())));
     else
-        Announce(tr("%1がペアを取りました、取った札 %n枚", nullptr, count).arg(PlayerName(seat)));
+        Announce(tr("%1がペアを取りました、%n枚", nullptr, count).arg(PlayerName(seat)));
 }
 
 void TableSpeaker::BalloonShown(int seat, const QString& text) {
     if (text.trimmed().isEmpty()) return;
-    Announce(tr("%1「%2」").arg(PlayerName(seat), text));
+    Announce(tr("%1「%2」").arg(PlayerName(seat), Accessibility::Speakable(text)));
 }
+
+void TableSpeaker::StatusChanged() { Tell(status_, QAccessible::NameChanged); }

@@ -61,12 +61,18 @@ QStringList DesktopLanguages() {
     return languages;
 }
 
-TextLanguage ChooseTextLanguage(const QStringList& desktop, const QStringList& spoken) {
-    // Nothing said at all is the C locale's silence: the game's own language.
-    if (desktop.isEmpty()) return kGameLanguage;
+TextLanguage ChooseTextLanguage(const QStringList& desktop, const QStringList& spoken,
+                                const std::function<bool()>& screenReaderListening) {
+    // No language at all: the game's own, unless the player listens.
+    const auto languageless = [&] {
+        return screenReaderListening && screenReaderListening() ? kFallbackLanguage
+                                                                : kGameLanguage;
+    };
+    // Nothing said at all is the C locale's silence.
+    if (desktop.isEmpty()) return languageless();
     for (const QString& name : desktop) {
         const QString full = LocaleName(name);
-        if (full == u"c" || full == u"posix") return kGameLanguage;
+        if (full == u"c" || full == u"posix") return languageless();
         if (spoken.contains(full)) return full;
         const QString language = full.section(QLatin1Char('_'), 0, 0);
         if (spoken.contains(language)) return language;

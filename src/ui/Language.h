@@ -15,6 +15,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 // A language is named as its translation file is: "ja", "en", "de", "pt_BR" ...
@@ -38,8 +39,15 @@ QStringList DesktopLanguages();
 // "de_AT" finds de); "C" and "POSIX" (with or without a codeset) are the game's
 // own Japanese, and so is a desktop that names no language at all. A desktop
 // whose languages the game has none of gets English.
+//
+// The C and POSIX locales name no language. There the game is Japanese, as it
+// always was, unless `screenReaderListening` says a screen reader is at work:
+// a screen reader under those locales speaks English (its own words and its
+// voice), and reads every kanji of a Japanese game as "Chinese letter", so
+// that player gets the English game. It is asked only for those locales.
 TextLanguage ChooseTextLanguage(const QStringList& desktop,
-                                const QStringList& spoken = TextLanguages());
+                                const QStringList& spoken = TextLanguages(),
+                                const std::function<bool()>& screenReaderListening = {});
 
 // Installs the translators for `language`: ours, with the English beneath it for
 // a text the translation lacks, and Qt's own (its standard buttons) from Qt's

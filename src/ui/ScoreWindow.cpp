@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "text/Cp932.h"
+#include "ui/Accessibility.h"
 #include "ui/Language.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ResultParts.h"
@@ -318,6 +319,41 @@ void ScoreWindow::SortClick(int index) {
         turnCells_[k]->setText(ShownTurns(record, texts));
         dateCells_[k]->setText(ShownDate(texts.date));
     }
+    TellRowsToScreenReader(index, order);
+}
+
+// A screen reader reads the table a line at a time: every cell of a row is
+// named by the whole row in words (a screen reader reads a name once, and
+// passes over cells of a word or two), and the two sort headers by the header
+// and the order. Numbers are said as numbers, with no colon or slash between.
+void ScoreWindow::TellRowsToScreenReader(int index, const std::array<int, kScoreCount>& order) {
+    const QString header =
+        QCoreApplication::translate("ScoreWindow", "順位 名前 時間 ターン 日付 %1")
+            .arg(index == 0 ? QCoreApplication::translate("ScoreWindow", "時間の順")
+                            : QCoreApplication::translate("ScoreWindow", "ターンの順"));
+    for (QLabel* cell : sortHeaders_) cell->setAccessibleName(header);
+    const QLocale locale(CurrentTextLanguage() == TextLanguage::Japanese ? QLocale::Japanese
+                                                                         : QLocale::English);
+    for (int k = 0; k < kScoreCount; ++k) {
+        const SoloScoreRecord& r = table_[order[k]];
+        QString name = NameFromCp932(r.name);
+        if (order[k] == newRecord_ && afterGame_)
+            name = QCoreApplication::translate("ScoreWindow", "新しい記録");
+        const QString date =
+            locale.toString(QDate(r.year, r.month, r.day),
+                            QCoreApplication::translate("ScoreWindow", "yyyy年M月d日",
+                                                        "a date for a screen reader"));
+        const QString line = QCoreApplication::translate("ScoreWindow", "%1位 %2 %3分%4秒 %5手 %6")
+                                 .arg(k + 1)
+                                 .arg(name)
+                                 .arg(r.playMinutes)
+                                 .arg(r.playSeconds)
+                                 .arg(r.turns)
+                                 .arg(date);
+        for (QLabel* cell :
+             {rankCells_[k], nameCells_[k], timeCells_[k], turnCells_[k], dateCells_[k]})
+            cell->setAccessibleName(line);
+    }
 }
 
 void ScoreWindow::NameRefused(const QString& refused) {
@@ -325,12 +361,15 @@ void ScoreWindow::NameRefused(const QString& refused) {
     refusalPending_ = true;
     nameHint_->setText(RefusedNameMessage(refused));
     nameHint_->show();
+    // A player who does not see the note hears it.
+    Accessibility::Announce(nameHint_, nameHint_->text());
 }
 
 void ScoreWindow::NameCut(const QString& kept) {
     cutName_ = kept;
     nameHint_->setText(LongNameMessage());
     nameHint_->show();
+    Accessibility::Announce(nameHint_, nameHint_->text());
 }
 
 // A refused letter's note outlasts the keys typed after it: a quick typist would

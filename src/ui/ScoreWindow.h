@@ -72,6 +72,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void TellRowsToScreenReader(int index, const std::array<int, kScoreCount>& order);
+
     std::string scorePath_;
     ScoreTable table_;
     int newRecord_;

@@ -222,6 +222,8 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TableWidget::keyPressEvent(QKeyEvent* event) {
+    // A screen reader stops speaking at a key, and starts on what the key does.
+    speaker_->KeyPressed();
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return QWidget::keyPressEvent(event);
     switch (event->key()) {
@@ -314,9 +316,14 @@ void TableWidget::DrawGotCards() {
 }
 
 void TableWidget::SetFocusFrame(int card) {
+    // Framed again where it already is: an arrow at the edge of the cards.
+    const bool stayed = card != 0 && card == framedCard_;
     framedCard_ = card;
     PlaceFocusFrame();
-    speaker_->CardFramed(card);
+    if (stayed)
+        speaker_->FocusStayed(card);
+    else
+        speaker_->CardFramed(card);
 }
 
 // Round the framed card and just below it, over the cards beside it, which
@@ -403,6 +410,8 @@ void TableWidget::HideBalloon(int seat) {
     balloonTexts_[seat]->hide();
 }
 
+bool TableWidget::StillSpeaking() const { return speaker_->StillSpeaking(); }
+
 // ---------------------------------------------------------------------------
 // The hand marker and the banner
 
@@ -427,12 +436,15 @@ int TableWidget::WindowOuterWidth() const { return window()->frameGeometry().wid
 
 void TableWidget::SetSoloLabelsVisible(bool visible) {
     for (QLabel* l : {timeCaption_, timeLabel_, turnsCaption_, turnsLabel_}) l->setVisible(visible);
+    speaker_->StatusChanged();
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
     FitGrowingRight(timeLabel_, ToQRect(kSoloTimeRect), ShownCounter(text, Counter::Time));
+    speaker_->StatusChanged();
 }
 
 void TableWidget::SetCountText(const std::string& text) {
     FitGrowingRight(turnsLabel_, ToQRect(kSoloTurnsRect), ShownCounter(text, Counter::Turns));
+    speaker_->StatusChanged();
 }

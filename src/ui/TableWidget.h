@@ -55,7 +55,7 @@ public:
     ShapeWidget* SeatBox(int seat) const;
     ShapeWidget* Hand() const;
     ShapeWidget* FocusFrame() const;  // round the card the keyboard has moved to
-    int FramedCard() const { return framedCard_; }
+    int FramedCard() const override { return framedCard_; }
     // What a screen reader hears of the table.
     TableSpeaker* Speaker() const { return speaker_; }
 
@@ -81,6 +81,7 @@ public:
     void SetSeatCardCount(int seat, const std::string& text) override;
     void ShowBalloon(int seat, const std::string& text) override;
     void HideBalloon(int seat) override;
+    bool StillSpeaking() const override;
 
     // MarkersView.
     void MoveHand(int left, int top) override;

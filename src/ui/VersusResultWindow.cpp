@@ -91,7 +91,6 @@ void VersusResultWindow::Load() {
         seated[c] = seats_[c].seated;
     }
     face_ = PlaceFaces(cards, seated);
-    QStringList placings;
     for (int c = 0; c < kSeats; ++c) {
         playerCells_[c]->setText(PlayerName(seats_[c].kind));
         // A caption longer than its box (a translation's word for "Player")
@@ -108,25 +107,27 @@ void VersusResultWindow::Load() {
         playerCells_[c]->setFocusPolicy(Qt::TabFocus);
         if (!seated[c]) {
             countCells_[c]->setText(QString());
-            playerCells_[c]->setAccessibleName(tr("Player%1：空席").arg(c + 1));
+            playerCells_[c]->setAccessibleName(tr("Player%1： 空席").arg(c + 1));
             continue;
         }
-        const QString placing = tr("Player%1：%2、%n枚、%3位", nullptr, cards[c])
+        // A screen reader reads the rows as the window comes, each a line of
+        // three words or more (it passes over shorter ones): Japanese has no
+        // spaces of its own, so the parts are spaced.
+        const QString placing = tr("Player%1：%2、 %n枚、 %3位", nullptr, cards[c])
                                     .arg(c + 1)
                                     .arg(PlayerName(seats_[c].kind))
                                     .arg(face_[c] + 1);
         playerCells_[c]->setAccessibleName(placing);
         rankPictures_[c]->setAccessibleName(tr("%1位").arg(face_[c] + 1));
-        placings << placing;
         countCells_[c]->setText(QString::number(cards[c]));
         rankPictures_[c]->setPixmap(faces_ ? faces_(face_[c]) : QPixmap());
         faceTop_[c] = (RowTop(c) + 4) * kTwipsPerPixel - kFaceLift;
         PlaceFace(c);
         rankPictures_[c]->show();
     }
-    // The window opens on "O.K", which tells the placings to a screen reader.
-    ok_->Label()->setAccessibleDescription(
-        placings.join(tr("。", "between the placings read out as one text")));
+    // The window opens on "O.K". A screen reader reads the placings as the
+    // window comes, from the rows' names (and the rows are stops for Tab); told
+    // again as the button's description, they were read twice.
     ok_->Label()->setFocus();
     balloonTimer_.start();
 }

@@ -187,7 +187,7 @@ ok("Space turns the focused card, which now reads %r" % card.name)
 
 status_before = solo.status().name
 play(solo, versus=False)
-if not any(n.startswith("あなたがペアを取りました") for n in notices):
+if not any(re.match(r"^あなたが.*のペアを取りました、\d+枚$", n) for n in notices):
     fail("no pair taken was announced: %s" % notices[-5:])
 if not any(n.startswith("はずれ") for n in notices):
     fail("no failed attempt was announced: %s" % notices[-5:])

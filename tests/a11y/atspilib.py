@@ -7,6 +7,7 @@ walking the objects, pressing buttons, sending keys, and the table's notices
 as they are said."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -53,9 +54,13 @@ def wait_for(what, check, timeout=20.0):
 
 
 def on_showing(event):
+    """What happens at once is one notice ("Swallow's turn. Swallow says, ..."):
+    its parts are kept one by one."""
     try:
         if event.detail1 == 1 and event.source.getRoleName() == "notification":
-            notices.append(event.source.name)
+            for part in re.split(r"。|\. ", event.source.name):
+                if part:
+                    notices.append(part)
     except Exception:
         pass
 

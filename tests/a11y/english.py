@@ -60,12 +60,12 @@ click(find(dialog, lambda o: o.getRoleName() == "push button" and o.name == "Can
 wait_for("the settings dialog to close", lambda: len(game.windows()) == 1, 10)
 
 choose("Game", "Start")
-wait_for("a balloon", lambda: any(n.startswith(("Swallow: ", "Wolf: ", "Tiger: ")) for n in notices),
+wait_for("a balloon", lambda: any(re.match(r"^(Swallow|Wolf|Tiger) says, ", n) for n in notices),
          60)
 shot("balloon")
 result = wait_for("the result window", lambda: next(
     (w for w in game.windows() if w.name == "Results"), None), 400)
-balloons = [n for n in notices if re.match(r"^(Swallow|Wolf|Tiger): “", n)]
+balloons = [n for n in notices if re.match(r"^(Swallow|Wolf|Tiger) says, ", n)]
 if not balloons:
     fail("no balloon was announced: %s" % notices[-8:])
 japanese = [n for n in notices if JAPANESE.search(n)]

@@ -236,6 +236,33 @@ TEST_F(GameLoopTest, TheTurnStartsAtTheFirstActiveSeatAndWraps) {
     EXPECT_FALSE(table.onTurn[3]);
 }
 
+TEST_F(GameLoopTest, AComputersTurnWaitsWhileAScreenReaderSpeaks) {
+    // The same pinned game twice: the computer's first card comes as late as
+    // the screen reader's speech keeps it, and nothing else changes.
+    const auto firstCardAt = [this](uint32_t speaking) {
+        NewGame();
+        PinRandomSeed(12345);
+        SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty,
+                CharacterKind::Empty);
+        uint32_t at = 0, start = 0;
+        int card = 0;
+        host.OnEveryPass([&] {
+            // From the dealt table on, when seat 0 is first highlighted.
+            if (game.phase != GamePhase::Running || !table.onTurn[0]) return;
+            if (start == 0) start = host.Now(), table.speakingUntil = start + speaking;
+            if (at == 0 && game.firstPick != 0) at = host.Now() - start, card = game.firstPick;
+            if (at != 0) QuitCommand(game);
+        });
+        StartCommand(game);
+        return std::pair{at, card};
+    };
+    const auto [quiet, card] = firstCardAt(0);
+    const auto [held, heldCard] = firstCardAt(3000);
+    EXPECT_EQ(heldCard, card);
+    EXPECT_GE(held, quiet + 2900);
+    EXPECT_LE(held, quiet + 3100);
+}
+
 TEST_F(GameLoopTest, ClicksAreIgnoredOutsideAGameAndWhileTwoCardsAreUp) {
     SeatSolitaire();
     ResetDeck(game);
@@ -336,4 +363,16 @@ TEST_F(GameLoopTest, TheSecondTimerAgesMemoriesOnlyAgainstTheComputers) {
         EXPECT_EQ(game.elapsedSeconds, solo ? 11 : 0);
         ClearMemories(seats);
     }
+}
+
+TEST_F(GameLoopTest, MemoriesKeepWhileTheGameWaitsForAScreenReader) {
+    SeatAll(CharacterKind::Swallow, CharacterKind::You, CharacterKind::Empty, CharacterKind::Empty);
+    ResetDeck(game);
+    Deal(game);
+    RememberCard(game, seats, 0, 5);
+    table.speakingUntil = host.Now() + 4'000;
+    table.StartSecondTimer();
+    WaitWithEvents(10'500);
+    table.StopSecondTimer();
+    EXPECT_EQ(seats[0].memory[0].age, 10 - 3);  // the ticks at 1, 2 and 3 s found it speaking
 }

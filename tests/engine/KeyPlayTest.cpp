@@ -51,8 +51,9 @@ TEST_F(KeyPlayTest, ArrowsSkipEmptyCellsAndFaceUpCards) {
         {{8, 5}, 1, 0, {}},       // the last card
         {{0, 0}, 0, 1, {0, 2}},   // down the column over an empty row
         {{3, 2}, 0, 1, {6, 3}},   // nothing further down the column (a face-up card only):
-                                  // the nearest column, then the nearest row in it
-        {{6, 3}, 0, -1, {7, 0}},  // up: the nearest column (7), though row 2 has a card nearer
+                                  // the nearest row below, then the nearest column in it
+        {{6, 3}, 0, -1, {3, 2}},  // up: the next row up, though column 7 has a card higher up
+        {{7, 0}, 0, 1, {3, 2}},   // the next row with a card, not a nearer column further down
         {{4, 4}, 0, 1, {0, 5}},   // from an empty cell: 0 and 8 both four away, the left one
         {{2, 0}, 0, -1, {}},      // top row: nowhere up
     };
@@ -128,6 +129,31 @@ TEST_F(KeyPlayTest, TheFocusIsTheMagnifiedCardAndTheMouseTakesItBack) {
     WindowMouseMove(game);
     EXPECT_EQ(game.hoveredCard, 0);
     EXPECT_EQ(table.focusFrame, 0);
+}
+
+TEST_F(KeyPlayTest, ACardAComputerTurnedAndLaidBackKeepsThePlayersPlace) {
+    SeatSolitaire();
+    ResetDeck(game);
+    LayTable(table, {"####.....", ".........", ".........", ".........", ".........", "........."});
+    for (int c = 1; c <= 4; ++c)
+        game.cards[c].place = table.cards[c].rect = NormalPlacement(c - 1, 0);
+    game.phase = GamePhase::Running;
+    CardKeyMove(game, 1, 0);
+    CardKeyMove(game, 1, 0);
+    ASSERT_EQ(table.focusFrame, 2);
+
+    // A computer turned the card the player is on, magnified it and laid it
+    // back in its cell; the frame stayed with it.
+    PlaceCard(game, 2, MagnifiedPlacement(1, 0));
+    PlaceCard(game, 2, NormalPlacement(1, 0));
+    CardKeyMove(game, 1, 0);
+    EXPECT_EQ(game.hoveredCard, 3);  // on from card 2, not again from the first card
+
+    PlaceCard(game, 3, NormalPlacement(2, 0));
+    CardKeyMove(game, 0, -1);  // nowhere up: the focus stays on card 3, magnified again
+    EXPECT_EQ(game.hoveredCard, 3);
+    EXPECT_EQ(table.focusFrame, 3);
+    EXPECT_EQ(table.cards[3].rect, MagnifiedPlacement(2, 0));
 }
 
 TEST_F(KeyPlayTest, AnOpponentsTurnIgnoresKeys) {

@@ -92,6 +92,15 @@ TEST_F(RevealTest, NoPairTurnsBothBackAfterTheDisplayTime) {
     EXPECT_NE(FindCardCell(game, 1), (Cell{}));
 }
 
+TEST_F(RevealTest, BothCardsStayUpUntilAScreenReaderHasSaidThem) {
+    Pick(1, 2);
+    const uint32_t t = host.Now();
+    table.speakingUntil = t + 2500;  // the second face is still being said
+    EXPECT_EQ(ResolvePicks(game, 0), StepResult::NextSeat);
+    EXPECT_GE(host.Now() - t, 2500u + 2 * 160u);
+    EXPECT_LT(host.Now() - t, 2500u + 10u + 2 * 160u);
+}
+
 TEST_F(RevealTest, PairSlidesIntoThePanelAndLeavesTheBoard) {
     for (auto [a, b] : {std::pair{1, 14}, std::pair{54, 53}}) {
         const int before = game.seats[0].cardsTaken;

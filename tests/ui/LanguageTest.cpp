@@ -124,6 +124,34 @@ TEST(TextLanguage, ALanguageTheGameLacksInstallsNothing) {
     EXPECT_TRUE(SpeaksGameLanguage());
 }
 
+TEST(TextLanguage, TheCLocaleGivesAScreenReadersPlayerEnglishAndAsksOnlyThere) {
+    struct Case {
+        QStringList uiLanguages;
+        bool listening;
+        TextLanguage want;
+        bool asked;
+    };
+    const Case cases[] = {
+        {{"C"}, true, kFallbackLanguage, true},
+        {{"c.utf-8"}, true, kFallbackLanguage, true},
+        {{}, true, kFallbackLanguage, true},
+        {{"POSIX"}, false, kGameLanguage, true},
+        // A Japanese desktop is Japanese, to a screen reader too; English needs no asking.
+        {{"ja-JP", "ja"}, true, kGameLanguage, false},
+        {{"en-US", "en"}, false, kFallbackLanguage, false},
+    };
+    for (const Case& c : cases) {
+        bool asked = false;
+        const auto listening = [&] {
+            asked = true;
+            return c.listening;
+        };
+        EXPECT_EQ(ChooseTextLanguage(c.uiLanguages, TextLanguages(), listening), c.want)
+            << c.uiLanguages.join(':').toStdString();
+        EXPECT_EQ(asked, c.asked) << c.uiLanguages.join(':').toStdString();
+    }
+}
+
 bool HasJapanese(const QString& text) {
     for (QChar c : text) {
         const char16_t u = c.unicode();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +151,22 @@ TEST_F(ScoreWindowTest, TheNameBoxFollowsTheNewResultWhenTheOrderChanges) {
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(window->NameCell(0)->text(), "no name 1");
     EXPECT_EQ(window->DateCell(0)->text(), "2001/01/01 00:00:00");
+}
+
+TEST_F(ScoreWindowTest, AScreenReaderReadsTheTableARowAtATimeWithTheNewRecord) {
+    auto window = WindowFor(3, 1);
+    const auto name = [](const QWidget* w) { return w->accessibleName(); };
+    EXPECT_EQ(name(window->SortHeader(0)), QStringLiteral("順位 名前 時間 ターン 日付 時間の順"));
+    EXPECT_EQ(name(window->SortHeader(1)), name(window->SortHeader(0)));
+    for (const QWidget* cell : {window->NameCell(0), window->TimeCell(0), window->DateCell(0)})
+        EXPECT_EQ(name(cell), QStringLiteral("1位 no name 1 3分5秒 305手 2001年1月1日"));
+    for (const QWidget* cell : {window->NameCell(2), window->TurnCell(2)})
+        EXPECT_EQ(name(cell), QStringLiteral("3位 新しい記録 3分12秒 302手 2024年6月1日"));
+
+    QTest::mouseClick(window->SortHeader(1), Qt::LeftButton);
+    EXPECT_EQ(name(window->SortHeader(1)), QStringLiteral("順位 名前 時間 ターン 日付 ターンの順"));
+    EXPECT_EQ(name(window->DateCell(0)),
+              QStringLiteral("1位 新しい記録 3分12秒 302手 2024年6月1日"));
 }
 
 TEST_F(ScoreWindowTest, AnEmptyNameIsRefusedAndTheWindowStaysOpen) {
@@ -542,6 +559,20 @@ TEST_F(ScoreWindowTest, LeavingARankedResultUnsavedIsAskedFirst) {
     }
     EXPECT_TRUE(asked.empty());
     MessageBoxes::SetAskHook(nullptr);
+}
+
+TEST_F(ScoreWindowTest, ARefusedCharacterIsSaidToAScreenReader) {
+    auto window = WindowFor(1, 0);
+    window->NameBox()->clear();
+    window->NameBox()->insert(QStringLiteral("é"));
+    window->NameBox()->insert(QStringLiteral("é"));  // each refusal is said again
+    const QList<QObject*> notices =
+        window->NameHint()->findChildren<QObject*>(QStringLiteral("notice"));
+    ASSERT_EQ(notices.size(), 2);
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(notices.last());
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_TRUE(notice->text(QAccessible::Name).startsWith(QStringLiteral("「é」")))
+        << notice->text(QAccessible::Name).toStdString();
 }
 
 TEST_F(ScoreWindowTest, AFailedSaveOffersToTryAgainOrToLeaveWithoutSaving) {
