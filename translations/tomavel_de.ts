@@ -292,28 +292,28 @@ Dieses Ergebnis ist nicht mehr unter den ersten zehn.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz, Name, Zeit, Züge, Datum, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Zeit</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Zügen</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>dein neuer Eintrag</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1, %2, %3 Min %4 Sek, %5 Züge, %6</translation>
     </message>
 </context>
 <context>
@@ -717,74 +717,74 @@ Wie man spielt, steht in der Hilfe des Spiels (F1).
     </message>
     <message>
         <source>%1がめくりました：%2</source>
-        <translation>%1 deckt auf: %2</translation>
+        <translation>%1 deckt auf, %2</translation>
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>Am Zug: %1</translation>
+        <translation>%1 ist am Zug</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: „%2“</translation>
+        <translation>%1 sagt, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar Joker</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar Asse</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar Buben</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar Damen</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar Könige</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Paar %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">Platz %1 {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Richtung keine Karten mehr</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paar</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, jetzt %n Karte</numerusform>
+            <numerusform>%1, %2, jetzt %n Karten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, ein Paar, jetzt %n Karte</numerusform>
+            <numerusform>%1, ein Paar, jetzt %n Karten</numerusform>
         </translation>
     </message>
 </context>
@@ -835,13 +835,13 @@ Wie man spielt, steht in der Hilfe des Spiels (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1, leerer Platz</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Spieler %1, %2, %n Karte, Platz %3</numerusform>
+            <numerusform>Spieler %1, %2, %n Karten, Platz %3</numerusform>
         </translation>
     </message>
 </context>

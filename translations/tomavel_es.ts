@@ -292,28 +292,28 @@ Este resultado ya no está entre los diez primeros.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto, nombre, tiempo, turnos, fecha, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>por tiempo</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>por turnos</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>tu nueva marca</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto %1, %2, %3 min %4 seg, %5 turnos, %6</translation>
     </message>
 </context>
 <context>
@@ -721,70 +721,70 @@ Cómo jugar se explica en la ayuda del juego (F1).
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>Turno: %1</translation>
+        <translation>Le toca a %1</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: «%2»</translation>
+        <translation>%1 dice, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de comodines</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de ases</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de jotas</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de reinas</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de reyes</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una pareja de %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">puesto %1 {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay más cartas por ese lado</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay pareja</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>Te toca</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n carta ganada</numerusform>
+            <numerusform>%1, %2, %n cartas ganadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, una pareja, %n carta ganada</numerusform>
+            <numerusform>%1, una pareja, %n cartas ganadas</numerusform>
         </translation>
     </message>
 </context>
@@ -835,13 +835,13 @@ Cómo jugar se explica en la ayuda del juego (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1, asiento libre</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Jugador %1, %2, %n carta, puesto %3</numerusform>
+            <numerusform>Jugador %1, %2, %n cartas, puesto %3</numerusform>
         </translation>
     </message>
 </context>

@@ -292,28 +292,28 @@ Ce résultat n’est plus parmi les dix premiers.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Place, nom, temps, tours, date, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>par temps</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>par tours</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>ton nouveau score</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Place %1, %2, %3 min %4 sec, %5 tours, %6</translation>
     </message>
 </context>
 <context>
@@ -721,70 +721,70 @@ La règle du jeu se trouve dans l’aide du jeu (F1).
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>À jouer&#xa0;: %1</translation>
+        <translation>À %1 de jouer</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+        <translation>%1 dit, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire de jokers</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire d’as</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire de valets</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire de dames</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire de rois</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>une paire de %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">place %1 {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de cartes de ce côté</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de paire</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>À toi de jouer</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%2 pour %1, %n carte</numerusform>
+            <numerusform>%2 pour %1, %n cartes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Une paire pour %1, %n carte</numerusform>
+            <numerusform>Une paire pour %1, %n cartes</numerusform>
         </translation>
     </message>
 </context>
@@ -835,13 +835,13 @@ La règle du jeu se trouve dans l’aide du jeu (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1, place libre</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Joueur %1, %2, %n carte, place %3</numerusform>
+            <numerusform>Joueur %1, %2, %n cartes, place %3</numerusform>
         </translation>
     </message>
 </context>

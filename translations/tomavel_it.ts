@@ -203,17 +203,17 @@ Scrivi altri caratteri.</translation>
     </message>
     <message>
         <source>ターン回数が%1位です。</source>
-        <translation>Turni: %1° posto.</translation>
+        <translation>Turni: %1º posto.</translation>
     </message>
     <message>
         <source>ゲーム時間が%1位です。</source>
-        <translation>Tempo: %1° posto.</translation>
+        <translation>Tempo: %1º posto.</translation>
     </message>
     <message>
         <source>ゲーム時間が%1位
 ターン回数が%2位です。</source>
-        <translation>Tempo: %1° posto,
-turni: %2° posto.</translation>
+        <translation>Tempo: %1º posto,
+turni: %2º posto.</translation>
     </message>
     <message>
         <source>Time</source>
@@ -292,28 +292,28 @@ Questo risultato non è più tra i primi dieci.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto, nome, tempo, turni, data, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>per tempo</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>per turni</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>il tuo nuovo punteggio</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1º posto, %2, %3 min %4 sec, %5 turni, %6</translation>
     </message>
 </context>
 <context>
@@ -721,70 +721,70 @@ Come si gioca è spiegato nella guida del gioco (F1).
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>Di turno: %1</translation>
+        <translation>Tocca a %1</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: «%2»</translation>
+        <translation>%1 dice, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di jolly</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di assi</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di fanti</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di donne</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di re</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>una coppia di %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">%1° posto {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente più carte da quella parte</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna coppia</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a te</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, %n carta presa</numerusform>
+            <numerusform>%1, %2, %n carte prese</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, una coppia, %n carta presa</numerusform>
+            <numerusform>%1, una coppia, %n carte prese</numerusform>
         </translation>
     </message>
 </context>
@@ -827,7 +827,7 @@ Come si gioca è spiegato nella guida del gioco (F1).
     </message>
     <message>
         <source>%1位</source>
-        <translation>%1° posto</translation>
+        <translation>%1º posto</translation>
     </message>
     <message>
         <source>Player%1:</source>
@@ -835,13 +835,13 @@ Come si gioca è spiegato nella guida del gioco (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore %1, posto vuoto</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giocatore %1, %2, %n carta, %3º posto</numerusform>
+            <numerusform>Giocatore %1, %2, %n carte, %3º posto</numerusform>
         </translation>
     </message>
 </context>

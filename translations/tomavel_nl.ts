@@ -292,28 +292,28 @@ Deze uitslag staat niet meer in de top tien.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats, naam, tijd, beurten, datum, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>op tijd</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>op beurten</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>je nieuwe score</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats %1, %2, %3 min %4 sec, %5 beurten, %6</translation>
     </message>
 </context>
 <context>
@@ -717,74 +717,74 @@ Hoe je speelt, staat in de hulp van het spel (F1).
     </message>
     <message>
         <source>%1がめくりました：%2</source>
-        <translation>%1 draait om: %2</translation>
+        <translation>%1 draait om, %2</translation>
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>Aan de beurt: %1</translation>
+        <translation>%1 is aan de beurt</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: ‘%2’</translation>
+        <translation>%1 zegt, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar jokers</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar azen</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar boeren</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar vrouwen</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar heren</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>een paar %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">plaats %1 {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen kaarten meer die kant op</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen paar</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>Jij bent aan de beurt</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 neemt %2, %n kaart</numerusform>
+            <numerusform>%1 neemt %2, %n kaarten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 neemt een paar, %n kaart</numerusform>
+            <numerusform>%1 neemt een paar, %n kaarten</numerusform>
         </translation>
     </message>
 </context>
@@ -835,13 +835,13 @@ Hoe je speelt, staat in de hulp van het spel (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler %1, lege plaats</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Speler %1, %2, %n kaart, plaats %3</numerusform>
+            <numerusform>Speler %1, %2, %n kaarten, plaats %3</numerusform>
         </translation>
     </message>
 </context>

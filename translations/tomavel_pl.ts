@@ -293,28 +293,28 @@ Ten wynik nie mieści się już w pierwszej dziesiątce.</translation>
     </message>
     <message>
         <source>順位 名前 時間 ターン 日付 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce, imię, czas, tury, data, %1</translation>
     </message>
     <message>
         <source>時間の順</source>
-        <translation type="unfinished"></translation>
+        <translation>według czasu</translation>
     </message>
     <message>
         <source>ターンの順</source>
-        <translation type="unfinished"></translation>
+        <translation>według tur</translation>
     </message>
     <message>
         <source>新しい記録</source>
-        <translation type="unfinished"></translation>
+        <translation>twój nowy wynik</translation>
     </message>
     <message>
         <source>yyyy年M月d日</source>
         <comment>a date for a screen reader</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>%1位 %2 %3分%4秒 %5手 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce %1, %2, %3 min %4 sek, tury %5, %6</translation>
     </message>
 </context>
 <context>
@@ -719,76 +719,76 @@ Zasady gry są opisane w pomocy gry (F1).
     </message>
     <message>
         <source>%1がめくりました：%2</source>
-        <translation>%1 odkrywa: %2</translation>
+        <translation>%1 odkrywa, %2</translation>
     </message>
     <message>
         <source>%1の番です</source>
-        <translation>Ruch: %1</translation>
+        <translation>Ruch ma %1</translation>
     </message>
     <message>
         <source>%1「%2」</source>
-        <translation>%1: „%2”</translation>
+        <translation>%1 mówi, %2</translation>
     </message>
     <message>
         <source>ジョーカーのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para dżokerów</translation>
     </message>
     <message>
         <source>エースのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para asów</translation>
     </message>
     <message>
         <source>ジャックのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para waletów</translation>
     </message>
     <message>
         <source>クイーンのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para dam</translation>
     </message>
     <message>
         <source>キングのペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para królów</translation>
     </message>
     <message>
         <source>%1のペア</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a card&apos;s place, then its face</comment>
-        <translation type="unfinished">miejsce %1 {1 %2?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>。</source>
         <comment>between notices said together as one</comment>
-        <translation type="unfinished">. </translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>この先に札はありません</source>
-        <translation type="unfinished"></translation>
+        <translation>W tę stronę nie ma już kart</translation>
     </message>
     <message>
         <source>はずれ</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma pary</translation>
     </message>
     <message>
         <source>あなたの番です</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój ruch</translation>
     </message>
     <message numerus="yes">
         <source>%1が%2を取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, razem %n karta</numerusform>
+            <numerusform>%1, %2, razem %n karty</numerusform>
+            <numerusform>%1, %2, razem %n kart</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1がペアを取りました、%n枚</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, jest para, razem %n karta</numerusform>
+            <numerusform>%1, jest para, razem %n karty</numerusform>
+            <numerusform>%1, jest para, razem %n kart</numerusform>
         </translation>
     </message>
 </context>
@@ -839,14 +839,14 @@ Zasady gry są opisane w pomocy gry (F1).
     </message>
     <message>
         <source>Player%1： 空席</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz %1, wolne miejsce</translation>
     </message>
     <message numerus="yes">
         <source>Player%1：%2、 %n枚、 %3位</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gracz %1, %2, %n karta, miejsce %3</numerusform>
+            <numerusform>Gracz %1, %2, %n karty, miejsce %3</numerusform>
+            <numerusform>Gracz %1, %2, %n kart, miejsce %3</numerusform>
         </translation>
     </message>
 </context>

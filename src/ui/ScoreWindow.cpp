@@ -332,24 +332,23 @@ void ScoreWindow::TellRowsToScreenReader(int index, const std::array<int, kScore
             .arg(index == 0 ? QCoreApplication::translate("ScoreWindow", "時間の順")
                             : QCoreApplication::translate("ScoreWindow", "ターンの順"));
     for (QLabel* cell : sortHeaders_) cell->setAccessibleName(header);
-    const QLocale locale(CurrentTextLanguage() == TextLanguage::Japanese ? QLocale::Japanese
-                                                                         : QLocale::English);
+    const QLocale locale(CurrentTextLanguage());
     for (int k = 0; k < kScoreCount; ++k) {
         const SoloScoreRecord& r = table_[order[k]];
-        QString name = NameFromCp932(r.name);
+        // The name as the row shows it (the exact one the player typed, where kept).
+        QString name = nameCells_[k]->text();
         if (order[k] == newRecord_ && afterGame_)
             name = QCoreApplication::translate("ScoreWindow", "新しい記録");
         const QString date =
             locale.toString(QDate(r.year, r.month, r.day),
                             QCoreApplication::translate("ScoreWindow", "yyyy年M月d日",
                                                         "a date for a screen reader"));
+        // One arg() for all: a name with "%1" in it stays as typed.
         const QString line = QCoreApplication::translate("ScoreWindow", "%1位 %2 %3分%4秒 %5手 %6")
-                                 .arg(k + 1)
-                                 .arg(name)
-                                 .arg(r.playMinutes)
-                                 .arg(r.playSeconds)
-                                 .arg(r.turns)
-                                 .arg(date);
+                                 .arg(QString::number(k + 1), name,
+                                      QString::number(r.playMinutes),
+                                      QString::number(r.playSeconds),
+                                      QString::number(r.turns), date);
         for (QLabel* cell :
              {rankCells_[k], nameCells_[k], timeCells_[k], turnCells_[k], dateCells_[k]})
             cell->setAccessibleName(line);
