@@ -65,8 +65,7 @@ TextLanguage ChooseTextLanguage(const QStringList& desktop, const QStringList& s
                                 const std::function<bool()>& screenReaderListening) {
     // No language at all: the game's own, unless the player listens.
     const auto languageless = [&] {
-        return screenReaderListening && screenReaderListening() ? kFallbackLanguage
-                                                                : kGameLanguage;
+        return screenReaderListening && screenReaderListening() ? kFallbackLanguage : kGameLanguage;
     };
     // Nothing said at all is the C locale's silence.
     if (desktop.isEmpty()) return languageless();

@@ -344,11 +344,10 @@ void ScoreWindow::TellRowsToScreenReader(int index, const std::array<int, kScore
                             QCoreApplication::translate("ScoreWindow", "yyyy年M月d日",
                                                         "a date for a screen reader"));
         // One arg() for all: a name with "%1" in it stays as typed.
-        const QString line = QCoreApplication::translate("ScoreWindow", "%1位 %2 %3分%4秒 %5手 %6")
-                                 .arg(QString::number(k + 1), name,
-                                      QString::number(r.playMinutes),
-                                      QString::number(r.playSeconds),
-                                      QString::number(r.turns), date);
+        const QString line =
+            QCoreApplication::translate("ScoreWindow", "%1位 %2 %3分%4秒 %5手 %6")
+                .arg(QString::number(k + 1), name, QString::number(r.playMinutes),
+                     QString::number(r.playSeconds), QString::number(r.turns), date);
         for (QLabel* cell :
              {rankCells_[k], nameCells_[k], timeCells_[k], turnCells_[k], dateCells_[k]})
             cell->setAccessibleName(line);
