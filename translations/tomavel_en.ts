@@ -134,6 +134,10 @@ The help file is here:
         <source>やめる？？</source>
         <translation>Quit??</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Full Screen</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

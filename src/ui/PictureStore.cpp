@@ -172,11 +172,21 @@ QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
 
 qreal PaintRatio(const QPainter& painter) { return painter.deviceTransform().m11(); }
 
-QCursor Cursor(int n) {
+QCursor Cursor(int n, qreal scale) {
     const QPixmap& picture = Picture(PicSet::cursor, n);
     if (picture.isNull()) return QCursor(n == 3 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    return QCursor(picture, kHotSpots[static_cast<size_t>(n)].x(),
-                   kHotSpots[static_cast<size_t>(n)].y());
+    const QPoint hotSpot = kHotSpots[static_cast<size_t>(n)];
+    if (scale == 1) return QCursor(picture, hotSpot.x(), hotSpot.y());
+    // A cursor is not painted by a painter that could stretch it: it is made at
+    // the size it is shown at, in the screen's own pixels, from the drawing
+    // closest at or above that size, shrunk smoothly.
+    const qreal screen = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    const QPixmap drawing = ForRatio(picture, scale * screen);
+    const QSize size(std::max(1, qRound(picture.width() * scale * screen)),
+                     std::max(1, qRound(picture.height() * scale * screen)));
+    QPixmap shown = drawing.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(screen);
+    return QCursor(shown, qRound(hotSpot.x() * scale), qRound(hotSpot.y() * scale));
 }
 
 QIcon ProgramIcon() {
