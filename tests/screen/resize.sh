@@ -19,6 +19,14 @@ PICTURES=$(cd "$(dirname "$0")/../../assets/pictures" && pwd)
 SEED=20011
 load_deal $SEED
 STATE_FILE="$WORK/bin/tomavel-window.dat"
+# The window manager for the parts that need one: all it adds is Alt+F10 to maximise.
+jwm_config="$WORK/jwmrc"
+printf '<?xml version="1.0"?>\n<JWM><Key mask="A" key="F10">maximize</Key></JWM>\n' >"$jwm_config"
+GRAB="$(dirname "$DEALPRINT")/grabrect"
+# at X Y: the colour at a point of the window, read quickly; print X Y W H: a
+# fingerprint of a rectangle of the window.
+at() { "$GRAB" $((WX + $1)) $((WY + $2)); }
+print() { "$GRAB" $((WX + $1)) $((WY + $2)) "$3" "$4"; }
 
 # --- Where the table lies in the window -------------------------------------
 # measure: the table below the menu bar, magnified by S, its corner at OX, OY.
@@ -30,39 +38,76 @@ measure() {
     BEGIN { s = w / tw < h / th ? w / tw : h / th
             printf "%.6f %d %d\n", s, round((w - tw * s) / 2), round((h - th * s) / 2) }')
 }
-# tx X, ty Y: a point of the table (table units) in window pixels; tl L: a length.
-tx() { awk -v s="$S" -v o="$OX" -v v="$1" 'BEGIN { printf "%d", o + int(v * s + 0.5) }'; }
-ty() { awk -v s="$S" -v o="$((OY + MENU))" -v v="$1" 'BEGIN { printf "%d", o + int(v * s + 0.5) }'; }
-tl() { awk -v s="$S" -v v="$1" 'BEGIN { printf "%d", int(v * s + 0.5) }'; }
+# tx X, ty Y: a point of the table (table units) in window pixels, rounded as the
+# game rounds (halves upwards, also below zero).
+scaled() {
+  awk -v s="$S" -v o="$1" -v v="$2" 'BEGIN { x = v * s + 0.5; f = int(x); if (f > x) f--; printf "%d", o + f }'
+}
+tx() { scaled "$OX" "$1"; }
+ty() { scaled $((OY + MENU)) "$1"; }
 # The centre of card c's cell, in window pixels.
-card_x() { tx $((CELL_CX[COL[$1]])); }
-card_y() { ty $((CELL_CY[ROW[$1]])); }
+card_x() { local col=${COL[$1]}; tx "${CELL_CX[col]}"; }
+card_y() { local row=${ROW[$1]}; ty "${CELL_CY[row]}"; }
+# The card magnified at twice the size: its corner in window pixels.
+big_x() { local col=${COL[$1]}; tx "${BIG_LEFT[col]}"; }
+big_y() { local row=${ROW[$1]}; ty "${BIG_TOP[row]}"; }
 # Two resting places for the pointer on the green, left of the cards.
 REST=0
 rest() { REST=$((1 - REST)); move "$(tx $((60 + 10 * REST)))" "$(ty 400)" 0.1; }
-# grab NAME X Y W H: a rectangle of the window (window pixels) as NAME.png.
-grab() { import -window root -crop "$4x$5+$((WX + $2))+$((WY + $3))" +repage "$WORK/$1.png"; }
 differing() { { compare -metric AE "$1" "$2" null: 2>&1 || true; } | cut -d' ' -f1; }
 # wait_taken c: until card c's cell is green (the pair has slid into the panel).
 wait_taken() {
-  for _ in $(seq 40); do
-    [[ $(pixel "$(card_x "$1")" "$(card_y "$1")") == "0,128,0" ]] && return 0
-    sleep 0.1
+  local x y; x=$(card_x "$1") y=$(card_y "$1")
+  for _ in $(seq 60); do
+    [[ $(at "$x" "$y") == "0,128,0" ]] && return 0
+    sleep 0.05
   done
   fail "card $1 was not taken"
 }
-# is_twice c: the card, turned up and magnified, is its drawing at twice the
-# size, pixel for pixel (tried a few times: it may still be turning).
-is_twice() {
-  local c=$1 d=""
-  for _ in 1 2 3 4 5 6; do
-    grab big "$(tx $((BIG_LEFT[COL[c]])))" "$(ty $((BIG_TOP[ROW[c]])))" $((2 * BIG_WIDTH)) $((2 * BIG_HEIGHT))
-    d=$(differing "$WORK/big.png" "$PICTURES/picCard/$(printf %02d $((c - 1)))@2x.png")
-    [[ $d == 0 ]] && return 0
-    sleep 0.1
+# turn_up C ACTION...: runs the action (a click, a key) that turns card C up, and
+# waits until the middle of the card has changed and holds still; an action lost
+# (the game takes no input while another card turns) is tried again.
+turn_up() {
+  local c=$1 x y before now _try
+  shift
+  x=$(($(card_x "$c") - 4)) y=$(($(card_y "$c") - 4))
+  before=$(print "$x" "$y" 9 9)
+  for _try in 1 2 3; do
+    "$@"
+    for _ in $(seq 40); do
+      sleep 0.05
+      now=$(print "$x" "$y" 9 9)
+      [[ $now != "$before" ]] || continue
+      sleep 0.1
+      [[ $(print "$x" "$y" 9 9) == "$now" ]] && return 0
+    done
   done
-  cp "$WORK/big.png" "$SHOTS/not-twice-$c.png"
-  fail "card $c turned up is not its 2x drawing ($d pixels differ)"
+  fail "card $c did not turn up"
+}
+# twice_at X Y DRAWING [TRIES]: the card magnified at window point X, Y (its
+# corner) is DRAWING at twice the size, pixel for pixel, as far as it lies on the
+# table (which cuts off the magnified cards at its edges). The screen is read at
+# once, then compared; read again while a card may still turn.
+twice_at() {
+  local x=$1 y=$2 left right top bottom n
+  left=$((x < 0 ? 0 : x)) right=$((x + 2 * BIG_WIDTH > WW ? WW : x + 2 * BIG_WIDTH))
+  top=$((y < MENU ? MENU : y)) bottom=$((y + 2 * BIG_HEIGHT > WH ? WH : y + 2 * BIG_HEIGHT))
+  for n in $(seq "${4:-1}"); do
+    "$GRAB" $((WX + left)) $((WY + top)) $((right - left)) $((bottom - top)) "$WORK/big.ppm"
+    ((n > 1)) || convert "$3" -crop "$((right - left))x$((bottom - top))+$((left - x))+$((top - y))" \
+      +repage "$WORK/want.png"
+    [[ $(differing "$WORK/big.ppm" "$WORK/want.png") == 0 ]] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# is_twice c: the card, turned up and magnified, is its drawing at twice the size.
+is_twice() {
+  local c=$1
+  twice_at "$(big_x "$c")" "$(big_y "$c")" "$PICTURES/picCard/$(printf %02d $((c - 1)))@2x.png" 8 &&
+    return 0
+  convert "$WORK/big.ppm" "$SHOTS/not-twice-$c.png"
+  fail "card $c turned up is not its 2x drawing ($(differing "$WORK/big.ppm" "$WORK/want.png") pixels differ)"
 }
 
 # --- A whole solitaire game ---------------------------------------------------
@@ -88,6 +133,36 @@ keys_to() {
 }
 # rights N: the right arrow N times, quickly.
 rights() { (($1)) && xdotool key --delay 40 $(printf 'Right %.0s' $(seq "$1")); sleep 0.2; }
+# magnified C: card C has grown over the gap right of its cell.
+magnified() {
+  local col=${COL[$1]}
+  [[ $(at "$(tx $((CELL_LEFT[col] + CELL_WIDTH + 2)))" "$(card_y "$1")") != "0,128,0" ]]
+}
+# hover C: the mouse onto card C, until the card has grown under it (the game
+# passes over the mouse while it is busy, taking a pair away).
+hover() {
+  local n
+  for n in $(seq 0 20); do
+    move $(($(card_x "$1") + n % 2)) "$(card_y "$1")" 0.05
+    magnified "$1" && return 0
+    sleep 0.1
+  done
+  fail "card $1 does not grow under the mouse"
+}
+# frame C FROM: the arrows from card FROM to card C (from 0: the mouse first
+# takes the focus back, and the first arrow frames the first card face down),
+# until C is framed and grown; the keys are passed over while the game is busy.
+frame() {
+  local c=$1 from=$2 _try
+  for _try in 1 2 3 4 5; do
+    ((from)) || rest
+    rights "$(keys_to "$from" "$c")"
+    magnified "$c" && return 0
+    sleep 0.3
+    from=0
+  done
+  fail "the arrows do not reach card $c"
+}
 
 # play NAME [TWICE]: deals and plays the whole game; with TWICE every card turned
 # up is checked against its drawing at twice the size.
@@ -98,12 +173,11 @@ play() {
   menu_game 0 5
   rest
   shot "$name-dealt"
-  [[ $(pixel "$(card_x 1)" "$(card_y 1)") != "0,128,0" ]] || fail "$name: no cards after the deal"
+  [[ $(at "$(card_x 1)" "$(card_y 1)") != "0,128,0" ]] || fail "$name: no cards after the deal"
   if [[ -n $twice ]]; then
     # The card under the mouse: the card back drawn at twice the size.
-    move "$(card_x 1)" "$(card_y 1)" 0.4
-    grab back "$(tx $((BIG_LEFT[COL[1]])))" "$(ty $((BIG_TOP[ROW[1]])))" $((2 * BIG_WIDTH)) $((2 * BIG_HEIGHT))
-    [[ $(differing "$WORK/back.png" "$PICTURES/picFace/0@2x.png") == 0 ]] ||
+    move "$(tx "${CELL_CX[4]}")" "$(ty "${CELL_CY[2]}")" 0.4
+    twice_at "$(tx "${BIG_LEFT[4]}")" "$(ty "${BIG_TOP[2]}")" "$PICTURES/picFace/0@2x.png" ||
       fail "$name: the magnified card back is not its 2x drawing"
     shot "$name-magnified"
     rest
@@ -112,21 +186,21 @@ play() {
     read -r a b <<<"$p"
     if (($(pos "$a") > $(pos "$b"))); then read -r b a <<<"$p"; fi
     if ((i % 2 == 0)); then
-      # With the mouse.
-      click "$(card_x "$a")" "$(card_y "$a")" 0.35
+      # With the mouse: onto the card, which grows, then a click.
+      hover "$a"
+      turn_up "$a" xdotool click 1
       [[ -n $twice ]] && is_twice "$a"
-      click "$(card_x "$b")" "$(card_y "$b")" 0.3
+      hover "$b"
+      turn_up "$b" xdotool click 1
       [[ -n $twice ]] && is_twice "$b"
     else
-      # With the keyboard: the mouse moves off the cards and gives the keys the
-      # focus back; the first arrow frames the first card still face down.
-      rest
-      rights "$(keys_to 0 "$a")"
-      key space; sleep 0.3
+      # With the keyboard.
+      frame "$a" 0
+      turn_up "$a" xdotool key space
       [[ -n $twice ]] && is_twice "$a"
       unset "DOWN[$a]"
-      rights "$(keys_to "$a" "$b")"
-      key space
+      frame "$b" "$a"
+      turn_up "$b" xdotool key space
       [[ -n $twice ]] && is_twice "$b"
     fi
     ((i == 1)) && shot "$name-keyboard-pair"
@@ -147,7 +221,7 @@ start_at() {
   start_game "$SEED"
   xdotool windowfocus --sync "$WIN"
   if [[ $1 != "$TABLE_WIDTH" || $2 != "$TABLE_HEIGHT" ]]; then
-    xdotool windowsize --sync "$WIN" "$1" $(($2 + MENU))
+    xdotool windowsize --sync "$WIN" "$1" $(($2 + MENU)) windowmove --sync "$WIN" 0 0
     sleep 0.5
   fi
   measure
@@ -170,12 +244,7 @@ play twice twice
 stop_game
 
 # Full screen on the whole screen, under a window manager: F11.
-jwm_config="$WORK/jwmrc"
-cat >"$jwm_config" <<'EOF'
-<?xml version="1.0"?>
-<JWM><Key mask="A" key="F10">maximize</Key></JWM>
-EOF
-jwm -f "$jwm_config" >/dev/null 2>&1 & PIDS+=($!)
+jwm -f "$jwm_config" >/dev/null 2>&1 & JWM=$!; PIDS+=($JWM)
 sleep 1
 start_game "$SEED"
 xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
@@ -186,7 +255,7 @@ measure
 ok "F11 puts the game full screen: the table is magnified $S times"
 play full
 stop_game
-kill "${PIDS[-1]}"; unset 'PIDS[-1]'
+kill "$JWM"; wait "$JWM" 2>/dev/null || true
 sleep 0.5
 
 # --- A game against a computer, resized while it plays --------------------------
@@ -200,7 +269,7 @@ resized=0 last=$SECONDS
 resize_now() {
   local w h
   read -r w h <<<"${sizes[resized % ${#sizes[@]}]}"
-  xdotool windowsize --sync "$WIN" "$w" $((h + MENU)); sleep 0.3
+  xdotool windowsize --sync "$WIN" "$w" $((h + MENU)) windowmove --sync "$WIN" 0 0; sleep 0.3
   measure
   resized=$((resized + 1)) last=$SECONDS
 }
@@ -209,9 +278,9 @@ resize_now  # in the middle of the deal
 sleep 4
 declare -A gone=()
 # on_turn: the first seat's box is the red of the seat on turn.
-on_turn() { [[ $(pixel "$(tx $((SEAT_BOX_LEFT[0] + 2)))" "$(ty 50)") == "255,0,0" ]]; }
+on_turn() { [[ $(at "$(tx $((SEAT_BOX_LEFT[0] + 2)))" "$(ty 50)") == "255,0,0" ]]; }
 # there c: card c still lies on the table.
-there() { [[ -z ${gone[$1]:-} && $(pixel "$(card_x "$1")" "$(card_y "$1")") != "0,128,0" ]]; }
+there() { [[ -z ${gone[$1]:-} && $(at "$(card_x "$1")" "$(card_y "$1")") != "0,128,0" ]]; }
 failed_once="" result=""
 for _ in $(seq 600); do
   result=$(xdotool search --onlyvisible --name '^結果$' 2>/dev/null | head -n1) || true
@@ -230,7 +299,10 @@ for _ in $(seq 600); do
     for p in "${pairs[@]}"; do
       read -r a b <<<"$p"
       there "$a" && there "$b" || { gone[$a]=1; gone[$b]=1; continue; }
-      click "$(card_x "$a")" "$(card_y "$a")" 0.4; click "$(card_x "$b")" "$(card_y "$b")" 0.3
+      hover "$a"
+      turn_up "$a" xdotool click 1
+      hover "$b"
+      turn_up "$b" xdotool click 1
       break
     done
     sleep 1.5
