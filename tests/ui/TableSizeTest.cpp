@@ -151,9 +151,11 @@ TEST_F(TableSizeTest, AtTwiceTheSizeEveryPieceIsTwiceAsLargeAndBackAgainAsItWas)
     EXPECT_EQ(Pieces(), own);
 }
 
-// In a wider window the table stands in the middle, the green on either side.
+// In a wider window the table stands in the middle, the green on either side;
+// the banner the game centres on the window's width is centred on the table.
 TEST_F(TableSizeTest, AWiderTableStandsInTheMiddleOfTheGreen) {
     table->resize(1000, 420);
+    EXPECT_EQ(table->WindowOuterWidth(), 640 + table->frameGeometry().width() - table->width());
     EXPECT_EQ(table->Card(0)->geometry(), ToQRect({380 + 180, 177, 48, 65}));
     EXPECT_EQ(table->SeatBox(0)->geometry(), ToQRect(SeatBoxRect(0)).translated(180, 0));
     const QImage shot = table->grab().toImage();
