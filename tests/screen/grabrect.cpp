@@ -38,13 +38,11 @@ int main(int argc, char** argv) {
     std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
         xcb_get_image_reply(connection,
                             xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                                          int16_t(x), int16_t(y), uint16_t(w), uint16_t(h),
-                                          ~0u),
+                                          int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), ~0u),
                             nullptr),
         &std::free);
     // A screen of depth 24 keeps each pixel in four bytes: blue, green, red, unused.
-    if (!image || image->depth != 24 ||
-        xcb_get_image_data_length(image.get()) != w * h * 4) {
+    if (!image || image->depth != 24 || xcb_get_image_data_length(image.get()) != w * h * 4) {
         std::fprintf(stderr, "grabrect: the screen is not a 24-bit one\n");
         return 1;
     }

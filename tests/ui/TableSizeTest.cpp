@@ -174,12 +174,9 @@ TEST(PicturesOnALargerTable, ACardIsDrawnFromTheDrawingClosestAtOrAboveItsPixels
         const char* sparser;  // what it must not show, blown up
     };
     const Case cases[] = {
-        {1, 1, "", nullptr},
-        {2, 1, "@2x", ""},
-        {3, 1, "@3x", "@2x"},
-        {1.25, 1, "@2x", ""},
-        {2.5, 1, "@3x", "@2x"},
-        {1.5, 2, "@3x", "@2x"},  // a table half as large again on a screen twice as dense
+        {1, 1, "", nullptr},    {2, 1, "@2x", ""},      {3, 1, "@3x", "@2x"}, {1.25, 1, "@2x", ""},
+        {2.5, 1, "@3x", "@2x"}, {1.5, 2, "@3x", "@2x"},  // a table half as large again on a screen
+                                                         // twice as dense
     };
     int cardBack = 1;
     for (const bool face : {true, false}) {
