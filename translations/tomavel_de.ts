@@ -149,6 +149,10 @@ Die Hilfedatei (in Shift JIS) liegt hier:
         <comment>the menu item</comment>
         <translation>&amp;Einstellungen…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ The help file (in Shift JIS) is here:
         <comment>the menu item</comment>
         <translation>&amp;Settings…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Full Screen</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ El archivo de ayuda (en Shift JIS) está aquí:
         <comment>the menu item</comment>
         <translation>&amp;Ajustes…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Pantalla &completa</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ Le fichier d’aide (en Shift JIS) se trouve ici&#xa0;:
         <comment>the menu item</comment>
         <translation>&amp;Paramètres…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Plein é&cran</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ Il file della guida (in Shift JIS) è qui:
         <comment>the menu item</comment>
         <translation>&amp;Impostazioni…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Schermo intero</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ Het hulpbestand (in Shift JIS) staat hier:
         <comment>the menu item</comment>
         <translation>&amp;Instellingen…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Volledig scherm</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ Plik pomocy (w kodowaniu Shift JIS) jest tutaj:
         <comment>the menu item</comment>
         <translation>&amp;Ustawienia…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Pełny ekran</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

@@ -149,6 +149,10 @@ O arquivo de ajuda (em Shift JIS) está aqui:
         <comment>the menu item</comment>
         <translation>&amp;Configurações…</translation>
     </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>&Tela cheia</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>

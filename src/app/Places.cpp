@@ -40,6 +40,7 @@ std::string WithTrailingSeparator(std::string folder) {
 namespace {
 
 std::optional<FilePlaces> settled;
+std::optional<std::string> settledState;
 
 bool IsAbsolute(const std::string& path) { return !path.empty() && path.front() == '/'; }
 
@@ -113,6 +114,14 @@ FilePlaces ChooseFilePlaces(const PlaceFacts& facts) {
     return places;
 }
 
+std::string ChooseStateFolder(const PlaceFacts& facts) {
+    // The window's place is the player's own, not the settings': it stays beside
+    // the game only where everything does.
+    if (facts.programFolderWritable && !facts.installed) return facts.programFolder;
+    return GameFolderIn(BaseFolder(facts.xdgStateHome, facts.home, ".local/state/"),
+                        facts.programFolder);
+}
+
 std::string ProgramFolder() {
     // Read before Qt starts, so that a second copy leaves without opening a display.
     std::error_code error;
@@ -136,6 +145,7 @@ PlaceFacts GatherPlaceFacts(const std::string& programFolder) {
     facts.home = HomeFolder();
     facts.xdgConfigHome = Environment("XDG_CONFIG_HOME");
     facts.xdgDataHome = Environment("XDG_DATA_HOME");
+    facts.xdgStateHome = Environment("XDG_STATE_HOME");
     return facts;
 }
 
@@ -151,18 +161,26 @@ bool MakeFolder(const std::string& folder) {
 
 void SettleFilePlaces(const PlaceFacts& facts) {
     settled = ChooseFilePlaces(facts);
+    settledState = ChooseStateFolder(facts);  // made when the window is first saved
     // A folder that cannot be made is reported when its file cannot be written.
     for (const std::string& folder : {settled->settingsFolder, settled->scoreFolder})
         if (folder != facts.programFolder) MakeFolder(folder);
 }
 
-void ForgetFilePlaces() { settled.reset(); }
+void ForgetFilePlaces() {
+    settled.reset();
+    settledState.reset();
+}
 
 std::string SettingsFolder() { return settled ? settled->settingsFolder : gsAppPath; }
 
 std::string ScoreFolder() { return settled ? settled->scoreFolder : gsAppPath; }
 
 std::string ScoreFilePath() { return ScoreFolder() + kScoreFileName; }
+
+std::string StateFolder() { return settledState ? *settledState : gsAppPath; }
+
+std::string WindowStateFilePath() { return StateFolder() + kWindowStateFileName; }
 
 std::string SoundFolder() {
     const std::string beside = gsAppPath + "sound/";

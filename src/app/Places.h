@@ -10,7 +10,9 @@
 // tomavel.ini and solsc.dat beside itself, as it always did. An installed game
 // (under /usr, or any folder it may not write to) keeps them in the player's
 // home instead: tomavel.ini in $XDG_CONFIG_HOME/tomavel/ (~/.config/tomavel/)
-// and solsc.dat in $XDG_DATA_HOME/tomavel/ (~/.local/share/tomavel/).
+// and solsc.dat in $XDG_DATA_HOME/tomavel/ (~/.local/share/tomavel/). The
+// window's size and place between runs go beside the program likewise, or into
+// $XDG_STATE_HOME/tomavel/ (~/.local/state/tomavel/).
 #pragma once
 
 #include <optional>
@@ -29,8 +31,8 @@ struct PlaceFacts {
     bool settingsFileBesideUsable = false;
     bool scoreFileBesideUsable = false;
     std::string home;  // the player's home folder; empty when there is none
-    // The environment's XDG_CONFIG_HOME and XDG_DATA_HOME (nullopt when unset).
-    std::optional<std::string> xdgConfigHome, xdgDataHome;
+    // The environment's XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_STATE_HOME (nullopt when unset).
+    std::optional<std::string> xdgConfigHome, xdgDataHome, xdgStateHome;
 };
 
 // The folders of the two files, each with one trailing '/'.
@@ -47,6 +49,9 @@ std::string WithTrailingSeparator(std::string folder);
 
 // The choice itself, with no look at the machine.
 FilePlaces ChooseFilePlaces(const PlaceFacts& facts);
+// The folder of the window's size and place (kWindowStateFileName), one trailing
+// '/', chosen likewise.
+std::string ChooseStateFolder(const PlaceFacts& facts);
 
 // The folder holding the running executable, one trailing '/'.
 std::string ProgramFolder();
@@ -68,6 +73,11 @@ void ForgetFilePlaces();
 std::string SettingsFolder();
 std::string ScoreFolder();
 std::string ScoreFilePath();  // ScoreFolder() + "solsc.dat"
+// The window's size, place and state between runs: nothing the player chose in
+// the settings, so it is kept apart from them, and made only when first saved.
+inline constexpr const char* kWindowStateFileName = "tomavel-window.dat";
+std::string StateFolder();
+std::string WindowStateFilePath();  // StateFolder() + kWindowStateFileName
 
 // The sound folder, one trailing '/': "sound/" in the program folder when it is
 // there (build tree, a copy), else the installed data folder's tomavel/sound/.

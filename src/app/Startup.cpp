@@ -20,6 +20,7 @@
 #include "app/SingleInstance.h"
 #include "app/Sound.h"
 #include "app/WindowCommands.h"
+#include "app/WindowPlace.h"
 #include "engine/Views.h"
 #include "opponents/Opponents.h"
 #include "scores/ScoreFile.h"
@@ -150,14 +151,21 @@ int RunProgram(int argc, char** argv) {
     ApplyLoadedSettings(game, settings);
     MainWindow::Commands commands = WindowCommands(settings);
     // The game ends at once, from wherever it is (even in the middle of a
-    // game's loop), and leaves no lock or doorbell behind.
-    commands.exitProcess = [&instance] {
+    // game's loop), and leaves no lock or doorbell behind. The window's size and
+    // place are kept for the next start.
+    const MainWindow* leaving = nullptr;
+    commands.exitProcess = [&instance, &leaving] {
+        if (leaving) SaveWindowPlace(*leaving, WindowStateFilePath());
         instance.Release();
         std::fflush(nullptr);
         std::_Exit(0);
     };
     MainWindow window(game, std::move(commands), settings);
+    leaving = &window;
+    // The first time, and whenever the file kept is of no use, the window opens
+    // at its smallest, centred; otherwise as it was left.
     window.FitClientArea();
+    RestoreWindowPlace(window, WindowStateFilePath());
     window.Table()->CreateCardWidgets();
 
     QtHost host;

@@ -37,6 +37,12 @@ void CardWidget::DrawCard() {
     update();
 }
 
+void CardWidget::SetScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    update();
+}
+
 void CardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (shown_.isNull()) {
@@ -45,10 +51,11 @@ void CardWidget::paintEvent(QPaintEvent*) {
     }
     // The whole picture over the whole card, whatever size the card has now;
     // smooth scaling keeps the pips readable on the shrunk table cards. On a dense
-    // screen the picture drawn for that density is stretched instead, so the magnified
-    // card is as sharp as the screen allows.
+    // screen, or on a magnified table, the picture drawn for as many pixels as are
+    // shown is stretched instead, so the magnified card is as sharp as the screen allows.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap picture = PictureStore::ForRatio(shown_, PictureStore::PaintRatio(painter));
+    const QPixmap picture =
+        PictureStore::ForRatio(shown_, PictureStore::PaintRatio(painter) * scale_);
     painter.drawPixmap(QRectF(rect()), picture, QRectF(picture.rect()));
 }
 

@@ -26,6 +26,9 @@ public:
     // Repaints from the picture store: the card's picture when face up,
     // otherwise the card back (back 0 for any number outside the store).
     void DrawCard();
+    // How much the table the card lies on is magnified: the picture is drawn from
+    // the drawing made for that size on this screen.
+    void SetScale(qreal scale);
 
 signals:
     // A mouse button, any of them, went down on the card: the game turns a
@@ -45,5 +48,6 @@ private:
     const int* cardBack_;
     int pCard_ = 0;
     bool face_ = false;
+    qreal scale_ = 1;
     QPixmap shown_;  // what the last DrawCard put on the surface
 };

@@ -37,7 +37,7 @@ MainWindow::MainWindow(GameState& game, Commands commands, const GameSettings& s
                        QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       game_(game),
       commands_(std::move(commands)) {
     if (!commands_.exitProcess) commands_.exitProcess = EndProcessNow;
@@ -115,6 +115,15 @@ void MainWindow::BuildMenus() {
     soundAction_ =
         item(setMenu, "mSetSound", QCoreApplication::translate("MainWindow", "音を出さない"));
     soundAction_->setCheckable(true);
+    // Full screen sits with the settings, as KDE's programs keep it, on F11 as
+    // every desktop's games have it.
+    fullScreenAction_ =
+        item(setMenu, "mSetFullScreen", QCoreApplication::translate("MainWindow", "全画面表示"));
+    fullScreenAction_->setCheckable(true);
+    QList<QKeySequence> fullScreenKeys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    if (!fullScreenKeys.contains(QKeySequence(Qt::Key_F11)))
+        fullScreenKeys.prepend(QKeySequence(Qt::Key_F11));
+    fullScreenAction_->setShortcuts(fullScreenKeys);
 
     QMenu* helpMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ヘルプ"));
     helpAction_ = item(helpMenu, "mHelpHelp", QCoreApplication::translate("MainWindow", "ヘルプ"));
@@ -141,6 +150,10 @@ void MainWindow::BuildMenus() {
     });
     connect(scoresAction_, &QAction::triggered, this, [this] {
         if (commands_.scores) SuspendTopMost([this] { Run(commands_.scores); });
+    });
+    connect(fullScreenAction_, &QAction::triggered, this, [this](bool checked) {
+        // Leaving full screen goes back to the window as it was: maximised or not.
+        setWindowState(windowState().setFlag(Qt::WindowFullScreen, checked));
     });
     connect(helpAction_, &QAction::triggered, this, [this] { Run(commands_.help); });
     connect(aboutAction_, &QAction::triggered, this, [this] {
@@ -217,16 +230,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Window state
 
 void MainWindow::FitClientArea() {
-    table_->setFixedSize(kTableWidth, kTableHeight);
+    table_->setMinimumSize(kTableWidth, kTableHeight);
     const int menuHeight = menuBar()->heightForWidth(kTableWidth) > 0
                                ? menuBar()->heightForWidth(kTableWidth)
                                : menuBar()->sizeHint().height();
-    setFixedSize(kTableWidth, menuHeight + kTableHeight);
+    setMinimumSize(kTableWidth, menuHeight + kTableHeight);
+    resize(kTableWidth, menuHeight + kTableHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        fullScreenAction_->setChecked(windowState().testFlag(Qt::WindowFullScreen));
+    QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::BelongsHere(QObject* object) const {

@@ -2,10 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// frmMain: the game's window, 640 x 420 of green table below its menu bar.
-// It keeps the menus and their commands, the window's level, the one-second
-// timer, the input block while a card turns, and closing; the table widget
-// inside it holds everything on the table. It plays the engine's window view.
+// frmMain: the game's window, green table below its menu bar: 640 x 420 when it
+// first opens and at its smallest; it can be made larger, maximised and put full
+// screen, and the table grows with it. It keeps the menus and their commands, the
+// window's level, the one-second timer, the input block while a card turns, and
+// closing; the table widget inside it holds everything on the table. It plays the
+// engine's window view.
 #pragma once
 
 #include <QMainWindow>
@@ -47,7 +49,8 @@ public:
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Sizes the window so that the table below the menu bar is exactly 640 x 420.
+    // Sizes the window so that the table below the menu bar is exactly 640 x 420,
+    // its smallest size, and centres it on the screen.
     void FitClientArea();
     TableWidget* Table() const { return table_; }
     // The game the window shows.
@@ -77,6 +80,7 @@ public:
     QAction* SettingsAction() const { return settingsAction_; }
     QAction* FloatAction() const { return floatAction_; }
     QAction* SoundAction() const { return soundAction_; }
+    QAction* FullScreenAction() const { return fullScreenAction_; }
     QAction* HelpAction() const { return helpAction_; }
     QAction* AboutAction() const { return aboutAction_; }
     QTimer* SecondTimer() { return &secondTimer_; }
@@ -101,6 +105,8 @@ protected:
     // Lets events run: the question's own event loop.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The full screen item's mark follows the window, however it got there.
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -119,5 +125,6 @@ private:
     QTimer secondTimer_;
     QAction *startAction_ = nullptr, *quitAction_ = nullptr, *exitAction_ = nullptr;
     QAction *settingsAction_ = nullptr, *floatAction_ = nullptr, *soundAction_ = nullptr;
-    QAction *helpAction_ = nullptr, *aboutAction_ = nullptr, *scoresAction_ = nullptr;
+    QAction *helpAction_ = nullptr, *aboutAction_ = nullptr, *scoresAction_ = nullptr,
+            *fullScreenAction_ = nullptr;
 };

@@ -199,11 +199,24 @@ QPixmap ForRatio(const QPixmap& picture, qreal ratio) {
 
 qreal PaintRatio(const QPainter& painter) { return painter.deviceTransform().m11(); }
 
-QCursor Cursor(int n) {
+QCursor Cursor(int n, qreal scale) {
     const QPixmap& picture = Picture(PicSet::cursor, n);
     if (picture.isNull()) return QCursor(n == 3 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    return QCursor(picture, kHotSpots[static_cast<size_t>(n)].x(),
-                   kHotSpots[static_cast<size_t>(n)].y());
+    const QPoint hotSpot = kHotSpots[static_cast<size_t>(n)];
+    const qreal screen = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    if (scale * screen == 1) return QCursor(picture, hotSpot.x(), hotSpot.y());
+    // A cursor is not painted by a painter that could stretch it: it is made at
+    // the size it is shown at, in the screen's own pixels, from the drawing
+    // closest at or above that size, shrunk smoothly. X11 takes its hot spot in
+    // the screen's pixels too, Wayland in the window's.
+    const QPixmap drawing = ForRatio(picture, scale * screen);
+    const QSize size(std::max(1, qRound(picture.width() * scale * screen)),
+                     std::max(1, qRound(picture.height() * scale * screen)));
+    QPixmap shown = drawing.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(screen);
+    const qreal hot =
+        scale * (QGuiApplication::platformName() == QLatin1String("xcb") ? screen : 1);
+    return QCursor(shown, qRound(hotSpot.x() * hot), qRound(hotSpot.y() * hot));
 }
 
 QIcon ProgramIcon() {

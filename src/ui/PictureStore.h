@@ -32,7 +32,9 @@ QPixmap ForRatio(const QPixmap& picture, qreal ratio);
 // The device pixels to one logical pixel that a painter paints at on its device.
 qreal PaintRatio(const QPainter& painter);
 // Cursor n (0..3) with its hot spot; 0 the white pointing hand, 3 the link hand.
-QCursor Cursor(int n);
+// `scale` magnifies it with the table it points at; on a larger table or a dense
+// screen it is drawn from the drawing made for as many pixels as it covers there.
+QCursor Cursor(int n, qreal scale = 1);
 // The program icon at every size it is drawn at, from 32 to 256 pixels.
 QIcon ProgramIcon();
 // The program icon at its largest (128 pixels, as dense as the densest screen), for the

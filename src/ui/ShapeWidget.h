@@ -20,6 +20,9 @@ public:
     void SetFill(const QColor& colour);  // an invalid colour leaves the inside transparent
     QColor Fill() const { return fill_; }
     void SetBorder(const QColor& colour);  // an invalid colour draws no border
+    // The shape drawn this much larger (the table's magnification): its lines as
+    // much wider, its corners as much rounder.
+    void SetScale(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -27,4 +30,5 @@ protected:
 private:
     Kind kind_;
     QColor fill_, border_;
+    qreal scale_ = 1;
 };

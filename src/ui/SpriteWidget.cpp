@@ -27,6 +27,12 @@ void SpriteWidget::SetMaskPicture(const QPixmap& mask) {
     update();
 }
 
+void SpriteWidget::SetScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    update();  // composed anew: the painter's ratio changes with the scale
+}
+
 void SpriteWidget::SetBorderStyle(int style) {
     borderStyle_ = style;
     update();
@@ -69,6 +75,9 @@ void SpriteWidget::Compose(qreal ratio) {
 
 void SpriteWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a magnified table the figure is drawn magnified, from the drawing for as
+    // many device pixels as that gives it.
+    if (scale_ != 1) painter.scale(scale_, scale_);
     const qreal ratio = PictureStore::PaintRatio(painter);
     if (ratio != composedRatio_) Compose(ratio);
     if (!composed_.isNull()) {
@@ -77,6 +86,7 @@ void SpriteWidget::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(QPointF(0, 0), composed_);
     }
+    if (scale_ != 1) painter.resetTransform();
     if (borderStyle_ == 1) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);

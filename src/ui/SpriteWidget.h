@@ -19,6 +19,9 @@ public:
     void SetMaskPicture(const QPixmap& mask);
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int style);  // 0 none, 1 single line
+    // The picture drawn this much larger (the table's magnification), from the
+    // drawing made for that size.
+    void SetScale(qreal scale);
 
 signals:
     // A mouse button, any of them, went down on the sprite.
@@ -36,5 +39,6 @@ private:
     QPixmap picture_, mask_, composed_;
     qreal composedRatio_ = 0;  // the device pixel ratio composed_ was made for; 0 when stale
     int borderStyle_ = 0;
+    qreal scale_ = 1;
     bool pressed_ = false;
 };

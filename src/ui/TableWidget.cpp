@@ -45,20 +45,6 @@ int TextWidth(const QLabel* label, const QString& text) {
     return QFontMetrics(label->font()).horizontalAdvance(text) + 1;
 }
 
-// The balloon's text, written small enough to fit whole inside the balloon: a
-// line that would not fit at the layout's size is set a point smaller, and
-// smaller again, until it does (Japanese lines fit at the layout's size).
-void FitBalloonText(QLabel* label, const QString& text) {
-    QFont font = LayoutFont(kRoundGothic, 9);
-    const QRect room(QPoint(0, 0), label->size());
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    while (font.pixelSize() > 7 &&
-           !room.contains(QFontMetrics(font).boundingRect(room, flags, text)))
-        font.setPixelSize(font.pixelSize() - 1);
-    label->setFont(font);
-    label->setText(text);
-}
-
 // A value label keeps its left edge and widens to the right when its text needs more room.
 void FitGrowingRight(QLabel* label, const QRect& box, const QString& text) {
     label->setText(text);
@@ -68,6 +54,28 @@ void FitGrowingRight(QLabel* label, const QRect& box, const QString& text) {
 
 }  // namespace
 
+TableScale TableScale::Fitting(const QSize& area) {
+    TableScale scale;
+    const qreal across = qreal(area.width()) / kTableWidth,
+                down = qreal(area.height()) / kTableHeight;
+    // A widget with no room yet keeps the table at its own size.
+    if (across > 0 && down > 0) scale.factor = std::min(across, down);
+    scale.origin = QPoint(qRound((area.width() - kTableWidth * scale.factor) / 2),
+                          qRound((area.height() - kTableHeight * scale.factor) / 2));
+    if (area.isEmpty()) scale.origin = QPoint();
+    return scale;
+}
+
+QRect TableScale::ToWidget(const QRect& table) const {
+    const int left = origin.x() + Pixels(table.left());
+    const int top = origin.y() + Pixels(table.top());
+    const int right = origin.x() + Pixels(table.left() + table.width());
+    const int bottom = origin.y() + Pixels(table.top() + table.height());
+    return QRect(left, top, right - left, bottom - top);
+}
+
+int TableScale::Pixels(qreal tableUnits) const { return qRound(tableUnits * factor); }
+
 TableWidget::TableWidget(const GameState& game, QWidget* parent)
     : QWidget(parent), game_(game), cardBack_(&game.cardBack) {
     setObjectName(QStringLiteral("table"));
@@ -75,15 +83,18 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
     QPalette green = palette();
     green.setColor(QPalette::Window, kTableGreen);
     setPalette(green);
-    setFixedSize(kTableWidth, kTableHeight);
+    // The table is never smaller than its own size, and opens at it.
+    setMinimumSize(kTableWidth, kTableHeight);
+    resize(kTableWidth, kTableHeight);
     setMouseTracking(true);
     setCursor(PictureStore::Cursor(0));
     // The table takes the keys: the arrows, Space and Return play the cards.
     setFocusPolicy(Qt::StrongFocus);
 
-    auto label = [this](const QRect& rect, const QFont& font, const QColor& colour) {
+    // A label's place is decided when its text is set, or, for the fixed ones, here.
+    auto label = [this](const Rect& rect, const QFont& font, const QColor& colour) {
         auto* l = new QLabel(this);
-        l->setGeometry(rect);
+        l->setGeometry(ToQRect(rect));
         l->setFont(font);
         if (colour.isValid()) {
             QPalette p = l->palette();
@@ -105,61 +116,64 @@ TableWidget::TableWidget(const GameState& game, QWidget* parent)
 
     for (int i = 0; i < kSeats; ++i) {
         boxes_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
-        boxes_[i]->setGeometry(ToQRect(SeatBoxRect(i)));
+        Place(boxes_[i], ToQRect(SeatBoxRect(i)));
         boxes_[i]->SetBorder(kYellow);
         boxes_[i]->SetFill(kOffTurn);
         boxes_[i]->hide();
     }
     for (int i = 0; i < kSeats; ++i) {
         lines_[i] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, this);
-        lines_[i]->setGeometry(ToQRect(SeatLineRect(i)));
+        Place(lines_[i], ToQRect(SeatLineRect(i)));
         lines_[i]->SetBorder(kYellow);
         lines_[i]->hide();
     }
     for (int i = 0; i < kSeats; ++i) {
-        names_[i] = label(ToQRect(SeatNameRect(i)), nameFont, kYellow);
+        names_[i] = label(SeatNameRect(i), nameFont, kYellow);
         names_[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        times_[i] = label(ToQRect(SeatTimesRect(i)), capFont, kYellow);
+        times_[i] = label(SeatTimesRect(i), capFont, kYellow);
+        Place(times_[i], ToQRect(SeatTimesRect(i)));
         times_[i]->setText(QStringLiteral("x"));
-        counts_[i] = label(ToQRect(SeatCountRect(i)), countFont, kYellow);
+        counts_[i] = label(SeatCountRect(i), countFont, kYellow);
     }
     for (int i = 0; i < kSeats; ++i) {
         balloons_[i] = new ShapeWidget(ShapeWidget::Kind::RoundedRect, this);
-        balloons_[i]->setGeometry(ToQRect(SeatBalloonRect(i)));
+        Place(balloons_[i], ToQRect(SeatBalloonRect(i)));
         balloons_[i]->SetFill(palette().color(QPalette::Base));
         balloons_[i]->SetBorder(palette().color(QPalette::Text));
         balloons_[i]->hide();
-        balloonTexts_[i] = label(ToQRect(SeatBalloonTextRect(i)), balloonFont, QColor());
+        balloonTexts_[i] = label(SeatBalloonTextRect(i), balloonFont, QColor());
         balloonTexts_[i]->setWordWrap(true);
         balloonTexts_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    timeCaption_ = label(ToQRect(kSoloTimeCaptionRect), soloFont, kYellow);
+    timeCaption_ = label(kSoloTimeCaptionRect, soloFont, kYellow);
+    Place(timeCaption_, ToQRect(kSoloTimeCaptionRect));
     // The captions stand right against their values, whatever their length.
     timeCaption_->setText(QCoreApplication::translate("TableWidget", "経過時間："));
     timeCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    timeLabel_ = label(ToQRect(kSoloTimeRect), soloFont, kYellow);
-    turnsCaption_ = label(ToQRect(kSoloTurnsCaptionRect), soloFont, kYellow);
+    timeLabel_ = label(kSoloTimeRect, soloFont, kYellow);
+    turnsCaption_ = label(kSoloTurnsCaptionRect, soloFont, kYellow);
+    Place(turnsCaption_, ToQRect(kSoloTurnsCaptionRect));
     turnsCaption_->setText(QCoreApplication::translate("TableWidget", "手数："));
     turnsCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    turnsLabel_ = label(ToQRect(kSoloTurnsRect), soloFont, kYellow);
+    turnsLabel_ = label(kSoloTurnsRect, soloFont, kYellow);
 
     hand_ = new ShapeWidget(ShapeWidget::Kind::HatchedRoundedRect, this);
-    hand_->setGeometry(ToQRect(HandPlacement(0, 0)));
+    Place(hand_, ToQRect(HandPlacement(0, 0)));
     hand_->SetBorder(kYellow);
     hand_->hide();
 
     for (int i = 0; i < kSeats; ++i) {
         gotCards_[i] = new CardWidget(i, cardBack_, this);
-        gotCards_[i]->setGeometry(ToQRect(SeatGotCardRect(i)));
+        Place(gotCards_[i], ToQRect(SeatGotCardRect(i)));
         gotCards_[i]->hide();
         characters_[i] = new SpriteWidget(this);
-        characters_[i]->setGeometry(ToQRect(SeatCharacterRect(i)));
+        Place(characters_[i], ToQRect(SeatCharacterRect(i)));
         characters_[i]->hide();
     }
 
     cards_[0] = new CardWidget(0, cardBack_, this);
-    cards_[0]->setGeometry(kTemplateCardRect);
+    Place(cards_[0], kTemplateCardRect);
     cards_[0]->hide();
 
     banner_ = new SpriteWidget(this);
@@ -181,7 +195,8 @@ void TableWidget::CreateCardWidgets() {
     for (int i = 1; i < static_cast<int>(cards_.size()); ++i) {
         if (cards_[i]) continue;
         auto* card = new CardWidget(i, cardBack_, this);
-        card->setGeometry(QRect(cards_[0]->pos(), QSize(kCardWidth, kCardHeight)));
+        Place(card, QRect(Placed(cards_[0]).topLeft(), QSize(kCardWidth, kCardHeight)));
+        card->SetScale(scale_.factor);
         card->SetPCard(i);
         card->hide();
         // A new card joins the deck on top of the older cards, below the banner.
@@ -194,7 +209,59 @@ void TableWidget::CreateCardWidgets() {
     }
 }
 
-void TableWidget::SetTableCursor(int n) { setCursor(PictureStore::Cursor(n)); }
+void TableWidget::SetTableCursor(int n) {
+    cursorNumber_ = n;
+    setCursor(PictureStore::Cursor(n, scale_.factor));
+}
+
+void TableWidget::Place(QWidget* piece, const QRect& tableRect) {
+    placed_.insert(piece, tableRect);
+    piece->setGeometry(scale_.ToWidget(tableRect));
+}
+
+QRect TableWidget::Placed(const QWidget* piece) const {
+    return placed_.value(const_cast<QWidget*>(piece));
+}
+
+QFont TableWidget::Font(const QString& family, double points, bool bold) const {
+    QFont font = LayoutFont(family, points, bold);
+    if (scale_.factor != 1) font.setPixelSize(std::max(1, scale_.Pixels(font.pixelSize())));
+    return font;
+}
+
+void TableWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const TableScale fitting = TableScale::Fitting(size());
+    if (fitting == scale_) return;
+    scale_ = fitting;
+    LayOut();
+}
+
+void TableWidget::LayOut() {
+    for (auto piece = placed_.cbegin(); piece != placed_.cend(); ++piece)
+        piece.key()->setGeometry(scale_.ToWidget(piece.value()));
+    // The pictures are drawn from the drawings made for the new size, the lines
+    // and edges at the new width.
+    for (CardWidget* card : findChildren<CardWidget*>(Qt::FindDirectChildrenOnly))
+        card->SetScale(scale_.factor);
+    for (SpriteWidget* sprite : findChildren<SpriteWidget*>(Qt::FindDirectChildrenOnly))
+        sprite->SetScale(scale_.factor);
+    for (ShapeWidget* shape : findChildren<ShapeWidget*>(Qt::FindDirectChildrenOnly))
+        shape->SetScale(scale_.factor);
+
+    // The texts are set anew at the new size, each fitted to its room as when it was shown.
+    const QFont soloFont = Font(kMincho, 12);
+    for (QLabel* l : {timeCaption_, turnsCaption_, timeLabel_, turnsLabel_}) l->setFont(soloFont);
+    FitGrowingRight(timeLabel_, scale_.ToWidget(ToQRect(kSoloTimeRect)), timeLabel_->text());
+    FitGrowingRight(turnsLabel_, scale_.ToWidget(ToQRect(kSoloTurnsRect)), turnsLabel_->text());
+    for (int i = 0; i < kSeats; ++i) {
+        times_[i]->setFont(Font(kRoundGothic, 12));
+        FitName(i, names_[i]->text());
+        FitCount(i, counts_[i]->text());
+        FitBalloon(i, balloonTexts_[i]->text());
+    }
+    SetTableCursor(cursorNumber_);
+}
 
 void TableWidget::ShowFarewell() {
     LoadBanner(0);
@@ -209,6 +276,7 @@ void TableWidget::ShowFarewell() {
         card->setEnabled(false);
         card->hide();
         cards_[i] = nullptr;
+        placed_.remove(card);
         if (i == framedCard_) SetFocusFrame(0);
         // Deleted once control is back in the event loop: the card's own
         // mouse handler may be the one that led here.
@@ -296,13 +364,13 @@ void TableWidget::SetCardPicture(int card, int pictureNumber) {
     if (CardWidget* c = Card(card)) c->SetPCard(pictureNumber);
 }
 void TableWidget::MoveCard(int card, const Rect& rect) {
-    if (CardWidget* c = Card(card)) c->setGeometry(ToQRect(rect));
+    if (CardWidget* c = Card(card)) Place(c, ToQRect(rect));
     // The frame follows its card, through the turn and into a seat's panel.
     if (card == framedCard_) PlaceFocusFrame();
 }
 Rect TableWidget::CardRect(int card) const {
     const CardWidget* c = Card(card);
-    return c ? FromQRect(c->geometry()) : Rect{};
+    return c ? FromQRect(Placed(c)) : Rect{};
 }
 void TableWidget::RaiseCard(int card) {
     if (CardWidget* c = Card(card)) c->raise();
@@ -334,8 +402,8 @@ void TableWidget::PlaceFocusFrame() {
         focusFrame_->hide();
         return;
     }
-    focusFrame_->setGeometry(
-        card->geometry().adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin, kFocusMargin));
+    Place(focusFrame_,
+          Placed(card).adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin, kFocusMargin));
     focusFrame_->stackUnder(card);
     focusFrame_->show();
 }
@@ -349,22 +417,8 @@ void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
     characters_[seat]->SetMaskPicture(picture);
     characters_[seat]->show();
 
-    // A name wider than its box grows to the left, up to the character picture;
-    // if it still does not fit, its letters get smaller.
-    QLabel* name = names_[seat];
-    const QString text = NameOf(kind);
-    const QRect box = ToQRect(SeatNameRect(seat));
-    const int room = box.right() + 1 - std::min(box.left(), kSeatNameLeftLimit);
-    QFont font = LayoutFont(kRoundGothic, 14.25, true);
-    name->setFont(font);
-    while (TextWidth(name, text) > room && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 1);
-        name->setFont(font);
-    }
-    const int width = std::max(box.width(), std::min(room, TextWidth(name, text)));
-    name->setGeometry(box.right() + 1 - width, box.top(), width, box.height());
-    name->setText(text);
-    name->show();
+    FitName(seat, NameOf(kind));
+    names_[seat]->show();
 
     SetSeatCardCount(seat, "0");
     counts_[seat]->show();
@@ -373,6 +427,48 @@ void TableWidget::ShowSeatPanel(int seat, CharacterKind kind) {
     times_[seat]->show();
     lines_[seat]->show();
     gotCards_[seat]->show();
+}
+
+// A name wider than its box grows to the left, up to the character picture; if
+// it still does not fit, its letters get smaller.
+void TableWidget::FitName(int seat, const QString& text) {
+    QLabel* name = names_[seat];
+    const QRect box = scale_.ToWidget(ToQRect(SeatNameRect(seat)));
+    const int leftmost =
+        scale_.origin.x() + scale_.Pixels(std::min(SeatNameRect(seat).left, kSeatNameLeftLimit));
+    const int room = box.right() + 1 - leftmost;
+    const int smallest = std::max(1, scale_.Pixels(8));
+    QFont font = Font(kRoundGothic, 14.25, true);
+    name->setFont(font);
+    while (TextWidth(name, text) > room && font.pixelSize() > smallest) {
+        font.setPixelSize(font.pixelSize() - 1);
+        name->setFont(font);
+    }
+    const int width = std::max(box.width(), std::min(room, TextWidth(name, text)));
+    name->setGeometry(box.right() + 1 - width, box.top(), width, box.height());
+    name->setText(text);
+}
+
+void TableWidget::FitCount(int seat, const QString& text) {
+    counts_[seat]->setFont(Font(kRoundGothic, 15.75));
+    FitGrowingRight(counts_[seat], scale_.ToWidget(ToQRect(SeatCountRect(seat))), text);
+}
+
+// The balloon's text, written small enough to fit whole inside the balloon: a
+// line that would not fit at the layout's size is set a point smaller, and
+// smaller again, until it does (Japanese lines fit at the layout's size).
+void TableWidget::FitBalloon(int seat, const QString& text) {
+    QLabel* label = balloonTexts_[seat];
+    label->setGeometry(scale_.ToWidget(ToQRect(SeatBalloonTextRect(seat))));
+    QFont font = Font(kRoundGothic, 9);
+    const int smallest = std::max(1, scale_.Pixels(7));
+    const QRect room(QPoint(0, 0), label->size());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    while (font.pixelSize() > smallest &&
+           !room.contains(QFontMetrics(font).boundingRect(room, flags, text)))
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(text);
 }
 
 void TableWidget::HideSeatPanel(int seat) {
@@ -393,13 +489,13 @@ void TableWidget::SetSeatOnTurn(int seat, bool onTurn) {
 }
 
 void TableWidget::SetSeatCardCount(int seat, const std::string& text) {
-    FitGrowingRight(counts_[seat], ToQRect(SeatCountRect(seat)), QString::fromStdString(text));
+    FitCount(seat, QString::fromStdString(text));
     speaker_->SeatCountShown(seat, counts_[seat]->text().toInt());
 }
 
 void TableWidget::ShowBalloon(int seat, const std::string& text) {
     // The characters speak Japanese; the player reads them in their own language.
-    FitBalloonText(balloonTexts_[seat], QCoreApplication::translate("Speech", text.c_str()));
+    FitBalloon(seat, QCoreApplication::translate("Speech", text.c_str()));
     balloons_[seat]->show();
     balloonTexts_[seat]->show();
     speaker_->BalloonShown(seat, balloonTexts_[seat]->text());
@@ -415,21 +511,34 @@ bool TableWidget::StillSpeaking() const { return speaker_->StillSpeaking(); }
 // ---------------------------------------------------------------------------
 // The hand marker and the banner
 
-void TableWidget::MoveHand(int left, int top) { hand_->move(left, top); }
+void TableWidget::MoveHand(int left, int top) {
+    Place(hand_, QRect(QPoint(left, top), Placed(hand_).size()));
+}
 void TableWidget::SetHandVisible(bool visible) { hand_->setVisible(visible); }
 
 void TableWidget::LoadBanner(int n) {
     const QPixmap& picture = PictureStore::Picture(PicSet::picMsgDat, n);
     banner_->SetPicture(picture);
     banner_->SetMaskPicture(picture);
-    banner_->resize(picture.size());
+    // The banner's picture is as large as the banner, in table units.
+    Place(banner_, QRect(Placed(banner_).topLeft(), picture.size()));
 }
 
-Size TableWidget::BannerSize() const { return {banner_->width(), banner_->height()}; }
-void TableWidget::MoveBanner(int left, int top) { banner_->move(left, top); }
+Size TableWidget::BannerSize() const {
+    const QRect banner = Placed(banner_);
+    return {banner.width(), banner.height()};
+}
+void TableWidget::MoveBanner(int left, int top) {
+    Place(banner_, QRect(QPoint(left, top), Placed(banner_).size()));
+}
 void TableWidget::SetBannerVisible(bool visible) { banner_->setVisible(visible); }
 void TableWidget::RaiseBanner() { banner_->raise(); }
-int TableWidget::WindowOuterWidth() const { return window()->frameGeometry().width(); }
+// The window's width in table units, leaving out the green on either side of a
+// magnified table: the banner centred on it is centred on the table as on a
+// window of the table's own size.
+int TableWidget::WindowOuterWidth() const {
+    return qRound((window()->frameGeometry().width() - 2 * scale_.origin.x()) / scale_.factor);
+}
 
 // ---------------------------------------------------------------------------
 // The solitaire status lines
@@ -440,11 +549,13 @@ void TableWidget::SetSoloLabelsVisible(bool visible) {
 }
 
 void TableWidget::SetTimeText(const std::string& text) {
-    FitGrowingRight(timeLabel_, ToQRect(kSoloTimeRect), ShownCounter(text, Counter::Time));
+    FitGrowingRight(timeLabel_, scale_.ToWidget(ToQRect(kSoloTimeRect)),
+                    ShownCounter(text, Counter::Time));
     speaker_->StatusChanged();
 }
 
 void TableWidget::SetCountText(const std::string& text) {
-    FitGrowingRight(turnsLabel_, ToQRect(kSoloTurnsRect), ShownCounter(text, Counter::Turns));
+    FitGrowingRight(turnsLabel_, scale_.ToWidget(ToQRect(kSoloTurnsRect)),
+                    ShownCounter(text, Counter::Turns));
     speaker_->StatusChanged();
 }

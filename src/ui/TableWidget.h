@@ -8,8 +8,19 @@
 // opponents' hand marker, the banner sprite and the keyboard's frame. It plays
 // the engine's cards, seats and markers views, and passes the mouse and the
 // keys on as signals.
+//
+// The table fills its window at any size. The game places everything in table
+// units, the pixels of the 640 x 420 table; the table widget magnifies them all
+// by one factor, the largest at which the whole table fits, and centres the
+// table in the green. Its pieces are real widgets at their magnified places, so
+// the mouse, the keyboard's frame and a screen reader find them where they are
+// shown; their texts are set at the magnified size, their pictures drawn from
+// the drawings made for it.
 #pragma once
 
+#include <QHash>
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 #include <array>
 
@@ -21,6 +32,22 @@ class SpriteWidget;
 class TableSpeaker;
 class ShapeWidget;
 
+// How the table lies in a widget of any size: magnified by `factor` and with
+// its top left corner at `origin`.
+struct TableScale {
+    qreal factor = 1;
+    QPoint origin;
+    bool operator==(const TableScale&) const = default;
+
+    // The largest magnification at which the whole table fits `area`, centred in it.
+    static TableScale Fitting(const QSize& area);
+    // A rectangle of the table in the widget's pixels. Each edge is magnified and
+    // rounded on its own, so pieces that touch on the table touch on the screen.
+    QRect ToWidget(const QRect& table) const;
+    // A length of the table in pixels, rounded.
+    int Pixels(qreal tableUnits) const;
+};
+
 class TableWidget : public QWidget, public CardsView, public SeatsView, public MarkersView {
     Q_OBJECT
 public:
@@ -29,6 +56,8 @@ public:
     explicit TableWidget(const GameState& game, QWidget* parent = nullptr);
 
     const GameState& Game() const { return game_; }
+    // How the table is magnified and placed in the widget now.
+    const TableScale& Scale() const { return scale_; }
 
     // Start-up: card widgets 1..59 join the layout's card 0, hidden, 48 x 65, pCard = index.
     void CreateCardWidgets();
@@ -108,9 +137,27 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A new size lays the whole table out again, at any moment of a game.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Puts a piece at a rectangle of the table; it keeps that place, in table
+    // units, through every later change of the table's size.
+    void Place(QWidget* piece, const QRect& tableRect);
+    QRect Placed(const QWidget* piece) const;
+    // Everything again at the present scale: places, texts, pictures and cursor.
+    void LayOut();
+    // A layout font at the table's magnification.
+    QFont Font(const QString& family, double points, bool bold = false) const;
+    // The texts that fit themselves to their room, at the present scale.
+    void FitName(int seat, const QString& text);
+    void FitBalloon(int seat, const QString& text);
+    void FitCount(int seat, const QString& text);
+
     const GameState& game_;
+    TableScale scale_;
+    QHash<QWidget*, QRect> placed_;
+    int cursorNumber_ = 0;
     const int* cardBack_;
     std::array<CardWidget*, 60> cards_{};
     std::array<CardWidget*, 4> gotCards_{};

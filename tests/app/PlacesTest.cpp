@@ -108,6 +108,42 @@ TEST(WhereFilesLive, BesideAWritableProgramElseInThePlayersHome) {
     }
 }
 
+// The window's size and place between runs stay beside a game that keeps
+// everything beside itself, and otherwise go to the player's state folder.
+TEST(WhereFilesLive, TheWindowsPlaceIsKeptBesideTheGameOrInThePlayersStateFolder) {
+    auto facts = [](bool writable, std::optional<std::string> state, std::string home) {
+        PlaceFacts f = Facts(writable, std::nullopt, std::nullopt, std::move(home));
+        f.xdgStateHome = std::move(state);
+        return f;
+    };
+    PlaceFacts installed = facts(true, std::nullopt, "/home/player");
+    installed.installed = true;
+    PlaceFacts settingsBeside = facts(false, std::nullopt, "/home/player");
+    settingsBeside.settingsFileBesideUsable = true;
+    settingsBeside.scoreFileBesideUsable = true;
+    const std::pair<PlaceFacts, std::string> cases[] = {
+        {facts(true, "/x/state", "/home/player"), "/opt/tomavel/"},
+        {facts(false, std::nullopt, "/home/player"), "/home/player/.local/state/tomavel/"},
+        {facts(false, "/x/state", "/home/player"), "/x/state/tomavel/"},
+        {facts(false, "state", "/home/player"), "/home/player/.local/state/tomavel/"},
+        {facts(false, "", "/home/player"), "/home/player/.local/state/tomavel/"},
+        {installed, "/home/player/.local/state/tomavel/"},
+        {settingsBeside, "/home/player/.local/state/tomavel/"},
+        {facts(false, std::nullopt, ""), "/opt/tomavel/"},
+    };
+    for (const auto& [f, want] : cases) EXPECT_EQ(ChooseStateFolder(f), want) << want;
+
+    QTemporaryDir root;
+    PlaceFacts settled = Facts(false, root.filePath("cfg").toStdString(),
+                               root.filePath("data").toStdString(), root.path().toStdString());
+    settled.xdgStateHome = root.filePath("state").toStdString();
+    settled.programFolder = Folder(root, "bin");
+    SettleFilePlaces(settled);
+    EXPECT_EQ(WindowStateFilePath(),
+              root.filePath("state/tomavel/tomavel-window.dat").toStdString());
+    ForgetFilePlaces();
+}
+
 TEST(WhereFilesLive, AnInstalledGameIsOneWithoutSoundBesideItButWithTheInstalledData) {
     QTemporaryDir root;
     const std::string bin = Folder(root, "bin");

@@ -103,7 +103,8 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrderWithTheirFirstStates) {
          {{"設定", true, false, "mSetSet"},
           kSeparator,
           {"常に手前に表示", true, true, "mSetFloat"},
-          {"音を出さない", true, true, "mSetSound"}}},
+          {"音を出さない", true, true, "mSetSound"},
+          {"全画面表示", true, true, "mSetFullScreen"}}},
         {"ヘルプ",
          {{"ヘルプ", true, false, "mHelpHelp"},
           kSeparator,
@@ -340,18 +341,47 @@ TEST_F(MainWindowTest, BringForwardRestoresRaisesAndActivatesTheWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
 }
 
-TEST_F(MainWindowTest, TheWindowIsAFixedGreenTableOf640By420UnderItsMenu) {
+// The window opens as a green table of 640 x 420 under its menu, its smallest
+// size; it can be made larger and maximised, and the table fills it.
+TEST_F(MainWindowTest, TheWindowOpensAsAGreenTableOf640By420UnderItsMenuAndGrows) {
     window->show();
     EXPECT_EQ(window->windowTitle(), "トマベル");
-    QWidget* table = window->Table();
+    TableWidget* table = window->Table();
+    const int menu = window->menuBar()->height();
     EXPECT_EQ(table->size(), QSize(640, 420));
-    EXPECT_EQ(table->y(), window->menuBar()->height());
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(table->y(), menu);
+    EXPECT_EQ(window->minimumSize(), QSize(640, menu + 420));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     const QImage shot = table->grab().toImage();
     EXPECT_EQ(PixelAt(shot, 320, 210), qRgb(0, 128, 0));
     EXPECT_EQ(PixelAt(shot, 639, 419), qRgb(0, 128, 0));
+
+    window->resize(1280, menu + 840);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->size() == QSize(1280, 840); }));
+    EXPECT_EQ(table->Scale().factor, 2);
+    window->resize(300, 200);  // never smaller than the table's own size
+    EXPECT_TRUE(QTest::qWaitFor([&] { return table->size() == QSize(640, 420); }));
+}
+
+// F11 and the menu item put the window full screen and take it back; the item's
+// mark tells the state, also when the window left full screen another way.
+TEST_F(MainWindowTest, F11AndTheMenuItemPutTheWindowFullScreenAndBack) {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QAction* full = window->FullScreenAction();
+    EXPECT_TRUE(full->shortcuts().contains(QKeySequence(Qt::Key_F11)));
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    EXPECT_TRUE(full->isChecked());
+    full->trigger();
+    EXPECT_FALSE(window->isFullScreen());
+    EXPECT_FALSE(full->isChecked());
+    full->trigger();
+    ASSERT_TRUE(window->isFullScreen());
+    window->showNormal();
+    EXPECT_FALSE(full->isChecked());
 }
 
 // The mouse on the cards and on the table reaches the human's play.
@@ -535,6 +565,74 @@ TEST_F(MainWindowPlayTest, WhileACardTurnsClicksAreLostAndNothingGreysOut) {
     QTest::mouseClick(window->Table()->Card(12), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     EXPECT_EQ(game.firstPick, 12);  // nothing was queued: only the new click counts
     EXPECT_EQ(game.hoveredCard, 0);
+}
+
+// On a larger table a click on a card turns that card: the card lies where it
+// is shown. The keyboard's frame goes round the card at its larger size.
+TEST_F(MainWindowPlayTest, AtTwiceTheSizeTheMouseAndTheKeysFindTheCardsWhereTheyAreShown) {
+    TableWidget* table = window->Table();
+    window->resize(1280, window->menuBar()->height() + 840);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->size() == QSize(1280, 840); }));
+    // The middle of card 21's cell (column 2, row 2) on the screen.
+    const QPoint where = table->Scale().ToWidget({272 + 24, 142 + 32, 1, 1}).topLeft();
+    auto* under = qobject_cast<CardWidget*>(table->childAt(where));
+    ASSERT_NE(under, nullptr);
+    EXPECT_EQ(under->Index(), 21);
+    QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(table, where));
+    EXPECT_EQ(game.firstPick, 21);
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseMove(table, QPoint(100, 600));  // away from the cards
+    QTest::keyClick(table, Qt::Key_Right);      // the first card
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(game.hoveredCard, 10);
+    const CardWidget* card = table->Card(10);
+    EXPECT_EQ(card->geometry(), table->Scale().ToWidget({157, 58, 71, 96}));
+    const ShapeWidget* frame = table->FocusFrame();
+    EXPECT_EQ(frame->geometry(), card->geometry().adjusted(-8, -8, 8, 8));
+    // Its rings twice as wide: dark, then yellow, then dark against the card.
+    const QImage shot = table->grab().toImage();
+    const int y = card->y() + 80;
+    for (const auto& [x, colour] :
+         {std::pair{card->x() - 8, qRgb(0, 0, 0)}, std::pair{card->x() - 7, qRgb(0, 0, 0)},
+          std::pair{card->x() - 6, qRgb(255, 255, 0)}, std::pair{card->x() - 3, qRgb(255, 255, 0)},
+          std::pair{card->x() - 2, qRgb(0, 0, 0)}})
+        EXPECT_EQ(PixelAt(shot, x, y), colour) << x - card->x();
+}
+
+// The window changes size in the middle of a deal, again and again: each time the
+// table is laid out again where the game has put everything, and the game goes on.
+TEST_F(MainWindowPlayTest, AResizeInTheMiddleOfADealLaysTheTableOutAgain) {
+    for (int s = 1; s < 4; ++s) SeatCharacter(game, s, CharacterKind::Empty);
+    game.soloMode = true;
+    game.phase = GamePhase::Idle;
+    TableWidget* table = window->Table();
+    const int menu = window->menuBar()->height();
+    const QSize sizes[] = {{1280, 840}, {900, 700}, {1920, 1061}, {640, 420}, {1000, 600}};
+    for (int i = 0; i < 30; ++i)
+        host.At(host.Now() + 100 + 97 * i, [&, i] {
+            const QSize size = sizes[i % 5];
+            window->resize(size.width(), menu + size.height());
+        });
+    int misplaced = -1, shown = 0;
+    host.At(host.Now() + 5000, [&] {
+        misplaced = 0;
+        for (int c = 1; c <= 54; ++c) {
+            if (!table->Card(c)->isVisible()) continue;
+            ++shown;
+            const Rect& r = game.cards[c].place;
+            misplaced += table->Card(c)->geometry() !=
+                         table->Scale().ToWidget({r.left, r.top, r.width, r.height});
+        }
+        QuitCommand(game);
+    });
+    window->StartAction()->trigger();
+    EXPECT_EQ(table->size(), QSize(1000, 600));
+    EXPECT_EQ(shown, 54);
+    EXPECT_EQ(misplaced, 0);
+    EXPECT_EQ(informed, std::vector<QString>{"このゲームを終了します"});
+    EXPECT_EQ(game.phase, GamePhase::Idle);
 }
 
 }  // namespace
