@@ -151,7 +151,7 @@ Die Hilfedatei (in Shift JIS) liegt hier:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Vollbild</translation>
+        <translation>&amp;Vollbild</translation>
     </message>
 </context>
 <context>

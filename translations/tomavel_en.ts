@@ -151,7 +151,7 @@ The help file (in Shift JIS) is here:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Full Screen</translation>
+        <translation>&amp;Full Screen</translation>
     </message>
 </context>
 <context>

@@ -151,7 +151,7 @@ El archivo de ayuda (en Shift JIS) está aquí:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>Pantalla &completa</translation>
+        <translation>Pantalla &amp;completa</translation>
     </message>
 </context>
 <context>

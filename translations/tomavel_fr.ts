@@ -151,7 +151,7 @@ Le fichier d’aide (en Shift JIS) se trouve ici&#xa0;:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>Plein é&cran</translation>
+        <translation>Plein é&amp;cran</translation>
     </message>
 </context>
 <context>

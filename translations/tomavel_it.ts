@@ -151,7 +151,7 @@ Il file della guida (in Shift JIS) è qui:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Schermo intero</translation>
+        <translation>&amp;Schermo intero</translation>
     </message>
 </context>
 <context>

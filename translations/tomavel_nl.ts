@@ -151,7 +151,7 @@ Het hulpbestand (in Shift JIS) staat hier:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Volledig scherm</translation>
+        <translation>&amp;Volledig scherm</translation>
     </message>
 </context>
 <context>

@@ -151,7 +151,7 @@ Plik pomocy (w kodowaniu Shift JIS) jest tutaj:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Pełny ekran</translation>
+        <translation>&amp;Pełny ekran</translation>
     </message>
 </context>
 <context>

@@ -151,7 +151,7 @@ O arquivo de ajuda (em Shift JIS) está aqui:
     </message>
     <message>
         <source>全画面表示</source>
-        <translation>&Tela cheia</translation>
+        <translation>&amp;Tela cheia</translation>
     </message>
 </context>
 <context>
