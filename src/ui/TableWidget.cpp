@@ -56,13 +56,11 @@ void FitGrowingRight(QLabel* label, const QRect& box, const QString& text) {
 
 TableScale TableScale::Fitting(const QSize& area) {
     TableScale scale;
-    const qreal across = qreal(area.width()) / kTableWidth,
-                down = qreal(area.height()) / kTableHeight;
-    // A widget with no room yet keeps the table at its own size.
-    if (across > 0 && down > 0) scale.factor = std::min(across, down);
+    // A widget with no room yet keeps the table at its own size, in its corner.
+    if (area.isEmpty()) return scale;
+    scale.factor = std::min(qreal(area.width()) / kTableWidth, qreal(area.height()) / kTableHeight);
     scale.origin = QPoint(qRound((area.width() - kTableWidth * scale.factor) / 2),
                           qRound((area.height() - kTableHeight * scale.factor) / 2));
-    if (area.isEmpty()) scale.origin = QPoint();
     return scale;
 }
 
