@@ -106,7 +106,7 @@ key Escape
 # Closing in the middle of a game: "やめる？？" answered No lets the game go on;
 # Yes ends the process at once, from inside the running game.
 menu_game 0 5
-menu_game 2
+menu_game 3  # 終了, below 開始, このゲームやめ, 成績 and a separator
 [[ $(count_windows) -eq 2 ]] || fail "no closing question"
 shot close-question
 key n
@@ -126,7 +126,7 @@ sleep 0.3
 kill -0 "$GPID" 2>/dev/null || fail "the game ended on No after Ctrl+Q"
 [[ $(count_windows) -eq 1 ]] || fail "the question stayed after No"
 ok "Ctrl+Q asks before closing"
-menu_game 2
+menu_game 3  # 終了, below 開始, このゲームやめ, 成績 and a separator
 key y
 for _ in $(seq 30); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$GPID" 2>/dev/null && fail "the game did not end on Yes"

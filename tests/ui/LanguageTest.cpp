@@ -578,18 +578,18 @@ TEST(ScoreDates, ShownAsTheLanguageWritesThem) {
 TEST(PluralForms, ACountTakesItsLanguagesForm) {
     ASSERT_TRUE(InstallTextLanguage(QStringLiteral("pl")));
     auto cards = [](int n) {
-        return QCoreApplication::translate("VersusResultWindow", "Player%1：%2、%n枚、%3位",
+        return QCoreApplication::translate("VersusResultWindow", "Player%1：%2、 %n枚、 %3位",
                                            nullptr, n)
             .arg(1)
             .arg(QStringLiteral("Wilk"))
             .arg(2);
     };
-    EXPECT_EQ(cards(1), "Gracz 1: Wilk, 1 karta, miejsce 2");
-    EXPECT_EQ(cards(2), "Gracz 1: Wilk, 2 karty, miejsce 2");
-    EXPECT_EQ(cards(5), "Gracz 1: Wilk, 5 kart, miejsce 2");
-    EXPECT_EQ(cards(22), "Gracz 1: Wilk, 22 karty, miejsce 2");
+    EXPECT_EQ(cards(1), "Gracz 1, Wilk, 1 karta, miejsce 2");
+    EXPECT_EQ(cards(2), "Gracz 1, Wilk, 2 karty, miejsce 2");
+    EXPECT_EQ(cards(5), "Gracz 1, Wilk, 5 kart, miejsce 2");
+    EXPECT_EQ(cards(22), "Gracz 1, Wilk, 22 karty, miejsce 2");
     RemoveTextLanguage();
-    EXPECT_EQ(cards(22), "Player1：Wilk、22枚、2位");
+    EXPECT_EQ(cards(22), "Player1：Wilk、 22枚、 2位");
 }
 
 }  // namespace
