@@ -27,8 +27,8 @@ constexpr int kLargestSide = 1 << 15;
 // Each edge is checked on its own first: a foreign file's corners can lie so
 // far apart that QRect's width() would overflow.
 bool Plausible(const QRect& rect) {
-    for (const qint64 edge : {qint64(rect.left()), qint64(rect.top()), qint64(rect.right()),
-                              qint64(rect.bottom())})
+    for (const qint64 edge :
+         {qint64(rect.left()), qint64(rect.top()), qint64(rect.right()), qint64(rect.bottom())})
         if (edge < -kLargestSide || edge > 2 * qint64(kLargestSide)) return false;
     return rect.width() > 0 && rect.height() > 0 && rect.width() <= kLargestSide &&
            rect.height() <= kLargestSide && std::abs(rect.left()) <= kLargestSide &&
