@@ -286,7 +286,8 @@ TEST_F(ScoreWindowTest, NamesInAnyLanguageAreShownExactlyAndSpelledInTheTable) {
         // The table holds nothing but CP932, in its own layout.
         const std::optional<ScoreTable> inFile = DecodeScoreTable(ReadAll(path_));
         ASSERT_TRUE(inFile) << what;
-        const SoloScoreRecord& saved = SortScoreByTime(*inFile)[0];
+        const auto byTime = SortScoreByTime(*inFile);  // kept: `saved` refers into it
+        const SoloScoreRecord& saved = byTime[0];
         EXPECT_EQ(QByteArray::fromStdString(saved.name), Cp932::Encode(c.inTable)) << what;
         // The exact name only where the table could not hold it.
         const bool exact = c.typed != c.inTable;
