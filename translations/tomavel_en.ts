@@ -727,8 +727,8 @@ How to play is told in the game&apos;s help (F1).
     <message numerus="yes">
         <source>%1、取った札 %n枚</source>
         <translation>
-            <numerusform>%1, cards taken: %n</numerusform>
-            <numerusform>%1, cards taken: %n</numerusform>
+            <numerusform>%1, %n card taken</numerusform>
+            <numerusform>%1, %n cards taken</numerusform>
         </translation>
     </message>
     <message>
